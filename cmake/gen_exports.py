@@ -1,0 +1,339 @@
+#!/usr/bin/env python3
+"""Generates every form of the export surface from the operation lists.
+
+Each exported operation is declared once, in a `*.ops` file of its subsystem
+folder under src/.  From those declarations this script writes:
+
+  include/varanda.h          public C header (written only when it changes)
+  <out>/varanda.def          Windows module definition (undecorated names)
+  <out>/varanda.map          Linux export map
+  <out>/varanda_ops.h        C++ declarations of the facade operations
+  <out>/exports.cpp          the exported wrappers (guard + lock + forward)
+  <out>/api_table.h          a table of typed function pointers, for test hosts
+  <out>/jni_scalar.cpp       the JNI functions of the scalar operations
+
+Declaration syntax (one operation; doc lines indented below it):
+
+  op Name(type name, ...) -> result [key=value ...]
+      One or two lines saying what it does and its codes.
+
+types:   i32 u8 str buf out_u8 out_i32 out_str  (see TYPES)
+results: code (uint8_t, 8 on an exception), i32 (int32_t, on_error or -1),
+         void
+keys:    java=scalar|custom|none  (default: scalar when every argument is
+                                   i32 or u8, custom otherwise)
+         on_error=N               value returned when an exception escapes
+         jname=Name               the method name in class Varanda, where it
+                                   differs
+"""
+import argparse
+import glob
+import os
+import re
+import sys
+
+TYPES = {
+    # name: (C type, JNI type or None)
+    "i32": ("int32_t", "jint"),
+    "u8": ("uint8_t", "jbyte"),
+    "str": ("const char*", None),
+    "buf": ("uint8_t*", None),
+    "out_u8": ("uint8_t*", None),
+    "out_i32": ("int32_t*", None),
+    "out_str": ("char*", None),
+}
+RESULTS = {
+    "code": ("uint8_t", "8"),
+    "i32": ("int32_t", "-1"),
+    "void": ("void", None),
+}
+JAVA_CLASSES = [("Varanda", "Varanda"), ("com_melbrosa_Varanda", "com.melbrosa.Varanda")]
+
+OP_RE = re.compile(r"^op\s+(\w+)\s*\((.*)\)\s*->\s*(\w+)\s*(.*)$")
+
+
+class Op:
+    def __init__(self, name, params, result, attrs, doc, where):
+        self.name = name
+        self.params = params  # list of (type, name)
+        self.result = result
+        self.attrs = attrs
+        self.doc = doc
+        self.where = where
+
+    @property
+    def ctype(self):
+        return RESULTS[self.result][0]
+
+    @property
+    def on_error(self):
+        return self.attrs.get("on_error", RESULTS[self.result][1])
+
+    @property
+    def java(self):
+        if "java" in self.attrs:
+            return self.attrs["java"]
+        if all(t in ("i32", "u8") for t, _ in self.params):
+            return "scalar"
+        return "custom"
+
+    def c_params(self):
+        if not self.params:
+            return "void"
+        return ", ".join(f"{TYPES[t][0]} {n}" for t, n in self.params)
+
+    def cpp_params(self):
+        return ", ".join(f"{TYPES[t][0]} {n}" for t, n in self.params)
+
+    def args(self):
+        return ", ".join(n for _, n in self.params)
+
+    def stack_bytes(self):
+        return 4 * len(self.params)
+
+
+def parse(paths):
+    ops = []
+    for path in paths:
+        current = None
+        with open(path, encoding="utf-8") as f:
+            for lineno, raw in enumerate(f, 1):
+                line = raw.rstrip("\n")
+                where = f"{path}:{lineno}"
+                if not line.strip() or line.lstrip().startswith("#"):
+                    continue
+                if line.startswith("op "):
+                    m = OP_RE.match(line.strip())
+                    if not m:
+                        sys.exit(f"{where}: cannot read declaration")
+                    name, plist, result, rest = m.groups()
+                    params = []
+                    for p in filter(None, (x.strip() for x in plist.split(","))):
+                        parts = p.split()
+                        if len(parts) != 2 or parts[0] not in TYPES:
+                            sys.exit(f"{where}: bad parameter '{p}'")
+                        params.append((parts[0], parts[1]))
+                    if result not in RESULTS:
+                        sys.exit(f"{where}: bad result '{result}'")
+                    attrs = dict(kv.split("=", 1) for kv in rest.split())
+                    current = Op(name, params, result, attrs, [], where)
+                    ops.append(current)
+                elif line[0].isspace() and current is not None:
+                    current.doc.append(line.strip())
+                else:
+                    sys.exit(f"{where}: unexpected line")
+    names = [o.name for o in ops]
+    dups = {n for n in names if names.count(n) > 1}
+    if dups:
+        sys.exit(f"declared twice: {', '.join(sorted(dups))}")
+    for o in ops:
+        if not o.doc:
+            sys.exit(f"{o.where}: {o.name} has no documentation line")
+    return sorted(ops, key=lambda o: o.name)
+
+
+def write_if_changed(path, text):
+    try:
+        with open(path, encoding="utf-8") as f:
+            if f.read() == text:
+                return
+    except FileNotFoundError:
+        pass
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write(text)
+
+
+HEADER_TOP = """\
+/* Varanda SDK: the exported operations.
+ *
+ * Every operation returns a one-byte code unless its line says otherwise:
+ *   0 success; 1 the transport failed or the answer was not the one expected;
+ *   2 port not open; 3 port already open; 4, 5, 6, 10 the back end of the
+ *   chosen connection type is unavailable (serial library, TCP library,
+ *   TCP COM component, serial COM component); 7 modem operation on a
+ *   connection that is not a modem connection; 8 an internal error was
+ *   caught; 9 connection type outside 0 to 4; 128 + k argument k (counted
+ *   from 0, the terminal number included) is out of range, nothing was
+ *   stored or sent.
+ *
+ * On 32-bit Windows the operations use the stdcall convention
+ * (VARANDA_CALL); elsewhere the platform's C convention.
+ *
+ * This file is generated from the operation lists of the source tree.
+ */
+#ifndef VARANDA_H
+#define VARANDA_H
+
+#include <stdint.h>
+
+#if defined(_WIN32) && !defined(_WIN64)
+#  define VARANDA_CALL __stdcall
+#else
+#  define VARANDA_CALL
+#endif
+
+#define VARANDA_OK                    0
+#define VARANDA_FAILED                1
+#define VARANDA_PORT_NOT_OPEN         2
+#define VARANDA_PORT_ALREADY_OPEN     3
+#define VARANDA_SERIAL_LIB_MISSING    4
+#define VARANDA_TCP_LIB_MISSING       5
+#define VARANDA_TCP_COM_MISSING       6
+#define VARANDA_NOT_A_MODEM           7
+#define VARANDA_INTERNAL_ERROR        8
+#define VARANDA_BAD_CONNECTION_TYPE   9
+#define VARANDA_SERIAL_COM_MISSING    10
+#define VARANDA_BAD_ARGUMENT(k)       (128 + (k))
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+"""
+
+HEADER_BOTTOM = """\
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VARANDA_H */
+"""
+
+
+def gen_header(ops):
+    out = [HEADER_TOP]
+    for o in ops:
+        out.append("/* " + "\n * ".join(o.doc) + " */\n")
+        out.append(f"{o.ctype} VARANDA_CALL {o.name}({o.c_params()});\n\n")
+    out.append(HEADER_BOTTOM)
+    return "".join(out)
+
+
+def java_functions(ops):
+    """(exported JNI name, op, arg count) for every scalar operation."""
+    for o in ops:
+        if o.java != "scalar":
+            continue
+        for cls, _ in JAVA_CLASSES:
+            method = o.attrs.get("jname", o.name) if cls == "Varanda" else o.name
+            yield f"Java_{cls}_{method}", o
+
+
+def gen_def(ops):
+    lines = ["LIBRARY Varanda.dll", "EXPORTS"]
+    for o in ops:
+        lines.append(f"    {o.name} = {o.name}@{o.stack_bytes()}")
+    for jname, o in java_functions(ops):
+        n = 8 + o.stack_bytes()
+        lines.append(f"    _{jname}@{n} = {jname}@{n}")
+    return "\n".join(lines) + "\n"
+
+
+def gen_map(ops):
+    lines = ["{", "  global:"]
+    lines += [f"    {o.name};" for o in ops]
+    lines += [f"    {j};" for j, _ in java_functions(ops)]
+    lines += ["  local:", "    *;", "};"]
+    return "\n".join(lines) + "\n"
+
+
+def gen_ops_h(ops):
+    out = ["// Generated: the facade operations behind the exports.\n",
+           "#pragma once\n#include <cstdint>\n\n",
+           "namespace varanda {\nclass ApiFacade;\nnamespace op {\n"]
+    for o in ops:
+        params = "ApiFacade& f" + (", " + o.cpp_params() if o.params else "")
+        out.append(f"{o.ctype} {o.name}({params});\n")
+    out.append("}  // namespace op\n}  // namespace varanda\n")
+    return "".join(out)
+
+
+def gen_exports_cpp(ops):
+    out = ["// Generated: the exported wrappers. Each runs its facade operation under\n",
+           "// the process lock and the catch-all guard.\n",
+           '#include "varanda.h"\n#include "varanda_ops.h"\n#include "api/guard.h"\n\n',
+           'extern "C" {\n']
+    for o in ops:
+        fwd = f"varanda::op::{o.name}(f{', ' if o.params else ''}{o.args()})"
+        out.append(f"VARANDA_EXPORT {o.ctype} VARANDA_CALL {o.name}({o.cpp_params()}) {{\n")
+        if o.result == "void":
+            out.append(f"    varanda::guarded_void([&](varanda::ApiFacade& f) {{ {fwd}; }});\n")
+        else:
+            out.append(f"    return varanda::guarded<{o.ctype}>({o.on_error}, "
+                       f"[&](varanda::ApiFacade& f) {{ return {fwd}; }});\n")
+        out.append("}\n")
+    out.append("}\n")
+    return "".join(out)
+
+
+def gen_api_table(ops):
+    out = ["// Generated: typed pointers to every export, for hosts that load the\n",
+           "// library at run time (the test hosts).\n",
+           '#pragma once\n#include "varanda.h"\n\n',
+           "struct VarandaApi {\n"]
+    for o in ops:
+        out.append(f"    {o.ctype} (VARANDA_CALL *{o.name})({o.cpp_params()}) = nullptr;\n")
+    out.append("\n    // Resolves every pointer with lookup(name); false when any is missing.\n")
+    out.append("    template <class Lookup> bool resolve(Lookup&& lookup) {\n        bool ok = true;\n")
+    for o in ops:
+        out.append(f'        ok = bind({o.name}, lookup("{o.name}")) && ok;\n')
+    out.append("        return ok;\n    }\n\n")
+    out.append("  private:\n    template <class Fn> static bool bind(Fn& fn, void* p) {\n"
+               "        fn = reinterpret_cast<Fn>(p);\n        return p != nullptr;\n    }\n};\n\n")
+    out.append(f"inline constexpr int kVarandaOperationCount = {len(ops)};\n")
+    out.append("inline constexpr const char* kVarandaOperationNames[] = {\n")
+    out += [f'    "{o.name}",\n' for o in ops]
+    out.append("};\n")
+    return "".join(out)
+
+
+def gen_jni_scalar(ops):
+    out = ["// Generated: the JNI functions of the operations that take only int and\n",
+           "// byte arguments. They call the facade operation through the same guard\n",
+           "// as the plain exports.\n",
+           '#include <jni.h>\n#include "varanda_ops.h"\n#include "api/guard.h"\n\n',
+           'extern "C" {\n']
+    jtype = {"i32": "jint", "u8": "jbyte"}
+    conv = {"i32": "{}", "u8": "static_cast<uint8_t>({})"}
+    for jname, o in java_functions(ops):
+        params = "".join(f", {jtype[t]} {n}" for t, n in o.params)
+        args = ", ".join(conv[t].format(n) for t, n in o.params)
+        fwd = f"varanda::op::{o.name}(f{', ' if o.params else ''}{args})"
+        out.append(f"VARANDA_EXPORT JNIEXPORT jint JNICALL {jname}(JNIEnv*, jclass{params}) {{\n")
+        if o.result == "void":
+            out.append(f"    varanda::guarded_void([&](varanda::ApiFacade& f) {{ {fwd}; }});\n    return 0;\n")
+        elif o.result == "code":
+            out.append(f"    return static_cast<jint>(varanda::guarded<uint8_t>({o.on_error}, "
+                       f"[&](varanda::ApiFacade& f) {{ return {fwd}; }}));\n")
+        else:
+            out.append(f"    return varanda::guarded<int32_t>({o.on_error}, "
+                       f"[&](varanda::ApiFacade& f) {{ return {fwd}; }});\n")
+        out.append("}\n")
+    out.append("}\n")
+    return "".join(out)
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--src", required=True, help="the src/ folder")
+    ap.add_argument("--header", required=True, help="path of include/varanda.h")
+    ap.add_argument("--out", required=True, help="folder for the generated files")
+    ap.add_argument("--list", action="store_true", help="print the operation names")
+    a = ap.parse_args()
+    paths = sorted(glob.glob(os.path.join(a.src, "*", "*.ops")))
+    ops = parse(paths)
+    if a.list:
+        print("\n".join(o.name for o in ops))
+        return
+    write_if_changed(a.header, gen_header(ops))
+    write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops))
+    write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops))
+    write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
+    write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
+    write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
+    write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(ops))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,143 @@
+#include "comm/connection_manager.h"
+
+#include "comm/com_transports.h"
+#include "comm/dll_transports.h"
+#include "platform/system.h"
+
+namespace varanda {
+
+namespace {
+constexpr int32_t kBaud = 9600;
+constexpr int32_t kModemBaud = 2400;
+constexpr uint32_t kModemType = 3;
+
+struct Variant {
+    std::unique_ptr<Transport> (*make)();
+    ReturnCode unavailable;
+};
+
+template <class T>
+std::unique_ptr<Transport> make() {
+    return std::make_unique<T>();
+}
+
+const Variant kVariants[] = {
+    {make<SerialDllTransport>, rc::kSerialLibMissing},  // 0 serial
+    {make<TcpDllTransport>, rc::kTcpLibMissing},        // 1 TCP library
+    {make<TcpComTransport>, rc::kTcpComMissing},        // 2 TCP COM component
+    {make<SerialDllTransport>, rc::kSerialLibMissing},  // 3 modem
+    {make<SerialComTransport>, rc::kSerialComMissing},  // 4 serial COM component
+};
+}  // namespace
+
+ConnectionManager::~ConnectionManager() { destroy_transport(); }
+
+void ConnectionManager::destroy_transport() noexcept {
+    try {
+        transport_.reset();
+    } catch (...) {
+        transport_.release();
+    }
+}
+
+ReturnCode ConnectionManager::SetConnectionType(uint32_t type) {
+    try {
+        destroy_transport();
+        open_ = false;
+        if (type < std::size(kVariants)) {
+            transport_ = kVariants[type].make();
+            unavailable_ = kVariants[type].unavailable;
+            type_ = type;
+            return rc::kOk;
+        }
+        transport_ = std::make_unique<TcpComTransport>();
+        return rc::kBadConnectionType;
+    } catch (...) {
+        destroy_transport();
+        transport_ = std::make_unique<TcpComTransport>();
+        return rc::kException;
+    }
+}
+
+void ConnectionManager::EnsureTransport() {
+    if (!transport_) SetConnectionType(2);
+}
+
+ReturnCode ConnectionManager::OpenPort(int32_t port) {
+    EnsureTransport();
+    if (!transport_->IsAvailable()) return unavailable_;
+    if (open_) return rc::kPortAlreadyOpen;
+    if (transport_->Open(port, kBaud) == 0) return rc::kFailed;
+    open_ = true;
+    return rc::kOk;
+}
+
+ReturnCode ConnectionManager::OpenModemPort(int32_t port) {
+    EnsureTransport();
+    if (!transport_->IsAvailable()) return unavailable_;
+    if (open_) return rc::kPortAlreadyOpen;
+    if (type_ != kModemType) return rc::kNotAModem;
+    if (transport_->OpenModem(port, kModemBaud) == 0) return rc::kFailed;
+    open_ = true;
+    return rc::kOk;
+}
+
+void ConnectionManager::ClosePort() {
+    EnsureTransport();
+    if (transport_->IsAvailable()) {
+        transport_->Close();
+        PumpMessages();
+    }
+    open_ = false;
+}
+
+void ConnectionManager::PumpMessages() { platform::pump_messages(); }
+
+ReturnCode ConnectionManager::check(bool modem) {
+    EnsureTransport();
+    if (!transport_->IsAvailable()) return unavailable_;
+    if (modem && type_ != kModemType) return rc::kNotAModem;
+    if (!open_) return rc::kPortNotOpen;
+    return rc::kOk;
+}
+
+ReturnCode ConnectionManager::SendCommand(int32_t terminal, const uint8_t* data, int32_t command, int32_t length) {
+    return SendIndexedCommand(terminal, data, command, length, 0);
+}
+
+ReturnCode ConnectionManager::SendIndexedCommand(int32_t terminal, const uint8_t* data, int32_t command,
+                                                 int32_t length, uint16_t index) {
+    if (ReturnCode c = check(false); c != rc::kOk) return c;
+    const int32_t r = transport_->SendData(terminal, data, command, length, 0, index);
+    PumpMessages();
+    return r == transport_result::kSent ? rc::kOk : rc::kFailed;
+}
+
+ReturnCode ConnectionManager::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length) {
+    if (ReturnCode c = check(false); c != rc::kOk) return c;
+    PumpMessages();
+    return transport_->ReceiveData(terminal, buffer, command, length, 0) == transport_result::kReceived
+               ? rc::kOk
+               : rc::kFailed;
+}
+
+ReturnCode ConnectionManager::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command,
+                                                 int32_t length) {
+    if (ReturnCode c = check(false); c != rc::kOk) return c;
+    PumpMessages();
+    return transport_->ReceiveDataNoReply(terminal, buffer, command, length, 0) == transport_result::kReceived
+               ? rc::kOk
+               : rc::kFailed;
+}
+
+ReturnCode ConnectionManager::SendModemString(const char* text) {
+    if (ReturnCode c = check(true); c != rc::kOk) return c;
+    return transport_->SendModemString(text) == 0 ? rc::kOk : rc::kFailed;
+}
+
+int32_t ConnectionManager::ReadModemByte() {
+    if (check(true) != rc::kOk) return transport_result::kNone;
+    return transport_->ReadModemByte();
+}
+
+}  // namespace varanda

@@ -1,0 +1,53 @@
+// The one place that talks to a transport: the connection type, the open
+// port, and every exchange with a terminal, each reduced to a ReturnCode.
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "api/return_code.h"
+#include "comm/transport.h"
+
+namespace varanda {
+
+class ConnectionManager {
+public:
+    ConnectionManager() = default;
+    ~ConnectionManager();
+    ConnectionManager(const ConnectionManager&) = delete;
+    ConnectionManager& operator=(const ConnectionManager&) = delete;
+
+    // 0 for types 0..4; 9 for any other (a TCP COM transport is installed and
+    // the stored type is kept); 8 when creating the transport threw.
+    ReturnCode SetConnectionType(uint32_t type);
+    uint32_t GetConnectionType() const { return type_; }
+    void EnsureTransport();
+
+    ReturnCode OpenPort(int32_t port);       // 9600 baud
+    ReturnCode OpenModemPort(int32_t port);  // 2400 baud, type 3 only
+    void ClosePort();
+    void PumpMessages();
+
+    ReturnCode SendCommand(int32_t terminal, const uint8_t* data, int32_t command, int32_t length);
+    ReturnCode SendIndexedCommand(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
+                                  uint16_t index);
+    ReturnCode ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length);
+    ReturnCode ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length);
+    ReturnCode SendModemString(const char* text);
+    int32_t ReadModemByte();  // the byte, or -1
+
+    bool is_open() const { return open_; }
+    bool has_transport() const { return transport_ != nullptr; }
+
+private:
+    // The common checks of every exchange: transport, availability, and (for
+    // modem operations) type 3, then the open port. kOk when all pass.
+    ReturnCode check(bool modem);
+    void destroy_transport() noexcept;
+
+    std::unique_ptr<Transport> transport_;
+    uint32_t type_ = 2;
+    bool open_ = false;
+    ReturnCode unavailable_ = rc::kTcpComMissing;
+};
+
+}  // namespace varanda

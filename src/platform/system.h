@@ -1,0 +1,33 @@
+// Time, waiting and the host's user interface.
+#pragma once
+#include <cstdint>
+
+namespace varanda::platform {
+
+void sleep_ms(uint32_t ms);
+
+// Milliseconds since an arbitrary start, wrapping like the Windows tick.
+uint32_t tick_ms();
+
+// Dispatches at most two pending window messages of the calling thread:
+// one numbered 1..0x112, one numbered 0x114..0x8000, so that WM_TIMER
+// (0x113) stays queued. Nothing to do where there are no window messages.
+void pump_messages();
+
+// A modal box with no owner window and the information icon (Windows); the
+// caption and the text on standard error elsewhere. Returns 1 when closed.
+int32_t message_box(const char* text, const char* caption);
+
+struct LocalTime {
+    int year;    // e.g. 2026
+    int month;   // 1..12
+    int day;     // 1..31
+    int hour;    // 0..23
+    int minute;  // 0..59
+    int second;  // 0..59
+    int weekday; // 0 Sunday .. 6 Saturday
+};
+
+LocalTime local_time();
+
+}  // namespace varanda::platform
