@@ -11,7 +11,9 @@
 // SendResponse terminal, response; Receive / ReceiveNoReply terminal, command,
 // length, count. Serial: the same without the terminal.
 #include <atomic>
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "comm/com_interfaces.h"
 #include "fake_state.h"
@@ -223,6 +225,56 @@ struct Factory {
 
 }  // namespace
 
+#if defined(_WIN32)
+// The system declares these entries with its own types.
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* out) {
+    *out = nullptr;
+    if (!same(reinterpret_cast<const Guid*>(&clsid), kClsid)) return kClassNotAvailable;
+    return FactoryQuery(&g_factory, reinterpret_cast<const Guid*>(&iid), out);
+}
+
+STDAPI DllCanUnloadNow() { return g_objects == 0 ? S_OK : S_FALSE; }
+
+namespace {
+HMODULE self_module() {
+    HMODULE m = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&self_module), &m);
+    return m;
+}
+std::string clsid_key() {
+    char text[64];
+    std::snprintf(text, sizeof text, "CLSID\\{%08lX-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
+                  static_cast<unsigned long>(kClsid.data1), kClsid.data2, kClsid.data3, kClsid.data4[0],
+                  kClsid.data4[1], kClsid.data4[2], kClsid.data4[3], kClsid.data4[4], kClsid.data4[5],
+                  kClsid.data4[6], kClsid.data4[7]);
+    return text;
+}
+}  // namespace
+
+// Registers the component under HKEY_CLASSES_ROOT.
+STDAPI DllRegisterServer() {
+    char path[MAX_PATH];
+    if (GetModuleFileNameA(self_module(), path, MAX_PATH) == 0) return E_FAIL;
+    HKEY key;
+    const std::string name = clsid_key() + "\\InprocServer32";
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return E_FAIL;
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(path), static_cast<DWORD>(strlen(path) + 1));
+    const char model[] = "Both";
+    RegSetValueExA(key, "ThreadingModel", 0, REG_SZ, reinterpret_cast<const BYTE*>(model), sizeof model);
+    RegCloseKey(key);
+    return S_OK;
+}
+
+STDAPI DllUnregisterServer() {
+    const std::string base = clsid_key();
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, (base + "\\InprocServer32").c_str());
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, base.c_str());
+    return S_OK;
+}
+#else
 COM_EXPORT HResult VARANDA_COM_CALL DllGetClassObject(const Guid* clsid, const Guid* iid, void** out) {
     *out = nullptr;
     if (!same(clsid, kClsid)) return kClassNotAvailable;
@@ -230,6 +282,7 @@ COM_EXPORT HResult VARANDA_COM_CALL DllGetClassObject(const Guid* clsid, const G
 }
 
 COM_EXPORT HResult VARANDA_COM_CALL DllCanUnloadNow() { return g_objects == 0 ? 0 : 1; }
+#endif
 
 // Live component objects, so that tests can see that the SDK released them.
 FAKE_EXPORT int32_t Fake_LiveObjects() { return g_objects; }
