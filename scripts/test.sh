@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the Linux and Windows builds and runs every
+# test: Linux plain, Linux under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the Windows build under Wine.
+set -eu
+cd "$(dirname "$0")/.."
+jobs=$(nproc 2>/dev/null || echo 2)
+
+bash scripts/install-deps.sh
+
+status=0
+run_ctest() {
+  local dir=$1
+  shift
+  (cd "$dir" && ctest --output-on-failure "$@") || status=1
+}
+
+echo "== Linux build"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+run_ctest build
+
+echo "== Linux build under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DVARANDA_SANITIZE=ON >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan -LE no-sanitize
+
+echo "== Windows build (mingw-w64 i686), tests under Wine"
+export WINEDEBUG=-all
+[ -d "${WINEPREFIX:-$HOME/.wine}" ] || wineboot -i >/dev/null 2>&1 || true
+cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-win32 -j"$jobs"
+run_ctest build-win32
+
+exit $status
