@@ -1,4 +1,5 @@
-// The 50-byte offline configuration record (command 100).
+// The 50-byte offline configuration record (command 100), sent exactly as
+// laid out here.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -6,7 +7,17 @@
 namespace varanda {
 
 struct ConfigurationRecord {
-    std::array<uint8_t, 50> bytes{};
+    static constexpr int kSize = 50;
+    static constexpr int kCardDigits = 14;  // card digit count, also read by the access list
+
+    // All zero, then company code 0xFFFF (bytes 9-10) and 14 card digits.
+    ConfigurationRecord() {
+        bytes[9] = 0xFF;
+        bytes[10] = 0xFF;
+        bytes[kCardDigits] = 14;
+    }
+
+    std::array<uint8_t, kSize> bytes{};
 };
 
 }  // namespace varanda
