@@ -11,6 +11,7 @@ folder under src/.  From those declarations this script writes:
   <out>/exports.cpp          the exported wrappers (guard + lock + forward)
   <out>/api_table.h          a table of typed function pointers, for test hosts
   <out>/jni_scalar.cpp       the JNI functions of the scalar operations
+  <out>/operations.txt       the operation names, one a line
 
 Declaration syntax (one operation; doc lines indented below it):
 
@@ -333,6 +334,7 @@ def main():
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
     write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
     write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(ops))
+    write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
 
 
 if __name__ == "__main__":
