@@ -31,13 +31,10 @@ TEST(AccessListImages, EntryEncodingByPatternAndDigitCount) {
     } cases[] = {
         {settings(0, 14), "65000", 1, {0xE8, 0xFD, 0x01}},
         {settings(0, 14), "1", 102, {0x01, 0x00, 0x66}},
-        {settings(0, 14), "", 7, {0x00, 0x00, 0x07}},
         // Inserted under pattern 1, sent under pattern 0: the low 16 bits.
         {settings(0, 14), "65536", 2, {0x00, 0x00, 0x02}},
         {settings(0, 14), "70000", 2, {0x70, 0x11, 0x02}},
         {settings(0, 14), "-2", 2, {0xFE, 0xFF, 0x02}},
-        {settings(1, 14), "123456", 9, {0x00, 0x00, 0x00, 0x00, 0x12, 0x34, 0x56, 0x09}},
-        {settings(1, 14), "7", 1, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x07, 0x01}},
         {settings(1, 16), "1234567890123456", 3, {0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34, 0x56, 0x03}},
         {settings(1, 5), "1234", 4, {0x12, 0x34, 0x04}},
         {settings(1, 5), "12345", 4, {}},  // needs 3 bytes, F is 2
@@ -81,24 +78,6 @@ TEST(AccessListImages, EachLayoutHasItsSizeHeaderAndLength) {
         EXPECT_EQ(entries, Bytes(img.bytes.begin() + c.at, img.bytes.begin() + c.at + 9));
         for (size_t i = c.at + 9; i < img.bytes.size(); ++i) ASSERT_EQ(0xFF, img.bytes[i]) << i;
     }
-}
-
-TEST(AccessListImages, EmptyListsAndRefusals) {
-    Image img;
-    ASSERT_TRUE(varanda::access_list::build_image(Layout::kCounted, {}, settings(1, 14), img));
-    EXPECT_EQ(2, img.length);
-    EXPECT_EQ(0x00, img.bytes[0]);
-    EXPECT_EQ(0x00, img.bytes[1]);
-    ASSERT_TRUE(varanda::access_list::build_image(Layout::kBlocks, {}, settings(1, 14), img));
-    EXPECT_EQ((Bytes{0x00, 0x00, 0xFF}), Bytes(img.bytes.begin(), img.bytes.begin() + 3));
-
-    // A card that no longer fits its field, or a list larger than the form.
-    const std::vector<AccessListEntry> long_card = {{"1", 1}, {"123456789012", 1}};
-    EXPECT_FALSE(varanda::access_list::build_image(Layout::kCounted, long_card, settings(1, 10), img));
-    EXPECT_TRUE(img.bytes.empty());
-    const std::vector<AccessListEntry> many(1'126, AccessListEntry{"1", 1});
-    EXPECT_FALSE(varanda::access_list::build_image(Layout::kOld, many, settings(1, 14, true), img));
-    EXPECT_TRUE(varanda::access_list::build_image(Layout::kOld, many, settings(0, 14, true), img));
 }
 
 }  // namespace

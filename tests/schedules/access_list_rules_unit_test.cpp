@@ -97,16 +97,4 @@ TEST(AccessListRules, FormFollowsTheEstimateAndTheRealSize) {
     }
 }
 
-TEST(AccessListRules, SettingsComeFromTheFacadeGroups) {
-    const CardSettings s;  // what a fresh facade gives
-    EXPECT_EQ(1, s.pattern);
-    EXPECT_EQ(14, s.digit_count);
-    EXPECT_FALSE(s.old_terminal);
-    EXPECT_EQ(7u, s.field_bytes());
-    EXPECT_EQ(8u, s.entry_size());
-    EXPECT_EQ(3u, settings(0, 14).entry_size());
-    EXPECT_EQ(8u, settings(0, 14).estimated_entry_size());
-    EXPECT_EQ(7u, settings(1, 13).entry_size());
-}
-
 }  // namespace

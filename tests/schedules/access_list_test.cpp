@@ -133,48 +133,29 @@ TEST_F(AccessList, RefusedCountedFormFallsBackToTheFullForm) {
 }
 
 TEST_F(AccessList, EstimatedSizeAboveTheCountedImageTakesTheBlocksForm) {
-    struct Case {
-        int entries;
-        int32_t command;
-        size_t sends;
-    } cases[] = {{5'625, 115, 1}, {5'626, 136, 2}};  // 45,000 and 45,008 entry bytes
-    open_tcp_lib();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.entries);
-        insert_many(c.entries);
+    // 5,625 entries: 45,000 bytes, counted; 5,626: 45,008, blocks; 8,200: an
+    // entry straddles the two blocks.
+    for (int n : {5'625, 5'626, 8'200}) {
+        SCOPED_TRACE(n);
+        open_tcp_lib();
+        insert_many(n);
         EXPECT_EQ(0, api().EnviarListaAcesso(2));
         auto s = sent();
-        ASSERT_EQ(c.sends, s.size());
-        EXPECT_EQ(c.command, s[0].command);
-        if (c.command == 115) {
-            Bytes expected = image_of(c.entries, 45'002, 2);
-            expected[0] = 45'000 >> 8;
-            expected[1] = 45'000 & 0xFF;
-            EXPECT_EQ(expected, s[0].data);  // the whole image, 45,002 bytes
-        } else {
-            Bytes expected = image_of(c.entries, 131'072, 2);
-            expected[0] = uint8_t(c.entries >> 8);  // the number of entries, big-endian
-            expected[1] = uint8_t(c.entries);
+        const bool blocks = n > 5'625;
+        ASSERT_EQ(blocks ? 2u : 1u, s.size());
+        const size_t header = blocks ? size_t(n) : size_t(n) * 8;  // blocks count entries, not bytes
+        Bytes expected = image_of(n, blocks ? 131'072 : 45'002, 2);
+        expected[0] = uint8_t(header >> 8);
+        expected[1] = uint8_t(header);
+        EXPECT_EQ(blocks ? 136 : 115, s[0].command);
+        if (blocks) {
             EXPECT_EQ(136, s[1].command);
             EXPECT_EQ(65'536u, s[0].data.size());
             EXPECT_EQ(65'536u, s[1].data.size());
-            EXPECT_EQ(expected, join(s[0].data, s[1].data));
         }
-        tcp_.reset();
+        EXPECT_EQ(expected, blocks ? join(s[0].data, s[1].data) : s[0].data);
+        api().FecharPortaComunicacao();
     }
-}
-
-TEST_F(AccessList, BlocksImageCarriesEntriesAcrossTheBlockBoundary) {
-    open_tcp_lib();
-    insert_many(8'200);  // 65,602 bytes with the header
-    EXPECT_EQ(0, api().EnviarListaAcesso(3));
-    auto s = sent();
-    ASSERT_EQ(2u, s.size());
-    Bytes expected = image_of(8'200, 131'072, 2);
-    expected[0] = 8'200 >> 8;
-    expected[1] = 8'200 & 0xFF;
-    EXPECT_EQ(expected, join(s[0].data, s[1].data));
-    EXPECT_EQ(0xFF, s[1].data[66]);  // fill right after the last entry
 }
 
 TEST_F(AccessList, BlocksGoOutWithIndexZeroThenOneWhateverTheFirstResult) {
