@@ -1,7 +1,5 @@
 // The access list: insert one card, send the list in the form the settings
 // and its size select, clear.
-#include <cstring>
-
 #include "api/facade.h"
 #include "schedules/access_list_images.h"
 #include "schedules/consume_on_exit.h"
