@@ -19,8 +19,7 @@ TEST_F(OnlineDisplay, EntryFormsAreCheckedInRecordOrderThenSent) {
         {{20, 3, 0, 50, 32}, 129},
         {{0, 0, 255, 51, 0}, 131},
         {{0, 0, 0, 0, 33}, 132},
-        {{21, 3, 255, 51, 33}, 128},  // the first failing field wins
-        {{0, 3, 0, 51, 33}, 129},
+        {{0, 3, 0, 51, 33}, 129},  // the first failing field wins
     };
     for (const Case& c : cases) {
         tcp_.reset();
@@ -44,9 +43,8 @@ TEST_F(OnlineDisplay, EntryFormsAreCheckedInRecordOrderThenSent) {
 
 TEST_F(OnlineDisplay, PrinterMessageIs254PaddedBytesAndAMarker) {
     open_tcp_lib();
-    const std::string long_text(300, 'x');
-    std::string text254;
-    for (int i = 0; i < 254; ++i) text254 += char('a' + i % 26);
+    std::string long_text;
+    for (int i = 0; i < 300; ++i) long_text += char('a' + i % 26);
     struct Case {
         const char* text;
         std::string expected;  // the 254 text bytes
@@ -54,8 +52,7 @@ TEST_F(OnlineDisplay, PrinterMessageIs254PaddedBytesAndAMarker) {
         {"Hello", "Hello" + std::string(249, ' ')},
         {nullptr, std::string(254, ' ')},
         {"", std::string(254, ' ')},
-        {long_text.c_str(), std::string(254, 'x')},
-        {text254.c_str(), text254},
+        {long_text.c_str(), long_text.substr(0, 254)},
     };
     using Print = uint8_t(VARANDA_CALL*)(int32_t, const char*);
     struct Form {
