@@ -46,7 +46,6 @@ protected:
 
 TEST_F(OnlineEvents, CardTextsOfBothReaders) {
     open_tcp_lib();
-    const std::string z(16, '\0');
     struct Case {
         bool second_form;
         int32_t flag215;
@@ -55,13 +54,13 @@ TEST_F(OnlineEvents, CardTextsOfBothReaders) {
         Bytes date_time;
     } cases[] = {
         {false, 1, event(7, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4}, {25, 12, 26, 8, 30, 59}),
-         "12345678901234" + z.substr(0, 2), {25, 12, 26, 8, 30, 59}},
+         std::string("12345678901234\0\0", 16), {25, 12, 26, 8, 30, 59}},
         // byte 20 = 0xFF: 16 positions over offsets 2..17, date and time still 16..21
         {false, 1, event(1, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5}), "0123456789012345",
          {4, 5, 0xFF, 0xFF, 0xFF, 0xFF}},
-        {false, 1, event(0, 0, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {1, 1, 0, 0, 0, 0}), "9876543210" + z.substr(0, 6),
+        {false, 1, event(0, 0, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {1, 1, 0, 0, 0, 0}), std::string("9876543210\0\0\0\0\0\0", 16),
          {1, 1, 0, 0, 0, 0}},
-        {false, 1, event(13, 21, {10, 65, 3}, {1, 2, 3, 4, 5, 6}), z.substr(0, 2) + "3" + z.substr(0, 13),
+        {false, 1, event(13, 21, {10, 65, 3}, {1, 2, 3, 4, 5, 6}), std::string("\0\0" "3\0\0\0\0\0\0\0\0\0\0\0\0\0", 16),
          {1, 2, 3, 4, 5, 6}},
         // second form: bytes up to 90 pass with the 215 flag on; only digits without it
         {true, 1, event(5, 6, {1, 65, 90, 91, 0xFF, 48, 10, 9, 0, 0xFE, 0, 0, 0, 7}, {31, 1, 99, 23, 59, 0}),
