@@ -18,7 +18,7 @@ Declaration syntax (one operation; doc lines indented below it):
   op Name(type name, ...) -> result [key=value ...]
       One or two lines saying what it does and its codes.
 
-types:   i32 u8 str buf out_u8 out_i32 out_str  (see TYPES)
+types:   i32 u8 str buf out_u8 out_u16 out_i32 out_str  (see TYPES)
 results: code (uint8_t, 8 on an exception), i32 (int32_t, on_error or -1),
          void
 keys:    java=scalar|custom|none  (default: scalar when every argument is
@@ -40,6 +40,7 @@ TYPES = {
     "str": ("const char*", None),
     "buf": ("uint8_t*", None),
     "out_u8": ("uint8_t*", None),
+    "out_u16": ("uint16_t*", None),
     "out_i32": ("int32_t*", None),
     "out_str": ("char*", None),
 }

@@ -68,6 +68,19 @@ uint8_t VARANDA_CALL ApagarHorariosSirene(int32_t terminal);
 /* Empties the access list and sends the empty list. Codes as EnviarListaAcesso. */
 uint8_t VARANDA_CALL ApagarListaAcesso(int32_t terminal);
 
+/* Writes the three turnstile counters (command 125; each value's four bytes as they lie in
+ * memory, lowest first), then reads the terminal's answer 225. The code of the step that failed, else 0. */
+uint8_t VARANDA_CALL AtribuirContadorGiro(int32_t terminal, int32_t first, int32_t second, int32_t third);
+
+/* Collects one punch (answer 204): six bytes and 16 characters of card text (decimal in card pattern 0,
+ * hexadecimal in 1, not terminated). 128 the terminal offered its last punch again; 1 none stored
+ * (serial COM component); 129..135 null pointer. Nothing written unless 0. */
+uint8_t VARANDA_CALL ColetarBilhete(int32_t terminal, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, char* card);
+
+/* Chooses how punches carry the card: 0 a 16-bit number, 1 a digit string (the start value).
+ * Also sets the card digit count of the configuration to 14. 0 set; 128 other value, nothing changed. */
+uint8_t VARANDA_CALL DefinirPadraoCartao(uint8_t pattern);
+
 /* Chooses the back end: 0 serial library, 1 TCP library, 2 TCP COM component (the
  * default), 3 modem through the serial library, 4 serial COM component. 0 done; 9 other type. */
 uint8_t VARANDA_CALL DefinirTipoConexao(uint8_t type);
@@ -84,6 +97,9 @@ uint8_t VARANDA_CALL DesligarBackLite(int32_t terminal);
 /* Intermittent beep off (command 18). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL DesligarBipIntermitente(int32_t terminal);
 
+/* Green LED off (command 15, as DesligarBackLite). Codes as AcionarRele1. */
+uint8_t VARANDA_CALL DesligarLedVerde(int32_t terminal);
+
 /* Red LED off (command 28). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL DesligarLedVermelho(int32_t terminal);
 
@@ -93,8 +109,24 @@ uint8_t VARANDA_CALL DevolverCartao(int32_t terminal);
 /* Retains the inserted card (command 22). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL EngolirCartao(int32_t terminal);
 
+/* Sends the block built by PreencherBufferTLM. 1 when none has been built (nothing sent);
+ * else the send's code. */
+uint8_t VARANDA_CALL EnviarBufferTLM(int32_t terminal);
+
 /* Signals access denied (command 3). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL EnviarComandoAcessoNegado(int32_t terminal);
+
+/* Sends the caller's 26-byte TLM block; the library's own block is not involved.
+ * 129 null block, nothing sent; else the send's code. */
+uint8_t VARANDA_CALL EnviarCriptografiaTLM(int32_t terminal, uint8_t* block);
+
+/* Sends the online entry forms and keypad settings (command 107, 5 bytes). 128 keypad1 above 20,
+ * 129 keypad2 above 2, 131 keypad3 above 50, 132 keypad4 above 32 (nothing sent); else the send's code. */
+uint8_t VARANDA_CALL EnviarFormasEntradasOnLine(int32_t terminal, uint8_t keypad1, uint8_t keypad2, uint8_t forms, uint8_t keypad3, uint8_t keypad4);
+
+/* Sends the daylight saving period (command 113, 10 bytes). 128/132 day, 129/133 month, 130/134 hour
+ * (0..59), 131/135 minute out of range for start/end, nothing sent; years any value. Else the send's code. */
+uint8_t VARANDA_CALL EnviarHorarioVerao(int32_t terminal, uint8_t startDay, uint8_t startMonth, uint8_t startYear, uint8_t startHour, uint8_t startMinute, uint8_t endDay, uint8_t endMonth, uint8_t endYear, uint8_t endHour, uint8_t endMinute);
 
 /* Sends the access schedules (command 111, 5,600 bytes; old terminals 103, the first 2,800) and clears them, whatever the result. Codes as AcionarRele1. */
 uint8_t VARANDA_CALL EnviarHorariosAcesso(int32_t terminal);
@@ -106,9 +138,24 @@ uint8_t VARANDA_CALL EnviarHorariosSirene(int32_t terminal);
  * AcionarRele1; 128 second block failed; 131 nothing sent, list kept: after a settings change it no longer fits. */
 uint8_t VARANDA_CALL EnviarListaAcesso(int32_t terminal);
 
+/* Prints a text on the terminal's printer (command 109; 254 bytes padded with spaces, then 0x00).
+ * A null text prints spaces. The send's code. */
+uint8_t VARANDA_CALL EnviarMensagemImpressora00(int32_t terminal, const char* text);
+
+/* As EnviarMensagemImpressora00 with command 127 and a last byte 0xFF. The send's code. */
+uint8_t VARANDA_CALL EnviarMensagemImpressoraFF(int32_t terminal, const char* text);
+
+/* Sets the clock: command 117 with seconds (UtilizarRelogioSegundos on), falling back to 101 without.
+ * 128 day, 129 month, 133 year (0..99), 130 hour, 131 minute, 132 second out of range; else the last send's code. */
+uint8_t VARANDA_CALL EnviarRelogio(int32_t terminal, uint8_t day, uint8_t month, uint8_t year, uint8_t hour, uint8_t minute, uint8_t second);
+
 /* Sends a text to the modem (connection type 3). 0 sent; 1 refused; 2 port not open;
  * 7 not a modem connection; 4 serial library missing; 128 null text. */
 uint8_t VARANDA_CALL EnviarStringInicializacaoModem(const char* text);
+
+/* Sends the network module's keep-alive time (command 198, 4 bytes, most significant first).
+ * 128 negative time, nothing sent; else the send's code. */
+uint8_t VARANDA_CALL EnviarTempoKeepAliveRabbit(int32_t terminal, int32_t time);
 
 /* Shows `text` in a message box captioned "DLL Message" (on Linux: caption and text on
  * standard error). Returns 1 when the box is closed. */
@@ -133,14 +180,45 @@ uint8_t VARANDA_CALL InserirUsuarioListaAcesso(const char* card, uint8_t schedul
  * (also on another connection type or a closed port). */
 int32_t VARANDA_CALL LerByteModem(void);
 
+/* Reads the three turnstile counters into three 4-byte areas, each as four values 0..99, least
+ * significant first. Areas written only on 0; 129..131 null area, nothing sent. */
+uint8_t VARANDA_CALL LerContadorGiro(int32_t terminal, uint8_t* first, uint8_t* second, uint8_t* third);
+
+/* Reads the three sensor inputs (answer 208; one byte in old-terminal mode, the others then 0).
+ * The exchange's code; 129..131 null pointer. Nothing written unless 0. */
+uint8_t VARANDA_CALL LerSensoresCorvo(int32_t terminal, uint8_t* sensor1, uint8_t* sensor2, uint8_t* sensor3);
+
+/* Reads a smart card area; the four result areas (10, 16, 16, 16 bytes) are written only on 0.
+ * 130..133 null area, nothing sent; else the code of the step that failed. */
+uint8_t VARANDA_CALL LerSmartCard(int32_t terminal, uint8_t area, uint8_t* r1, uint8_t* r2, uint8_t* r3, uint8_t* r4);
+
 /* Brings the terminal online (command 26). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL LevantarParaOnLine(int32_t terminal);
+
+/* Releases both directions (command 16, then the entry forms 0,0,9,0,0). 0 released; 1 any failure. */
+uint8_t VARANDA_CALL LiberarCatracaDoisSentidos(int32_t terminal);
+
+/* Releases the entry side: the short command 24 when UtilizarCmdCurtoCatraca is on, else (or when
+ * it fails) command 13 and the entry forms 0,0,9,0,0 (command 107). 0 released; 1 any failure. */
+uint8_t VARANDA_CALL LiberarCatracaEntrada(int32_t terminal);
+
+/* Entry of a turnstile mounted in reverse: the exit-side commands (23, else 12). 0 released; 1 any failure. */
+uint8_t VARANDA_CALL LiberarCatracaEntradaInvertida(int32_t terminal);
+
+/* Releases the exit side: short command 23, else command 12 and the entry forms. 0 released; 1 any failure. */
+uint8_t VARANDA_CALL LiberarCatracaSaida(int32_t terminal);
+
+/* Exit of a turnstile mounted in reverse: the entry-side commands (24, else 13). 0 released; 1 any failure. */
+uint8_t VARANDA_CALL LiberarCatracaSaidaInvertida(int32_t terminal);
 
 /* Backlight on (command 14). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL LigarBackLite(int32_t terminal);
 
 /* Intermittent beep on (command 17). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL LigarBipIntermitente(int32_t terminal);
+
+/* Green LED on (command 14, as LigarBackLite). Codes as AcionarRele1. */
+uint8_t VARANDA_CALL LigarLedVerde(int32_t terminal);
 
 /* Red LED on (command 27). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL LigarLedVermelho(int32_t terminal);
@@ -157,8 +235,48 @@ uint8_t VARANDA_CALL Ping(int32_t terminal);
 /* Tests the terminal in online mode (command 26). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL PingOnLine(int32_t terminal);
 
+/* Builds the library's TLM block from a TLM key file. 0 built; 1 null path, file missing,
+ * unreadable or shorter than 109 bytes (the block stays as it was). */
+uint8_t VARANDA_CALL PreencherBufferTLM(const char* path);
+
+/* Fetches one online event (answer 207): origin, complement, 16 characters of card text and the six
+ * date and time values as sent. 0 read; 128 any failed exchange; 129..137 null pointer. Nothing written unless 0. */
+uint8_t VARANDA_CALL ReceberDadosOnLine(int32_t terminal, uint8_t* origin, uint8_t* complement, char* card, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second);
+
+/* As ReceberDadosOnLine with 14 characters of card text; with Utilizar215 on it first asks (command 215)
+ * and 128 means no event waits. Exchange codes pass unchanged; 129..137 null pointer. Nothing written unless 0. */
+uint8_t VARANDA_CALL ReceberDadosOnLine2(int32_t terminal, uint8_t* origin, uint8_t* complement, char* card, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second);
+
+/* Reads how many punches the terminal holds (answer 235, 0..65535). The exchange's code; the count
+ * is 0 after a failed exchange. 129 null count, nothing sent. */
+uint8_t VARANDA_CALL ReceberQuantidadeBilhetes(int32_t terminal, int32_t* count);
+
+/* Reads the clock (answer 217, else 201 without seconds, which reads 0; a second above 59 reads 0).
+ * The last exchange's code; 129..134 null pointer. Nothing written unless 0. */
+uint8_t VARANDA_CALL ReceberRelogio(int32_t terminal, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second);
+
+/* Reads the firmware version (answer 250): bytes 0, 1-2 (low first), 3..6. Every out-value is 0 after a
+ * failed read; byte6 is 0 unless byte0 is 14. The exchange's code; 129..134 null pointer, nothing sent. */
+uint8_t VARANDA_CALL ReceberVersaoFirmware(int32_t terminal, uint8_t* byte0, uint16_t* version, uint8_t* byte3, uint8_t* byte4, uint8_t* byte5, uint8_t* byte6);
+
 /* Resets the online mode (command 11). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL ResetarModoOnLine(int32_t terminal);
+
+/* Old-terminal mode (off at start): reduced schedule tables and access list, one sensor byte.
+ * Returns the flag stored, 1 or 0. */
+int32_t VARANDA_CALL SetarCorvoOld(int32_t unused, int32_t value);
+
+/* Whether ReceberDadosOnLine2 first asks (command 215) if an event waits (on at start).
+ * Returns the flag stored, 1 or 0. */
+int32_t VARANDA_CALL Utilizar215(int32_t unused, int32_t value);
+
+/* Whether turnstile releases try the short command first (23 exit, 24 entry; on at start).
+ * Returns the flag stored, 1 or 0. */
+int32_t VARANDA_CALL UtilizarCmdCurtoCatraca(int32_t unused, int32_t value);
+
+/* Whether EnviarRelogio sends the seconds (command 117, falling back to 101; on at start).
+ * Returns the flag stored, 1 or 0. */
+int32_t VARANDA_CALL UtilizarRelogioSegundos(int32_t unused, int32_t value);
 
 #ifdef __cplusplus
 }

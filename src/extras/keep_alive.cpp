@@ -1,0 +1,30 @@
+// EnviarTempoKeepAliveRabbit and the green LED.
+#include "api/facade.h"
+#include "varanda_ops.h"
+#include "wire/big_endian.h"
+
+namespace varanda::op {
+
+namespace {
+constexpr int32_t kKeepAliveCommand = 198;
+constexpr int32_t kGreenLedOn = 14;   // the terminal uses the backlight commands
+constexpr int32_t kGreenLedOff = 15;
+}  // namespace
+
+uint8_t EnviarTempoKeepAliveRabbit(ApiFacade& f, int32_t terminal, int32_t time) {
+    // A negative time has always been answered with 128, not 129.
+    if (time < 0) return rc::bad_arg(0);
+    uint8_t payload[4];
+    wire::put_be32(payload, static_cast<uint32_t>(time));
+    return f.connection().SendCommand(terminal, payload, kKeepAliveCommand, 4);
+}
+
+uint8_t LigarLedVerde(ApiFacade& f, int32_t terminal) {
+    return f.connection().SendCommand(terminal, nullptr, kGreenLedOn, 0);
+}
+
+uint8_t DesligarLedVerde(ApiFacade& f, int32_t terminal) {
+    return f.connection().SendCommand(terminal, nullptr, kGreenLedOff, 0);
+}
+
+}  // namespace varanda::op

@@ -1,0 +1,26 @@
+// The terminal's clock: day, month, year (two digits), hour, minute and
+// second, one plain byte each.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "api/return_code.h"
+
+namespace varanda {
+
+class ConnectionManager;
+
+struct ClockCommands {
+    static constexpr int32_t kSetWithSeconds = 117;  // 6 bytes
+    static constexpr int32_t kSet = 101;             // 5 bytes, no seconds
+    static constexpr int32_t kReadWithSeconds = 217;
+    static constexpr int32_t kRead = 201;
+    static constexpr int32_t kDaylightSaving = 113;  // 10 bytes
+};
+
+// Reads the clock: six bytes with command 217, else five with command 201
+// and a second of 0. The second is handed out as the terminal sent it, even
+// above 59. The code of the last attempt; `raw` is written only on 0.
+ReturnCode read_clock(ConnectionManager& connection, int32_t terminal, std::array<uint8_t, 6>& raw);
+
+}  // namespace varanda

@@ -1,0 +1,140 @@
+// Firmware version, keep-alive time, turnstile counters and smart card
+// reading through the exports.
+#include <cstring>
+
+#include "sdk_test.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class DeviceExtras : public testsupport::SdkTest {};
+
+// The 66-byte request: bytes 0 and 1, then 0xFF.
+Bytes request(uint8_t kind, uint8_t detail) {
+    Bytes r(66, 0xFF);
+    r[0] = kind;
+    r[1] = detail;
+    return r;
+}
+
+TEST_F(DeviceExtras, FirmwareVersionFieldsAndTheByte6Rule) {
+    open_tcp_lib();
+    struct Case {
+        int32_t result;  // of the receive
+        Bytes answer;
+        Bytes bytes;     // byte0, byte3..byte6 handed out
+        uint16_t version;
+        uint8_t code;
+    } cases[] = {
+        {40, {14, 0x03, 0x02, 4, 5, 6, 7, 8}, {14, 4, 5, 6, 7}, 0x0203, 0},
+        {40, {13, 0x34, 0x12, 4, 5, 6, 7, 8}, {13, 4, 5, 6, 0}, 0x1234, 0},
+        {21, {14, 1, 2, 3, 4, 5, 6}, {0, 0, 0, 0, 0}, 0, 1},  // a failed read gives zeros
+    };
+    for (const Case& c : cases) {
+        tcp_.reset();
+        tcp_.queue_answer(c.result, c.answer);
+        uint8_t b[5];
+        std::memset(b, 0xEE, sizeof b);
+        uint16_t version = 0xEEEE;
+        EXPECT_EQ(c.code, api().ReceberVersaoFirmware(8, &b[0], &version, &b[1], &b[2], &b[3], &b[4]));
+        EXPECT_EQ(c.bytes, Bytes(b, b + 5));
+        EXPECT_EQ(c.version, version);
+        auto rx = tcp_.calls("Recebe_Dados");
+        ASSERT_EQ(1u, rx.size());
+        EXPECT_EQ(250, rx[0].ints[1]);
+        EXPECT_EQ(16, rx[0].ints[2]);
+    }
+    uint8_t b[5];
+    EXPECT_EQ(130, api().ReceberVersaoFirmware(8, &b[0], nullptr, &b[1], &b[2], &b[3], &b[4]));
+    EXPECT_EQ(1u, tcp_.calls().size());  // the null asked nothing
+}
+
+TEST_F(DeviceExtras, KeepAliveTimeGoesMostSignificantFirst) {
+    open_tcp_lib();
+    const std::pair<int32_t, Bytes> cases[] = {
+        {300, {0x00, 0x00, 0x01, 0x2C}}, {0x7FFFFFFF, {0x7F, 0xFF, 0xFF, 0xFF}}, {-1, {}}, {INT32_MIN, {}}};
+    for (const auto& [time, payload] : cases) {
+        tcp_.reset();
+        EXPECT_EQ(payload.empty() ? 128 : 0, api().EnviarTempoKeepAliveRabbit(5, time)) << time;
+        auto s = sent();
+        ASSERT_EQ(payload.empty() ? 0u : 1u, s.size());
+        if (!payload.empty()) {
+            EXPECT_EQ(198, s[0].command);
+            EXPECT_EQ(payload, s[0].data);
+        }
+    }
+}
+
+TEST_F(DeviceExtras, CounterWriteCopiesTheValuesThenReadsTheAnswer) {
+    open_tcp_lib();
+    tcp_.queue_answer(Bytes(66, 0));
+    EXPECT_EQ(0, api().AtribuirContadorGiro(3, 0x04030201, 0x45230100, -1));
+    Bytes expected = request(1, 1);
+    const Bytes counters = {1, 2, 3, 4, 0x00, 0x01, 0x23, 0x45, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::copy(counters.begin(), counters.end(), expected.begin() + 2);
+    tcp_.queue_result("Envia_Dados", 21);
+    EXPECT_EQ(1, api().AtribuirContadorGiro(3, 1, 2, 3));  // refused: no answer asked
+    tcp_.queue_answer(21, {});
+    EXPECT_EQ(1, api().AtribuirContadorGiro(3, 1, 2, 3));
+    auto s = sent();
+    ASSERT_EQ(3u, s.size());
+    EXPECT_EQ(125, s[0].command);
+    EXPECT_EQ(expected, s[0].data);
+    auto rx = tcp_.calls("Recebe_Dados");
+    ASSERT_EQ(2u, rx.size());
+    EXPECT_EQ(225, rx[0].ints[1]);
+    EXPECT_EQ(66, rx[0].ints[2]);
+}
+
+TEST_F(DeviceExtras, CounterReadTurnsBcdIntoValuesLeastSignificantFirst) {
+    open_tcp_lib();
+    Bytes answer(66, 0);
+    const Bytes counters = {0x00, 0x01, 0x23, 0x45, 0x99, 0x98, 0x76, 0x54, 0x12, 0x34, 0x56, 0x78};
+    std::copy(counters.begin(), counters.end(), answer.begin() + 2);
+    tcp_.queue_answer(answer);
+    uint8_t c[3][5];
+    std::memset(c, 0xEE, sizeof c);
+    EXPECT_EQ(0, api().LerContadorGiro(3, c[0], c[1], c[2]));
+    EXPECT_EQ(Bytes({45, 23, 1, 0, 0xEE}), Bytes(c[0], c[0] + 5));  // 4 bytes written
+    EXPECT_EQ(Bytes({54, 76, 98, 99, 0xEE}), Bytes(c[1], c[1] + 5));
+    EXPECT_EQ(Bytes({78, 56, 34, 12, 0xEE}), Bytes(c[2], c[2] + 5));
+
+    std::memset(c, 0xEE, sizeof c);  // failures leave the areas alone
+    tcp_.queue_answer(21, answer);
+    EXPECT_EQ(1, api().LerContadorGiro(3, c[0], c[1], c[2]));
+    tcp_.queue_result("Envia_Dados", 21);
+    EXPECT_EQ(1, api().LerContadorGiro(3, c[0], c[1], c[2]));
+    EXPECT_EQ(130, api().LerContadorGiro(3, c[0], nullptr, c[2]));
+    for (auto& row : c) EXPECT_EQ(Bytes(5, 0xEE), Bytes(row, row + 5));
+    auto s = sent();
+    ASSERT_EQ(3u, s.size());  // the null area sent nothing
+    EXPECT_EQ(request(1, 2), s[0].data);
+}
+
+TEST_F(DeviceExtras, SmartCardAreasAreCopiedAsReceived) {
+    open_tcp_lib();
+    Bytes answer(66);
+    for (int i = 0; i < 66; ++i) answer[i] = static_cast<uint8_t>(i);
+    tcp_.queue_answer(answer);
+    uint8_t r[4][17];
+    std::memset(r, 0xEE, sizeof r);
+    EXPECT_EQ(0, api().LerSmartCard(4, 0x33, r[0], r[1], r[2], r[3]));
+    const std::pair<int, int> areas[] = {{2, 10}, {12, 16}, {28, 16}, {44, 16}};
+    for (int i = 0; i < 4; ++i) {
+        Bytes want(answer.begin() + areas[i].first, answer.begin() + areas[i].first + areas[i].second);
+        want.resize(17, 0xEE);  // nothing past the area
+        EXPECT_EQ(want, Bytes(r[i], r[i] + 17)) << i;
+    }
+    std::memset(r, 0xEE, sizeof r);
+    tcp_.queue_answer(21, answer);
+    EXPECT_EQ(1, api().LerSmartCard(4, 1, r[0], r[1], r[2], r[3]));
+    EXPECT_EQ(133, api().LerSmartCard(4, 1, r[0], r[1], r[2], nullptr));
+    EXPECT_EQ(Bytes(17, 0xEE), Bytes(r[0], r[0] + 17));
+    auto s = sent();
+    ASSERT_EQ(2u, s.size());
+    EXPECT_EQ(125, s[0].command);
+    EXPECT_EQ(request(4, 0x33), s[0].data);
+}
+
+}  // namespace
