@@ -26,8 +26,6 @@ cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest build-asan -LE no-sanitize
 
 echo "== Windows build (mingw-w64 i686), tests under Wine"
-export WINEDEBUG=-all
-[ -d "${WINEPREFIX:-$HOME/.wine}" ] || wineboot -i >/dev/null 2>&1 || true
 cmake -S . -B build-win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-win32 -j"$jobs"
 run_ctest build-win32
