@@ -18,9 +18,12 @@ protected:
     }
     // A package: count and size high byte first, then the records.
     static Bytes package(uint16_t count, uint16_t size, const Bytes& records) {
-        Bytes p = {static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count), static_cast<uint8_t>(size >> 8),
-                   static_cast<uint8_t>(size)};
-        p.insert(p.end(), records.begin(), records.end());
+        Bytes p(4 + records.size());
+        p[0] = static_cast<uint8_t>(count >> 8);
+        p[1] = static_cast<uint8_t>(count);
+        p[2] = static_cast<uint8_t>(size >> 8);
+        p[3] = static_cast<uint8_t>(size);
+        std::copy(records.begin(), records.end(), p.begin() + 4);
         return p;
     }
 };

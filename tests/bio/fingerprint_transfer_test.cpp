@@ -101,8 +101,11 @@ TEST_F(FingerprintTransfer, PackageStepUsesTheAnsweredTerminal) {
     tcp_.queue_answer(21, {});
     EXPECT_EQ(1, api().SolicitarListaUsuariosComDigital(6));
     tcp_.reset();
-    Bytes package = {0, 1, 0, 16};
-    package.resize(20, 0x01);
+    Bytes package(20, 0x01);
+    package[0] = 0;
+    package[1] = 1;
+    package[2] = 0;
+    package[3] = 16;
     tcp_.queue_answer(package);
     ASSERT_EQ(0, api().ReceberListaUsuariosDigital(12345));
     auto r = tcp_.calls("Recebe_Dados");

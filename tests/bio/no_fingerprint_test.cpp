@@ -26,8 +26,9 @@ TEST_F(NoFingerprint, List250PayloadAndEmptyingAfterTheSend) {
     ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("1234567890"));
     ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("12a"));  // other characters count 0
     ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
-    Bytes expected = {4, 0, 0, 1, 0x23, 0x45, 0, 0, 0, 0, 7, 0x12, 0x34, 0x56, 0x78, 0x90, 0, 0, 0, 0x01, 0x20};
-    expected.resize(1251, 0xFF);
+    const Bytes head = {4, 0, 0, 1, 0x23, 0x45, 0, 0, 0, 0, 7, 0x12, 0x34, 0x56, 0x78, 0x90, 0, 0, 0, 0x01, 0x20};
+    Bytes expected(1251, 0xFF);
+    std::copy(head.begin(), head.end(), expected.begin());
     EXPECT_EQ(expected, last_payload(124));
 
     ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
