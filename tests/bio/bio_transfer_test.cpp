@@ -1,7 +1,6 @@
 // Enrolment round trip, templates, the 844-byte user record with its local
 // time, and the comparison with the reader.
 #include <cstring>
-#include <ctime>
 
 #include "bio_test_support.h"
 #include "sdk_test.h"
@@ -13,16 +12,6 @@ using biotest::Bytes;
 using biotest::event;
 
 class BioTransfer : public testsupport::SdkTest {};
-
-uint8_t bcd(int v) { return static_cast<uint8_t>((v / 10) << 4 | (v % 10)); }
-
-Bytes bcd_now() {
-    std::time_t t = std::time(nullptr);
-    std::tm tm = *std::localtime(&t);
-    const int year = tm.tm_year + 1900;
-    return {bcd(year / 100), bcd(year % 100), bcd(tm.tm_mon + 1), bcd(tm.tm_mday),
-            bcd(tm.tm_hour), bcd(tm.tm_min),  bcd(tm.tm_sec > 59 ? 59 : tm.tm_sec), 0};
-}
 
 // The one family case that also runs under Wine against the Win32 fake back
 // end: an enrolment request and its answer, offline and online.
@@ -103,9 +92,9 @@ TEST_F(BioTransfer, UserRecordEndsWithTheLocalTime) {
     open_tcp_lib();
     Bytes record(836);
     for (size_t i = 0; i < record.size(); ++i) record[i] = static_cast<uint8_t>(i ^ 0x5A);
-    const Bytes before = bcd_now();
+    const Bytes before = biotest::bcd_now();
     ASSERT_EQ(0, api().EnviarUsuarioBio(3, record.data()));
-    const Bytes after = bcd_now();
+    const Bytes after = biotest::bcd_now();
     auto s = sent();
     ASSERT_EQ(1u, s.size());
     EXPECT_EQ(121, s[0].command);

@@ -6,44 +6,16 @@
 #include <vector>
 
 #include "api/facade.h"
-#include "bio/bio_id_field.h"
 #include "bio/held_online_events.h"
-#include "bio/no_fingerprint_entry.h"
-#include "bio/packed_decimal.h"
 #include "bio/pair_code.h"
 #include "fake_backend.h"
 #include "platform/system.h"
 #include "varanda_ops.h"
-#include "wire/bcd_timestamp.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 using varanda::platform::LocalTime;
-
-TEST(BioWire, PackedDecimal) {
-    struct Case {
-        uint8_t b;
-        int32_t v;
-    } cases[] = {{0x12, 12}, {0x1A, 1}, {0xA1, 0}, {0x00, 0}, {0x09, 9}, {0x0F, 0}, {0x99, 99}, {0xFF, 0}, {0x90, 90}};
-    for (const Case& c : cases) EXPECT_EQ(c.v, varanda::read_packed_decimal(c.b)) << int(c.b);
-}
-
-TEST(BioWire, IdentifierField) {
-    struct Case {
-        const char* text;
-        int width;
-        const char* field;
-    } cases[] = {{"123", 10, "0000000123"}, {"123", 8, "00000123"}, {"42", 16, "0000000000000042"},
-                 {"123456789012", 10, "1234567890"}, {"12345678", 8, "12345678"}, {"A", 10, "000000000A"}};
-    for (const Case& c : cases) {
-        uint8_t out[18];
-        std::memset(out, 0xEE, sizeof out);
-        varanda::write_bio_id_field(out, c.width, c.text);
-        EXPECT_EQ(std::string(c.field), std::string(reinterpret_cast<char*>(out), c.width)) << c.text;
-        EXPECT_EQ(0xEE, out[c.width]);
-    }
-}
 
 TEST(BioWire, PairCode) {
     struct Case {
@@ -73,39 +45,6 @@ TEST(BioWire, PairCode) {
         uint8_t b, v;
     } back[] = {{0x01, 0}, {0x1A, 19}, {0x00, 255}, {0x24, 23}, {0x46, 45}, {0x9A, 99}, {0xFF, 164}};
     for (const Back& k : back) EXPECT_EQ(k.v, varanda::decode_pair_code_byte(k.b)) << int(k.b);
-}
-
-TEST(BioWire, NoFingerprintEntries) {
-    struct Case {
-        const char* text;
-        Bytes bcd5;   // empty: refused
-        Bytes hex8;   // empty: refused
-    } cases[] = {
-        {"12345", {0, 0, 0x01, 0x23, 0x45}, {0, 0, 0, 0, 0, 0x01, 0x23, 0x45}},
-        {"1234567890", {0x12, 0x34, 0x56, 0x78, 0x90}, {0, 0, 0, 0x12, 0x34, 0x56, 0x78, 0x90}},
-        {"ab12", {0, 0, 0, 0x00, 0x12}, {0, 0, 0, 0, 0, 0, 0x00, 0x12}},
-        {"7", {0, 0, 0, 0, 0x07}, {0, 0, 0, 0, 0, 0, 0, 0x07}},
-        {"12345678901", {}, {0, 0, 0x01, 0x23, 0x45, 0x67, 0x89, 0x01}},  // a '0' in front
-        {"ABCDEF0123456789", {}, {0xAB, 0xCD, 0xEF, 0x01, 0x23, 0x45, 0x67, 0x89}},
-        {"ABCDEF01234567890", {}, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        Bytes five(5, 0xEE), eight(8, 0xEE);
-        EXPECT_EQ(!c.bcd5.empty(), varanda::encode_bcd_entry(c.text, five.data()));
-        EXPECT_EQ(c.bcd5.empty() ? Bytes(5, 0xEE) : c.bcd5, five);
-        EXPECT_EQ(!c.hex8.empty(), varanda::encode_hex_entry(c.text, eight.data()));
-        EXPECT_EQ(c.hex8.empty() ? Bytes(8, 0xEE) : c.hex8, eight);
-    }
-}
-
-TEST(BioWire, BcdTimestamp) {
-    uint8_t out[9];
-    std::memset(out, 0xEE, sizeof out);
-    varanda::wire::write_bcd_timestamp(LocalTime{2026, 3, 7, 14, 5, 9, 6}, out);
-    EXPECT_EQ((Bytes{0x20, 0x26, 0x03, 0x07, 0x14, 0x05, 0x09, 0x00, 0xEE}), Bytes(out, out + 9));
-    varanda::wire::write_bcd_timestamp(LocalTime{1999, 12, 31, 23, 59, 59, 5}, out);
-    EXPECT_EQ((Bytes{0x19, 0x99, 0x12, 0x31, 0x23, 0x59, 0x59, 0x00}), Bytes(out, out + 8));
 }
 
 TEST(HeldEvents, PerTerminalInArrivalOrderWithTheOldestDroppedWhenFull) {

@@ -1,7 +1,6 @@
 // Fingerprint records: the paged list of users with fingerprint and its
 // decoding, fetching one record, and the record sent.
 #include <cstring>
-#include <ctime>
 
 #include "bio_test_support.h"
 #include "sdk_test.h"
@@ -17,16 +16,6 @@ protected:
         return answer(1, {page, last, static_cast<uint8_t>(size >> 8), static_cast<uint8_t>(size & 0xFF)});
     }
 };
-
-uint8_t bcd(int v) { return static_cast<uint8_t>((v / 10) << 4 | (v % 10)); }
-
-Bytes bcd_now() {
-    std::time_t t = std::time(nullptr);
-    std::tm tm = *std::localtime(&t);
-    const int year = tm.tm_year + 1900;
-    return {bcd(year / 100), bcd(year % 100), bcd(tm.tm_mon + 1), bcd(tm.tm_mday),
-            bcd(tm.tm_hour), bcd(tm.tm_min),  bcd(tm.tm_sec > 59 ? 59 : tm.tm_sec), 0};
-}
 
 TEST_F(FingerprintTransfer, ListRecordsDecodeByPairs) {
     open_tcp_lib();
@@ -193,9 +182,9 @@ TEST_F(FingerprintTransfer, RecordSentWithOneOrTwoTemplates) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         tcp_.reset();
-        const Bytes before = bcd_now();
+        const Bytes before = biotest::bcd_now();
         ASSERT_EQ(0, api().EnviarDigitalUsuario(3, c.id, t1.data(), const_cast<uint8_t*>(c.second)));
-        const Bytes after = bcd_now();
+        const Bytes after = biotest::bcd_now();
         auto s = sent();
         ASSERT_EQ(1u, s.size());
         EXPECT_EQ(131, s[0].command);
