@@ -68,6 +68,13 @@ uint8_t VARANDA_CALL ApagarHorariosSirene(int32_t terminal);
 /* Empties the access list and sends the empty list. Codes as EnviarListaAcesso. */
 uint8_t VARANDA_CALL ApagarListaAcesso(int32_t terminal);
 
+/* Deletes every user; the text (up to 10 characters) goes with the request (command 177).
+ * 0 sent; 128 null text, nothing sent. */
+uint8_t VARANDA_CALL ApagarTodosUsuariosOssel(int32_t terminal, const char* text);
+
+/* Deletes one user (command 176). 0 sent; 128 null or empty identifier, nothing sent. */
+uint8_t VARANDA_CALL ApagarUsuarioOssel(int32_t terminal, const char* id);
+
 /* Writes the three turnstile counters (command 125; each value's four bytes as they lie in
  * memory, lowest first), then reads the terminal's answer 225. The code of the step that failed, else 0. */
 uint8_t VARANDA_CALL AtribuirContadorGiro(int32_t terminal, int32_t first, int32_t second, int32_t third);
@@ -76,6 +83,47 @@ uint8_t VARANDA_CALL AtribuirContadorGiro(int32_t terminal, int32_t first, int32
  * hexadecimal in 1, not terminated). 128 the terminal offered its last punch again; 1 none stored
  * (serial COM component); 129..135 null pointer. Nothing written unless 0. */
 uint8_t VARANDA_CALL ColetarBilhete(int32_t terminal, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, char* card);
+
+/* Sends a 404-byte template to compare with the finger on the reader (command 123). 0 sent;
+ * 129 null template; other codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL CompararDigitalLeitor(int32_t terminal, uint8_t* template_);
+
+/* Compares a PIN (command 178). 0 sent; 128 null or empty PIN, nothing sent. */
+uint8_t VARANDA_CALL CompararPINOssel(int32_t terminal, const char* pin);
+
+/* Sends a 220-byte template to compare (command 170). 0 sent; 129 null template; 1 not accepted;
+ * 2 port not open. */
+uint8_t VARANDA_CALL CompararTemplateOssel(int32_t terminal, uint8_t* template_);
+
+/* Quality: value1 30..100 (else 128), value2 10..100 (else 129). */
+uint8_t VARANDA_CALL ConfigurarAjustesQualidadeBio(int32_t terminal, uint8_t value1, uint8_t value2);
+
+/* Security: value1 6..9 (else 128), value2 1..9 (else 129). */
+uint8_t VARANDA_CALL ConfigurarAjustesSegurancaBio(int32_t terminal, uint8_t value1, uint8_t value2);
+
+/* Sensitivity: value1 1, 2, 4 or 8 (else 128), value2 0..100 (else 129), value3 0..100 (else 130). */
+uint8_t VARANDA_CALL ConfigurarAjustesSensibilidadeBio(int32_t terminal, uint8_t value1, uint8_t value2, uint8_t value3);
+
+/* Sets the module's two options, each on when non-zero (sub-command 60). Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL ConfigurarBio(int32_t terminal, uint8_t option1, uint8_t option2);
+
+/* Adaptive capture, on when non-zero: value2 1..7 (else 128, checked first), value1 1..10 (else 129). */
+uint8_t VARANDA_CALL ConfigurarCapturaAdaptativaBio(int32_t terminal, uint8_t on, uint8_t value1, uint8_t value2);
+
+/* The filter, on when non-zero. Always 0. */
+uint8_t VARANDA_CALL ConfigurarFiltroBio(int32_t terminal, uint8_t on);
+
+/* LFD level, 0..3 (else 128). */
+uint8_t VARANDA_CALL ConfigurarNivelLFD(uint8_t level);
+
+/* Sets the module's three network flags, each on when non-zero (command 179). Codes as CompararTemplateOssel. */
+uint8_t VARANDA_CALL ConfigurarRedeOssel(int32_t terminal, uint8_t flag1, uint8_t flag2, uint8_t flag3);
+
+/* Identification time-out, 10..255 (else 128). */
+uint8_t VARANDA_CALL ConfigurarTimeoutIdentificacao(uint8_t seconds);
+
+/* Has the terminal enrol a user at its reader (command 171). Codes as IncluirUsuarioOssel. */
+uint8_t VARANDA_CALL CriarUsuarioLeitorOssel(int32_t terminal);
 
 /* Chooses how punches carry the card: 0 a 16-bit number, 1 a digit string (the start value).
  * Also sets the card digit count of the configuration to 14. 0 set; 128 other value, nothing changed. */
@@ -109,6 +157,10 @@ uint8_t VARANDA_CALL DevolverCartao(int32_t terminal);
 /* Retains the inserted card (command 22). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL EngolirCartao(int32_t terminal);
 
+/* Sends the settings block (command 133); on 0 the block returns to its defaults, keeping the
+ * time-out and LFD level. Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL EnviarAjustesBio(int32_t terminal);
+
 /* Sends the block built by PreencherBufferTLM. 1 when none has been built (nothing sent);
  * else the send's code. */
 uint8_t VARANDA_CALL EnviarBufferTLM(int32_t terminal);
@@ -119,6 +171,10 @@ uint8_t VARANDA_CALL EnviarComandoAcessoNegado(int32_t terminal);
 /* Sends the caller's 26-byte TLM block; the library's own block is not involved.
  * 129 null block, nothing sent; else the send's code. */
 uint8_t VARANDA_CALL EnviarCriptografiaTLM(int32_t terminal, uint8_t* block);
+
+/* Sends a fingerprint record with the local date and time (command 131); `template2` (404
+ * bytes) may be null. 0 sent; 128 null identifier or longer than 16 characters; 130 null template1. */
+uint8_t VARANDA_CALL EnviarDigitalUsuario(int32_t terminal, const char* id, uint8_t* template1, uint8_t* template2);
 
 /* Sends the online entry forms and keypad settings (command 107, 5 bytes). 128 keypad1 above 20,
  * 129 keypad2 above 2, 131 keypad3 above 50, 132 keypad4 above 32 (nothing sent); else the send's code. */
@@ -137,6 +193,20 @@ uint8_t VARANDA_CALL EnviarHorariosSirene(int32_t terminal);
 /* Sends the access list (115, 110 if refused; 136 in two blocks when large; old terminals 102), then empties it. Codes as
  * AcionarRele1; 128 second block failed; 131 nothing sent, list kept: after a settings change it no longer fits. */
 uint8_t VARANDA_CALL EnviarListaAcesso(int32_t terminal);
+
+/* Sends the 250-entry list (command 124, 1,251 bytes); on 0 the list is emptied. Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL EnviarListaUsuariosSemDigitalBio(int32_t terminal);
+
+/* Sends the 500-entry list (command 129, 2,502 bytes); on 0 the list is emptied. Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL EnviarListaUsuariosSemDigitalBio500(int32_t terminal);
+
+/* Sends the table's entries behind the header FA 02 (command 129); on 0 the table is emptied.
+ * Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL EnviarListaUsuariosSemDigitalBioCorvoAcesso(int32_t terminal);
+
+/* Sends the table's entries behind their total length, two bytes high byte first (command 129);
+ * the count is 0 afterwards, the entries are cleared on 0. Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL EnviarListaUsuariosSemDigitalBioVariavel(int32_t terminal, int32_t unused);
 
 /* Prints a text on the terminal's printer (command 109; 254 bytes padded with spaces, then 0x00).
  * A null text prints spaces. The send's code. */
@@ -157,12 +227,39 @@ uint8_t VARANDA_CALL EnviarStringInicializacaoModem(const char* text);
  * 128 negative time, nothing sent; else the send's code. */
 uint8_t VARANDA_CALL EnviarTempoKeepAliveRabbit(int32_t terminal, int32_t time);
 
+/* Sends an 836-byte user record followed by the local date and time (command 121, 844 bytes).
+ * 0 sent; 129 null record; other codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL EnviarUsuarioBio(int32_t terminal, uint8_t* record);
+
 /* Shows `text` in a message box captioned "DLL Message" (on Linux: caption and text on
  * standard error). Returns 1 when the box is closed. */
 int32_t VARANDA_CALL ExecInClientDLL(int32_t reserved1, const char* text, int32_t reserved3, int32_t reserved4);
 
+/* Has the module identify the finger on the reader (sub-command 31). Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL FazerIdentificacaoBiometricaBio(int32_t terminal);
+
+/* Has the module verify one user's finger (sub-command 30). 0 sent; 128 null or empty identifier. */
+uint8_t VARANDA_CALL FazerVerificacaoBiometricaBio(int32_t terminal, const char* id);
+
 /* Closes the port. Nothing is returned. */
 void VARANDA_CALL FecharPortaComunicacao(void);
+
+/* Sends a 451-byte user record (command 172). 0 sent; 129 null record; 1 not accepted; 2 port not open. */
+uint8_t VARANDA_CALL IncluirUsuarioOssel(int32_t terminal, uint8_t* record);
+
+/* Adds a user (up to 10 digits) to the 250-entry list. 0 added; 128 null, empty or longer
+ * identifier, or the list full. */
+uint8_t VARANDA_CALL IncluirUsuarioSemDigitalBio(const char* id);
+
+/* Adds a user (up to 10 digits) to the 500-entry list. Codes as IncluirUsuarioSemDigitalBio. */
+uint8_t VARANDA_CALL IncluirUsuarioSemDigitalBio500(const char* id);
+
+/* Adds a user (up to 16 characters 0-9, A-F) to the 8000-entry table. 0 added; 8 empty
+ * identifier; 128 null or longer identifier, or the table full. */
+uint8_t VARANDA_CALL IncluirUsuarioSemDigitalBioCorvoAcesso(const char* id);
+
+/* Starts a collection from page 0, dropping any package held. */
+void VARANDA_CALL InicializarColetaListaUsuariosBio(void);
 
 /* Stores one time (hour, minute) of an access schedule. 0 stored; 128 schedule not 1..100 (1..50 for
  * old terminals); 129 day not 1..7; 130 time not 1..4; 131 hour above 23; 132 minute above 59. */
@@ -171,6 +268,10 @@ uint8_t VARANDA_CALL InserirHorarioAcesso(uint8_t schedule, uint8_t day, uint8_t
 /* Appends one siren time sounding on the weekdays whose flag is non-zero. 0 stored; 128 hour above 23,
  * minute above 59, or the table already holds 100 times. */
 uint8_t VARANDA_CALL InserirHorarioSirene(uint8_t hour, uint8_t minute, uint8_t day0, uint8_t day1, uint8_t day2, uint8_t day3, uint8_t day4, uint8_t day5, uint8_t day6);
+
+/* Has the module enrol a user at the reader (sub-command 23, option 0..2). 0 sent; 128 null or
+ * empty identifier; 129 option above 2; nothing sent on 128 or 129. */
+uint8_t VARANDA_CALL InserirUsuarioLeitorBio(int32_t terminal, uint8_t option, const char* id);
 
 /* Appends a card and its access schedule. 0 added; 128 card null or (card pattern 0) not 0..65000; 129 text too long;
  * 130 schedule not 1..102 (old terminals 1..52); 131 list full (old: 9,000 entry bytes; else 65,535 entries, 131,070 bytes). */
@@ -223,6 +324,16 @@ uint8_t VARANDA_CALL LigarLedVerde(int32_t terminal);
 /* Red LED on (command 27). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL LigarLedVermelho(int32_t terminal);
 
+/* Positions on the first user (command 173). 0 sent; 128 mode not 0 or 2, nothing sent. */
+uint8_t VARANDA_CALL LocalizarPrimeiroUsuarioOssel(int32_t terminal, uint8_t mode);
+
+/* Moves to the next user (command 174). Codes as LocalizarPrimeiroUsuarioOssel. */
+uint8_t VARANDA_CALL LocalizarProximoUsuarioOssel(int32_t terminal, uint8_t mode);
+
+/* Looks one user up (command 175). 0 sent; 128 null or empty identifier; 129 mode not 0 or 2;
+ * 130 length 0 or above 16; nothing sent on 128..130. */
+uint8_t VARANDA_CALL LocalizarUsuarioOssel(int32_t terminal, uint8_t mode, uint8_t length, const char* id);
+
 /* Holds relay 1 on (command 4). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL ManterRele1Acionado(int32_t terminal);
 
@@ -247,13 +358,68 @@ uint8_t VARANDA_CALL ReceberDadosOnLine(int32_t terminal, uint8_t* origin, uint8
  * and 128 means no event waits. Exchange codes pass unchanged; 129..137 null pointer. Nothing written unless 0. */
 uint8_t VARANDA_CALL ReceberDadosOnLine2(int32_t terminal, uint8_t* origin, uint8_t* complement, char* card, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second);
 
+/* Receives the record of `size` bytes (command 231) into `record`, written only on 0.
+ * 129 null record; 130 size outside 1..876; other exchange codes. */
+uint8_t VARANDA_CALL ReceberDigitalUsuario(int32_t terminal, uint8_t* record, int32_t size);
+
+/* Internal step: reads the package announced by the last list answer again. Not for hosts.
+ * 0 read; 136 no package announced; other exchange codes. */
+uint8_t VARANDA_CALL ReceberListaUsuariosDigital(int32_t unused);
+
+/* Reads the model (0 until an answer). 0 read; 128..137 module status or no answer; 130 null model. */
+uint8_t VARANDA_CALL ReceberModeloBio(int32_t terminal, uint8_t online, int32_t* model);
+
+/* Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
+ * 137 answer for another page; 128..137 module status or no answer; other exchange codes. */
+uint8_t VARANDA_CALL ReceberPacoteListaUsuariosBio(int32_t terminal);
+
 /* Reads how many punches the terminal holds (answer 235, 0..65535). The exchange's code; the count
  * is 0 after a failed exchange. 129 null count, nothing sent. */
 uint8_t VARANDA_CALL ReceberQuantidadeBilhetes(int32_t terminal, int32_t* count);
 
+/* Reads the user count, up to 12 tries 40 ms apart; the count is written only on 0.
+ * 128..137 module status or no answer; 130 null count. */
+uint8_t VARANDA_CALL ReceberQuantidadeUsuariosBio(int32_t terminal, uint8_t online, int32_t* count);
+
 /* Reads the clock (answer 217, else 201 without seconds, which reads 0; a second above 59 reads 0).
  * The last exchange's code; 129..134 null pointer. Nothing written unless 0. */
 uint8_t VARANDA_CALL ReceberRelogio(int32_t terminal, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second);
+
+/* Reads the module's answer: `size` 472 or 876, 0 on failure. 128..137 module status or no
+ * answer; 129 null size. */
+uint8_t VARANDA_CALL ReceberRespostaRequisicaoBio(int32_t terminal, int32_t* size);
+
+/* Reads a captured 404-byte template (command 223) with no module answer before it. 0 read;
+ * 1 no template; 129 null buffer. */
+uint8_t VARANDA_CALL ReceberTemplateCapturadoCorvo(int32_t terminal, uint8_t* template_);
+
+/* Reads the module's answer and then the 404-byte template (command 223) into `template_`
+ * (written only on 0). 128..137 module status or no answer; 130 null buffer. */
+uint8_t VARANDA_CALL ReceberTemplateLeitor(int32_t terminal, uint8_t online, uint8_t* template_);
+
+/* Reads the number of users (command 241); 0 on failure. 129 null count; other exchange codes. */
+uint8_t VARANDA_CALL ReceberTotalUsuariosOssel(int32_t terminal, int32_t* count);
+
+/* Reads the 844-byte user record into `record` (written only on 0). 128..137 module status or
+ * no answer; 130 null record. */
+uint8_t VARANDA_CALL ReceberUsuarioCadastradoBio(int32_t terminal, uint8_t online, uint8_t* record);
+
+/* Writes the next user's identifier, 11 bytes each 0..99 (255 for an empty pair), into `id`.
+ * 0 written; 128 no package, no further record, or null `id`. */
+uint8_t VARANDA_CALL ReceberUsuarioComDigital(uint8_t* id);
+
+/* Copies the next record of the package (record-size bytes) into `record`. 0 copied; 128 no
+ * package or no further record in it; 129 null record. */
+uint8_t VARANDA_CALL ReceberUsuarioLista(int32_t terminal, uint8_t* record);
+
+/* Fetches the current user: the verdict (command 240), then mode 2 the record (242) into
+ * `record`, mode 0 the summary (244) with its value byte; the identifier's digits go to `id`
+ * (17 bytes). 128 bad mode; 130, 131, 132 null pointer the mode needs; 128..133 the verdict. */
+uint8_t VARANDA_CALL ReceberUsuarioOssel(int32_t terminal, uint8_t mode, uint8_t* value, uint8_t* record, char* id);
+
+/* Reads the version, each part two decimal digits. 0 read; 128..137 module status or no answer;
+ * 130, 131 null out-pointer. */
+uint8_t VARANDA_CALL ReceberVersaoBio(int32_t terminal, uint8_t online, int32_t* major, int32_t* minor);
 
 /* Reads the firmware version (answer 250): bytes 0, 1-2 (low first), 3..6. Every out-value is 0 after a
  * failed read; byte6 is 0 unless byte0 is 14. The exchange's code; 129..134 null pointer, nothing sent. */
@@ -262,9 +428,102 @@ uint8_t VARANDA_CALL ReceberVersaoFirmware(int32_t terminal, uint8_t* byte0, uin
 /* Resets the online mode (command 11). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL ResetarModoOnLine(int32_t terminal);
 
+/* Reads the comparison result. 0 the finger matches; 128..137 module status or no answer. */
+uint8_t VARANDA_CALL ResultadoComparacaoDigitalLeitor(int32_t terminal, uint8_t online);
+
+/* Reads the verdict (online form). Codes as ResultadoComparacaoTemplateOssel. */
+uint8_t VARANDA_CALL ResultadoComparacaoPINOssel(int32_t terminal);
+
+/* Reads the verdict (online form, command 207). 0 match; 1 no result message; 128, 130, 134
+ * the module's result; other exchange codes. */
+uint8_t VARANDA_CALL ResultadoComparacaoTemplateOssel(int32_t terminal);
+
+/* Reads the result of ConfigurarBio. 0 set; 128..137 module status or no answer. */
+uint8_t VARANDA_CALL ResultadoConfiguracaoBio(int32_t terminal, uint8_t online);
+
+/* Reads the verdict (command 240). 0 set; 128..133 the module's result; other exchange codes. */
+uint8_t VARANDA_CALL ResultadoConfiguracaoRedeOssel(int32_t terminal);
+
+/* Reads the verdict (command 240). Codes as ResultadoInclusaoUsuarioOssel. */
+uint8_t VARANDA_CALL ResultadoExclusaoTodosUsuariosOssel(int32_t terminal);
+
+/* Reads the verdict (command 240). Codes as ResultadoInclusaoUsuarioOssel. */
+uint8_t VARANDA_CALL ResultadoExclusaoUsuarioOssel(int32_t terminal);
+
+/* Reads the identification: on 0 the 16 answer bytes in `result`. 128..137 module status or no
+ * answer; 130 null result. */
+uint8_t VARANDA_CALL ResultadoIdentificacaoBiometrica(int32_t terminal, uint8_t online, uint8_t* result);
+
+/* Reads the verdict (online form) and on success the new 220-byte template (command 243).
+ * 0 enrolled; 1 no result message; 128, 130, 134 the module's result; 129 null buffer. */
+uint8_t VARANDA_CALL ResultadoInclusaoUsuarioLeitorOssel(int32_t terminal, uint8_t* template_);
+
+/* Reads the verdict (command 240). 0 added; 128..133 the module's result; other exchange codes. */
+uint8_t VARANDA_CALL ResultadoInclusaoUsuarioOssel(int32_t terminal);
+
+/* Reads the enrolment result. 0 enrolled; 128..137 module status or no answer. */
+uint8_t VARANDA_CALL ResultadoInsercaoUsuarioLeitorBio(int32_t terminal, uint8_t online);
+
+/* Reads the verification result. 0 verified; 128..137 module status or no answer. */
+uint8_t VARANDA_CALL ResultadoVerificacaoBiometrica(int32_t terminal, uint8_t online);
+
+/* Light identifier form (8 characters) for the next request that uses it. Returns the flag, 1 or 0. */
+int32_t VARANDA_CALL SetarBioLight(int32_t value);
+
+/* Variable identifier form (16 characters) for the next request that uses it. Returns the flag, 1 or 0. */
+int32_t VARANDA_CALL SetarBioVariavel(int32_t value);
+
 /* Old-terminal mode (off at start): reduced schedule tables and access list, one sensor byte.
  * Returns the flag stored, 1 or 0. */
 int32_t VARANDA_CALL SetarCorvoOld(int32_t unused, int32_t value);
+
+/* Asks for one user's fingerprint record (sub-command 20, the identifier as 16 characters,
+ * right-aligned behind '0's). 0 sent; 128 null or empty identifier; other codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL SolicitarDigitalUsuario(int32_t terminal, const char* id);
+
+/* Asks the module to delete one user (sub-command 21). Codes as SolicitarUsuarioCadastradoBio. */
+uint8_t VARANDA_CALL SolicitarExclusaoUsuario(int32_t terminal, const char* id);
+
+/* Asks for the current page of the user list (sub-command 10). Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL SolicitarListaUsuariosBio(int32_t terminal);
+
+/* Asks for the current page of the list (sub-command 11). Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL SolicitarListaUsuariosBioVariavel(int32_t terminal);
+
+/* Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
+ * 137 answer for another page; 128..137 module status or no answer; other exchange codes. */
+uint8_t VARANDA_CALL SolicitarListaUsuariosComDigital(int32_t terminal);
+
+/* Asks the fingerprint module for its model. 0 sent; 1 not accepted; 2 port not open. */
+uint8_t VARANDA_CALL SolicitarModeloBio(int32_t terminal);
+
+/* Asks the fingerprint module how many users it holds. Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL SolicitarQuantidadeUsuariosBio(int32_t terminal);
+
+/* Asks the module for a template captured by the reader (sub-command 33). Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL SolicitarTemplateLeitor(int32_t terminal);
+
+/* Asks for the number of users (command 173). Codes as LocalizarPrimeiroUsuarioOssel. */
+uint8_t VARANDA_CALL SolicitarTotalUsuariosOssel(int32_t terminal, uint8_t mode);
+
+/* Asks for one enrolled user's 844-byte record (sub-command 20). 0 sent; 128 null or empty
+ * identifier, nothing sent; other codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL SolicitarUsuarioCadastradoBio(int32_t terminal, const char* id);
+
+/* Asks the fingerprint module for its firmware version. Codes as SolicitarModeloBio. */
+uint8_t VARANDA_CALL SolicitarVersaoBio(int32_t terminal);
+
+/* 1 while pages remain; otherwise 0, and the collection is reset. */
+int32_t VARANDA_CALL TemProximoPacote(void);
+
+/* 1 while the package has records not yet read, else 0. */
+int32_t VARANDA_CALL TemProximoUsuario(void);
+
+/* Reads the module's result for the record sent. 0 stored; 128..137 module status or no answer. */
+uint8_t VARANDA_CALL UsuarioFoiEnviado(int32_t terminal, uint8_t online);
+
+/* Reads the result of the deletion. 0 deleted; 128..137 module status or no answer. */
+uint8_t VARANDA_CALL UsuarioFoiExcluido(int32_t terminal, uint8_t online);
 
 /* Whether ReceberDadosOnLine2 first asks (command 215) if an event waits (on at start).
  * Returns the flag stored, 1 or 0. */

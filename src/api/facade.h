@@ -10,6 +10,7 @@
 
 #include "bio/bio_id_form.h"
 #include "bio/bio_settings_block.h"
+#include "bio/held_online_events.h"
 #include "bio/list_collection_state.h"
 #include "bio/no_fingerprint_tables.h"
 #include "collect/last_punch.h"
@@ -53,6 +54,7 @@ public:
     LastPunch last_punch;
     ProtocolFlags protocol;                       // 215, seconds, short turnstile, old terminal
     BioSettingsBlock bio_settings;
+    HeldOnlineEvents held_events;                 // events read while a module answer was awaited
 
 private:
     std::unique_ptr<ConnectionManager> connection_;

@@ -1,6 +1,7 @@
-// The two identifier-form flags of the fingerprint module (SetarBioLight, SetarBioVariavel).
+// The two one-shot identifier-form flags of the fingerprint module
+// (SetarBioLight, SetarBioVariavel), 0 at start. A request that uses a form
+// clears its flag as the operation says.
 #pragma once
-#include <array>
 #include <cstdint>
 
 namespace varanda {

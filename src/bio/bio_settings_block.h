@@ -6,7 +6,17 @@
 namespace varanda {
 
 struct BioSettingsBlock {
-    std::array<uint8_t, 16> bytes{};
+    static constexpr int kSize = 16;
+    static constexpr int kTimeout = 11;   // identification time-out
+    static constexpr int kLfdLevel = 12;  // LFD level
+
+    // Bytes 11 and 12 start at 0; the reset never touches them.
+    BioSettingsBlock() { reset(); }
+
+    // The defaults: bytes 0..10 and 13..15; 11 and 12 keep their values.
+    void reset();
+
+    std::array<uint8_t, kSize> bytes{};
 };
 
 }  // namespace varanda

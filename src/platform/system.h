@@ -28,6 +28,14 @@ struct LocalTime {
     int weekday; // 0 Sunday .. 6 Saturday
 };
 
+// The host's local time: the system's, or that of the source set below.
 LocalTime local_time();
+
+// The system's local time (the platform's own reading).
+LocalTime system_local_time();
+
+// Replaces the source of local_time(); nullptr restores the system's. A seam
+// for tests that must fix the time.
+void set_local_time_source(LocalTime (*source)());
 
 }  // namespace varanda::platform

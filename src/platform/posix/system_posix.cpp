@@ -28,7 +28,7 @@ int32_t message_box(const char* text, const char* caption) {
     return 1;
 }
 
-LocalTime local_time() {
+LocalTime system_local_time() {
     time_t now = time(nullptr);
     tm t{};
     localtime_r(&now, &t);

@@ -26,7 +26,7 @@ int32_t message_box(const char* text, const char* caption) {
     return 1;
 }
 
-LocalTime local_time() {
+LocalTime system_local_time() {
     SYSTEMTIME st;
     GetLocalTime(&st);
     return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wDayOfWeek};

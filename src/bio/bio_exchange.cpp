@@ -1,0 +1,84 @@
+#include "bio/bio_exchange.h"
+
+#include <algorithm>
+
+#include "api/facade.h"
+#include "online/online_event_record.h"
+#include "platform/system.h"
+
+namespace varanda {
+
+namespace {
+constexpr int kOnlineAttempts = 7;
+constexpr uint32_t kOnlineWaitMs = 5;
+constexpr uint8_t kStatusOk = 1;
+
+ReturnCode offline_answer(ApiFacade& f, int32_t terminal, BioMessage& answer) {
+    BioMessage buffer{};
+    const ReturnCode r = f.connection().ReceiveData(terminal, buffer.data(), kBioAnswerCommand, kBioMessageSize);
+    if (r == rc::kFailed) return 128;
+    if (r != rc::kOk) return r;
+    if (buffer[0] != kStatusOk) return bio_status_code(buffer[0]);
+    answer = buffer;
+    return rc::kOk;
+}
+
+// One attempt: the awaited answer from the held events, else one event read
+// from the terminal; any other event is held.
+ReturnCode online_attempt(ApiFacade& f, int32_t terminal, uint8_t sub_command, BioMessage& answer) {
+    auto awaited = [sub_command](const OnlineEventRecord& e) {
+        return e.origin() == OnlineEventRecord::kOriginBio && e.complement() == sub_command;
+    };
+    OnlineEventRecord event;
+    if (!f.held_events.take_first(terminal, awaited, event)) {
+        const ReturnCode r = receive_online_event(f.connection(), terminal, event);
+        if (r != rc::kOk) return r;
+        if (!awaited(event)) {
+            f.held_events.hold(terminal, event);
+            return rc::kFailed;
+        }
+    }
+    const uint8_t status = event.bytes[2];
+    if (status != kStatusOk) return bio_status_code(status);
+    std::copy_n(event.bytes.begin() + 2, kBioMessageSize, answer.begin());
+    return rc::kOk;
+}
+}  // namespace
+
+BioMessage bio_request(uint8_t sub_command) {
+    BioMessage m{};
+    m[0] = sub_command;
+    return m;
+}
+
+ReturnCode send_bio_request(ApiFacade& f, int32_t terminal, const BioMessage& request) {
+    return f.connection().SendCommand(terminal, request.data(), kBioRequestCommand, kBioMessageSize);
+}
+
+ReturnCode bio_status_code(uint8_t status) {
+    switch (status) {
+        case 2: case 7: case 253: case 254: return 129;
+        case 3: return 130;
+        case 4: return 131;
+        case 5: return 132;
+        case 6: return 133;
+        case 9: return 137;
+        case 14: return 134;
+        case 22: return 136;
+        case 251: case 252: return 135;
+        default: return 128;
+    }
+}
+
+ReturnCode bio_answer(ApiFacade& f, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer) {
+    if (online == 0) return offline_answer(f, terminal, answer);
+    ReturnCode result = rc::kFailed;
+    for (int attempt = 0; attempt < kOnlineAttempts; ++attempt) {
+        result = online_attempt(f, terminal, sub_command, answer);
+        platform::sleep_ms(kOnlineWaitMs);
+        if (result == rc::kOk) break;
+    }
+    return result;
+}
+
+}  // namespace varanda

@@ -1,0 +1,36 @@
+// The request/answer exchange with a terminal's fingerprint module: a
+// 17-byte request (command 120, byte 0 the sub-command) and the module's
+// 17-byte answer (byte 0 the status, 1 meaning success), read either from
+// the terminal's answer store (command 220) or, online, from its event
+// stream (command 207, origin 13, complement the answered sub-command).
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "api/return_code.h"
+
+namespace varanda {
+
+class ApiFacade;
+
+inline constexpr int32_t kBioRequestCommand = 120;
+inline constexpr int32_t kBioAnswerCommand = 220;
+inline constexpr int kBioMessageSize = 17;
+
+using BioMessage = std::array<uint8_t, kBioMessageSize>;
+
+// 17 zero bytes with the sub-command in byte 0.
+BioMessage bio_request(uint8_t sub_command);
+
+ReturnCode send_bio_request(ApiFacade& f, int32_t terminal, const BioMessage& request);
+
+// A module status other than 1 as a ReturnCode (128..137).
+ReturnCode bio_status_code(uint8_t status);
+
+// Fetches the module's answer. Offline (online == 0): command 220, a failed
+// exchange (1) reads 128. Online: up to 7 event reads 5 ms apart for the
+// answer to `sub_command`; events of any other kind are held for the host.
+// `answer` is written only when the result is 0.
+ReturnCode bio_answer(ApiFacade& f, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer);
+
+}  // namespace varanda

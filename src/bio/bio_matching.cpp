@@ -1,0 +1,66 @@
+// Enrolment at the reader, verification and identification.
+#include <cstring>
+
+#include "api/facade.h"
+#include "bio/bio_exchange.h"
+#include "bio/bio_id_field.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+constexpr uint8_t kSubEnrolAnswer = 0;  // the module answers an enrolment with sub-command 0
+constexpr uint8_t kSubEnrol = 23;
+constexpr uint8_t kSubVerify = 30;
+constexpr uint8_t kSubIdentify = 31;
+constexpr uint8_t kMaxEnrolOption = 2;
+}  // namespace
+
+uint8_t InserirUsuarioLeitorBio(ApiFacade& f, int32_t terminal, uint8_t option, const char* id) {
+    if (!bio_id_usable(id)) return 128;
+    if (option > kMaxEnrolOption) return 129;
+    const BioIdFormKind form = choose_bio_id_form(f.bio_id_form);
+    BioMessage request = bio_request(kSubEnrol);
+    if (form == BioIdFormKind::Variable) {
+        // The 16-character field starts at byte 1, over the option byte.
+        write_bio_id_field(&request[1], bio_id_width(form), id);
+    } else {
+        request[1] = option;
+        write_bio_id_field(&request[2], bio_id_width(form), id);
+    }
+    clear_bio_id_flag(f.bio_id_form, form);
+    return send_bio_request(f, terminal, request);
+}
+
+uint8_t ResultadoInsercaoUsuarioLeitorBio(ApiFacade& f, int32_t terminal, uint8_t online) {
+    BioMessage answer{};
+    return bio_answer(f, terminal, online, kSubEnrolAnswer, answer);
+}
+
+uint8_t FazerVerificacaoBiometricaBio(ApiFacade& f, int32_t terminal, const char* id) {
+    if (!bio_id_usable(id)) return 128;
+    const BioIdFormKind form = choose_bio_id_form(f.bio_id_form, false);
+    BioMessage request = bio_request(kSubVerify);
+    write_bio_id_field(&request[1], bio_id_width(form), id);
+    clear_bio_id_flag(f.bio_id_form, form);
+    return send_bio_request(f, terminal, request);
+}
+
+uint8_t ResultadoVerificacaoBiometrica(ApiFacade& f, int32_t terminal, uint8_t online) {
+    BioMessage answer{};
+    return bio_answer(f, terminal, online, kSubVerify, answer);
+}
+
+uint8_t FazerIdentificacaoBiometricaBio(ApiFacade& f, int32_t terminal) {
+    return send_bio_request(f, terminal, bio_request(kSubIdentify));
+}
+
+uint8_t ResultadoIdentificacaoBiometrica(ApiFacade& f, int32_t terminal, uint8_t online, uint8_t* result) {
+    if (result == nullptr) return rc::bad_arg(2);
+    BioMessage answer{};
+    const ReturnCode r = bio_answer(f, terminal, online, kSubIdentify, answer);
+    if (r == rc::kOk) std::memcpy(result, &answer[1], 16);
+    return r;
+}
+
+}  // namespace varanda::op

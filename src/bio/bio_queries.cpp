@@ -1,0 +1,78 @@
+// Model, version and user-count queries, and the identifier-form flags.
+#include "api/facade.h"
+#include "bio/bio_exchange.h"
+#include "bio/packed_decimal.h"
+#include "platform/system.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+constexpr uint8_t kSubModel = 1;
+constexpr uint8_t kSubVersion = 2;
+constexpr uint8_t kSubUserCount = 3;
+constexpr int kUserCountTries = 12;
+constexpr uint32_t kUserCountWaitMs = 40;
+}  // namespace
+
+uint8_t SolicitarModeloBio(ApiFacade& f, int32_t terminal) {
+    return send_bio_request(f, terminal, bio_request(kSubModel));
+}
+
+uint8_t ReceberModeloBio(ApiFacade& f, int32_t terminal, uint8_t online, int32_t* model) {
+    if (model == nullptr) return rc::bad_arg(2);
+    *model = 0;
+    BioMessage answer{};
+    const ReturnCode r = bio_answer(f, terminal, online, kSubModel, answer);
+    if (r == rc::kOk) *model = answer[1];
+    return r;
+}
+
+uint8_t SolicitarVersaoBio(ApiFacade& f, int32_t terminal) {
+    return send_bio_request(f, terminal, bio_request(kSubVersion));
+}
+
+uint8_t ReceberVersaoBio(ApiFacade& f, int32_t terminal, uint8_t online, int32_t* major, int32_t* minor) {
+    if (major == nullptr) return rc::bad_arg(2);
+    if (minor == nullptr) return rc::bad_arg(3);
+    *major = 0;
+    *minor = 0;
+    BioMessage answer{};
+    const ReturnCode r = bio_answer(f, terminal, online, kSubVersion, answer);
+    if (r == rc::kOk) {
+        *major = read_packed_decimal(answer[1]);
+        *minor = read_packed_decimal(answer[2]);
+    }
+    return r;
+}
+
+uint8_t SolicitarQuantidadeUsuariosBio(ApiFacade& f, int32_t terminal) {
+    return send_bio_request(f, terminal, bio_request(kSubUserCount));
+}
+
+uint8_t ReceberQuantidadeUsuariosBio(ApiFacade& f, int32_t terminal, uint8_t online, int32_t* count) {
+    if (count == nullptr) return rc::bad_arg(2);
+    ReturnCode r = rc::kFailed;
+    BioMessage answer{};
+    for (int attempt = 0; attempt < kUserCountTries; ++attempt) {
+        r = bio_answer(f, terminal, online, kSubUserCount, answer);
+        platform::sleep_ms(kUserCountWaitMs);
+        if (r == rc::kOk) {
+            *count = answer[1] * 256 + answer[2];
+            break;
+        }
+    }
+    return r;
+}
+
+int32_t SetarBioLight(ApiFacade& f, int32_t value) {
+    f.bio_id_form.light = value != 0 ? 1 : 0;
+    return f.bio_id_form.light;
+}
+
+int32_t SetarBioVariavel(ApiFacade& f, int32_t value) {
+    f.bio_id_form.variable = value != 0 ? 1 : 0;
+    return f.bio_id_form.variable;
+}
+
+}  // namespace varanda::op

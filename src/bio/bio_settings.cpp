@@ -1,0 +1,75 @@
+// The settings block setters and its sending.
+#include "api/facade.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+constexpr int32_t kSettingsCommand = 133;
+
+bool in(uint8_t v, int lo, int hi) { return v >= lo && v <= hi; }
+uint8_t flag(uint8_t v) { return v != 0 ? 1 : 0; }
+}  // namespace
+
+uint8_t ConfigurarAjustesSensibilidadeBio(ApiFacade& f, int32_t, uint8_t v1, uint8_t v2, uint8_t v3) {
+    if (v1 != 1 && v1 != 2 && v1 != 4 && v1 != 8) return 128;
+    if (!in(v2, 0, 100)) return 129;
+    if (!in(v3, 0, 100)) return 130;
+    auto& b = f.bio_settings.bytes;
+    b[0] = v1;
+    b[1] = v2;
+    b[2] = v3;
+    return rc::kOk;
+}
+
+uint8_t ConfigurarAjustesSegurancaBio(ApiFacade& f, int32_t, uint8_t v1, uint8_t v2) {
+    if (!in(v1, 6, 9)) return 128;
+    if (!in(v2, 1, 9)) return 129;
+    f.bio_settings.bytes[3] = v1;
+    f.bio_settings.bytes[4] = v2;
+    return rc::kOk;
+}
+
+uint8_t ConfigurarAjustesQualidadeBio(ApiFacade& f, int32_t, uint8_t v1, uint8_t v2) {
+    if (!in(v1, 30, 100)) return 128;
+    if (!in(v2, 10, 100)) return 129;
+    f.bio_settings.bytes[5] = v1;
+    f.bio_settings.bytes[6] = v2;
+    return rc::kOk;
+}
+
+uint8_t ConfigurarFiltroBio(ApiFacade& f, int32_t, uint8_t on) {
+    f.bio_settings.bytes[7] = flag(on);
+    return rc::kOk;
+}
+
+uint8_t ConfigurarCapturaAdaptativaBio(ApiFacade& f, int32_t, uint8_t on, uint8_t v1, uint8_t v2) {
+    if (!in(v2, 1, 7)) return 128;
+    if (!in(v1, 1, 10)) return 129;
+    auto& b = f.bio_settings.bytes;
+    b[8] = flag(on);
+    b[9] = v1;
+    b[10] = v2;
+    return rc::kOk;
+}
+
+uint8_t ConfigurarTimeoutIdentificacao(ApiFacade& f, uint8_t seconds) {
+    if (seconds < 10) return 128;
+    f.bio_settings.bytes[BioSettingsBlock::kTimeout] = seconds;
+    return rc::kOk;
+}
+
+uint8_t ConfigurarNivelLFD(ApiFacade& f, uint8_t level) {
+    if (level > 3) return 128;
+    f.bio_settings.bytes[BioSettingsBlock::kLfdLevel] = level;
+    return rc::kOk;
+}
+
+uint8_t EnviarAjustesBio(ApiFacade& f, int32_t terminal) {
+    const ReturnCode r = f.connection().SendCommand(terminal, f.bio_settings.bytes.data(), kSettingsCommand,
+                                                    BioSettingsBlock::kSize);
+    if (r == rc::kOk) f.bio_settings.reset();
+    return r;
+}
+
+}  // namespace varanda::op

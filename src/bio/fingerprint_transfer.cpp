@@ -1,0 +1,62 @@
+// One user's fingerprint record: asking, reading and sending.
+#include <cstring>
+#include <vector>
+
+#include "api/facade.h"
+#include "bio/bio_exchange.h"
+#include "bio/bio_id_field.h"
+#include "bio/fingerprint_record.h"
+#include "bio/pair_code.h"
+#include "platform/system.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+constexpr uint8_t kSubUserRecord = 20;
+constexpr int kIdField = 16;
+constexpr uint8_t kOneTemplateMark = 0xD8;  // the low byte of 472
+constexpr int32_t kRecordInCommand = 231;
+constexpr int32_t kRecordOutCommand = 131;
+constexpr uint32_t kBeforeSendWaitMs = 5;
+}  // namespace
+
+uint8_t SolicitarDigitalUsuario(ApiFacade& f, int32_t terminal, const char* id) {
+    if (!bio_id_usable(id)) return 128;
+    BioMessage request = bio_request(kSubUserRecord);
+    write_bio_id_field(&request[1], kIdField, id);
+    return send_bio_request(f, terminal, request);
+}
+
+uint8_t ReceberRespostaRequisicaoBio(ApiFacade& f, int32_t terminal, int32_t* size) {
+    if (size == nullptr) return rc::bad_arg(1);
+    BioMessage answer{};
+    const ReturnCode r = bio_answer(f, terminal, 0, kSubUserRecord, answer);
+    if (r != rc::kOk) {
+        *size = 0;
+        return r;
+    }
+    *size = answer[2] == kOneTemplateMark ? kFingerprintRecordOne : kFingerprintRecordTwo;
+    return rc::kOk;
+}
+
+uint8_t ReceberDigitalUsuario(ApiFacade& f, int32_t terminal, uint8_t* record, int32_t size) {
+    if (record == nullptr) return rc::bad_arg(1);
+    if (size < 1 || size > kFingerprintRecordTwo) return rc::bad_arg(2);
+    uint8_t work[kFingerprintRecordTwo] = {};
+    const ReturnCode r = f.connection().ReceiveData(terminal, work, kRecordInCommand, size);
+    if (r == rc::kOk) std::memcpy(record, work, static_cast<size_t>(size));
+    return r;
+}
+
+uint8_t EnviarDigitalUsuario(ApiFacade& f, int32_t terminal, const char* id, uint8_t* template1,
+                             uint8_t* template2) {
+    if (id == nullptr || strnlen(id, kPairCodeMaxText + 1) > static_cast<size_t>(kPairCodeMaxText)) return 128;
+    if (template1 == nullptr) return rc::bad_arg(2);
+    const std::vector<uint8_t> record = build_fingerprint_record(id, template1, template2, platform::local_time());
+    platform::sleep_ms(kBeforeSendWaitMs);
+    return f.connection().SendCommand(terminal, record.data(), kRecordOutCommand,
+                                      static_cast<int32_t>(record.size()));
+}
+
+}  // namespace varanda::op

@@ -1,0 +1,63 @@
+#include "bio/list_package.h"
+
+#include <algorithm>
+
+#include "api/facade.h"
+#include "bio/bio_exchange.h"
+#include "platform/system.h"
+
+namespace varanda {
+
+namespace {
+constexpr ReturnCode kEmptyList = 136;
+constexpr ReturnCode kOtherPage = 137;
+}  // namespace
+
+ReturnCode read_list_answer(ApiFacade& f, int32_t terminal, uint8_t sub_command, uint32_t wait_ms) {
+    ListCollectionState& s = f.list_collection;
+    s.last_page_index = 0;
+    s.package_size = 0;
+    BioMessage answer{};
+    const ReturnCode r = bio_answer(f, terminal, 0, sub_command, answer);
+    int32_t answered_page = -1;
+    if (r == rc::kOk) {
+        answered_page = answer[1];
+        s.last_page_index = answer[2];
+        s.package_size = answer[3] << 8 | answer[4];
+        s.answered_terminal = terminal;
+    }
+    if (wait_ms > 0) platform::sleep_ms(wait_ms);
+    if (r != rc::kOk) return r;
+    if (s.package_size < 1) return kEmptyList;
+    if (answered_page != s.page_index) return kOtherPage;
+    return rc::kOk;
+}
+
+ReturnCode read_list_package(ApiFacade& f, int32_t terminal) {
+    ListCollectionState& s = f.list_collection;
+    if (s.package_size < 1) return kEmptyList;
+    s.free_package();
+    s.package.assign(static_cast<size_t>(s.package_size), 0);
+    s.record_count = 0;
+    s.record_size = 0;
+    const ReturnCode r = f.connection().ReceiveData(terminal, s.package.data(), kListPackageCommand, s.package_size);
+    if (r != rc::kOk) {
+        s.free_package();
+        return r;
+    }
+    if (s.package_size >= kListPackageHeader) {
+        const std::vector<uint8_t>& p = s.package;
+        s.record_count = p[0] << 8 | p[1];
+        s.record_size = p[2] << 8 | p[3];
+        if (s.record_size > 0) {
+            s.record_count = std::min(s.record_count, (s.package_size - kListPackageHeader) / s.record_size);
+        }
+    }
+    s.cursor = kListPackageHeader;
+    if (s.record_count < 1) s.free_package();
+    s.page_index += 1;
+    s.records_read = 0;
+    return rc::kOk;
+}
+
+}  // namespace varanda

@@ -1,0 +1,30 @@
+// The paged reading of the fingerprint module's user lists. The module first
+// answers a list request with the page it answers for, the last page and the
+// package size (answer bytes 1, 2, 3..4 high byte first); the package itself
+// (command 222) holds a record count and a record size (each two bytes, high
+// byte first) and the records back to back.
+#pragma once
+#include <cstdint>
+
+#include "api/return_code.h"
+
+namespace varanda {
+
+class ApiFacade;
+
+inline constexpr int32_t kListPackageCommand = 222;
+inline constexpr int kListPackageHeader = 4;
+
+// Reads the module's list answer for `sub_command` (offline) into the
+// collection state. `wait_ms` is waited after the exchange whatever its
+// outcome. 0 when a package of the requested page is announced; 136 for an
+// empty package, 137 for another page; otherwise the exchange's code.
+ReturnCode read_list_answer(ApiFacade& f, int32_t terminal, uint8_t sub_command, uint32_t wait_ms);
+
+// Reads the announced package into a new package buffer and moves to the
+// next page. The record count is cut to the records that the package holds
+// whole, so that no record is read past its end. A failed receive frees the
+// buffer and leaves the page index.
+ReturnCode read_list_package(ApiFacade& f, int32_t terminal);
+
+}  // namespace varanda

@@ -1,0 +1,103 @@
+// The lists of users without fingerprint: adding entries and sending.
+#include <algorithm>
+#include <vector>
+
+#include "api/facade.h"
+#include "bio/no_fingerprint_entry.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+using T = NoFingerprintTables;
+constexpr int32_t kList250Command = 124;
+constexpr int32_t kList500Command = 129;
+constexpr int32_t kList8000Command = 129;
+constexpr uint8_t kFixedHeader[2] = {0xFA, 0x02};
+
+// Adds a 5-byte entry at the shared count's index of `table`.
+uint8_t add_bcd_entry(NoFingerprintTables& t, uint8_t* table, int capacity, const char* id) {
+    if (id == nullptr || id[0] == '\0') return 128;
+    if (t.count < 0 || t.count >= capacity) return 128;
+    uint8_t entry[kBcdEntrySize];
+    if (!encode_bcd_entry(id, entry)) return 128;
+    std::copy(entry, entry + kBcdEntrySize, table + t.count * kBcdEntrySize);
+    ++t.count;
+    return rc::kOk;
+}
+
+// The entries in use of the 8000-entry table, in index order.
+std::vector<uint8_t> entries8000(const NoFingerprintTables& t, size_t header) {
+    const int n = t.count < 0 ? 0 : (t.count > T::kCapacity8000 ? T::kCapacity8000 : t.count);
+    std::vector<uint8_t> message(header + static_cast<size_t>(n) * kHexEntrySize);
+    std::copy_n(t.table8000.begin(), static_cast<size_t>(n) * kHexEntrySize, message.begin() + header);
+    return message;
+}
+}  // namespace
+
+uint8_t IncluirUsuarioSemDigitalBio(ApiFacade& f, const char* id) {
+    return add_bcd_entry(f.no_fingerprint, f.no_fingerprint.table250.data(), T::kCapacity250, id);
+}
+
+uint8_t IncluirUsuarioSemDigitalBio500(ApiFacade& f, const char* id) {
+    return add_bcd_entry(f.no_fingerprint, f.no_fingerprint.table500.data(), T::kCapacity500, id);
+}
+
+uint8_t EnviarListaUsuariosSemDigitalBio(ApiFacade& f, int32_t terminal) {
+    T& t = f.no_fingerprint;
+    std::vector<uint8_t> message(1 + t.table250.size());
+    message[0] = static_cast<uint8_t>(t.count & 0xFF);
+    std::copy(t.table250.begin(), t.table250.end(), message.begin() + 1);
+    const ReturnCode r =
+        f.connection().SendCommand(terminal, message.data(), kList250Command, static_cast<int32_t>(message.size()));
+    if (r == rc::kOk) t.reset250();
+    return r;
+}
+
+uint8_t EnviarListaUsuariosSemDigitalBio500(ApiFacade& f, int32_t terminal) {
+    T& t = f.no_fingerprint;
+    std::vector<uint8_t> message(2 + t.table500.size());
+    message[0] = static_cast<uint8_t>(t.count & 0xFF);
+    message[1] = t.count > 255 ? 1 : 0;
+    std::copy(t.table500.begin(), t.table500.end(), message.begin() + 2);
+    const ReturnCode r =
+        f.connection().SendCommand(terminal, message.data(), kList500Command, static_cast<int32_t>(message.size()));
+    if (r == rc::kOk) t.reset500();
+    return r;
+}
+
+uint8_t IncluirUsuarioSemDigitalBioCorvoAcesso(ApiFacade& f, const char* id) {
+    if (id == nullptr) return 128;
+    if (id[0] == '\0') return rc::kException;
+    T& t = f.no_fingerprint;
+    if (t.count < 0 || t.count >= T::kCapacity8000) return 128;
+    uint8_t entry[kHexEntrySize];
+    if (!encode_hex_entry(id, entry)) return 128;
+    std::copy(entry, entry + kHexEntrySize, t.table8000.begin() + t.count * kHexEntrySize);
+    ++t.count;
+    return rc::kOk;
+}
+
+uint8_t EnviarListaUsuariosSemDigitalBioCorvoAcesso(ApiFacade& f, int32_t terminal) {
+    std::vector<uint8_t> message = entries8000(f.no_fingerprint, 2);
+    message[0] = kFixedHeader[0];
+    message[1] = kFixedHeader[1];
+    const ReturnCode r =
+        f.connection().SendCommand(terminal, message.data(), kList8000Command, static_cast<int32_t>(message.size()));
+    if (r == rc::kOk) f.no_fingerprint.reset8000();
+    return r;
+}
+
+uint8_t EnviarListaUsuariosSemDigitalBioVariavel(ApiFacade& f, int32_t terminal, int32_t) {
+    std::vector<uint8_t> message = entries8000(f.no_fingerprint, 2);
+    const size_t length = message.size();  // at most 64,002: two bytes hold it
+    message[0] = static_cast<uint8_t>(length >> 8);
+    message[1] = static_cast<uint8_t>(length & 0xFF);
+    const ReturnCode r =
+        f.connection().SendCommand(terminal, message.data(), kList8000Command, static_cast<int32_t>(length));
+    if (r == rc::kOk) f.no_fingerprint.reset8000();
+    f.no_fingerprint.count = 0;
+    return r;
+}
+
+}  // namespace varanda::op

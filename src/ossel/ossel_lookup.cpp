@@ -1,0 +1,92 @@
+// Walking through and looking up the users of the Ossel module.
+#include <cstring>
+
+#include "api/facade.h"
+#include "ossel/ossel_id.h"
+#include "ossel/ossel_result.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+constexpr int32_t kFirstUserCommand = 173;
+constexpr int32_t kNextUserCommand = 174;
+constexpr int32_t kFindUserCommand = 175;
+constexpr int32_t kUserRecordCommand = 242;
+constexpr int32_t kUserRecordSize = 451;
+constexpr int kRecordIdOffset = 2;
+constexpr int32_t kSummaryCommand = 244;
+constexpr int32_t kSummarySize = 11;
+constexpr int32_t kTotalCommand = 241;
+constexpr uint8_t kModeSummary = 0;
+constexpr uint8_t kModeRecord = 2;
+
+bool valid_mode(uint8_t mode) { return mode == kModeSummary || mode == kModeRecord; }
+
+uint8_t send_mode(ApiFacade& f, int32_t terminal, uint8_t mode, int32_t command) {
+    if (!valid_mode(mode)) return 128;
+    return f.connection().SendCommand(terminal, &mode, command, 1);
+}
+}  // namespace
+
+uint8_t LocalizarPrimeiroUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode) {
+    return send_mode(f, terminal, mode, kFirstUserCommand);
+}
+
+uint8_t LocalizarProximoUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode) {
+    return send_mode(f, terminal, mode, kNextUserCommand);
+}
+
+uint8_t SolicitarTotalUsuariosOssel(ApiFacade& f, int32_t terminal, uint8_t mode) {
+    return send_mode(f, terminal, mode, kFirstUserCommand);
+}
+
+uint8_t LocalizarUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode, uint8_t length, const char* id) {
+    if (id == nullptr || id[0] == '\0') return 128;
+    if (!valid_mode(mode)) return 129;
+    if (length == 0 || length > kOsselIdMaxText) return 130;
+    uint8_t request[2 + kOsselIdSize];
+    request[0] = mode;
+    request[1] = length;
+    pack_ossel_id(id, &request[2]);
+    return f.connection().SendCommand(terminal, request, kFindUserCommand, sizeof request);
+}
+
+uint8_t ReceberUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode, uint8_t* value, uint8_t* record,
+                            char* id) {
+    if (!valid_mode(mode)) return 128;
+    if (mode == kModeSummary && value == nullptr) return rc::bad_arg(2);
+    if (mode == kModeRecord && record == nullptr) return rc::bad_arg(3);
+    if (id == nullptr) return rc::bad_arg(4);
+    ReturnCode r = ossel_offline_result(f, terminal);
+    if (r != rc::kOk) return r;
+    if (mode == kModeRecord) {
+        uint8_t work[kUserRecordSize] = {};
+        r = f.connection().ReceiveData(terminal, work, kUserRecordCommand, kUserRecordSize);
+        if (r == rc::kOk) {
+            std::memcpy(record, work, kUserRecordSize);
+            unpack_ossel_id(&work[kRecordIdOffset], id);
+        }
+        return r;
+    }
+    uint8_t summary[kSummarySize];
+    summary[0] = 0;
+    std::memset(&summary[1], 0x0F, kSummarySize - 1);
+    r = f.connection().ReceiveData(terminal, summary, kSummaryCommand, kSummarySize);
+    if (r == rc::kOk) {
+        *value = summary[1];
+        unpack_ossel_id(&summary[2], id);
+    }
+    return r;
+}
+
+uint8_t ReceberTotalUsuariosOssel(ApiFacade& f, int32_t terminal, int32_t* count) {
+    if (count == nullptr) return rc::bad_arg(1);
+    *count = 0;
+    uint8_t answer[2] = {};
+    const ReturnCode r = f.connection().ReceiveData(terminal, answer, kTotalCommand, 2);
+    if (r == rc::kOk) *count = answer[0] * 256 + answer[1];
+    return r;
+}
+
+}  // namespace varanda::op

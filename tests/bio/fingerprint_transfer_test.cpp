@@ -1,0 +1,228 @@
+// Fingerprint records: the paged list of users with fingerprint and its
+// decoding, fetching one record, and the record sent.
+#include <cstring>
+
+#include "bio_test_support.h"
+#include "sdk_test.h"
+
+namespace {
+
+using biotest::answer;
+using biotest::Bytes;
+
+class FingerprintTransfer : public testsupport::SdkTest {
+protected:
+    static Bytes page_answer(uint8_t page, uint8_t last, uint16_t size) {
+        return answer(1, {page, last, static_cast<uint8_t>(size >> 8), static_cast<uint8_t>(size & 0xFF)});
+    }
+};
+
+TEST_F(FingerprintTransfer, ListRecordsDecodeByPairs) {
+    open_tcp_lib();
+    // Two records of 16 bytes: identifier bytes in the pair code.
+    Bytes package = {0, 2, 0, 16};
+    Bytes r1 = {0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x24, 0x46, 0x1A, 0x00, 0x9A, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    Bytes r2(16, 0x01);
+    package.insert(package.end(), r1.begin(), r1.end());
+    package.insert(package.end(), r2.begin(), r2.end());
+    tcp_.queue_answer(page_answer(0, 0, 36));
+    tcp_.queue_answer(package);
+    ASSERT_EQ(0, api().SolicitarListaUsuariosComDigital(3));
+    auto r = tcp_.calls("Recebe_Dados");
+    ASSERT_EQ(2u, r.size());
+    EXPECT_EQ(220, r[0].ints[1]);
+    EXPECT_EQ(222, r[1].ints[1]);
+    EXPECT_EQ(36, r[1].ints[2]);
+
+    uint8_t out[12];
+    std::memset(out, 0x77, sizeof out);
+    ASSERT_EQ(1, api().TemProximoUsuario());
+    ASSERT_EQ(0, api().ReceberUsuarioComDigital(out));
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 1, 23, 45, 19, 255, 99}), Bytes(out, out + 11));
+    EXPECT_EQ(0x77, out[11]);  // 11 bytes only
+    ASSERT_EQ(0, api().ReceberUsuarioComDigital(out));
+    EXPECT_EQ(Bytes(11, 0), Bytes(out, out + 11));
+    EXPECT_EQ(0, api().TemProximoUsuario());
+    EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // past the last record
+    EXPECT_EQ(128, api().ReceberUsuarioComDigital(nullptr));
+}
+
+TEST_F(FingerprintTransfer, ListAnswerChecksComeInOrder) {
+    open_tcp_lib();
+    struct Case {
+        const char* what;
+        Bytes answer;
+        uint8_t code;
+    } cases[] = {
+        {"size 0 wins over the page", page_answer(3, 3, 0), 136},
+        {"another page", page_answer(1, 3, 8), 137},
+        {"module error", answer(2), 129},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tcp_.reset();
+        tcp_.queue_answer(c.answer);
+        EXPECT_EQ(c.code, api().SolicitarListaUsuariosComDigital(3));
+        EXPECT_EQ(1u, tcp_.calls("Recebe_Dados").size());
+    }
+    uint8_t out[11];
+    EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // no package
+}
+
+TEST_F(FingerprintTransfer, EmptyPackageAdvancesAndLeavesNoBuffer) {
+    open_tcp_lib();
+    tcp_.queue_answer(page_answer(0, 2, 4));
+    tcp_.queue_answer({0, 0, 0, 16});
+    ASSERT_EQ(0, api().SolicitarListaUsuariosComDigital(3));
+    uint8_t out[11];
+    EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));
+    tcp_.reset();
+    ASSERT_EQ(0, api().SolicitarListaUsuariosBioVariavel(3));
+    EXPECT_EQ(biotest::request(11, {1}), sent().at(0).data);
+}
+
+// The internal package step reads again from the terminal of the last list
+// answer, whatever its argument.
+TEST_F(FingerprintTransfer, PackageStepUsesTheAnsweredTerminal) {
+    open_tcp_lib();
+    EXPECT_EQ(136, api().ReceberListaUsuariosDigital(0));  // nothing announced
+    tcp_.queue_answer(page_answer(0, 0, 20));
+    tcp_.queue_answer(21, {});
+    EXPECT_EQ(1, api().SolicitarListaUsuariosComDigital(6));
+    tcp_.reset();
+    Bytes package(20, 0x01);
+    package[0] = 0;
+    package[1] = 1;
+    package[2] = 0;
+    package[3] = 16;
+    tcp_.queue_answer(package);
+    ASSERT_EQ(0, api().ReceberListaUsuariosDigital(12345));
+    auto r = tcp_.calls("Recebe_Dados");
+    ASSERT_EQ(1u, r.size());
+    EXPECT_EQ(6, r[0].ints[0]);
+    EXPECT_EQ(222, r[0].ints[1]);
+    EXPECT_EQ(20, r[0].ints[2]);
+    uint8_t out[11];
+    EXPECT_EQ(0, api().ReceberUsuarioComDigital(out));
+}
+
+TEST_F(FingerprintTransfer, AnswerGivesTheRecordSize) {
+    open_tcp_lib();
+    struct Case {
+        Bytes answer;
+        uint8_t code;
+        int32_t size;
+    } cases[] = {
+        {answer(1, {0x00, 0xD8}), 0, 472},
+        {answer(1, {0x01, 0x6C}), 0, 876},
+        {answer(1, {0x00, 0x00}), 0, 876},
+        {answer(5), 132, 0},
+    };
+    for (const Case& c : cases) {
+        tcp_.queue_answer(c.answer);
+        int32_t size = -1;
+        EXPECT_EQ(c.code, api().ReceberRespostaRequisicaoBio(3, &size));
+        EXPECT_EQ(c.size, size);
+    }
+    int32_t size = -1;
+    EXPECT_EQ(128, api().ReceberRespostaRequisicaoBio(3, &size));  // no answer
+    EXPECT_EQ(0, size);
+    EXPECT_EQ(129, api().ReceberRespostaRequisicaoBio(3, nullptr));
+}
+
+TEST_F(FingerprintTransfer, RecordReceiveWritesExactlyTheSizeAskedFor) {
+    open_tcp_lib();
+    Bytes record(876);
+    for (size_t i = 0; i < record.size(); ++i) record[i] = static_cast<uint8_t>(i * 5);
+    std::vector<uint8_t> out(900);
+    struct Case {
+        int32_t size;
+        int32_t result;  // back-end result of the receive, 0: nothing queued
+        uint8_t code;
+    } cases[] = {{472, 40, 0}, {876, 40, 0}, {472, 21, 1}, {877, 0, 130}, {0, 0, 130}, {-4, 0, 130}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size);
+        tcp_.reset();
+        if (c.result) tcp_.queue_answer(c.result, record);
+        std::fill(out.begin(), out.end(), 0x33);
+        EXPECT_EQ(c.code, api().ReceberDigitalUsuario(3, out.data(), c.size));
+        auto r = tcp_.calls("Recebe_Dados");
+        if (c.code == 130) {
+            EXPECT_TRUE(r.empty());
+        } else {
+            ASSERT_EQ(1u, r.size());
+            EXPECT_EQ(231, r[0].ints[1]);
+            EXPECT_EQ(c.size, r[0].ints[2]);
+        }
+        const size_t written = c.code == 0 ? static_cast<size_t>(c.size) : 0;
+        EXPECT_TRUE(std::equal(out.begin(), out.begin() + written, record.begin()));
+        EXPECT_EQ(0x33, out[written]);
+    }
+    EXPECT_EQ(129, api().ReceberDigitalUsuario(3, nullptr, 472));
+}
+
+TEST_F(FingerprintTransfer, RecordSentWithOneOrTwoTemplates) {
+    open_tcp_lib();
+    Bytes t1(404), t2(404, 0);
+    for (size_t i = 0; i < t1.size(); ++i) t1[i] = static_cast<uint8_t>(i + 1);
+    Bytes t2_set = t2;
+    t2_set[9] = 1;  // only byte 9 of the first ten
+    struct Case {
+        const char* what;
+        const char* id;
+        const uint8_t* second;
+        size_t length;
+        Bytes id_bytes;
+    } cases[] = {
+        {"one template", "12345", nullptr, 472, {1, 1, 1, 1, 1, 2, 0x24, 0x46}},
+        {"second all zero at the start", "7", t2.data(), 472, {1, 1, 1, 1, 1, 1, 1, 8}},
+        {"two templates", "ff", t2_set.data(), 876, {1, 1, 1, 1, 1, 1, 1, 0}},
+        {"16 characters", "0123456789abcdef", nullptr, 472, {0x02, 0x24, 0x46, 0x68, 0x8A, 0xAC, 0xCE, 0xF0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tcp_.reset();
+        const Bytes before = biotest::bcd_now();
+        ASSERT_EQ(0, api().EnviarDigitalUsuario(3, c.id, t1.data(), const_cast<uint8_t*>(c.second)));
+        const Bytes after = biotest::bcd_now();
+        auto s = sent();
+        ASSERT_EQ(1u, s.size());
+        EXPECT_EQ(131, s[0].command);
+        const Bytes& r = s[0].data;
+        ASSERT_EQ(c.length, r.size());
+        Bytes head = {0xC3, 0, 0, 0, 0};
+        head.insert(head.end(), c.id_bytes.begin(), c.id_bytes.end());
+        head.resize(32, 0);
+        head.push_back(0xFC);
+        head.push_back(0x08);
+        head.resize(40, 0);
+        EXPECT_EQ(head, Bytes(r.begin(), r.begin() + 40));
+        const Bytes stamp(r.begin() + 40, r.begin() + 48);
+        EXPECT_TRUE(stamp == before || stamp == after);
+        Bytes table(20, 0);
+        table[0] = 0x01;
+        table[1] = 0x94;
+        if (c.length == 876) {
+            table[2] = 0x01;
+            table[3] = 0x94;
+        }
+        EXPECT_EQ(table, Bytes(r.begin() + 48, r.begin() + 68));
+        EXPECT_TRUE(std::equal(t1.begin(), t1.end(), r.begin() + 68));
+        if (c.length == 876) {
+            EXPECT_TRUE(std::equal(t2_set.begin(), t2_set.end(), r.begin() + 472));
+        }
+    }
+}
+
+TEST_F(FingerprintTransfer, RefusedRecordsSendNothing) {
+    open_tcp_lib();
+    Bytes t1(404, 1);
+    EXPECT_EQ(128, api().EnviarDigitalUsuario(3, nullptr, t1.data(), nullptr));
+    EXPECT_EQ(128, api().EnviarDigitalUsuario(3, "01234567890123456", t1.data(), nullptr));
+    EXPECT_EQ(130, api().EnviarDigitalUsuario(3, "1", nullptr, nullptr));
+    EXPECT_EQ(128, api().SolicitarDigitalUsuario(3, nullptr));
+    EXPECT_EQ(128, api().SolicitarDigitalUsuario(3, ""));
+    EXPECT_TRUE(sent().empty());
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+// The lists of users without fingerprint: the entries, the three payloads,
+// the shared count and what a send leaves behind.
+#include <string>
+
+#include "sdk_test.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class NoFingerprint : public testsupport::SdkTest {
+protected:
+    Bytes last_payload(int32_t command) {
+        auto s = sent();
+        EXPECT_FALSE(s.empty());
+        if (s.empty()) return {};
+        EXPECT_EQ(command, s.back().command);
+        return s.back().data;
+    }
+};
+
+TEST_F(NoFingerprint, List250PayloadAndEmptyingAfterTheSend) {
+    open_tcp_lib();
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("12345"));
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("7"));
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("1234567890"));
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("12a"));  // other characters count 0
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
+    const Bytes head = {4, 0, 0, 1, 0x23, 0x45, 0, 0, 0, 0, 7, 0x12, 0x34, 0x56, 0x78, 0x90, 0, 0, 0, 0x01, 0x20};
+    Bytes expected(1251, 0xFF);
+    std::copy(head.begin(), head.end(), expected.begin());
+    EXPECT_EQ(expected, last_payload(124));
+
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
+    Bytes empty(1251, 0xFF);
+    empty[0] = 0;
+    EXPECT_EQ(empty, last_payload(124));
+}
+
+TEST_F(NoFingerprint, RefusedEntriesChangeNothing) {
+    open_tcp_lib();
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio(nullptr));
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio(""));
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio("12345678901"));  // 11 characters
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio500("12345678901"));
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio500(3));
+    Bytes empty(2502, 0xFF);
+    empty[0] = 0;
+    empty[1] = 0;
+    EXPECT_EQ(empty, last_payload(129));
+}
+
+TEST_F(NoFingerprint, List500CountTakesTwoBytes) {
+    open_tcp_lib();
+    for (int i = 0; i < 300; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500(std::to_string(i).c_str()));
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio500(3));
+    Bytes p = last_payload(129);
+    ASSERT_EQ(2502u, p.size());
+    EXPECT_EQ(0x2C, p[0]);
+    EXPECT_EQ(0x01, p[1]);
+    EXPECT_EQ((Bytes{0, 0, 0, 0x02, 0x99}), Bytes(p.begin() + 2 + 299 * 5, p.begin() + 2 + 300 * 5));
+    EXPECT_EQ(0xFF, p[2 + 300 * 5]);
+}
+
+TEST_F(NoFingerprint, FailedSendKeepsTheListForAnotherTry) {
+    open_tcp_lib();
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("9"));
+    tcp_.queue_result("Envia_Dados", 21);
+    EXPECT_EQ(1, api().EnviarListaUsuariosSemDigitalBio(3));
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
+    Bytes p = last_payload(124);
+    EXPECT_EQ(1, p[0]);
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 9}), Bytes(p.begin() + 1, p.begin() + 6));
+}
+
+// One count serves the three tables: whichever table raised it, an insert
+// into a table whose capacity it has reached is refused.
+TEST_F(NoFingerprint, SharedCountNeverWritesPastATable) {
+    open_tcp_lib();
+    for (int i = 0; i < 250; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500("1"));
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio("2"));
+    for (int i = 250; i < 500; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500("1"));
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio500("3"));
+    for (int i = 500; i < 8000; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("4"));
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBioCorvoAcesso("5"));
+
+    // Emptying the 250-entry table resets the count for all three.
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500("6"));
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio500(3));
+    Bytes p = last_payload(129);
+    EXPECT_EQ(1, p[0]);
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 6}), Bytes(p.begin() + 2, p.begin() + 7));
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 1}), Bytes(p.begin() + 7, p.begin() + 12));  // still there, beyond the count
+}
+
+TEST_F(NoFingerprint, Table8000EntriesAndBothSendForms) {
+    open_tcp_lib();
+    struct Case {
+        const char* id;
+        uint8_t code;
+        Bytes entry;  // empty: refused
+    } cases[] = {
+        {"12345", 0, {0, 0, 0, 0, 0, 0x01, 0x23, 0x45}},
+        {"7", 0, {0, 0, 0, 0, 0, 0, 0, 0x07}},
+        {"ab12", 0, {0, 0, 0, 0, 0, 0, 0x00, 0x12}},
+        {"0123456789ABCDEF", 0, {0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF}},
+        {"", 8, {}},
+        {nullptr, 128, {}},
+        {"0123456789ABCDEF0", 128, {}},
+    };
+    Bytes entries;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id ? c.id : "null");
+        EXPECT_EQ(c.code, api().IncluirUsuarioSemDigitalBioCorvoAcesso(c.id));
+        entries.insert(entries.end(), c.entry.begin(), c.entry.end());
+    }
+    tcp_.queue_result("Envia_Dados", 21);
+    EXPECT_EQ(1, api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3));
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3));
+    Bytes expected = {0xFA, 0x02};
+    expected.insert(expected.end(), entries.begin(), entries.end());
+    EXPECT_EQ(expected, last_payload(129));
+    // Emptied: only the header goes next time.
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3));
+    EXPECT_EQ((Bytes{0xFA, 0x02}), last_payload(129));
+}
+
+TEST_F(NoFingerprint, LengthHeaderFormHoldsTheLengthHighByteFirst) {
+    open_tcp_lib();
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("12345"));
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("7"));
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioVariavel(3, 99));
+    EXPECT_EQ((Bytes{0x00, 0x12, 0, 0, 0, 0, 0, 0x01, 0x23, 0x45, 0, 0, 0, 0, 0, 0, 0, 0x07}), last_payload(129));
+
+    // A failed send still leaves the count at 0.
+    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("1"));
+    tcp_.queue_result("Envia_Dados", 21);
+    EXPECT_EQ(1, api().EnviarListaUsuariosSemDigitalBioVariavel(3, 0));
+    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioVariavel(3, 0));
+    EXPECT_EQ((Bytes{0x00, 0x02}), last_payload(129));
+}
+
+TEST_F(NoFingerprint, FullTableInBothSendForms) {
+    open_tcp_lib();
+    for (int form = 0; form < 2; ++form) {
+        SCOPED_TRACE(form);
+        for (int i = 0; i < 8000; ++i) {
+            ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso(std::to_string(i).c_str()));
+        }
+        EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBioCorvoAcesso("1"));
+        tcp_.reset();
+        ASSERT_EQ(0, form == 0 ? api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3)
+                               : api().EnviarListaUsuariosSemDigitalBioVariavel(3, 0));
+        auto s = sent();
+        ASSERT_EQ(1u, s.size());
+        EXPECT_EQ(64002, tcp_.calls("Envia_Dados")[0].ints[2]);
+        const Bytes& p = s[0].data;
+        ASSERT_EQ(64002u, p.size());
+        EXPECT_EQ(0xFA, p[0]);  // 64,002 high byte first, in both forms
+        EXPECT_EQ(0x02, p[1]);
+        EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 0, 0x79, 0x99}), Bytes(p.end() - 8, p.end()));  // "7999"
+    }
+}
+
+}  // namespace
