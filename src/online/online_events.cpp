@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "api/facade.h"
+#include "bio/held_online_events.h"
 #include "online/online_card_text.h"
 #include "platform/system.h"
 #include "varanda_ops.h"
@@ -48,7 +49,7 @@ uint8_t ReceberDadosOnLine(ApiFacade& f, int32_t terminal, uint8_t* origin, uint
     if (ReturnCode c = out.check(); c != rc::kOk) return c;
     OnlineEventRecord record;
     // Every unsuccessful exchange reads as "no event": 128.
-    if (receive_online_event(f.connection(), terminal, record) != rc::kOk) return kNoEvent;
+    if (next_online_event(f, terminal, record) != rc::kOk) return kNoEvent;
     char text[16];
     card_text16(record, text);
     out.write(record, text);
@@ -61,15 +62,20 @@ uint8_t ReceberDadosOnLine2(ApiFacade& f, int32_t terminal, uint8_t* origin, uin
     const EventOut out{origin, complement, card, {day, month, year, hour, minute, second}};
     if (ReturnCode c = out.check(); c != rc::kOk) return c;
     const bool ask_first = f.protocol.use_215 != 0;
-    if (ask_first) {
+    OnlineEventRecord record;
+    // An event that a module operation read while waiting for its own answer
+    // comes first, without asking the terminal.
+    const bool held = f.held_events.take_oldest(terminal, record);
+    if (ask_first && !held) {
         uint8_t waiting = 0;
         if (ReturnCode c = f.connection().ReceiveData(terminal, &waiting, kEventWaitingCommand, 1); c != rc::kOk)
             return c;
         if (waiting != kEventWaiting) return kNoEvent;
         platform::sleep_ms(kPreReadPauseMs);
     }
-    OnlineEventRecord record;
-    if (ReturnCode c = receive_online_event(f.connection(), terminal, record); c != rc::kOk) return c;
+    if (!held) {
+        if (ReturnCode c = receive_online_event(f.connection(), terminal, record); c != rc::kOk) return c;
+    }
     char text[14];
     card_text14(record, ask_first, text);
     out.write(record, text);
