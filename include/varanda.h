@@ -59,6 +59,12 @@ uint8_t VARANDA_CALL AcionarRele1(int32_t terminal);
 /* Pulses relay 2 (command 2). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL AcionarRele2(int32_t terminal);
 
+/* Reopens the port, initialises the modem, dials (tone unless `tone` is 0), waits up to 60 s for the modem's
+ * verdict, then pings the terminal up to three times. 1 connected; -1 failed or no answer; -2 `init` null or
+ * empty; -3 `number` null, empty or longer than 495 characters; 3, 6, 7 the modem's verdict (no carrier,
+ * no dial tone, busy). */
+int32_t VARANDA_CALL ConectarModem(int32_t port, const char* init, int32_t tone, const char* number, int32_t terminal);
+
 /* Chooses the back end: 0 serial library, 1 TCP library, 2 TCP COM component (the
  * default), 3 modem through the serial library, 4 serial COM component. 0 done; 9 other type. */
 uint8_t VARANDA_CALL DefinirTipoConexao(uint8_t type);
