@@ -6,6 +6,7 @@
 #pragma once
 #include <jni.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstddef>
 #include <cstring>
@@ -128,7 +129,7 @@ private:
         if (f.failing_pin()) return nullptr;
         ++f.pins;
         T* copy = new T[a->elements.size() + 1];
-        std::memcpy(copy, a->elements.data(), a->elements.size() * sizeof(T));
+        std::copy(a->elements.begin(), a->elements.end(), copy);
         return copy;
     }
     template <class T>
@@ -137,7 +138,7 @@ private:
         ++f.calls;
         ++f.releases;
         f.release_modes.push_back(mode);
-        if (mode == 0 || mode == JNI_COMMIT) std::memcpy(a->elements.data(), elems, a->elements.size() * sizeof(T));
+        if (mode == 0 || mode == JNI_COMMIT) std::copy(elems, elems + a->elements.size(), a->elements.begin());
         if (mode != JNI_COMMIT) delete[] elems;
     }
     static jbyte* JNICALL GetByteArrayElements(JNIEnv* env, jbyteArray a, jboolean* is_copy) {

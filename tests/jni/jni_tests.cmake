@@ -6,6 +6,10 @@ add_test(NAME jni_exports
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/jni/check_jni_exports.py
                  $<TARGET_FILE:varanda> ${CMAKE_SOURCE_DIR}/java)
 
+# The generator's Java forms, on operation lists of the test's own.
+add_test(NAME java_forms
+         COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/jni/java_forms_test.py ${CMAKE_SOURCE_DIR}/cmake)
+
 # A host that ends with the SDK still loaded, as a virtual machine does: the
 # library's teardown must not crash the ending process. Type 9 leaves the TCP
 # COM transport in place, type 1 the TCP library.
