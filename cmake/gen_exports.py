@@ -136,6 +136,14 @@ def parse(paths):
     return sorted(ops, key=lambda o: o.name)
 
 
+def read_or_none(path):
+    try:
+        with open(path, encoding="utf-8", newline="") as f:
+            return f.read()
+    except FileNotFoundError:
+        return None
+
+
 def write_if_changed(path, text):
     try:
         with open(path, encoding="utf-8") as f:
@@ -324,6 +332,8 @@ def main():
     ap.add_argument("--java", help="the java/ folder: write the Java classes there")
     ap.add_argument("--java-forms", help="the Java form table (default: <src>/jni/java_forms.txt)")
     ap.add_argument("--list", action="store_true", help="print the operation names")
+    ap.add_argument("--check", action="store_true",
+                    help="write nothing; fail when the committed header or Java classes are not what would be written")
     ap.add_argument("--list-java", action="store_true",
                     help="print the JNI functions as Name@bytes, then the operations still without a Java form")
     a = ap.parse_args()
@@ -338,9 +348,19 @@ def main():
         print("\n".join(f"{j}@{f.stack_bytes()}" for j, f in java_functions(forms)))
         print("\n".join(f"missing {o.name}" for o in missing))
         return
+    # The generated files that are committed with the sources.
+    committed = [(a.header, gen_header(ops))]
+    if a.java:
+        committed += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
+    if a.check:
+        stale = [path for path, text in committed if read_or_none(path) != text]
+        for path in stale:
+            print(f"{path} is not up to date: build, then commit it")
+        sys.exit(1 if stale else 0)
     for o in missing:
         print(f"{o.where}: note: {o.name} has no Java form yet (declare it in {table_path})", file=sys.stderr)
-    write_if_changed(a.header, gen_header(ops))
+    for path, text in committed:
+        write_if_changed(path, text)
     write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
@@ -350,9 +370,6 @@ def main():
     write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
     write_if_changed(os.path.join(a.out, "jni_forms.cpp"), java_forms.gen_jni_forms_cpp(forms))
     write_if_changed(os.path.join(a.out, "jni_custom.h"), java_forms.gen_jni_custom_h(forms))
-    if a.java:
-        for cls, path in java_forms.java_class_paths(a.java):
-            write_if_changed(path, java_forms.gen_java_class(forms, cls))
 
 
 if __name__ == "__main__":

@@ -2,7 +2,9 @@
 """Checks that the SDK exports one JNI function for every native method of
 the two Java classes, and no other JNI function.
 
-  check_jni_exports.py <library> <java folder>
+  check_jni_exports.py <library> <java folder> [--per-class N]
+
+With --per-class, each class must also declare exactly N native methods.
 
 On Windows (a .dll) the names carry the 32-bit stdcall decoration,
 _Java_<class>_<method>@n with n = 8 + 4 x the method's Java arguments, read
@@ -46,8 +48,14 @@ def exported(library, windows):
 
 def main():
     library, java_dir = sys.argv[1], sys.argv[2]
+    per_class = int(sys.argv[sys.argv.index("--per-class") + 1]) if "--per-class" in sys.argv else None
     windows = library.lower().endswith(".dll")
     want, have = declared(java_dir, windows), exported(library, windows)
+    if per_class is not None:
+        for cls, _ in CLASSES:
+            n = len([w for w in want if re.match(rf"^_?Java_{cls}_[A-Za-z0-9]+(@\d+)?$", w)])
+            if n != per_class:
+                sys.exit(f"class {cls} declares {n} native methods, not {per_class}")
     missing, extra = sorted(want - have), sorted(have - want)
     for n in missing:
         print(f"not exported: {n}")
