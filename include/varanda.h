@@ -59,6 +59,15 @@ uint8_t VARANDA_CALL AcionarRele1(int32_t terminal);
 /* Pulses relay 2 (command 2). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL AcionarRele2(int32_t terminal);
 
+/* Clears the access schedules and sends the empty table. Codes as EnviarHorariosAcesso. */
+uint8_t VARANDA_CALL ApagarHorariosAcesso(int32_t terminal);
+
+/* Clears the siren times and sends the empty table. Codes as EnviarHorariosSirene. */
+uint8_t VARANDA_CALL ApagarHorariosSirene(int32_t terminal);
+
+/* Empties the access list and sends the empty list. Codes as EnviarListaAcesso. */
+uint8_t VARANDA_CALL ApagarListaAcesso(int32_t terminal);
+
 /* Reopens the port, initialises the modem, dials (tone unless `tone` is 0), waits up to 60 s for the modem's
  * verdict, then pings the terminal up to three times. 1 connected; -1 failed or no answer; -2 `init` null or
  * empty; -3 `number` null, empty or longer than 495 characters; 3, 6, 7 the modem's verdict (no carrier,
@@ -93,6 +102,16 @@ uint8_t VARANDA_CALL EngolirCartao(int32_t terminal);
 /* Signals access denied (command 3). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL EnviarComandoAcessoNegado(int32_t terminal);
 
+/* Sends the access schedules (command 111, 5,600 bytes; old terminals 103, the first 2,800) and clears them, whatever the result. Codes as AcionarRele1. */
+uint8_t VARANDA_CALL EnviarHorariosAcesso(int32_t terminal);
+
+/* Sends the siren times (command 112, 300 bytes; old terminals 105, the first 150) and clears them, whatever the result. Codes as AcionarRele1. */
+uint8_t VARANDA_CALL EnviarHorariosSirene(int32_t terminal);
+
+/* Sends the access list (115, 110 if refused; 136 in two blocks when large; old terminals 102), then empties it. Codes as
+ * AcionarRele1; 128 second block failed; 131 nothing sent, list kept: after a settings change it no longer fits. */
+uint8_t VARANDA_CALL EnviarListaAcesso(int32_t terminal);
+
 /* Sends a text to the modem (connection type 3). 0 sent; 1 refused; 2 port not open;
  * 7 not a modem connection; 4 serial library missing; 128 null text. */
 uint8_t VARANDA_CALL EnviarStringInicializacaoModem(const char* text);
@@ -103,6 +122,18 @@ int32_t VARANDA_CALL ExecInClientDLL(int32_t reserved1, const char* text, int32_
 
 /* Closes the port. Nothing is returned. */
 void VARANDA_CALL FecharPortaComunicacao(void);
+
+/* Stores one time (hour, minute) of an access schedule. 0 stored; 128 schedule not 1..100 (1..50 for
+ * old terminals); 129 day not 1..7; 130 time not 1..4; 131 hour above 23; 132 minute above 59. */
+uint8_t VARANDA_CALL InserirHorarioAcesso(uint8_t schedule, uint8_t day, uint8_t time, uint8_t hour, uint8_t minute);
+
+/* Appends one siren time sounding on the weekdays whose flag is non-zero. 0 stored; 128 hour above 23,
+ * minute above 59, or the table already holds 100 times. */
+uint8_t VARANDA_CALL InserirHorarioSirene(uint8_t hour, uint8_t minute, uint8_t day0, uint8_t day1, uint8_t day2, uint8_t day3, uint8_t day4, uint8_t day5, uint8_t day6);
+
+/* Appends a card and its access schedule. 0 added; 128 card null or (card pattern 0) not 0..65000; 129 text too long;
+ * 130 schedule not 1..102 (old terminals 1..52); 131 list full (old: 9,000 entry bytes; else 65,535 entries, 131,070 bytes). */
+uint8_t VARANDA_CALL InserirUsuarioListaAcesso(const char* card, uint8_t schedule);
 
 /* Reads the modem's next result code: the value, or -1 when nothing can be read
  * (also on another connection type or a closed port). */

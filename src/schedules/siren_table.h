@@ -1,12 +1,36 @@
-// The 300-byte table of siren times (command 112) and its count.
+// The 300-byte table of siren times: 100 entries of hour, minute and weekday
+// mask (bit i for the i-th weekday flag), all zero when unset, and the count
+// of entries inserted since the last reset (not sent). Sent whole (command
+// 112), or its first 50 entries to old terminals (command 105).
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace varanda {
 
 struct SirenTable {
-    std::array<uint8_t, 300> bytes{};
+    static constexpr int kEntries = 100;
+    static constexpr int kOldEntries = 50;
+    static constexpr size_t kEntrySize = 3;
+    static constexpr size_t kSize = kEntries * kEntrySize;        // 300
+    static constexpr size_t kOldSize = kOldEntries * kEntrySize;  // 150
+
+    void reset() noexcept {
+        bytes.fill(0);
+        count = 0;
+    }
+    bool full() const { return count >= kEntries; }
+    // Writes the entry at position `count`; the caller checks full() first.
+    void append(uint8_t hour, uint8_t minute, uint8_t mask) noexcept {
+        const size_t at = static_cast<size_t>(count) * kEntrySize;
+        bytes[at] = hour;
+        bytes[at + 1] = minute;
+        bytes[at + 2] = mask;
+        ++count;
+    }
+
+    std::array<uint8_t, kSize> bytes{};
     int32_t count = 0;
 };
 

@@ -1,5 +1,7 @@
 // Connection type, open and close, and the reduction of back-end results,
 // through the exports.
+#include <filesystem>
+
 #include "sdk_test.h"
 
 namespace {
@@ -221,6 +223,32 @@ TEST_F(NoLeModem, SerialLibraryWithoutLeModemIsUnavailable) {
     EXPECT_TRUE(serial_.calls().empty());  // nothing of it was called
     ASSERT_EQ(0, api().DefinirTipoConexao(1));  // the TCP library beside it is fine
     EXPECT_EQ(0, api().AbrirPortaComunicacao(1));
+}
+
+}  // namespace
+
+// Installing the missing back end and setting the type again tries anew.
+namespace {
+
+class BareRetry : public testsupport::SdkTest {};
+
+TEST_F(BareRetry, SettingTheTypeAgainLoadsANewlyInstalledBackEnd) {
+    namespace fs = std::filesystem;
+    const fs::path installed = fs::current_path() / testsupport::kTcpLib;
+    const fs::path source = fs::current_path().parent_path() / "fakes" / testsupport::kTcpLib;
+    ASSERT_TRUE(fs::exists(source));
+    ASSERT_FALSE(fs::exists(installed));
+
+    ASSERT_EQ(0, api().DefinirTipoConexao(1));
+    EXPECT_EQ(5, api().AbrirPortaComunicacao(1));
+    fs::copy_file(source, installed);
+    EXPECT_EQ(5, api().AbrirPortaComunicacao(1));  // the transport keeps its verdict
+    ASSERT_EQ(0, api().DefinirTipoConexao(1));
+    EXPECT_EQ(0, api().AbrirPortaComunicacao(1));
+    sdk_.unload();
+    std::error_code ec;
+    fs::remove(installed, ec);
+    EXPECT_FALSE(ec) << ec.message();
 }
 
 }  // namespace

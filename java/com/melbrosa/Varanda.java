@@ -32,6 +32,15 @@ public class Varanda {
     /** Pulses relay 2 (command 2). Codes as AcionarRele1. */
     public static native int AcionarRele2(int terminal);
 
+    /** Clears the access schedules and sends the empty table. Codes as EnviarHorariosAcesso. */
+    public static native int ApagarHorariosAcesso(int terminal);
+
+    /** Clears the siren times and sends the empty table. Codes as EnviarHorariosSirene. */
+    public static native int ApagarHorariosSirene(int terminal);
+
+    /** Empties the access list and sends the empty list. Codes as EnviarListaAcesso. */
+    public static native int ApagarListaAcesso(int terminal);
+
     /**
      * Reopens the port, initialises the modem, dials (tone unless `tone` is 0), waits up to 60 s for the modem's
      * verdict, then pings the terminal up to three times. 1 connected; -1 failed or no answer; -2 `init` null or
@@ -71,6 +80,18 @@ public class Varanda {
     /** Signals access denied (command 3). Codes as AcionarRele1. */
     public static native int EnviarComandoAcessoNegado(int terminal);
 
+    /** Sends the access schedules (command 111, 5,600 bytes; old terminals 103, the first 2,800) and clears them, whatever the result. Codes as AcionarRele1. */
+    public static native int EnviarHorariosAcesso(int terminal);
+
+    /** Sends the siren times (command 112, 300 bytes; old terminals 105, the first 150) and clears them, whatever the result. Codes as AcionarRele1. */
+    public static native int EnviarHorariosSirene(int terminal);
+
+    /**
+     * Sends the access list (115, 110 if refused; 136 in two blocks when large; old terminals 102), then empties it. Codes as
+     * AcionarRele1; 128 second block failed; 131 nothing sent, list kept: after a settings change it no longer fits.
+     */
+    public static native int EnviarListaAcesso(int terminal);
+
     /**
      * Sends a text to the modem (connection type 3). 0 sent; 1 refused; 2 port not open;
      * 7 not a modem connection; 4 serial library missing; 128 null text.
@@ -79,6 +100,24 @@ public class Varanda {
 
     /** Closes the port. Nothing is returned. */
     public static native int FecharPortaComunicacao();
+
+    /**
+     * Stores one time (hour, minute) of an access schedule. 0 stored; 128 schedule not 1..100 (1..50 for
+     * old terminals); 129 day not 1..7; 130 time not 1..4; 131 hour above 23; 132 minute above 59.
+     */
+    public static native int InserirHorarioAcesso(byte schedule, byte day, byte time, byte hour, byte minute);
+
+    /**
+     * Appends one siren time sounding on the weekdays whose flag is non-zero. 0 stored; 128 hour above 23,
+     * minute above 59, or the table already holds 100 times.
+     */
+    public static native int InserirHorarioSirene(byte hour, byte minute, byte day0, byte day1, byte day2, byte day3, byte day4, byte day5, byte day6);
+
+    /**
+     * Appends a card and its access schedule. 0 added; 128 card null or (card pattern 0) not 0..65000; 129 text too long;
+     * 130 schedule not 1..102 (old terminals 1..52); 131 list full (old: 9,000 entry bytes; else 65,535 entries, 131,070 bytes).
+     */
+    public static native int InserirUsuarioListaAcesso(String card, byte schedule);
 
     /**
      * Reads the modem's next result code: the value, or -1 when nothing can be read

@@ -3,6 +3,7 @@
 // apartment of the thread that loaded the SDK ends.
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <string>
@@ -42,8 +43,13 @@ void* create_instance(const Guid& clsid, const Guid& iid, const char* posix_libr
     void* lib = dlopen(posix_library, RTLD_NOW | RTLD_LOCAL);
     if (lib == nullptr) return nullptr;
     {
+        // One reference per component library, however often it is created.
         std::lock_guard<std::mutex> lock(g_mutex);
-        g_libraries.push_back(lib);
+        if (std::find(g_libraries.begin(), g_libraries.end(), lib) != g_libraries.end()) {
+            dlclose(lib);
+        } else {
+            g_libraries.push_back(lib);
+        }
     }
     auto get = reinterpret_cast<pc::DllGetClassObjectFn>(dlsym(lib, "DllGetClassObject"));
     if (get == nullptr) return nullptr;

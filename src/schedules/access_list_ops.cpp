@@ -1,0 +1,72 @@
+// The access list: insert one card, send the list in the form the settings
+// and its size select, clear.
+#include "api/facade.h"
+#include "schedules/access_list_images.h"
+#include "schedules/consume_on_exit.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+using access_list::Image;
+using access_list::Layout;
+
+constexpr int32_t kCountedCommand = 115;
+constexpr int32_t kFullCommand = 110;
+constexpr int32_t kBlocksCommand = 136;
+constexpr int32_t kOldCommand = 102;
+
+// Both blocks go out, the second even when the first failed. A failing
+// second block answers 128; a failing first block alone answers its code.
+ReturnCode send_blocks(ConnectionManager& c, int32_t terminal, const Image& image) {
+    using access_list::kBlockSize;
+    const int32_t block = static_cast<int32_t>(kBlockSize);
+    const ReturnCode first = c.SendIndexedCommand(terminal, image.bytes.data(), kBlocksCommand, block, 0);
+    const ReturnCode second =
+        c.SendIndexedCommand(terminal, image.bytes.data() + kBlockSize, kBlocksCommand, block, 1);
+    if (second == rc::kFailed) return rc::bad_arg(0);
+    if (second != rc::kOk) return second;
+    return first;
+}
+}  // namespace
+
+uint8_t InserirUsuarioListaAcesso(ApiFacade& f, const char* card, uint8_t schedule) {
+    const access_list::CardSettings s = access_list::settings_of(f);
+    if (ReturnCode c = access_list::check_new_entry(card, schedule, f.access_list.entries.size(), s); c != rc::kOk) {
+        return c;
+    }
+    f.access_list.entries.push_back(AccessListEntry{std::string(card), schedule});
+    return rc::kOk;
+}
+
+uint8_t EnviarListaAcesso(ApiFacade& f, int32_t terminal) {
+    const access_list::CardSettings s = access_list::settings_of(f);
+    const auto& entries = f.access_list.entries;
+    const Layout layout = access_list::first_layout(entries.size(), s);
+    Image image;
+    if (!access_list::build_image(layout, entries, s, image)) return access_list::kDoesNotFit;
+
+    const ConsumeOnExit consume([&f]() noexcept { f.access_list.reset(); });
+    ConnectionManager& c = f.connection();
+    switch (layout) {
+        case Layout::kOld:
+            return c.SendCommand(terminal, image.bytes.data(), kOldCommand, image.length);
+        case Layout::kBlocks:
+            return send_blocks(c, terminal, image);
+        case Layout::kCounted:
+        case Layout::kFull:
+            break;
+    }
+    if (ReturnCode r = c.SendCommand(terminal, image.bytes.data(), kCountedCommand, image.length); r == rc::kOk) {
+        return r;
+    }
+    if (!access_list::build_image(Layout::kFull, entries, s, image)) return rc::kException;  // fits as counted did
+    return c.SendCommand(terminal, image.bytes.data(), kFullCommand, image.length);
+}
+
+uint8_t ApagarListaAcesso(ApiFacade& f, int32_t terminal) {
+    f.access_list.reset();
+    return EnviarListaAcesso(f, terminal);
+}
+
+}  // namespace varanda::op

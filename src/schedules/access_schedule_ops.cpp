@@ -1,0 +1,41 @@
+// The access schedules: insert one time, send the whole table, clear.
+#include "api/facade.h"
+#include "schedules/consume_on_exit.h"
+#include "varanda_ops.h"
+
+namespace varanda::op {
+
+namespace {
+constexpr int32_t kCommand = 111;
+constexpr int32_t kOldCommand = 103;
+}  // namespace
+
+uint8_t InserirHorarioAcesso(ApiFacade& f, uint8_t schedule, uint8_t day, uint8_t time, uint8_t hour,
+                             uint8_t minute) {
+    using T = AccessScheduleTable;
+    const int schedules = f.protocol.old_terminal != 0 ? T::kOldSchedules : T::kSchedules;
+    if (schedule < 1 || schedule > schedules) return rc::bad_arg(0);
+    if (day < 1 || day > T::kDays) return rc::bad_arg(1);
+    if (time < 1 || time > T::kTimes) return rc::bad_arg(2);
+    if (hour > 23) return rc::bad_arg(3);
+    if (minute > 59) return rc::bad_arg(4);
+    const size_t at = T::offset(schedule, day, time);
+    f.access_schedules.bytes[at] = hour;
+    f.access_schedules.bytes[at + 1] = minute;
+    return rc::kOk;
+}
+
+uint8_t EnviarHorariosAcesso(ApiFacade& f, int32_t terminal) {
+    using T = AccessScheduleTable;
+    const bool old = f.protocol.old_terminal != 0;
+    const ConsumeOnExit consume([&f]() noexcept { f.access_schedules.reset(); });
+    return f.connection().SendCommand(terminal, f.access_schedules.bytes.data(), old ? kOldCommand : kCommand,
+                                      static_cast<int32_t>(old ? T::kOldSize : T::kSize));
+}
+
+uint8_t ApagarHorariosAcesso(ApiFacade& f, int32_t terminal) {
+    f.access_schedules.reset();
+    return EnviarHorariosAcesso(f, terminal);
+}
+
+}  // namespace varanda::op
