@@ -18,6 +18,7 @@ public class VarandaJniTest {
         int LerByteModem();
         int EnviarStringInicializacaoModem(String text);
         int ConectarModem(int port, String init, int tone, String number, int terminal);
+        int InserirUsuarioListaAcesso(String card, byte schedule);
     }
 
     static final Sdk DEFAULT_PACKAGE = new Sdk() {
@@ -33,6 +34,7 @@ public class VarandaJniTest {
         public int ConectarModem(int p, String i, int t, String n, int term) {
             return Varanda.ConectarModem(p, i, t, n, term);
         }
+        public int InserirUsuarioListaAcesso(String c, byte s) { return Varanda.InserirUsuarioListaAcesso(c, s); }
     };
 
     static final Sdk MELBROSA = new Sdk() {
@@ -49,6 +51,9 @@ public class VarandaJniTest {
         }
         public int ConectarModem(int p, String i, int t, String n, int term) {
             return com.melbrosa.Varanda.ConectarModem(p, i, t, n, term);
+        }
+        public int InserirUsuarioListaAcesso(String c, byte s) {
+            return com.melbrosa.Varanda.InserirUsuarioListaAcesso(c, s);
         }
     };
 
@@ -113,6 +118,7 @@ public class VarandaJniTest {
         FakeBackends.queueResult("serial", "Modem_Str", 3);
         check("refused by the modem", 1, sdk.EnviarStringInicializacaoModem("ATE0"));
         check("texts sent", 3, FakeBackends.count("serial", "Modem_Str"));
+        check("null String of a setter", 8, sdk.InserirUsuarioListaAcesso(null, (byte) 1));
         check("first text", bytes("ATZ"), FakeBackends.data("serial", "Modem_Str", 0));
         check("modified UTF-8 bytes", new byte[] {'A', 'T', (byte) 0xC3, (byte) 0xA9},
               FakeBackends.data("serial", "Modem_Str", 1));
