@@ -4,8 +4,8 @@ Every operation gets one of four Java forms:
 
   none       no Java form (`java=none` in its declaration, or named on a
              `none` line of the Java form table)
-  scalar     every argument is i32 or u8: the JNI function is generated
-             (jni_scalar.cpp)
+  scalar     every argument is i32 or u8 (and no `java=custom`): the JNI
+             function is generated (jni_scalar.cpp)
   generated  the Java arguments stand one for one for the operation's: i32
              int, u8 byte, str String, buf byte[N]. An operation whose
              arguments are all i32, u8 or str gets this form without a table
@@ -185,8 +185,13 @@ def resolve(ops, table):
             if not custom:
                 _check_one_for_one(o, params, where)
             forms.append(JavaForm(o, "custom" if custom else "generated", params, doc))
-        elif scalar and attr != "custom":
-            forms.append(JavaForm(o, "scalar", [JavaParam(ONE_FOR_ONE[t], None, n) for t, n in o.params]))
+        elif scalar:
+            # `java=custom` on an int-only operation: its Java form repacks
+            # (int[] for its values) and needs a table entry.
+            if attr == "custom":
+                missing.append(o)
+            else:
+                forms.append(JavaForm(o, "scalar", [JavaParam(ONE_FOR_ONE[t], None, n) for t, n in o.params]))
         elif all(t in ("i32", "u8", "str") for t, _ in o.params):
             forms.append(JavaForm(o, "generated", [JavaParam(ONE_FOR_ONE[t], None, n) for t, n in o.params]))
         else:

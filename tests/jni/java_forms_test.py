@@ -34,6 +34,8 @@ op EnviarBuffer(i32 terminal) -> code
     Sends the buffer.
 op Mostrar(str text) -> i32 java=none
     Shows a text.
+op AtribuirContador(i32 terminal, i32 value) -> code java=custom
+    Int-only, but its Java form takes int[].
 """
 
 TABLE = """\
@@ -90,6 +92,8 @@ class JavaForms(unittest.TestCase):
 
     def test_an_operation_without_a_form_is_named(self):
         self.assertIn("ColetarBilhete has no Java form yet", self.messages)
+        self.assertIn("AtribuirContador has no Java form yet", self.messages)
+        self.assertNotIn("Java_Varanda_AtribuirContador", self.files["gen/varanda.map"])
         self.assertNotIn("ReceberRelogio has no", self.messages)
 
     def test_scalar_forms_stay_in_their_file(self):
