@@ -12,6 +12,12 @@ folder under src/.  From those declarations this script writes:
   <out>/api_table.h          a table of typed function pointers, for test hosts
   <out>/jni_scalar.cpp       the JNI functions of the scalar operations
   <out>/operations.txt       the operation names, one a line
+  <out>/jni_forms.cpp        the JNI functions of the string, array and
+                             custom Java forms (see java_forms.py)
+  <out>/jni_custom.h         the hand-written bridge functions they call
+  <java>/Varanda.java, <java>/com/melbrosa/Varanda.java
+                             the two Java classes (with --java; written only
+                             when they change)
 
 Declaration syntax (one operation; doc lines indented below it):
 
@@ -26,12 +32,18 @@ keys:    java=scalar|custom|none  (default: scalar when every argument is
          on_error=N               value returned when an exception escapes
          jname=Name               the method name in class Varanda, where it
                                    differs
+
+The Java forms of operations with other than i32 and u8 arguments are
+described in java_forms.py; the table src/jni/java_forms.txt declares those
+that cannot be derived from the declaration.
 """
 import argparse
 import glob
 import os
 import re
 import sys
+
+import java_forms
 
 TYPES = {
     # name: (C type, JNI type or None)
@@ -49,7 +61,6 @@ RESULTS = {
     "i32": ("int32_t", "-1"),
     "void": ("void", None),
 }
-JAVA_CLASSES = [("Varanda", "Varanda"), ("com_melbrosa_Varanda", "com.melbrosa.Varanda")]
 
 OP_RE = re.compile(r"^op\s+(\w+)\s*\((.*)\)\s*->\s*(\w+)\s*(.*)$")
 
@@ -70,14 +81,6 @@ class Op:
     @property
     def on_error(self):
         return self.attrs.get("on_error", RESULTS[self.result][1])
-
-    @property
-    def java(self):
-        if "java" in self.attrs:
-            return self.attrs["java"]
-        if all(t in ("i32", "u8") for t, _ in self.params):
-            return "scalar"
-        return "custom"
 
     def c_params(self):
         if not self.params:
@@ -132,6 +135,14 @@ def parse(paths):
         if not o.doc:
             sys.exit(f"{o.where}: {o.name} has no documentation line")
     return sorted(ops, key=lambda o: o.name)
+
+
+def read_or_none(path):
+    try:
+        with open(path, encoding="utf-8", newline="") as f:
+            return f.read()
+    except FileNotFoundError:
+        return None
 
 
 def write_if_changed(path, text):
@@ -212,30 +223,25 @@ def gen_header(ops):
     return "".join(out)
 
 
-def java_functions(ops):
-    """(exported JNI name, op, arg count) for every scalar operation."""
-    for o in ops:
-        if o.java != "scalar":
-            continue
-        for cls, _ in JAVA_CLASSES:
-            method = o.attrs.get("jname", o.name) if cls == "Varanda" else o.name
-            yield f"Java_{cls}_{method}", o
+def java_functions(forms):
+    """(exported JNI name, form) for every Java form of both classes."""
+    return java_forms.jni_functions(forms)
 
 
-def gen_def(ops):
+def gen_def(ops, forms):
     lines = ["LIBRARY Varanda.dll", "EXPORTS"]
     for o in ops:
         lines.append(f"    {o.name} = {o.name}@{o.stack_bytes()}")
-    for jname, o in java_functions(ops):
-        n = 8 + o.stack_bytes()
+    for jname, form in java_functions(forms):
+        n = form.stack_bytes()
         lines.append(f"    _{jname}@{n} = {jname}@{n}")
     return "\n".join(lines) + "\n"
 
 
-def gen_map(ops):
+def gen_map(ops, forms):
     lines = ["{", "  global:"]
     lines += [f"    {o.name};" for o in ops]
-    lines += [f"    {j};" for j, _ in java_functions(ops)]
+    lines += [f"    {j};" for j, _ in java_functions(forms)]
     lines += ["  local:", "    *;", "};"]
     return "\n".join(lines) + "\n"
 
@@ -290,7 +296,7 @@ def gen_api_table(ops):
     return "".join(out)
 
 
-def gen_jni_scalar(ops):
+def gen_jni_scalar(forms):
     out = ["// Generated: the JNI functions of the operations that take only int and\n",
            "// byte arguments. They call the facade operation through the same guard\n",
            "// as the plain exports.\n",
@@ -298,7 +304,10 @@ def gen_jni_scalar(ops):
            'extern "C" {\n']
     jtype = {"i32": "jint", "u8": "jbyte"}
     conv = {"i32": "{}", "u8": "static_cast<uint8_t>({})"}
-    for jname, o in java_functions(ops):
+    for jname, form in java_functions(forms):
+        if form.kind != "scalar":
+            continue
+        o = form.op
         params = "".join(f", {jtype[t]} {n}" for t, n in o.params)
         args = ", ".join(conv[t].format(n) for t, n in o.params)
         fwd = f"varanda::op::{o.name}(f{', ' if o.params else ''}{args})"
@@ -321,21 +330,47 @@ def main():
     ap.add_argument("--src", required=True, help="the src/ folder")
     ap.add_argument("--header", required=True, help="path of include/varanda.h")
     ap.add_argument("--out", required=True, help="folder for the generated files")
+    ap.add_argument("--java", help="the java/ folder: write the Java classes there")
+    ap.add_argument("--java-forms", help="the Java form table (default: <src>/jni/java_forms.txt)")
     ap.add_argument("--list", action="store_true", help="print the operation names")
+    ap.add_argument("--check", action="store_true",
+                    help="write nothing; fail when the committed header or Java classes are not what would be written")
+    ap.add_argument("--list-java", action="store_true",
+                    help="print the JNI functions as Name@bytes, then the operations still without a Java form")
     a = ap.parse_args()
     paths = sorted(glob.glob(os.path.join(a.src, "*", "*.ops")))
     ops = parse(paths)
     if a.list:
         print("\n".join(o.name for o in ops))
         return
-    write_if_changed(a.header, gen_header(ops))
-    write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops))
-    write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops))
+    table_path = a.java_forms or os.path.join(a.src, "jni", "java_forms.txt")
+    forms, missing = java_forms.resolve(ops, java_forms.parse_table(table_path if os.path.exists(table_path) else None))
+    if a.list_java:
+        print("\n".join(f"{j}@{f.stack_bytes()}" for j, f in java_functions(forms)))
+        print("\n".join(f"missing {o.name}" for o in missing))
+        return
+    # The generated files that are committed with the sources.
+    committed = [(a.header, gen_header(ops))]
+    if a.java:
+        committed += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
+    if a.check:
+        stale = [path for path, text in committed if read_or_none(path) != text]
+        for path in stale:
+            print(f"{path} is not up to date: build, then commit it")
+        sys.exit(1 if stale else 0)
+    for o in missing:
+        print(f"{o.where}: note: {o.name} has no Java form yet (declare it in {table_path})", file=sys.stderr)
+    for path, text in committed:
+        write_if_changed(path, text)
+    write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
+    write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
     write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
-    write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(ops))
+    write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(forms))
     write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
+    write_if_changed(os.path.join(a.out, "jni_forms.cpp"), java_forms.gen_jni_forms_cpp(forms))
+    write_if_changed(os.path.join(a.out, "jni_custom.h"), java_forms.gen_jni_custom_h(forms))
 
 
 if __name__ == "__main__":

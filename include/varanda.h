@@ -95,6 +95,12 @@ uint8_t VARANDA_CALL CompararPINOssel(int32_t terminal, const char* pin);
  * 2 port not open. */
 uint8_t VARANDA_CALL CompararTemplateOssel(int32_t terminal, uint8_t* template_);
 
+/* Reopens the port, initialises the modem, dials (tone unless `tone` is 0), waits up to 60 s for the modem's
+ * verdict, then pings the terminal up to three times. 1 connected; -1 failed or no answer; -2 `init` null or
+ * empty; -3 `number` null, empty or longer than 495 characters; 3, 6, 7 the modem's verdict (no carrier,
+ * no dial tone, busy). */
+int32_t VARANDA_CALL ConectarModem(int32_t port, const char* init, int32_t tone, const char* number, int32_t terminal);
+
 /* Quality: value1 30..100 (else 128), value2 10..100 (else 129). */
 uint8_t VARANDA_CALL ConfigurarAjustesQualidadeBio(int32_t terminal, uint8_t value1, uint8_t value2);
 

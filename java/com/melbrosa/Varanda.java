@@ -1,0 +1,442 @@
+// Generated from the operation lists of the Varanda SDK (src/*/*.ops and
+// src/jni/java_forms.txt) when the SDK is built; do not edit.
+package com.melbrosa;
+
+/**
+ * The Varanda SDK for Java hosts: one static native method for each operation
+ * of the library that has a Java form. Each method returns the operation's
+ * code (0 to 255) unless its description gives another result. A null String,
+ * a null array or StringBuffer, or an array shorter than the operation needs
+ * gives 8, with nothing sent; no method throws.
+ */
+public class Varanda {
+    static {
+        System.loadLibrary(System.getProperty("os.name", "").startsWith("Windows") ? "Varanda" : "varanda");
+    }
+
+    /**
+     * Opens the port (9600 baud; 2400 through the modem entry for type 3). 0 opened; 1 refused;
+     * 3 already open; 7 modem open on another type; 4, 5, 6, 10 back end missing.
+     */
+    public static native int AbrirPortaComunicacao(int port);
+
+    /** Short beep (command 8). Codes as AcionarRele1. */
+    public static native int AcionarBipCurto(int terminal);
+
+    /** Long beep (command 9). Codes as AcionarRele1. */
+    public static native int AcionarBipLongo(int terminal);
+
+    /** Pulses relay 1 (command 1). 0 sent; 1 not accepted; 2 port not open; 4, 5, 6, 10 back end missing. */
+    public static native int AcionarRele1(int terminal);
+
+    /** Pulses relay 2 (command 2). Codes as AcionarRele1. */
+    public static native int AcionarRele2(int terminal);
+
+    /** Clears the access schedules and sends the empty table. Codes as EnviarHorariosAcesso. */
+    public static native int ApagarHorariosAcesso(int terminal);
+
+    /** Clears the siren times and sends the empty table. Codes as EnviarHorariosSirene. */
+    public static native int ApagarHorariosSirene(int terminal);
+
+    /** Empties the access list and sends the empty list. Codes as EnviarListaAcesso. */
+    public static native int ApagarListaAcesso(int terminal);
+
+    /**
+     * Deletes every user; the text (up to 10 characters) goes with the request (command 177).
+     * 0 sent; 128 null text, nothing sent.
+     */
+    public static native int ApagarTodosUsuariosOssel(int terminal, String text);
+
+    /** Deletes one user (command 176). 0 sent; 128 null or empty identifier, nothing sent. */
+    public static native int ApagarUsuarioOssel(int terminal, String id);
+
+    /** Compares a PIN (command 178). 0 sent; 128 null or empty PIN, nothing sent. */
+    public static native int CompararPINOssel(int terminal, String pin);
+
+    /**
+     * Reopens the port, initialises the modem, dials (tone unless `tone` is 0), waits up to 60 s for the modem's
+     * verdict, then pings the terminal up to three times. 1 connected; -1 failed or no answer; -2 `init` null or
+     * empty; -3 `number` null, empty or longer than 495 characters; 3, 6, 7 the modem's verdict (no carrier,
+     * no dial tone, busy).
+     * From Java a null String gives 8, with nothing done.
+     */
+    public static native int ConectarModem(int port, String init, int tone, String number, int terminal);
+
+    /** Quality: value1 30..100 (else 128), value2 10..100 (else 129). */
+    public static native int ConfigurarAjustesQualidadeBio(int terminal, byte value1, byte value2);
+
+    /** Security: value1 6..9 (else 128), value2 1..9 (else 129). */
+    public static native int ConfigurarAjustesSegurancaBio(int terminal, byte value1, byte value2);
+
+    /** Sensitivity: value1 1, 2, 4 or 8 (else 128), value2 0..100 (else 129), value3 0..100 (else 130). */
+    public static native int ConfigurarAjustesSensibilidadeBio(int terminal, byte value1, byte value2, byte value3);
+
+    /** Sets the module's two options, each on when non-zero (sub-command 60). Codes as SolicitarModeloBio. */
+    public static native int ConfigurarBio(int terminal, byte option1, byte option2);
+
+    /** Adaptive capture, on when non-zero: value2 1..7 (else 128, checked first), value1 1..10 (else 129). */
+    public static native int ConfigurarCapturaAdaptativaBio(int terminal, byte on, byte value1, byte value2);
+
+    /** The filter, on when non-zero. Always 0. */
+    public static native int ConfigurarFiltroBio(int terminal, byte on);
+
+    /** LFD level, 0..3 (else 128). */
+    public static native int ConfigurarNivelLFD(byte level);
+
+    /** Identification time-out, 10..255 (else 128). */
+    public static native int ConfigurarTimeoutIdentificacao(byte seconds);
+
+    /** Has the terminal enrol a user at its reader (command 171). Codes as IncluirUsuarioOssel. */
+    public static native int CriarUsuarioLeitorOssel(int terminal);
+
+    /**
+     * Chooses how punches carry the card: 0 a 16-bit number, 1 a digit string (the start value).
+     * Also sets the card digit count of the configuration to 14. 0 set; 128 other value, nothing changed.
+     */
+    public static native int DefinirPadraoCartao(byte pattern);
+
+    /**
+     * Chooses the back end: 0 serial library, 1 TCP library, 2 TCP COM component (the
+     * default), 3 modem through the serial library, 4 serial COM component. 0 done; 9 other type.
+     */
+    public static native int DefinirTipoConexao(byte type);
+
+    /** Switches relay 1 off (command 6). Codes as AcionarRele1. */
+    public static native int DesabilitarRele1(int terminal);
+
+    /** Switches relay 2 off (command 7). Codes as AcionarRele1. */
+    public static native int DesabilitarRele2(int terminal);
+
+    /** Backlight off (command 15). Codes as AcionarRele1. */
+    public static native int DesligarBackLite(int terminal);
+
+    /** Intermittent beep off (command 18). Codes as AcionarRele1. */
+    public static native int DesligarBipIntermitente(int terminal);
+
+    /** Green LED off (command 15, as DesligarBackLite). Codes as AcionarRele1. */
+    public static native int DesligarLedVerde(int terminal);
+
+    /** Red LED off (command 28). Codes as AcionarRele1. */
+    public static native int DesligarLedVermelho(int terminal);
+
+    /** Returns the inserted card (command 21). Codes as AcionarRele1. */
+    public static native int DevolverCartao(int terminal);
+
+    /** Retains the inserted card (command 22). Codes as AcionarRele1. */
+    public static native int EngolirCartao(int terminal);
+
+    /**
+     * Sends the settings block (command 133); on 0 the block returns to its defaults, keeping the
+     * time-out and LFD level. Codes as SolicitarModeloBio.
+     */
+    public static native int EnviarAjustesBio(int terminal);
+
+    /** Signals access denied (command 3). Codes as AcionarRele1. */
+    public static native int EnviarComandoAcessoNegado(int terminal);
+
+    /**
+     * Sends the online entry forms and keypad settings (command 107, 5 bytes). 128 keypad1 above 20,
+     * 129 keypad2 above 2, 131 keypad3 above 50, 132 keypad4 above 32 (nothing sent); else the send's code.
+     */
+    public static native int EnviarFormasEntradasOnLine(int terminal, byte keypad1, byte keypad2, byte forms, byte keypad3, byte keypad4);
+
+    /**
+     * Sends the daylight saving period (command 113, 10 bytes). 128/132 day, 129/133 month, 130/134 hour
+     * (0..59), 131/135 minute out of range for start/end, nothing sent; years any value. Else the send's code.
+     */
+    public static native int EnviarHorarioVerao(int terminal, byte startDay, byte startMonth, byte startYear, byte startHour, byte startMinute, byte endDay, byte endMonth, byte endYear, byte endHour, byte endMinute);
+
+    /** Sends the access schedules (command 111, 5,600 bytes; old terminals 103, the first 2,800) and clears them, whatever the result. Codes as AcionarRele1. */
+    public static native int EnviarHorariosAcesso(int terminal);
+
+    /** Sends the siren times (command 112, 300 bytes; old terminals 105, the first 150) and clears them, whatever the result. Codes as AcionarRele1. */
+    public static native int EnviarHorariosSirene(int terminal);
+
+    /**
+     * Sends the access list (115, 110 if refused; 136 in two blocks when large; old terminals 102), then empties it. Codes as
+     * AcionarRele1; 128 second block failed; 131 nothing sent, list kept: after a settings change it no longer fits.
+     */
+    public static native int EnviarListaAcesso(int terminal);
+
+    /** Sends the 250-entry list (command 124, 1,251 bytes); on 0 the list is emptied. Codes as SolicitarModeloBio. */
+    public static native int EnviarListaUsuariosSemDigitalBio(int terminal);
+
+    /** Sends the 500-entry list (command 129, 2,502 bytes); on 0 the list is emptied. Codes as SolicitarModeloBio. */
+    public static native int EnviarListaUsuariosSemDigitalBio500(int terminal);
+
+    /**
+     * Sends the table's entries behind the header FA 02 (command 129); on 0 the table is emptied.
+     * Codes as SolicitarModeloBio.
+     */
+    public static native int EnviarListaUsuariosSemDigitalBioCorvoAcesso(int terminal);
+
+    /**
+     * Sends the table's entries behind their total length, two bytes high byte first (command 129);
+     * the count is 0 afterwards, the entries are cleared on 0. Codes as SolicitarModeloBio.
+     */
+    public static native int EnviarListaUsuariosSemDigitalBioVariavel(int terminal, int unused);
+
+    /**
+     * Prints a text on the terminal's printer (command 109; 254 bytes padded with spaces, then 0x00).
+     * A null text prints spaces. The send's code.
+     */
+    public static native int EnviarMensagemImpressora00(int terminal, String text);
+
+    /** As EnviarMensagemImpressora00 with command 127 and a last byte 0xFF. The send's code. */
+    public static native int EnviarMensagemImpressoraFF(int terminal, String text);
+
+    /**
+     * Sets the clock: command 117 with seconds (UtilizarRelogioSegundos on), falling back to 101 without.
+     * 128 day, 129 month, 133 year (0..99), 130 hour, 131 minute, 132 second out of range; else the last send's code.
+     */
+    public static native int EnviarRelogio(int terminal, byte day, byte month, byte year, byte hour, byte minute, byte second);
+
+    /**
+     * Sends a text to the modem (connection type 3). 0 sent; 1 refused; 2 port not open;
+     * 7 not a modem connection; 4 serial library missing; 128 null text.
+     */
+    public static native int EnviarStringInicializacaoModem(String text);
+
+    /**
+     * Sends the network module's keep-alive time (command 198, 4 bytes, most significant first).
+     * 128 negative time, nothing sent; else the send's code.
+     */
+    public static native int EnviarTempoKeepAliveRabbit(int terminal, int time);
+
+    /** Has the module identify the finger on the reader (sub-command 31). Codes as SolicitarModeloBio. */
+    public static native int FazerIdentificacaoBiometricaBio(int terminal);
+
+    /** Has the module verify one user's finger (sub-command 30). 0 sent; 128 null or empty identifier. */
+    public static native int FazerVerificacaoBiometricaBio(int terminal, String id);
+
+    /** Closes the port. Nothing is returned. */
+    public static native int FecharPortaComunicacao();
+
+    /**
+     * Adds a user (up to 10 digits) to the 250-entry list. 0 added; 128 null, empty or longer
+     * identifier, or the list full.
+     */
+    public static native int IncluirUsuarioSemDigitalBio(String id);
+
+    /** Adds a user (up to 10 digits) to the 500-entry list. Codes as IncluirUsuarioSemDigitalBio. */
+    public static native int IncluirUsuarioSemDigitalBio500(String id);
+
+    /**
+     * Adds a user (up to 16 characters 0-9, A-F) to the 8000-entry table. 0 added; 8 empty
+     * identifier; 128 null or longer identifier, or the table full.
+     */
+    public static native int IncluirUsuarioSemDigitalBioCorvoAcesso(String id);
+
+    /** Starts a collection from page 0, dropping any package held. */
+    public static native int InicializarColetaListaUsuariosBio();
+
+    /**
+     * Stores one time (hour, minute) of an access schedule. 0 stored; 128 schedule not 1..100 (1..50 for
+     * old terminals); 129 day not 1..7; 130 time not 1..4; 131 hour above 23; 132 minute above 59.
+     */
+    public static native int InserirHorarioAcesso(byte schedule, byte day, byte time, byte hour, byte minute);
+
+    /**
+     * Appends one siren time sounding on the weekdays whose flag is non-zero. 0 stored; 128 hour above 23,
+     * minute above 59, or the table already holds 100 times.
+     */
+    public static native int InserirHorarioSirene(byte hour, byte minute, byte day0, byte day1, byte day2, byte day3, byte day4, byte day5, byte day6);
+
+    /**
+     * Has the module enrol a user at the reader (sub-command 23, option 0..2). 0 sent; 128 null or
+     * empty identifier; 129 option above 2; nothing sent on 128 or 129.
+     */
+    public static native int InserirUsuarioLeitorBio(int terminal, byte option, String id);
+
+    /**
+     * Appends a card and its access schedule. 0 added; 128 card null or (card pattern 0) not 0..65000; 129 text too long;
+     * 130 schedule not 1..102 (old terminals 1..52); 131 list full (old: 9,000 entry bytes; else 65,535 entries, 131,070 bytes).
+     */
+    public static native int InserirUsuarioListaAcesso(String card, byte schedule);
+
+    /**
+     * Reads the modem's next result code: the value, or -1 when nothing can be read
+     * (also on another connection type or a closed port).
+     */
+    public static native int LerByteModem();
+
+    /** Brings the terminal online (command 26). Codes as AcionarRele1. */
+    public static native int LevantarParaOnLine(int terminal);
+
+    /** Releases both directions (command 16, then the entry forms 0,0,9,0,0). 0 released; 1 any failure. */
+    public static native int LiberarCatracaDoisSentidos(int terminal);
+
+    /**
+     * Releases the entry side: the short command 24 when UtilizarCmdCurtoCatraca is on, else (or when
+     * it fails) command 13 and the entry forms 0,0,9,0,0 (command 107). 0 released; 1 any failure.
+     */
+    public static native int LiberarCatracaEntrada(int terminal);
+
+    /** Entry of a turnstile mounted in reverse: the exit-side commands (23, else 12). 0 released; 1 any failure. */
+    public static native int LiberarCatracaEntradaInvertida(int terminal);
+
+    /** Releases the exit side: short command 23, else command 12 and the entry forms. 0 released; 1 any failure. */
+    public static native int LiberarCatracaSaida(int terminal);
+
+    /** Exit of a turnstile mounted in reverse: the entry-side commands (24, else 13). 0 released; 1 any failure. */
+    public static native int LiberarCatracaSaidaInvertida(int terminal);
+
+    /** Backlight on (command 14). Codes as AcionarRele1. */
+    public static native int LigarBackLite(int terminal);
+
+    /** Intermittent beep on (command 17). Codes as AcionarRele1. */
+    public static native int LigarBipIntermitente(int terminal);
+
+    /** Green LED on (command 14, as LigarBackLite). Codes as AcionarRele1. */
+    public static native int LigarLedVerde(int terminal);
+
+    /** Red LED on (command 27). Codes as AcionarRele1. */
+    public static native int LigarLedVermelho(int terminal);
+
+    /** Positions on the first user (command 173). 0 sent; 128 mode not 0 or 2, nothing sent. */
+    public static native int LocalizarPrimeiroUsuarioOssel(int terminal, byte mode);
+
+    /** Moves to the next user (command 174). Codes as LocalizarPrimeiroUsuarioOssel. */
+    public static native int LocalizarProximoUsuarioOssel(int terminal, byte mode);
+
+    /**
+     * Looks one user up (command 175). 0 sent; 128 null or empty identifier; 129 mode not 0 or 2;
+     * 130 length 0 or above 16; nothing sent on 128..130.
+     */
+    public static native int LocalizarUsuarioOssel(int terminal, byte mode, byte length, String id);
+
+    /** Holds relay 1 on (command 4). Codes as AcionarRele1. */
+    public static native int ManterRele1Acionado(int terminal);
+
+    /** Holds relay 2 on (command 5). Codes as AcionarRele1. */
+    public static native int ManterRele2Acionado(int terminal);
+
+    /** Tests that the terminal answers (command 10). Codes as AcionarRele1. */
+    public static native int Ping(int terminal);
+
+    /** Tests the terminal in online mode (command 26). Codes as AcionarRele1. */
+    public static native int PingOnLine(int terminal);
+
+    /**
+     * Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
+     * 137 answer for another page; 128..137 module status or no answer; other exchange codes.
+     */
+    public static native int ReceberPacoteListaUsuariosBio(int terminal);
+
+    /** Resets the online mode (command 11). Codes as AcionarRele1. */
+    public static native int ResetarModoOnLine(int terminal);
+
+    /** Reads the comparison result. 0 the finger matches; 128..137 module status or no answer. */
+    public static native int ResultadoComparacaoDigitalLeitor(int terminal, byte online);
+
+    /** Reads the verdict (online form). Codes as ResultadoComparacaoTemplateOssel. */
+    public static native int ResultadoComparacaoPINOssel(int terminal);
+
+    /**
+     * Reads the verdict (online form, command 207). 0 match; 1 no result message; 128, 130, 134
+     * the module's result; other exchange codes.
+     */
+    public static native int ResultadoComparacaoTemplateOssel(int terminal);
+
+    /** Reads the result of ConfigurarBio. 0 set; 128..137 module status or no answer. */
+    public static native int ResultadoConfiguracaoBio(int terminal, byte online);
+
+    /** Reads the verdict (command 240). Codes as ResultadoInclusaoUsuarioOssel. */
+    public static native int ResultadoExclusaoTodosUsuariosOssel(int terminal);
+
+    /** Reads the verdict (command 240). Codes as ResultadoInclusaoUsuarioOssel. */
+    public static native int ResultadoExclusaoUsuarioOssel(int terminal);
+
+    /** Reads the verdict (command 240). 0 added; 128..133 the module's result; other exchange codes. */
+    public static native int ResultadoInclusaoUsuarioOssel(int terminal);
+
+    /** Reads the enrolment result. 0 enrolled; 128..137 module status or no answer. */
+    public static native int ResultadoInsercaoUsuarioLeitorBio(int terminal, byte online);
+
+    /** Reads the verification result. 0 verified; 128..137 module status or no answer. */
+    public static native int ResultadoVerificacaoBiometrica(int terminal, byte online);
+
+    /** Light identifier form (8 characters) for the next request that uses it. Returns the flag, 1 or 0. */
+    public static native int SetarBioLight(int value);
+
+    /** Variable identifier form (16 characters) for the next request that uses it. Returns the flag, 1 or 0. */
+    public static native int SetarBioVariavel(int value);
+
+    /**
+     * Old-terminal mode (off at start): reduced schedule tables and access list, one sensor byte.
+     * Returns the flag stored, 1 or 0.
+     */
+    public static native int SetarCorvoOld(int unused, int value);
+
+    /**
+     * Asks for one user's fingerprint record (sub-command 20, the identifier as 16 characters,
+     * right-aligned behind '0's). 0 sent; 128 null or empty identifier; other codes as SolicitarModeloBio.
+     */
+    public static native int SolicitarDigitalUsuario(int terminal, String id);
+
+    /** Asks the module to delete one user (sub-command 21). Codes as SolicitarUsuarioCadastradoBio. */
+    public static native int SolicitarExclusaoUsuario(int terminal, String id);
+
+    /** Asks for the current page of the user list (sub-command 10). Codes as SolicitarModeloBio. */
+    public static native int SolicitarListaUsuariosBio(int terminal);
+
+    /** Asks for the current page of the list (sub-command 11). Codes as SolicitarModeloBio. */
+    public static native int SolicitarListaUsuariosBioVariavel(int terminal);
+
+    /**
+     * Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
+     * 137 answer for another page; 128..137 module status or no answer; other exchange codes.
+     */
+    public static native int SolicitarListaUsuariosComDigital(int terminal);
+
+    /** Asks the fingerprint module for its model. 0 sent; 1 not accepted; 2 port not open. */
+    public static native int SolicitarModeloBio(int terminal);
+
+    /** Asks the fingerprint module how many users it holds. Codes as SolicitarModeloBio. */
+    public static native int SolicitarQuantidadeUsuariosBio(int terminal);
+
+    /** Asks the module for a template captured by the reader (sub-command 33). Codes as SolicitarModeloBio. */
+    public static native int SolicitarTemplateLeitor(int terminal);
+
+    /** Asks for the number of users (command 173). Codes as LocalizarPrimeiroUsuarioOssel. */
+    public static native int SolicitarTotalUsuariosOssel(int terminal, byte mode);
+
+    /**
+     * Asks for one enrolled user's 844-byte record (sub-command 20). 0 sent; 128 null or empty
+     * identifier, nothing sent; other codes as SolicitarModeloBio.
+     */
+    public static native int SolicitarUsuarioCadastradoBio(int terminal, String id);
+
+    /** Asks the fingerprint module for its firmware version. Codes as SolicitarModeloBio. */
+    public static native int SolicitarVersaoBio(int terminal);
+
+    /** 1 while pages remain; otherwise 0, and the collection is reset. */
+    public static native int TemProximoPacote();
+
+    /** 1 while the package has records not yet read, else 0. */
+    public static native int TemProximoUsuario();
+
+    /** Reads the module's result for the record sent. 0 stored; 128..137 module status or no answer. */
+    public static native int UsuarioFoiEnviado(int terminal, byte online);
+
+    /** Reads the result of the deletion. 0 deleted; 128..137 module status or no answer. */
+    public static native int UsuarioFoiExcluido(int terminal, byte online);
+
+    /**
+     * Whether ReceberDadosOnLine2 first asks (command 215) if an event waits (on at start).
+     * Returns the flag stored, 1 or 0.
+     */
+    public static native int Utilizar215(int unused, int value);
+
+    /**
+     * Whether turnstile releases try the short command first (23 exit, 24 entry; on at start).
+     * Returns the flag stored, 1 or 0.
+     */
+    public static native int UtilizarCmdCurtoCatraca(int unused, int value);
+
+    /**
+     * Whether EnviarRelogio sends the seconds (command 117, falling back to 101; on at start).
+     * Returns the flag stored, 1 or 0.
+     */
+    public static native int UtilizarRelogioSegundos(int unused, int value);
+}

@@ -1,0 +1,32 @@
+// What every JNI function of the library shares: the refusal code and the
+// call of the facade operation under the process lock and catch-all guard.
+#pragma once
+#include <jni.h>
+
+#include <cstdint>
+#include <utility>
+
+#include "api/guard.h"
+#include "jni/pinned.h"
+
+namespace varanda::jni {
+
+// A null or unobtainable reference, a short array, a StringBuffer without
+// "append", a Java string that could not be made, or an exception in a
+// function with array or StringBuffer arguments.
+inline constexpr jint kRefused = 8;
+
+// Runs a facade operation; a one-byte code is zero-extended, a 32-bit result
+// passed unchanged.
+template <class R, class Body>
+jint call_op(R on_error, Body&& body) {
+    return static_cast<jint>(guarded<R>(on_error, std::forward<Body>(body)));
+}
+
+template <class Body>
+jint call_void(Body&& body) {
+    guarded_void(std::forward<Body>(body));
+    return 0;
+}
+
+}  // namespace varanda::jni

@@ -1,0 +1,66 @@
+// Java strings and arrays pinned for the length of one call. Each releases
+// what it pinned when it goes out of scope, on every path; arrays in mode 0,
+// so that what the library wrote reaches the Java array. A null reference, an
+// array shorter than the least length asked for, or elements that cannot be
+// had leave the object empty (false), with any Java exception that the
+// attempt raised cleared: the caller answers 8 instead.
+#pragma once
+#include <jni.h>
+
+#include <cstdint>
+
+namespace varanda::jni {
+
+// Clears a Java exception raised by a failed JNI call of ours.
+void clear_pending_exception(JNIEnv* env);
+
+class PinnedString {
+public:
+    PinnedString(JNIEnv* env, jstring text);
+    ~PinnedString();
+    PinnedString(const PinnedString&) = delete;
+    PinnedString& operator=(const PinnedString&) = delete;
+
+    explicit operator bool() const { return chars_ != nullptr; }
+    const char* get() const { return chars_; }  // modified UTF-8, zero-terminated
+
+private:
+    JNIEnv* env_;
+    jstring text_;
+    const char* chars_ = nullptr;
+};
+
+class PinnedBytes {
+public:
+    PinnedBytes(JNIEnv* env, jbyteArray array, jsize least_length = 0);
+    ~PinnedBytes();
+    PinnedBytes(const PinnedBytes&) = delete;
+    PinnedBytes& operator=(const PinnedBytes&) = delete;
+
+    explicit operator bool() const { return elements_ != nullptr; }
+    uint8_t* get() const { return reinterpret_cast<uint8_t*>(elements_); }
+
+private:
+    JNIEnv* env_;
+    jbyteArray array_;
+    jbyte* elements_ = nullptr;
+};
+
+class PinnedInts {
+public:
+    PinnedInts(JNIEnv* env, jintArray array, jsize least_length = 0);
+    ~PinnedInts();
+    PinnedInts(const PinnedInts&) = delete;
+    PinnedInts& operator=(const PinnedInts&) = delete;
+
+    explicit operator bool() const { return elements_ != nullptr; }
+    jint* get() const { return elements_; }
+    jint& operator[](jsize i) const { return elements_[i]; }
+
+private:
+    JNIEnv* env_;
+    jintArray array_;
+    jint* elements_ = nullptr;
+};
+
+}  // namespace varanda::jni

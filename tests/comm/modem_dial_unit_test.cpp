@@ -1,0 +1,178 @@
+// The dial text, the whole-second deadline, and ConectarModem's waits and
+// time-out with a clock the test drives (the fake serial library answers).
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "api/facade.h"
+#include "comm/modem_dial.h"
+#include "fake_backend.h"
+#include "platform/clock_source.h"
+#include "varanda_ops.h"
+
+namespace {
+
+using varanda::modem::DialText;
+using varanda::modem::WholeSecondDeadline;
+
+TEST(ModemDialText, FormatsToneAndPulseAndRefusesWhatDoesNotFit) {
+    const std::string longest(495, '1');
+    const std::string too_long(496, '1');
+    struct Case {
+        bool tone;
+        const char* number;
+        bool ok;
+        std::string text;
+    } cases[] = {
+        {true, "5551234", true, "ATDT5551234"},
+        {false, "5551234", true, "ATDP5551234"},
+        {true, "9,,0800", true, "ATDT9,,0800"},
+        {false, longest.c_str(), true, "ATDP" + longest},
+        {true, too_long.c_str(), false, ""},
+        {true, "", false, ""},
+        {true, nullptr, false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        DialText out;
+        out.fill('#');
+        ASSERT_EQ(c.ok, varanda::modem::format_dial_command(c.tone, c.number, out));
+        if (c.ok) {
+            EXPECT_EQ(c.text, std::string(out.data()));
+            EXPECT_EQ('\0', out.back());
+        } else {
+            EXPECT_EQ('#', out[0]);  // nothing written
+        }
+    }
+}
+
+TEST(ModemDialDeadline, EndsInTheFirstSecondMoreThanSixtyAfterTheStartingSecond) {
+    struct Case {
+        uint32_t start;
+        uint32_t now;
+        bool passed;
+    } cases[] = {
+        {5000, 5000, false},
+        {5000, 65999, false},        // second 65: 60 seconds after second 5
+        {5000, 66000, true},         // second 66
+        {5999, 65999, false},
+        {5999, 66000, true},         // only 60.001 s after the start, but in second 66
+        {0xFFFFFFFFu, 60703, false},  // 295 ms into its second; 60.705 s later, across the wrap
+        {0xFFFFFFFFu, 60704, true},   // 61 s after the start of its second
+        {0xFFFFF000u, 0xFFFFF000u + 60000u, false},
+        {0, 0xFFFFFFFFu, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.start << " -> " << c.now);
+        EXPECT_EQ(c.passed, WholeSecondDeadline(c.start, 60).passed(c.now));
+    }
+}
+
+// A tick that moves only when the code sleeps; `step` ms of tick per ms of
+// sleep. It throws once far more time has passed than any dial may take, so
+// that a wait that never ends fails the test instead of hanging it.
+class FakeClock final : public varanda::platform::ClockSource {
+public:
+    FakeClock(uint32_t start, uint32_t step) : now_(start), step_(step) {}
+    uint32_t tick_ms() override { return now_; }
+    void sleep_ms(uint32_t ms) override {
+        sleeps.push_back(ms);
+        now_ += ms * step_;
+        slept_ += static_cast<uint64_t>(ms) * step_;
+        if (slept_ > 10ull * 60 * 1000) throw std::runtime_error("the dial did not end");
+    }
+    std::vector<uint32_t> sleeps;
+
+private:
+    uint32_t now_;
+    uint32_t step_;
+    uint64_t slept_ = 0;
+};
+
+class ModemDialClock : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(serial_.present());
+        serial_.reset();
+        ASSERT_EQ(0, facade_.connection().SetConnectionType(3));
+    }
+    void TearDown() override { facade_.connection().ClosePort(); }
+
+    int32_t dial(FakeClock& clock) {
+        varanda::platform::ScopedClockSource use(clock);
+        return varanda::op::ConectarModem(facade_, 1, "ATZ", 1, "123", 7);
+    }
+
+    testsupport::FakeBackend serial_{testsupport::kSerialLib};
+    varanda::ApiFacade facade_;
+};
+
+TEST_F(ModemDialClock, WithoutAnAnswerTheWaitEndsAfterSixtyWholeSeconds) {
+    // The deadline starts after the 100 ms and 200 ms waits; one read per
+    // loop, each followed by a 1 ms sleep.
+    struct Case {
+        uint32_t first_tick;  // when ConectarModem starts
+        uint32_t step;
+        size_t reads;
+    } cases[] = {
+        {4700, 1, 61000},                 // loop starts at 5000: seconds 5 to 65
+        {5699, 1, 60001},                 // starts at 5999: the last ms of its second
+        {0xFFFFFFFFu - 2299u, 1, 60704},  // starts 296 ms into its second; the tick wraps 2 s later
+        {0xFFFFFFFFu - 300u, 1, 60705},   // starts on the last tick before the wrap
+        {2900, 7, 8715},                  // coarser tick (the 300 ms of waits take 2100): starts at 5000
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first_tick);
+        serial_.reset();
+        FakeClock clock(c.first_tick, c.step);
+        EXPECT_EQ(-1, dial(clock));
+        EXPECT_EQ(c.reads, serial_.calls("Le_Modem").size());
+        EXPECT_TRUE(serial_.calls("Envia_Dados").empty());  // no ping
+        facade_.connection().ClosePort();
+    }
+}
+
+TEST_F(ModemDialClock, WaitsBeforeInitialisingDiallingAndEachPing) {
+    struct Case {
+        const char* what;
+        std::vector<int32_t> modem;
+        std::vector<int32_t> sends;
+        int32_t open;  // InicializaComModem result
+        int32_t init;  // Modem_Str result of the initialisation text
+        int32_t result;
+        std::vector<uint32_t> sleeps;
+    } cases[] = {
+        {"busy at once", {7}, {}, 1, 0, 7, {100, 200, 1}},
+        {"two empty reads", {-1, -1, 3}, {}, 1, 0, 3, {100, 200, 1, 1, 1}},
+        {"first ping answers", {1}, {31}, 1, 0, 1, {100, 200, 1, 100}},
+        {"no ping answers", {1}, {21, 21, 21}, 1, 0, -1, {100, 200, 1, 100, 100, 100}},
+        {"port does not open", {}, {}, 0, 0, -1, {}},
+        {"initialisation refused", {}, {}, 1, 3, -1, {100}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        serial_.reset();
+        for (int32_t v : c.modem) serial_.queue_result("Le_Modem", v);
+        for (int32_t v : c.sends) serial_.queue_result("Envia_Dados", v);
+        serial_.queue_result("InicializaComModem", c.open);
+        serial_.queue_result("Modem_Str", c.init);
+        FakeClock clock(1000, 1);
+        EXPECT_EQ(c.result, dial(clock));
+        EXPECT_EQ(c.sleeps, clock.sleeps);
+        facade_.connection().ClosePort();
+    }
+}
+
+TEST_F(ModemDialClock, TheSystemClockIsBackAfterTheScope) {
+    varanda::platform::ClockSource& system = varanda::platform::clock_source();
+    {
+        FakeClock clock(0, 1);
+        varanda::platform::ScopedClockSource use(clock);
+        EXPECT_EQ(&clock, &varanda::platform::clock_source());
+    }
+    EXPECT_EQ(&system, &varanda::platform::clock_source());
+}
+
+}  // namespace

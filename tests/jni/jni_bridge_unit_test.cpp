@@ -1,0 +1,206 @@
+// The bridge's conversion helpers against a stand-in JNIEnv: what is pinned
+// is released on every path (arrays in mode 0, so writes reach Java), short
+// and null arrays are refused before anything is pinned, texts reach a
+// StringBuffer cut and readable, and bytes land in int[] storage as they lie.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fake_jni_env.h"
+#include "jni/int_storage.h"
+#include "jni/modified_utf8.h"
+#include "jni/pinned.h"
+#include "jni/string_buffer.h"
+
+namespace {
+
+using testsupport::FakeJavaArray;
+using testsupport::FakeJavaString;
+using testsupport::FakeJniEnv;
+using testsupport::FakeStringBuffer;
+using namespace varanda::jni;
+
+TEST(JniPinnedString, PinsAndReleasesOrRefuses) {
+    struct Case {
+        const char* what;
+        bool null;
+        bool vm_fails;
+        bool ok;
+    } cases[] = {
+        {"text", false, false, true},
+        {"null reference", true, false, false},
+        {"virtual machine out of memory", false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeJniEnv vm;
+        vm.fail_pins = c.vm_fails;
+        FakeJavaString s{"AT\xC3\xA9"};
+        {
+            const PinnedString pin(vm.env(), c.null ? nullptr : FakeJniEnv::ref(s));
+            ASSERT_EQ(c.ok, static_cast<bool>(pin));
+            if (c.ok) {
+                EXPECT_STREQ("AT\xC3\xA9", pin.get());  // the bytes as pinned
+            }
+        }
+        EXPECT_EQ(vm.pins, vm.releases);
+        EXPECT_EQ(c.null ? 0 : 1, vm.calls - vm.releases);  // null: no call at all
+        EXPECT_FALSE(vm.exception_pending);
+        EXPECT_FALSE(vm.is_copy_asked);
+    }
+}
+
+TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
+    struct Case {
+        const char* what;
+        int length;  // -1: null reference
+        int least;
+        bool vm_fails;
+        bool ok;
+    } cases[] = {
+        {"exact length", 4, 4, false, true},
+        {"longer", 9, 4, false, true},
+        {"no least length", 0, 0, false, true},
+        {"one short", 3, 4, false, false},
+        {"empty", 0, 1, false, false},
+        {"null", -1, 0, false, false},
+        {"virtual machine out of memory", 4, 4, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeJniEnv vm;
+        vm.fail_pins = c.vm_fails;
+        FakeJavaArray<jbyte> bytes(std::vector<jbyte>(c.length > 0 ? c.length : 0, 5));
+        FakeJavaArray<jint> ints(std::vector<jint>(c.length > 0 ? c.length : 0, 5));
+        {
+            const PinnedBytes b(vm.env(), c.length < 0 ? nullptr : FakeJniEnv::ref(bytes), c.least);
+            const PinnedInts i(vm.env(), c.length < 0 ? nullptr : FakeJniEnv::ref(ints), c.least);
+            ASSERT_EQ(c.ok, static_cast<bool>(b));
+            ASSERT_EQ(c.ok, static_cast<bool>(i));
+            if (c.ok && c.length > 0) {
+                b.get()[0] = 0xE1;
+                i[c.length - 1] = -7;
+            }
+        }
+        EXPECT_EQ(vm.pins, vm.releases);
+        EXPECT_EQ(c.ok ? 2 : 0, vm.pins);
+        for (jint mode : vm.release_modes) EXPECT_EQ(0, mode);
+        EXPECT_FALSE(vm.exception_pending);
+        if (c.ok && c.length > 0) {
+            EXPECT_EQ(static_cast<jbyte>(0xE1), bytes.elements[0]);
+            EXPECT_EQ(-7, ints.elements.back());
+        } else {
+            for (jbyte v : bytes.elements) EXPECT_EQ(5, v);  // nothing written
+        }
+    }
+}
+
+TEST(JniStringBuffer, AppendsTheTextCutAtItsLengthOrFirstZero) {
+    struct Case {
+        std::string area;
+        size_t length;
+        std::string appended;
+    } cases[] = {
+        {"ABCDEFGHIJKLMNOP", 10, "ABCDEFGHIJ"},
+        {"ABCDEFGHIJKLMNOP", 16, "ABCDEFGHIJKLMNOP"},
+        {std::string("AB\0CD", 5), 16, "AB"},
+        {"", 16, ""},
+        {"\xC7\xE3o \x80\xFF", 16, "\xC3\x87\xC3\xA3o \xC2\x80\xC3\xBF"},  // single bytes above 0x7F
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.appended);
+        FakeJniEnv vm;
+        FakeStringBuffer sb{"x", true};
+        const StringBufferAppender appender(vm.env(), FakeJniEnv::ref(sb));
+        ASSERT_TRUE(appender);
+        std::string area = c.area;
+        area.resize(c.length + 1, '\0');  // the zero-terminated area of the operation
+        EXPECT_TRUE(appender.append(area.data(), c.length));
+        EXPECT_EQ("x" + c.appended, sb.text);
+        EXPECT_EQ("append", vm.method_name);
+        EXPECT_EQ("(Ljava/lang/String;)Ljava/lang/StringBuffer;", vm.method_signature);
+    }
+}
+
+TEST(JniStringBuffer, FailuresAppendNothingAndLeaveNoException) {
+    struct Case {
+        const char* what;
+        bool null_buffer;
+        bool has_append;
+        bool string_fails;
+        bool found;     // the appender is usable
+        bool appended;
+    } cases[] = {
+        {"null buffer", true, true, false, false, false},
+        {"no append method", false, false, false, false, false},
+        {"string cannot be made", false, true, true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeJniEnv vm;
+        vm.fail_new_string = c.string_fails;
+        FakeStringBuffer sb{"", c.has_append};
+        const StringBufferAppender appender(vm.env(), c.null_buffer ? nullptr : FakeJniEnv::ref(sb));
+        EXPECT_EQ(c.found, static_cast<bool>(appender));
+        EXPECT_EQ(c.appended, appender.append("TEXT", 4));
+        EXPECT_EQ("", sb.text);
+        EXPECT_FALSE(vm.exception_pending);
+        if (c.null_buffer) {
+            EXPECT_EQ(0, vm.calls);
+        }
+    }
+}
+
+TEST(JniModifiedUtf8, EncodesHighBytesAndStops) {
+    struct Case {
+        std::string in;
+        size_t max;
+        std::string out;
+    } cases[] = {
+        {"plain", 16, "plain"},
+        {"\x7F\x80", 16, "\x7F\xC2\x80"},
+        {"\xFF", 16, "\xC3\xBF"},
+        {"abc", 2, "ab"},
+        {std::string("a\0b", 3), 3, "a"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.out, to_modified_utf8(c.in.c_str(), c.max)) << c.out;
+    }
+    EXPECT_EQ("", to_modified_utf8(nullptr, 4));
+}
+
+TEST(JniIntStorage, BytesLandAsTheyLieAndKeepTheRest) {
+    const jint k = static_cast<jint>(0xA5A5A5A5u);
+    struct Case {
+        const char* what;
+        size_t first;
+        std::vector<uint8_t> bytes;
+        bool ok;
+        std::vector<jint> after;
+    } cases[] = {
+        {"identifier bytes 0, 1, 23, 45 at bytes 4 to 7", 4, {0, 1, 23, 45}, true,
+         {k, 0x2D170100, k}},
+        {"first byte into the lowest of element 0", 0, {1, 2, 3, 4, 5}, true,
+         {0x04030201, static_cast<jint>(0xA5A5A505u), k}},
+        {"fills all three", 0, std::vector<uint8_t>(12, 0xFF), true, {-1, -1, -1}},
+        {"one byte too many", 0, std::vector<uint8_t>(13, 0), false, {k, k, k}},
+        {"starts past the end", 13, {}, false, {k, k, k}},
+        {"last byte", 11, {0x80}, true, {k, k, static_cast<jint>(0x80A5A5A5u)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<jint> e(3, k);
+        EXPECT_EQ(c.ok, store_bytes(e.data(), e.size(), c.first, c.bytes.data(), c.bytes.size()));
+        EXPECT_EQ(c.after, e);
+    }
+
+    // A version 0x0203: high byte 2 into element 1, low byte 3 into element 2.
+    jint hi = 0x11223344, lo = -1;
+    put_byte(hi, 0, 0x02);
+    put_byte(lo, 0, 0x03);
+    EXPECT_EQ(0x11223302, hi);
+    EXPECT_EQ(static_cast<jint>(0xFFFFFF03u), lo);
+}
+
+}  // namespace
