@@ -63,7 +63,7 @@ void Endpoint::on_frame(const Frame& f, std::vector<uint8_t>& out) {
     if (h.type == FrameType::Receive && f.payload.size() != 4) {
         reply = Reply::refused(Status::BadLength);
     } else {
-        const Request req{h.type, h.terminal, h.command, h.has_index(), h.index, f.payload,
+        const Request req{h.type, h.terminal, h.session, h.seq, h.command, h.has_index(), h.index, f.payload,
                           h.type == FrameType::Receive ? get_u32(f.payload.data()) : 0};
         reply = handler_.handle(req);
     }

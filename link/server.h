@@ -17,6 +17,8 @@ namespace corvo::link {
 struct Request {
     FrameType type;  // Send or Receive
     uint32_t terminal;
+    uint32_t session;
+    uint16_t seq;
     uint8_t command;
     bool has_index;
     uint16_t index;
