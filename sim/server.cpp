@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -127,15 +128,26 @@ void Server::read_from(Connection& c) {
 
 void Server::run(const std::function<bool()>& done) {
     std::vector<pollfd> fds;
-    while (!stop_ && !done()) {
+    auto checked = std::chrono::steady_clock::now();
+    for (;;) {
+        // `done` costs a system call or two: asked when idle, or every 50 ms.
+        const auto now = std::chrono::steady_clock::now();
+        if (stop_) break;
+        if (now - checked >= std::chrono::milliseconds(50)) {
+            checked = now;
+            if (done()) break;
+        }
         fds.clear();
         fds.push_back({link_fd_, POLLIN, 0});
         fds.push_back({control_fd_, POLLIN, 0});
         for (const Connection& c : connections_)
             fds.push_back({c.fd, static_cast<short>(POLLIN | (c.out.empty() ? 0 : POLLOUT)), 0});
-        const int r = poll(fds.data(), fds.size(), 100);
+        const int r = poll(fds.data(), fds.size(), 50);
         if (r < 0 && errno != EINTR) break;
-        if (r <= 0) continue;
+        if (r <= 0) {
+            checked = std::chrono::steady_clock::now() - std::chrono::milliseconds(50);
+            continue;
+        }
         if (fds[0].revents & POLLIN) accept_on(link_fd_, false);
         if (fds[1].revents & POLLIN) accept_on(control_fd_, true);
         for (std::size_t i = 2; i < fds.size(); ++i) {
