@@ -37,7 +37,7 @@ public:
     template <class F>
     F get(const char* name) {
 #if defined(_WIN32)
-        return reinterpret_cast<F>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name)));
 #else
         return reinterpret_cast<F>(dlsym(handle_, name));
 #endif
