@@ -150,6 +150,8 @@ TEST_F(Backend, AcknowledgementByResponseByte) {
     ASSERT_EQ(40, b_.Recebe_Dados_E_Nao_Responde(1, record, 204, 10, 0));
     EXPECT_EQ(1, dump(1)["punches"]["stored"].num());
     EXPECT_EQ(31, b_.Envia_Resposta(1, 6));
+    // The response has no answer: an exchange with another terminal makes sure it arrived.
+    ASSERT_EQ(31, b_.Envia_Dados(2, nullptr, 10, 0, 0));
     EXPECT_EQ(0, dump(1)["punches"]["stored"].num());
     EXPECT_EQ(123456 & 0xFFFF, record[6] | (record[7] << 8));
 }

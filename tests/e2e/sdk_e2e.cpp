@@ -2,36 +2,11 @@
 // corvo-sim, checking what the emulated terminal ends up with.
 #include <functional>
 
-#include "api_table.h"
-#include "loader.h"
-#include "support/sim_test.h"
+#include "support/sdk_fixture.h"
 
 namespace {
 
-class Sdk : public e2e::SimTest {
-protected:
-    void SetUp() override {
-        SimTest::SetUp();
-#if defined(_WIN32)
-        const std::string path = testsupport::env_or("VARANDA_SDK", "Varanda.dll");
-#else
-        const std::string path = testsupport::env_or("VARANDA_SDK", "libvaranda.so");
-#endif
-        ASSERT_TRUE(lib_.open(path)) << path;
-        ASSERT_TRUE(api_.resolve([this](const char* n) { return lib_.symbol(n); }));
-    }
-    void TearDown() override {
-        if (api_.FecharPortaComunicacao) api_.FecharPortaComunicacao();
-        api_ = VarandaApi{};
-        lib_.close();
-    }
-    void open() {
-        ASSERT_EQ(0, api_.DefinirTipoConexao(1));
-        ASSERT_EQ(0, api_.AbrirPortaComunicacao(port_));
-    }
-    testsupport::Library lib_;
-    VarandaApi api_;
-};
+class Sdk : public e2e::SdkTest {};
 
 TEST_F(Sdk, OpenPingAndClose) {
     ASSERT_EQ(0, api_.DefinirTipoConexao(1));
