@@ -46,9 +46,10 @@ struct Backend {
     }
 };
 
+// Closed (the connection with it) when the library is unloaded.
 Backend& backend() {
-    static Backend* b = new Backend;  // left to the process's end, like the connection itself
-    return *b;
+    static Backend b;
+    return b;
 }
 
 std::string host_name() {
