@@ -116,6 +116,7 @@ bool SocketStream::connect(const std::string& host, uint16_t port, int timeout_m
         return false;
     }
     handle_ = static_cast<intptr_t>(s);
+    receive_timeout_ = 0;
     return true;
 }
 
@@ -145,15 +146,28 @@ bool SocketStream::write(const uint8_t* data, std::size_t size) {
 
 int SocketStream::read(uint8_t* buffer, std::size_t capacity, int timeout_ms) {
     if (handle_ == kNone) return -1;
-    const int ready = wait_for(as_socket(handle_), false, timeout_ms < 0 ? 0 : timeout_ms);
-    if (ready <= 0) return ready;
+    if (timeout_ms < 0) timeout_ms = 0;
 #if defined(_WIN32)
+    const int ready = wait_for(as_socket(handle_), false, timeout_ms);
+    if (ready <= 0) return ready;
     const int n = recv(as_socket(handle_), reinterpret_cast<char*>(buffer), static_cast<int>(capacity), 0);
 #else
+    // One blocking receive with a receive time-out saves a system call per
+    // answer; the time-out is set in steps of 20 ms, so it is rarely changed,
+    // and a wait may end up to 20 ms after the deadline.
+    const int step = ((timeout_ms + 19) / 20) * 20;
+    if (step == 0) {
+        if (wait_for(as_socket(handle_), false, 0) <= 0) return 0;
+    } else if (step != receive_timeout_) {
+        timeval tv{step / 1000, (step % 1000) * 1000};
+        if (setsockopt(as_socket(handle_), SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof tv) != 0) return -1;
+        receive_timeout_ = step;
+    }
     ssize_t n;
     do {
         n = recv(as_socket(handle_), buffer, capacity, 0);
     } while (n < 0 && errno == EINTR);
+    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return 0;
 #endif
     if (n <= 0) return -1;  // closed by the other end, or failed
     return static_cast<int>(n);

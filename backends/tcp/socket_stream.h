@@ -27,6 +27,7 @@ public:
 private:
     static constexpr intptr_t kNone = -1;
     intptr_t handle_ = kNone;
+    int receive_timeout_ = 0;  // the socket's receive time-out, ms (0: none set)
 };
 
 }  // namespace corvo::tcp
