@@ -1,0 +1,33 @@
+// A TCP connection as a link stream (Winsock on Windows, BSD sockets
+// elsewhere), with Nagle's delay switched off.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "link/client.h"
+
+namespace corvo::tcp {
+
+class SocketStream : public link::Stream {
+public:
+    SocketStream() = default;
+    ~SocketStream() override { close(); }
+    SocketStream(const SocketStream&) = delete;
+    SocketStream& operator=(const SocketStream&) = delete;
+
+    // Connects within timeout_ms; false when the host cannot be resolved,
+    // refuses or does not answer in time.
+    bool connect(const std::string& host, uint16_t port, int timeout_ms);
+    void close();
+    bool connected() const { return handle_ != kNone; }
+
+    bool write(const uint8_t* data, std::size_t size) override;
+    int read(uint8_t* buffer, std::size_t capacity, int timeout_ms) override;
+
+private:
+    static constexpr intptr_t kNone = -1;
+    intptr_t handle_ = kNone;
+    int receive_timeout_ = 0;  // the socket's receive time-out, ms (0: none set)
+};
+
+}  // namespace corvo::tcp

@@ -1,0 +1,155 @@
+// Exchanges per second through the SDK, the TCP back-end and corvo-sim on
+// loopback, against a raw TCP ping-pong of the same request and answer sizes
+// in the same run; and punches collected per second.
+//
+// Run under the emulator with punches to collect:
+//   LD_LIBRARY_PATH=build/lib build/bin/corvo-sim --punches 20000 -- build/bin/corvo-bench [exchanges]
+#include <arpa/inet.h>
+#include <dlfcn.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "link/frame.h"
+#include "varanda.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::size_t kRequest = corvo::link::kHeaderSize + corvo::link::kTrailerSize;  // a command without payload
+constexpr std::size_t kAnswer = kRequest + 1;                                            // a one-byte result
+
+bool read_exactly(int fd, uint8_t* p, std::size_t n) {
+    while (n > 0) {
+        const ssize_t r = recv(fd, p, n, 0);
+        if (r <= 0) return false;
+        p += r;
+        n -= static_cast<std::size_t>(r);
+    }
+    return true;
+}
+
+void nodelay(int fd) {
+    int one = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+}
+
+// Ping-pongs of kRequest out and kAnswer back through a plain echo server in
+// another process, as the emulator is.
+double raw_rate(int exchanges) {
+    const int listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof a;
+    bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(listener, 1);
+    getsockname(listener, reinterpret_cast<sockaddr*>(&a), &len);
+    const pid_t server = fork();
+    if (server == 0) {
+        const int c = accept(listener, nullptr, nullptr);
+        nodelay(c);
+        uint8_t in[kRequest], out[kAnswer] = {};
+        while (read_exactly(c, in, sizeof in))
+            if (send(c, out, sizeof out, MSG_NOSIGNAL) != static_cast<ssize_t>(sizeof out)) break;
+        _exit(0);
+    }
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    nodelay(fd);
+    uint8_t out[kRequest] = {}, in[kAnswer];
+    const auto start = Clock::now();
+    for (int i = 0; i < exchanges; ++i) {
+        send(fd, out, sizeof out, MSG_NOSIGNAL);
+        read_exactly(fd, in, sizeof in);
+    }
+    const double s = std::chrono::duration<double>(Clock::now() - start).count();
+    close(fd);
+    waitpid(server, nullptr, 0);
+    close(listener);
+    return exchanges / s;
+}
+
+template <class F>
+F symbol(void* lib, const char* name) {
+    return reinterpret_cast<F>(dlsym(lib, name));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int exchanges = argc > 1 ? std::atoi(argv[1]) : 20000;
+    const char* port_text = std::getenv("CORVO_SIM_PORT");
+    void* sdk = dlopen("libvaranda.so", RTLD_NOW);
+    void* tcp = dlopen("libCorvoTCP.so", RTLD_NOW);
+    if (port_text == nullptr || sdk == nullptr || tcp == nullptr || exchanges <= 0) {
+        std::fprintf(stderr, "usage: corvo-sim --punches N -- corvo-bench [exchanges] (with LD_LIBRARY_PATH=build/lib)\n");
+        return 2;
+    }
+    const int port = std::atoi(port_text);
+    auto type = symbol<uint8_t (*)(uint8_t)>(sdk, "DefinirTipoConexao");
+    auto open = symbol<uint8_t (*)(int32_t)>(sdk, "AbrirPortaComunicacao");
+    auto ping = symbol<uint8_t (*)(int32_t)>(sdk, "Ping");
+    auto close_port = symbol<void (*)()>(sdk, "FecharPortaComunicacao");
+    auto collect = symbol<uint8_t (*)(int32_t, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, char*)>(sdk, "ColetarBilhete");
+    auto init = symbol<int32_t (*)(int32_t, int32_t)>(tcp, "InicializaCom");
+    auto send_data = symbol<int32_t (*)(int32_t, const uint8_t*, int32_t, int32_t, int32_t)>(tcp, "Envia_Dados");
+    auto receive_no_reply = symbol<int32_t (*)(int32_t, uint8_t*, int32_t, int32_t, int32_t)>(tcp, "Recebe_Dados_E_Nao_Responde");
+    auto finish = symbol<int32_t (*)()>(tcp, "FinalizaCom");
+
+    // Three rounds, alternating, each side's best kept.
+    double raw = 0, chain = 0, backend = 0;
+    for (int round = 0; round < 3; ++round) {
+        raw = std::max(raw, raw_rate(exchanges));
+        type(1);
+        if (open(port) != 0) return 1;
+        auto start = Clock::now();
+        for (int i = 0; i < exchanges; ++i)
+            if (ping(1) != 0) return 1;
+        chain = std::max(chain, exchanges / std::chrono::duration<double>(Clock::now() - start).count());
+        close_port();
+        if (init(port, 9600) == 0) return 1;
+        start = Clock::now();
+        for (int i = 0; i < exchanges; ++i)
+            if (send_data(1, nullptr, 10, 0, 0) != 31) return 1;
+        backend = std::max(backend, exchanges / std::chrono::duration<double>(Clock::now() - start).count());
+        finish();
+    }
+    std::printf("exchanges (command without payload, %zu-byte request, %zu-byte answer), best of 3 x %d:\n", kRequest,
+                kAnswer, exchanges);
+    std::printf("  raw TCP ping-pong          %9.0f /s\n", raw);
+    std::printf("  CorvoTCP + corvo-sim       %9.0f /s  (%.0f%% of raw)\n", backend, 100 * backend / raw);
+    std::printf("  SDK Ping + CorvoTCP + sim  %9.0f /s  (%.0f%% of raw)\n", chain, 100 * chain / raw);
+
+    // Punches: through the back-end (16-byte records), then the SDK when it has ColetarBilhete.
+    init(port, 9600);
+    uint8_t record[16];
+    int n = 0;
+    auto start = Clock::now();
+    while (n < exchanges / 2 && receive_no_reply(1, record, 204, 16, 0) == 40) ++n;
+    const double s = std::chrono::duration<double>(Clock::now() - start).count();
+    finish();
+    std::printf("punches through CorvoTCP: %d in %.3f s = %.0f /s\n", n, s, n / s);
+    if (collect != nullptr) {
+        type(1);
+        open(port);
+        uint8_t b[6];
+        char card[17];
+        int m = 0;
+        start = Clock::now();
+        while (collect(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card) == 0) ++m;
+        const double t = std::chrono::duration<double>(Clock::now() - start).count();
+        close_port();
+        std::printf("punches through the SDK (ColetarBilhete): %d in %.3f s = %.0f /s\n", m, t, m / t);
+    } else {
+        std::printf("punches through the SDK: this SDK build has no ColetarBilhete\n");
+    }
+    return 0;
+}

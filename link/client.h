@@ -1,0 +1,85 @@
+// The back-end side of the link: one exchange at a time over a byte stream,
+// with a time-out per attempt, retransmission of the same request (same
+// sequence number) on silence, damage or a negative acknowledgement, and the
+// acknowledgement of every answer received carried by the next request.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+
+#include "link/frame.h"
+#include "link/parser.h"
+#include "link/settings.h"
+
+namespace corvo::link {
+
+// A connected byte stream (a socket, a serial line).
+class Stream {
+public:
+    virtual ~Stream() = default;
+    // Writes every byte; false when the stream failed.
+    virtual bool write(const uint8_t* data, std::size_t size) = 0;
+    // Waits up to timeout_ms for bytes: the count read, 0 on time-out, -1
+    // when the stream is closed or failed.
+    virtual int read(uint8_t* buffer, std::size_t capacity, int timeout_ms) = 0;
+};
+
+// Sequence numbers per terminal, and the sequence number of the last answer
+// received from each, for one session. Kept apart from the stream so that it
+// outlives a reconnection.
+class Sequencer {
+public:
+    explicit Sequencer(uint32_t session) : session_(session) {}
+    uint32_t session() const { return session_; }
+    uint16_t next_seq(uint32_t terminal);  // 1..65535, never 0
+    uint16_t ack(uint32_t terminal) const;
+    void set_ack(uint32_t terminal, uint16_t seq) { terms_[terminal].ack = seq; }
+
+private:
+    struct Term {
+        uint16_t seq = 0;
+        uint16_t ack = 0;
+    };
+    uint32_t session_;
+    std::map<uint32_t, Term> terms_;
+};
+
+// A session number that differs between processes and loads.
+uint32_t new_session_id();
+
+class Client {
+public:
+    enum class Outcome {
+        Accepted,  // Send: the terminal took the command; Receive: the buffer holds the answer
+        Refused,   // the terminal answered, but not with acceptance (or with another length)
+        Failed,    // no valid answer within the attempts, or the stream failed
+    };
+
+    Client(Stream& stream, Sequencer& sequencer, Settings settings)
+        : stream_(stream), seq_(sequencer), settings_(settings) {}
+
+    Outcome send(uint32_t terminal, uint8_t command, const uint8_t* data, uint32_t length,
+                 std::optional<uint16_t> index = std::nullopt);
+    // Writes exactly `length` bytes into `buffer` on Accepted, nothing otherwise.
+    // With `acknowledge`, a Response frame with byte 6 follows at once.
+    Outcome receive(uint32_t terminal, uint8_t command, uint8_t* buffer, uint32_t length, bool acknowledge);
+    // A Response frame with one byte, about the last answer of `terminal`.
+    bool respond(uint32_t terminal, uint8_t byte);
+
+    // True once the stream failed; every later call fails at once.
+    bool broken() const { return broken_; }
+    const Parser& parser() const { return parser_; }
+
+private:
+    // Sends `request` and waits for the answer with its sequence number.
+    std::optional<Frame> exchange(const std::vector<uint8_t>& request, uint32_t terminal, uint16_t seq);
+
+    Stream& stream_;
+    Sequencer& seq_;
+    Settings settings_;
+    Parser parser_;
+    bool broken_ = false;
+    std::vector<uint8_t> out_;
+};
+
+}  // namespace corvo::link

@@ -1,0 +1,82 @@
+// One frame of the reference link between a back-end and a terminal (see
+// docs/link-protocol.md): a 26-byte header with its own CRC-16, the payload,
+// and a CRC-32 over header and payload.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace corvo::link {
+
+inline constexpr uint8_t kSync0 = 0xC5;
+inline constexpr uint8_t kSync1 = 0x3A;
+inline constexpr uint8_t kVersion = 1;
+inline constexpr std::size_t kHeaderSize = 26;
+inline constexpr std::size_t kTrailerSize = 4;
+// The largest payload a frame may carry; longer claims are refused as corrupt.
+inline constexpr uint32_t kMaxPayload = 256u * 1024u;
+
+enum class FrameType : uint8_t {
+    Send = 0x01,      // back-end -> terminal: a command with its payload
+    Receive = 0x02,   // back-end -> terminal: asks for an answer (payload: expected length, u32 LE)
+    Response = 0x03,  // back-end -> terminal: one response byte (6 acknowledges the answer `ack`)
+    Result = 0x81,    // terminal -> back-end: one status byte
+    Data = 0x82,      // terminal -> back-end: the answer bytes
+    Nak = 0x85,       // terminal -> back-end: the frame `seq` arrived damaged
+};
+bool is_known_type(uint8_t type);
+
+// Status byte of a Result frame.
+enum class Status : uint8_t {
+    Accepted = 0,
+    UnknownCommand = 1,
+    BadLength = 2,
+    BadContents = 3,
+    NothingToGive = 4,
+    NotSupported = 5,
+};
+
+inline constexpr uint8_t kFlagIndex = 0x01;  // the block index field is meaningful
+
+struct Header {
+    FrameType type = FrameType::Send;
+    uint32_t terminal = 0;
+    uint32_t session = 0;
+    uint16_t seq = 0;
+    uint16_t ack = 0;
+    uint8_t command = 0;
+    uint8_t flags = 0;
+    uint16_t index = 0;
+    uint32_t length = 0;  // payload bytes
+
+    bool has_index() const { return (flags & kFlagIndex) != 0; }
+};
+
+struct Frame {
+    Header header;
+    std::vector<uint8_t> payload;
+};
+
+// Appends the encoded frame to `out`; header.length is taken from `size`.
+void encode(std::vector<uint8_t>& out, Header header, const uint8_t* payload, std::size_t size);
+std::vector<uint8_t> encode(const Frame& frame);
+
+// Reads a header from kHeaderSize bytes; false when the sync bytes, version,
+// type, length or CRC-16 are wrong.
+bool decode_header(const uint8_t* bytes, Header& header);
+
+// Little-endian helpers used by the link and its users.
+inline void put_u16(uint8_t* p, uint16_t v) {
+    p[0] = static_cast<uint8_t>(v);
+    p[1] = static_cast<uint8_t>(v >> 8);
+}
+inline void put_u32(uint8_t* p, uint32_t v) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+inline uint16_t get_u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+inline uint32_t get_u32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+           (static_cast<uint32_t>(p[3]) << 24);
+}
+
+}  // namespace corvo::link

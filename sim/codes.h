@@ -1,0 +1,44 @@
+// Small encodings the terminal reads and writes: packed BCD, the identifier
+// forms of the fingerprint and Ossel modules, big-endian numbers.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace corvo::sim {
+
+using Bytes = std::vector<uint8_t>;
+
+inline uint16_t be16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
+inline void put_be16(uint8_t* p, uint16_t v) {
+    p[0] = static_cast<uint8_t>(v >> 8);
+    p[1] = static_cast<uint8_t>(v);
+}
+
+// The digits of packed BCD bytes, most significant first; a nibble above 9
+// gives its hexadecimal letter.
+std::string bcd_digits(const uint8_t* p, std::size_t size);
+// The decimal number right-aligned in `size` packed BCD bytes (low digits kept).
+void put_bcd(uint8_t* p, std::size_t size, uint64_t value);
+// The value of a binary byte as two BCD digits (0..99).
+inline uint8_t to_bcd(unsigned v) { return static_cast<uint8_t>(((v / 10) % 10) << 4 | (v % 10)); }
+
+// A text without its leading '0' characters ("0" when nothing is left).
+std::string strip_zeros(const std::string& s);
+// The digits of a decimal text as a number (non-digits ignored, low 19 digits).
+uint64_t decimal_value(const std::string& s);
+
+// The fingerprint record's pair code (8 bytes for a text of at most 16
+// characters, right-aligned, NUL in front) and its reading back as 16 hex digits.
+void put_pair_code(uint8_t* p, const std::string& id);
+std::string pair_code_digits(const uint8_t* p, std::size_t size);
+
+// The Ossel module's packed identifier: digit pairs, 15 after the last digit,
+// 0xFF after the last pair; read back up to the first nibble 15.
+void put_ossel_id(uint8_t* p, std::size_t size, const std::string& id);
+std::string ossel_id(const uint8_t* p, std::size_t size);
+
+// A text of at most `width` characters right-aligned with '0' in front.
+std::string zero_padded(const std::string& s, std::size_t width);
+
+}  // namespace corvo::sim

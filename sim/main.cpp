@@ -1,0 +1,199 @@
+// corvo-sim: emulates any number of terminals behind one TCP endpoint on
+// 127.0.0.1, for the back-ends of the reference link. See docs/corvo-sim.md.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "sim/control.h"
+#include "sim/events.h"
+#include "sim/punches.h"
+#include "sim/server.h"
+
+namespace {
+
+using namespace corvo::sim;
+
+volatile sig_atomic_t g_signalled = 0;
+void on_signal(int) { g_signalled = 1; }
+
+const char* kHelp =
+    "usage: corvo-sim [options] [-- command [args...]]\n"
+    "  --port N            link port on 127.0.0.1 (0: any free port; default 0)\n"
+    "  --control-port N    control port on 127.0.0.1 (default 0)\n"
+    "  --port-file PATH    write 'link=N' and 'control=N' lines to PATH once listening\n"
+    "  --terminals LIST    terminals to set up and seed, e.g. 1,2,5-8 (default 1)\n"
+    "  --punches N         seed N stored punches in each\n"
+    "  --events N          seed N online card events in each\n"
+    "  --bio-users N       seed N fingerprint users (identifiers 1..N)\n"
+    "  --ossel-users N     seed N Ossel users (identifiers 1..N, PIN = identifier)\n"
+    "  --card-pattern 0|1  access-list entry layout of every terminal (default 1)\n"
+    "  --refuse LIST       commands no terminal accepts (an older model)\n"
+    "  --model old         refuse the current forms: 110, 111, 112, 115, 117, 136, 217\n"
+    "  --seed N            random seed (default 1)\n"
+    "  --lifetime S        stop after S seconds (default: no limit)\n"
+    "  -v, --verbose       log every exchange to standard error\n"
+    "With a command, corvo-sim runs it with CORVO_SIM_PORT and CORVO_SIM_CONTROL\n"
+    "set, serves until it ends, and exits with its status.\n";
+
+bool number(const char* s, long low, long high, long& out) {
+    char* end = nullptr;
+    const long v = std::strtol(s, &end, 10);
+    if (end == s || *end != '\0' || v < low || v > high) return false;
+    out = v;
+    return true;
+}
+
+struct Options {
+    long port = 0, control_port = 0, punches = 0, events = 0, bio_users = 0, ossel_users = 0, seed = 1, lifetime = 0;
+    std::string port_file;
+    std::set<long> terminals{1};
+    TerminalBank::Defaults defaults;
+    bool verbose = false;
+    std::vector<char*> command;
+};
+
+bool parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--") {
+            for (int k = i + 1; k < argc; ++k) o.command.push_back(argv[k]);
+            break;
+        }
+        if (a == "-v" || a == "--verbose") {
+            o.verbose = true;
+            continue;
+        }
+        if (a == "-h" || a == "--help") return false;
+        if (i + 1 >= argc) return false;
+        const char* v = argv[++i];
+        long n = 0;
+        bool ok = true;
+        if (a == "--port") ok = number(v, 0, 65535, o.port);
+        else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
+        else if (a == "--port-file") o.port_file = v;
+        else if (a == "--terminals") {
+            o.terminals.clear();
+            ok = parse_number_list(v, 0, 0xFFFFFFFFL, o.terminals) && o.terminals.size() <= 10000;
+        } else if (a == "--punches") ok = number(v, 0, 1000000, o.punches);
+        else if (a == "--events") ok = number(v, 0, 100000, o.events);
+        else if (a == "--bio-users") ok = number(v, 0, 100000, o.bio_users);
+        else if (a == "--ossel-users") ok = number(v, 0, 100000, o.ossel_users);
+        else if (a == "--card-pattern") {
+            ok = number(v, 0, 1, n);
+            o.defaults.card_pattern = static_cast<uint8_t>(n);
+        } else if (a == "--refuse" || a == "--model") {
+            std::set<long> codes;
+            ok = a == "--refuse" ? parse_number_list(v, 0, 255, codes) : std::string(v) == "old";
+            if (a == "--model") codes = {110, 111, 112, 115, 117, 136, 217};
+            for (long c : codes) o.defaults.refused.insert(static_cast<uint8_t>(c));
+        } else if (a == "--seed") ok = number(v, 0, 0xFFFFFFFFL, o.seed);
+        else if (a == "--lifetime") ok = number(v, 0, 86400 * 7, o.lifetime);
+        else ok = false;
+        if (!ok) {
+            std::fprintf(stderr, "corvo-sim: bad option %s %s\n", a.c_str(), v);
+            return false;
+        }
+    }
+    return true;
+}
+
+void seed(TerminalBank& bank, const Options& o) {
+    for (long n : o.terminals) {
+        Terminal& t = bank.terminal(static_cast<uint32_t>(n));
+        seed_punches(t, static_cast<int>(o.punches), bank.rng);
+        for (long e = 0; e < o.events; ++e) push_event(t, kOriginCard, 1, std::to_string(1000000000L + bank.rng() % 1000000));
+        for (long u = 1; u <= o.bio_users; ++u) control_command(bank, "bio-user " + std::to_string(n) + " " + std::to_string(u));
+        for (long u = 1; u <= o.ossel_users; ++u)
+            control_command(bank, "ossel-user " + std::to_string(n) + " " + std::to_string(u) + " " + std::to_string(u));
+    }
+}
+
+bool write_port_file(const std::string& path, uint16_t link, uint16_t control) {
+    const std::string tmp = path + ".tmp";
+    FILE* f = std::fopen(tmp.c_str(), "w");
+    if (f == nullptr) return false;
+    std::fprintf(f, "link=%u\ncontrol=%u\n", link, control);
+    const bool ok = std::fclose(f) == 0;
+    return ok && std::rename(tmp.c_str(), path.c_str()) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!parse(argc, argv, o)) {
+        std::fputs(kHelp, stderr);
+        return 2;
+    }
+    signal(SIGPIPE, SIG_IGN);
+    signal(SIGINT, on_signal);
+    signal(SIGTERM, on_signal);
+
+    TerminalBank bank(static_cast<uint32_t>(o.seed));
+    bank.defaults = o.defaults;
+    bank.verbose = o.verbose;
+    seed(bank, o);
+
+    Server server(bank);
+    std::string error;
+    if (!server.listen(static_cast<uint16_t>(o.port), static_cast<uint16_t>(o.control_port), error)) {
+        std::fprintf(stderr, "corvo-sim: cannot listen: %s\n", error.c_str());
+        return 1;
+    }
+    if (o.verbose)
+        std::fprintf(stderr, "corvo-sim: link 127.0.0.1:%u control 127.0.0.1:%u seed %ld\n", server.link_port(),
+                     server.control_port(), o.seed);
+    if (!o.port_file.empty() && !write_port_file(o.port_file, server.link_port(), server.control_port())) {
+        std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.port_file.c_str());
+        return 1;
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    auto expired = [&] {
+        return o.lifetime > 0 && std::chrono::steady_clock::now() - start > std::chrono::seconds(o.lifetime);
+    };
+
+    if (o.command.empty()) {
+        if (o.port_file.empty()) {
+            std::printf("link=%u\ncontrol=%u\n", server.link_port(), server.control_port());
+            std::fflush(stdout);
+        }
+        server.run([&] { return g_signalled != 0 || expired(); });
+        return 0;
+    }
+
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("corvo-sim: fork");
+        return 1;
+    }
+    if (child == 0) {
+        setenv("CORVO_SIM_PORT", std::to_string(server.link_port()).c_str(), 1);
+        setenv("CORVO_SIM_CONTROL", std::to_string(server.control_port()).c_str(), 1);
+        o.command.push_back(nullptr);
+        execvp(o.command[0], o.command.data());
+        std::fprintf(stderr, "corvo-sim: cannot run %s: %s\n", o.command[0], std::strerror(errno));
+        _exit(127);
+    }
+    int status = 0;
+    bool ended = false;
+    server.run([&] {
+        if (waitpid(child, &status, WNOHANG) == child) ended = true;
+        return ended || g_signalled != 0 || expired();
+    });
+    if (!ended) {
+        kill(child, SIGTERM);
+        waitpid(child, &status, 0);
+        return 124;
+    }
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+}

@@ -1,0 +1,175 @@
+#include "sim/server.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include "sim/control.h"
+
+namespace corvo::sim {
+
+namespace {
+int open_listener(uint16_t port, uint16_t& bound, std::string& error) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return -1;
+    }
+    int one = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_port = htons(port);
+    socklen_t len = sizeof a;
+    if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 16) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0) {
+        error = std::string("port ") + std::to_string(port) + ": " + std::strerror(errno);
+        close(fd);
+        return -1;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL, 0) | O_NONBLOCK);
+    bound = ntohs(a.sin_port);
+    return fd;
+}
+}  // namespace
+
+Server::~Server() {
+    for (Connection& c : connections_) close(c.fd);
+    if (link_fd_ >= 0) close(link_fd_);
+    if (control_fd_ >= 0) close(control_fd_);
+}
+
+bool Server::listen(uint16_t link_port, uint16_t control_port, std::string& error) {
+    link_fd_ = open_listener(link_port, link_port_, error);
+    if (link_fd_ < 0) return false;
+    control_fd_ = open_listener(control_port, control_port_, error);
+    return control_fd_ >= 0;
+}
+
+void Server::accept_on(int listener, bool control) {
+    for (;;) {
+        const int fd = accept(listener, nullptr, nullptr);
+        if (fd < 0) return;
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL, 0) | O_NONBLOCK);
+        int one = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        Connection c;
+        c.fd = fd;
+        c.control = control;
+        connections_.push_back(std::move(c));
+        if (bank_.verbose) std::fprintf(stderr, "corvo-sim: %s connection opened\n", control ? "control" : "link");
+    }
+}
+
+void Server::flush(Connection& c) {
+    std::size_t done = 0;
+    while (done < c.out.size()) {
+        const ssize_t n = send(c.fd, c.out.data() + done, c.out.size() - done, MSG_NOSIGNAL);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
+        if (n < 0 && errno == EINTR) continue;
+        c.closing = true;
+        c.out.clear();
+        return;
+    }
+    c.out.erase(c.out.begin(), c.out.begin() + static_cast<std::ptrdiff_t>(done));
+}
+
+void Server::read_from(Connection& c) {
+    uint8_t buf[16384];
+    for (;;) {
+        const ssize_t n = recv(c.fd, buf, sizeof buf, 0);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
+            c.closing = true;
+            return;
+        }
+        if (n < 0) break;
+        if (c.control) {
+            c.line.append(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(n));
+            std::size_t nl;
+            while ((nl = c.line.find('\n')) != std::string::npos) {
+                std::string cmd = c.line.substr(0, nl);
+                if (!cmd.empty() && cmd.back() == '\r') cmd.pop_back();
+                c.line.erase(0, nl + 1);
+                ControlResult r = control_command(bank_, cmd);
+                c.out.insert(c.out.end(), r.reply.begin(), r.reply.end());
+                c.out.push_back('\n');
+                stop_ = stop_ || r.stop;
+            }
+            if (c.line.size() > 65536) c.closing = true;  // no line is that long
+        } else {
+            c.parser.feed(buf, static_cast<std::size_t>(n));
+            link::Frame f;
+            link::Parser::Event ev;
+            while ((ev = c.parser.next(f)) != link::Parser::Event::None) {
+                if (ev == link::Parser::Event::Frame)
+                    endpoint_.on_frame(f, c.out);
+                else
+                    endpoint_.on_corrupt(f.header, c.out);
+            }
+        }
+        if (static_cast<std::size_t>(n) < sizeof buf) break;
+    }
+    flush(c);
+}
+
+void Server::run(const std::function<bool()>& done) {
+    std::vector<pollfd> fds;
+    auto checked = std::chrono::steady_clock::now();
+    for (;;) {
+        // `done` costs a system call or two: asked when idle, or every 50 ms.
+        const auto now = std::chrono::steady_clock::now();
+        if (stop_) break;
+        if (now - checked >= std::chrono::milliseconds(50)) {
+            checked = now;
+            if (done()) break;
+        }
+        fds.clear();
+        fds.push_back({link_fd_, POLLIN, 0});
+        fds.push_back({control_fd_, POLLIN, 0});
+        for (const Connection& c : connections_)
+            fds.push_back({c.fd, static_cast<short>(POLLIN | (c.out.empty() ? 0 : POLLOUT)), 0});
+        const int r = poll(fds.data(), fds.size(), 50);
+        if (r < 0 && errno != EINTR) break;
+        if (r <= 0) {
+            checked = std::chrono::steady_clock::now() - std::chrono::milliseconds(50);
+            continue;
+        }
+        if (fds[0].revents & POLLIN) accept_on(link_fd_, false);
+        if (fds[1].revents & POLLIN) accept_on(control_fd_, true);
+        for (std::size_t i = 2; i < fds.size(); ++i) {
+            Connection& c = connections_[i - 2];
+            if (fds[i].revents & POLLOUT) flush(c);
+            if (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) read_from(c);
+        }
+        for (std::size_t i = connections_.size(); i-- > 0;) {
+            Connection& c = connections_[i];
+            if (c.closing || (c.control && stop_ && c.out.empty())) {
+                if (bank_.verbose) std::fprintf(stderr, "corvo-sim: %s connection closed\n", c.control ? "control" : "link");
+                close(c.fd);
+                connections_.erase(connections_.begin() + static_cast<std::ptrdiff_t>(i));
+            }
+        }
+    }
+    // Let the last control answers (the "ok" of a stop) leave.
+    for (Connection& c : connections_)
+        if (!c.out.empty()) {
+            fcntl(c.fd, F_SETFL, fcntl(c.fd, F_GETFL, 0) & ~O_NONBLOCK);
+            flush(c);
+        }
+}
+
+}  // namespace corvo::sim

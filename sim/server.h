@@ -1,0 +1,55 @@
+// The emulator's sockets: the link listener (any number of connections, all
+// speaking to the same terminals) and the control listener, both on
+// 127.0.0.1, served by one poll loop.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/parser.h"
+#include "link/server.h"
+#include "sim/bank.h"
+
+namespace corvo::sim {
+
+class Server {
+public:
+    explicit Server(TerminalBank& bank) : bank_(bank), endpoint_(bank) {}
+    ~Server();
+    Server(const Server&) = delete;
+    Server& operator=(const Server&) = delete;
+
+    // Binds both listeners on 127.0.0.1 (0: any free port); false on failure.
+    bool listen(uint16_t link_port, uint16_t control_port, std::string& error);
+    uint16_t link_port() const { return link_port_; }
+    uint16_t control_port() const { return control_port_; }
+
+    // Serves until a control "stop", or until `done()` answers true (asked at
+    // least every 100 ms).
+    void run(const std::function<bool()>& done);
+
+    const link::Endpoint& endpoint() const { return endpoint_; }
+
+private:
+    struct Connection {
+        int fd = -1;
+        bool control = false;
+        link::Parser parser;
+        std::string line;
+        std::vector<uint8_t> out;
+        bool closing = false;
+    };
+    void accept_on(int listener, bool control);
+    void read_from(Connection& c);
+    void flush(Connection& c);
+
+    TerminalBank& bank_;
+    link::Endpoint endpoint_;
+    int link_fd_ = -1, control_fd_ = -1;
+    uint16_t link_port_ = 0, control_port_ = 0;
+    std::vector<Connection> connections_;
+    bool stop_ = false;
+};
+
+}  // namespace corvo::sim

@@ -1,0 +1,183 @@
+// The TCP back-end against corvo-sim: result values, buffers written to
+// exactly `length` bytes, many terminals on one connection, and failures that
+// come back as codes within the time-out.
+#include <cstring>
+#include <set>
+
+#include "support/backend.h"
+#include "support/listener.h"
+#include "support/sim_test.h"
+
+namespace {
+
+using e2e::TcpBackend;
+
+class Backend : public e2e::SimTest {
+protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        e2e::set_env("CORVO_LINK_TIMEOUT_MS", "300");
+        e2e::set_env("CORVO_LINK_RETRIES", "1");
+        ASSERT_TRUE(b_.load());
+        b_.FinalizaCom();
+    }
+    void TearDown() override {
+        if (b_.FinalizaCom) b_.FinalizaCom();
+    }
+    void open() { ASSERT_NE(0, b_.InicializaCom(port_, 9600)); }
+    TcpBackend b_;
+};
+
+TEST_F(Backend, OpenAnswersNonZeroOnlyWhenConnected) {
+    struct Case {
+        const char* name;
+        int32_t port;
+        bool opens;
+    } cases[] = {
+        {"emulator", port_, true},
+        {"nothing listening", e2e::SilentPeer::unused_port(), false},
+        {"port 0", 0, false},
+        {"port above 65535", 70000, false},
+        {"negative port", -5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.opens, b_.InicializaCom(c.port, 9600) != 0);
+        EXPECT_EQ(c.opens ? 1 : 0, b_.Conectado());
+        b_.FinalizaCom();
+    }
+}
+
+TEST_F(Backend, SendResults) {
+    open();
+    sim("refuse 1 4");
+    const uint8_t fifty[51] = {0};
+    struct Case {
+        const char* name;
+        int32_t terminal;
+        const uint8_t* data;
+        int32_t command;
+        int32_t length;
+        int32_t result;
+    } cases[] = {
+        {"ping", 1, nullptr, 10, 0, 31},
+        {"configuration", 1, fifty, 100, 50, 31},
+        {"configuration one byte long", 1, fifty, 100, 51, 21},
+        {"unknown command", 1, nullptr, 99, 0, 21},
+        {"a receive code as a command", 1, nullptr, 200, 0, 21},
+        {"refused by this terminal's model", 1, nullptr, 4, 0, 21},
+        {"accepted by another terminal", 2, nullptr, 4, 0, 31},
+        {"negative length", 1, fifty, 100, -1, 21},
+        {"no data for a length", 1, nullptr, 100, 50, 21},
+        {"command above 255", 1, nullptr, 266, 0, 21},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.result, b_.Envia_Dados(c.terminal, c.data, c.command, c.length, 0));
+    }
+    EXPECT_EQ(1, dump(1)["pings"].num());
+    EXPECT_TRUE(dump(2)["relays"][0]["held"].boolean());
+    EXPECT_FALSE(dump(1)["relays"][0]["held"].boolean());
+}
+
+TEST_F(Backend, ReceiveWritesExactlyTheLengthOrNothing) {
+    open();
+    struct Case {
+        const char* name;
+        int32_t command;
+        int32_t length;
+        int32_t result;
+    } cases[] = {
+        {"configuration", 200, 50, 40},
+        {"configuration, shorter", 200, 49, 21},
+        {"configuration, longer", 200, 51, 21},
+        {"clock with seconds", 217, 6, 40},
+        {"sensors, old form", 208, 1, 40},
+        {"no event waiting", 207, 22, 21},
+        {"unknown answer", 199, 4, 21},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        uint8_t buf[80];
+        std::memset(buf, 0xA5, sizeof buf);
+        EXPECT_EQ(c.result, b_.Recebe_Dados(1, buf, c.command, c.length, 0));
+        const int32_t written = c.result == 40 ? c.length : 0;
+        for (int i = written; i < 80; ++i) ASSERT_EQ(0xA5, buf[i]) << "byte " << i;
+    }
+    uint8_t config[50];
+    ASSERT_EQ(40, b_.Recebe_Dados(1, config, 200, 50, 0));
+    EXPECT_EQ(0xFF, config[9]);
+    EXPECT_EQ(0xFF, config[10]);
+    EXPECT_EQ(14, config[14]);
+}
+
+TEST_F(Backend, PunchesAreDeliveredOnceEachWithOrWithoutReply) {
+    open();
+    for (int acknowledge = 0; acknowledge < 2; ++acknowledge) {
+        SCOPED_TRACE(acknowledge ? "Recebe_Dados" : "Recebe_Dados_E_Nao_Responde");
+        sim("reset");
+        sim("punches 3 25");
+        uint8_t count[2];
+        ASSERT_EQ(40, b_.Recebe_Dados(3, count, 235, 2, 0));
+        EXPECT_EQ(25, count[0] * 256 + count[1]);
+        std::set<int> ids;
+        auto receive = acknowledge ? b_.Recebe_Dados : b_.Recebe_Dados_E_Nao_Responde;
+        for (int i = 0; i < 40; ++i) {
+            uint8_t record[16];
+            if (receive(3, record, 204, 16, 0) != 40) break;
+            EXPECT_TRUE(ids.insert(record[14] * 256 + record[15]).second) << "punch offered twice";
+        }
+        EXPECT_EQ(25u, ids.size());
+        const auto state = dump(3);
+        EXPECT_EQ(0, state["punches"]["stored"].num());
+        EXPECT_EQ(25, state["punches"]["delivered"].num());
+    }
+}
+
+TEST_F(Backend, OneConnectionCarriesEveryTerminal) {
+    open();
+    for (int32_t t : {1, 2, 77, 1, 65536}) EXPECT_EQ(31, b_.Envia_Dados(t, nullptr, 10, 0, 0));
+    EXPECT_EQ(2, dump(1)["pings"].num());
+    EXPECT_EQ(1, dump(2)["pings"].num());
+    EXPECT_EQ(1, dump(77)["pings"].num());
+    EXPECT_EQ(1, dump(65536)["pings"].num());
+}
+
+TEST_F(Backend, AcknowledgementByResponseByte) {
+    open();
+    sim("card 1 123456");  // offline: a punch
+    uint8_t record[10];
+    ASSERT_EQ(40, b_.Recebe_Dados_E_Nao_Responde(1, record, 204, 10, 0));
+    EXPECT_EQ(1, dump(1)["punches"]["stored"].num());
+    EXPECT_EQ(31, b_.Envia_Resposta(1, 6));
+    // The response has no answer: an exchange with another terminal makes sure it arrived.
+    ASSERT_EQ(31, b_.Envia_Dados(2, nullptr, 10, 0, 0));
+    EXPECT_EQ(0, dump(1)["punches"]["stored"].num());
+    EXPECT_EQ(123456 & 0xFFFF, record[6] | (record[7] << 8));
+}
+
+TEST_F(Backend, FailuresComeBackAsCodes) {
+    {
+        e2e::SilentPeer closing(e2e::SilentPeer::Mode::CloseAtOnce);
+        ASSERT_NE(0, b_.InicializaCom(closing.port(), 9600));
+        EXPECT_EQ(21, b_.Envia_Dados(1, nullptr, 10, 0, 0));
+        EXPECT_EQ(0, b_.Conectado());
+        EXPECT_EQ(21, b_.Envia_Dados(1, nullptr, 10, 0, 0));
+        b_.FinalizaCom();
+    }
+    {
+        e2e::SilentPeer mute(e2e::SilentPeer::Mode::Mute);
+        ASSERT_NE(0, b_.InicializaCom(mute.port(), 9600));
+        uint8_t buf[4] = {1, 2, 3, 4};
+        EXPECT_EQ(21, b_.Recebe_Dados(1, buf, 235, 2, 0));
+        EXPECT_EQ(1, buf[0]);
+        EXPECT_EQ(21, b_.Envia_Dados(1, nullptr, 10, 0, 0));
+        b_.FinalizaCom();
+    }
+    EXPECT_EQ(21, b_.Envia_Dados(1, nullptr, 10, 0, 0));  // closed
+    EXPECT_EQ(21, b_.Envia_Resposta(1, 6));
+    open();
+    EXPECT_EQ(31, b_.Envia_Dados(1, nullptr, 10, 0, 0));  // and open again
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+// The emulator treats every frame as untrusted: garbage, damaged and
+// truncated frames are refused with a Nak or silence, and it goes on serving.
+#include "link/frame.h"
+#include "link/parser.h"
+#include "link_fixture.h"
+
+namespace e2e {
+namespace {
+
+using namespace corvo::link;
+
+class Untrusted : public LinkTest {
+protected:
+    Bytes ping_frame(uint16_t seq) {
+        Header h;
+        h.type = FrameType::Send;
+        h.terminal = 1;
+        h.session = 77;
+        h.seq = seq;
+        h.command = 10;
+        std::vector<uint8_t> out;
+        encode(out, h, nullptr, 0);
+        return out;
+    }
+    // The frames that come back within `ms`.
+    std::vector<Frame> answers(int ms) {
+        std::vector<Frame> got;
+        uint8_t buf[4096];
+        int n;
+        while ((n = stream_.read(buf, sizeof buf, ms)) > 0) parser_.feed(buf, static_cast<std::size_t>(n));
+        Frame f;
+        Parser::Event ev;
+        while ((ev = parser_.next(f)) != Parser::Event::None)
+            if (ev == Parser::Event::Frame) got.push_back(f);
+        return got;
+    }
+    Parser parser_;
+};
+
+TEST_F(Untrusted, DamageIsRefusedAndServiceGoesOn) {
+    Bytes damaged = ping_frame(1);
+    damaged.back() ^= 0x01;  // the CRC-32
+    Bytes header_damaged = ping_frame(2);
+    header_damaged[5] ^= 0x10;  // a header byte: the CRC-16 fails
+    Bytes truncated = ping_frame(3);
+    truncated.resize(20);
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        bool nak;  // a Nak comes back; otherwise silence
+    } cases[] = {
+        {"garbage", Bytes(300, 0xC5), false},
+        {"damaged body", damaged, true},
+        {"damaged header", header_damaged, false},
+        {"truncated frame", truncated, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(stream_.write(c.bytes.data(), c.bytes.size()));
+        const auto got = answers(150);
+        if (c.nak) {
+            ASSERT_EQ(1u, got.size());
+            EXPECT_EQ(FrameType::Nak, got[0].header.type);
+        } else {
+            EXPECT_TRUE(got.empty());
+        }
+    }
+    // Whatever is left of the truncated frame is skipped; the next good frame is served.
+    const Bytes good = ping_frame(9);
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(stream_.write(good.data(), good.size()));
+    const auto got = answers(300);
+    ASSERT_FALSE(got.empty());
+    EXPECT_EQ(FrameType::Result, got.back().header.type);
+    EXPECT_EQ(9u, got.back().header.seq);
+    EXPECT_EQ(1, dump(1)["pings"].num());  // once, however often it was repeated
+}
+
+TEST_F(Untrusted, ReceiveWithoutItsLengthIsRefused) {
+    Header h;
+    h.type = FrameType::Receive;
+    h.terminal = 1;
+    h.session = 78;
+    h.seq = 1;
+    h.command = 200;
+    std::vector<uint8_t> out;
+    encode(out, h, nullptr, 0);
+    ASSERT_TRUE(stream_.write(out.data(), out.size()));
+    const auto got = answers(300);
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ(FrameType::Result, got[0].header.type);
+    EXPECT_EQ((std::vector<uint8_t>{2}), got[0].payload);
+}
+
+}  // namespace
+}  // namespace e2e

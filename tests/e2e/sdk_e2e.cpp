@@ -1,0 +1,81 @@
+// The SDK's exports over connection type 1 (libvaranda + CorvoTCP) against
+// corvo-sim, checking what the emulated terminal ends up with.
+#include <functional>
+
+#include "support/sdk_fixture.h"
+
+namespace {
+
+class Sdk : public e2e::SdkTest {};
+
+TEST_F(Sdk, OpenPingAndClose) {
+    ASSERT_EQ(0, api_.DefinirTipoConexao(1));
+    EXPECT_EQ(2, api_.Ping(1));  // not open yet
+    EXPECT_EQ(0, api_.AbrirPortaComunicacao(port_));
+    EXPECT_EQ(3, api_.AbrirPortaComunicacao(port_));
+    EXPECT_EQ(0, api_.Ping(1));
+    EXPECT_EQ(0, api_.Ping(9));
+    api_.FecharPortaComunicacao();
+    EXPECT_EQ(2, api_.Ping(1));
+    EXPECT_EQ(1, dump(1)["pings"].num());
+    EXPECT_EQ(1, dump(9)["pings"].num());
+}
+
+TEST_F(Sdk, OpenOnAPortWithoutTerminalsIsRefused) {
+    ASSERT_EQ(0, api_.DefinirTipoConexao(1));
+    EXPECT_EQ(1, api_.AbrirPortaComunicacao(1));  // nothing listens on port 1
+    EXPECT_EQ(2, api_.Ping(1));
+}
+
+TEST_F(Sdk, ActionCommandsReachTheTerminal) {
+    open();
+    using Op = uint8_t(VARANDA_CALL*)(int32_t);
+    struct Case {
+        const char* name;
+        Op VarandaApi::*op;
+        std::function<int64_t(const e2e::JsonValue&)> read;
+        int64_t before, after;
+    } cases[] = {
+        {"AcionarRele1", &VarandaApi::AcionarRele1, [](const auto& s) { return s["relays"][0]["pulses"].num(); }, 0, 1},
+        {"AcionarRele2", &VarandaApi::AcionarRele2, [](const auto& s) { return s["relays"][1]["pulses"].num(); }, 0, 1},
+        {"ManterRele1Acionado", &VarandaApi::ManterRele1Acionado, [](const auto& s) { return int64_t(s["relays"][0]["held"].boolean()); }, 0, 1},
+        {"DesabilitarRele1", &VarandaApi::DesabilitarRele1, [](const auto& s) { return int64_t(s["relays"][0]["held"].boolean()); }, 1, 0},
+        {"ManterRele2Acionado", &VarandaApi::ManterRele2Acionado, [](const auto& s) { return int64_t(s["relays"][1]["held"].boolean()); }, 0, 1},
+        {"DesabilitarRele2", &VarandaApi::DesabilitarRele2, [](const auto& s) { return int64_t(s["relays"][1]["held"].boolean()); }, 1, 0},
+        {"EnviarComandoAcessoNegado", &VarandaApi::EnviarComandoAcessoNegado, [](const auto& s) { return s["denied"].num(); }, 0, 1},
+        {"AcionarBipCurto", &VarandaApi::AcionarBipCurto, [](const auto& s) { return s["short_beeps"].num(); }, 0, 1},
+        {"AcionarBipLongo", &VarandaApi::AcionarBipLongo, [](const auto& s) { return s["long_beeps"].num(); }, 0, 1},
+        {"ResetarModoOnLine", &VarandaApi::ResetarModoOnLine, [](const auto& s) { return s["online_resets"].num(); }, 0, 1},
+        {"LigarBackLite", &VarandaApi::LigarBackLite, [](const auto& s) { return int64_t(s["backlight"].boolean()); }, 0, 1},
+        {"DesligarBackLite", &VarandaApi::DesligarBackLite, [](const auto& s) { return int64_t(s["backlight"].boolean()); }, 1, 0},
+        {"LigarBipIntermitente", &VarandaApi::LigarBipIntermitente, [](const auto& s) { return int64_t(s["intermittent_beep"].boolean()); }, 0, 1},
+        {"DesligarBipIntermitente", &VarandaApi::DesligarBipIntermitente, [](const auto& s) { return int64_t(s["intermittent_beep"].boolean()); }, 1, 0},
+        {"DevolverCartao", &VarandaApi::DevolverCartao, [](const auto& s) { return s["cards_returned"].num(); }, 0, 1},
+        {"EngolirCartao", &VarandaApi::EngolirCartao, [](const auto& s) { return s["cards_retained"].num(); }, 0, 1},
+        {"LevantarParaOnLine", &VarandaApi::LevantarParaOnLine, [](const auto& s) { return s["raises"].num(); }, 0, 1},
+        {"PingOnLine", &VarandaApi::PingOnLine, [](const auto& s) { return s["raises"].num(); }, 1, 2},
+        {"LigarLedVermelho", &VarandaApi::LigarLedVermelho, [](const auto& s) { return int64_t(s["red_led"].boolean()); }, 0, 1},
+        {"DesligarLedVermelho", &VarandaApi::DesligarLedVermelho, [](const auto& s) { return int64_t(s["red_led"].boolean()); }, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.before, c.read(dump(4)));
+        EXPECT_EQ(0, (api_.*c.op)(4));
+        EXPECT_EQ(c.after, c.read(dump(4)));
+    }
+    EXPECT_TRUE(dump(4)["online"].boolean());
+}
+
+TEST_F(Sdk, ACommandTheTerminalRefusesGivesOne) {
+    open();
+    sim("refuse 2 1,27");
+    EXPECT_EQ(1, api_.AcionarRele1(2));
+    EXPECT_EQ(1, api_.LigarLedVermelho(2));
+    EXPECT_EQ(0, api_.AcionarRele2(2));
+    const auto s = dump(2);
+    EXPECT_EQ(0, s["relays"][0]["pulses"].num());
+    EXPECT_FALSE(s["red_led"].boolean());
+    EXPECT_EQ(1, s["relays"][1]["pulses"].num());
+}
+
+}  // namespace

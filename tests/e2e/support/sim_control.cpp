@@ -1,0 +1,78 @@
+#include "sim_control.h"
+
+#include <cstdlib>
+
+#if defined(_WIN32)
+#  include <winsock2.h>
+#  include <ws2tcpip.h>
+#else
+#  include <arpa/inet.h>
+#  include <netinet/in.h>
+#  include <sys/socket.h>
+#  include <unistd.h>
+#endif
+
+namespace e2e {
+
+namespace {
+#if defined(_WIN32)
+using socket_t = SOCKET;
+void close_socket(socket_t s) { closesocket(s); }
+bool started() {
+    static const bool ok = [] {
+        WSADATA d;
+        return WSAStartup(MAKEWORD(2, 2), &d) == 0;
+    }();
+    return ok;
+}
+#else
+using socket_t = int;
+void close_socket(socket_t s) { close(s); }
+bool started() { return true; }
+#endif
+}  // namespace
+
+int env_port(const char* name) {
+    const char* v = std::getenv(name);
+    return v == nullptr ? 0 : std::atoi(v);
+}
+
+SimControl::~SimControl() {
+    if (handle_ >= 0) close_socket(static_cast<socket_t>(handle_));
+}
+
+bool SimControl::connect(int port) {
+    if (!started() || port <= 0) return false;
+    socket_t s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(static_cast<unsigned short>(port));
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+        close_socket(s);
+        return false;
+    }
+    handle_ = static_cast<long long>(s);
+    return true;
+}
+
+std::string SimControl::command(const std::string& line) {
+    if (handle_ < 0) return "";
+    const socket_t s = static_cast<socket_t>(handle_);
+    const std::string out = line + "\n";
+    if (send(s, out.c_str(), static_cast<int>(out.size()), 0) != static_cast<int>(out.size())) return "";
+    for (;;) {
+        const auto nl = pending_.find('\n');
+        if (nl != std::string::npos) {
+            std::string answer = pending_.substr(0, nl);
+            pending_.erase(0, nl + 1);
+            return answer;
+        }
+        char buf[65536];
+        const int n = recv(s, buf, sizeof buf, 0);
+        if (n <= 0) return "";
+        pending_.append(buf, static_cast<std::size_t>(n));
+    }
+}
+
+}  // namespace e2e

@@ -1,0 +1,30 @@
+// A connection to corvo-sim's control port (CORVO_SIM_CONTROL on 127.0.0.1):
+// one command line out, one answer line back.
+#pragma once
+#include <string>
+
+#include "json.h"
+
+namespace e2e {
+
+class SimControl {
+public:
+    SimControl() = default;
+    ~SimControl();
+    SimControl(const SimControl&) = delete;
+    SimControl& operator=(const SimControl&) = delete;
+
+    bool connect(int port);
+    // The answer line, or "" when the connection failed.
+    std::string command(const std::string& line);
+    JsonValue dump(int terminal) { return JsonValue::parse(command("dump " + std::to_string(terminal))); }
+
+private:
+    long long handle_ = -1;
+    std::string pending_;
+};
+
+// The port in an environment variable (CORVO_SIM_PORT, CORVO_SIM_CONTROL), 0 when unset.
+int env_port(const char* name);
+
+}  // namespace e2e
