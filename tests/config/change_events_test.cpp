@@ -20,9 +20,9 @@ protected:
 
 TEST_F(ChangeEvents, StartsBlankWithNoTimesAndIsSentWith134) {
     open_tcp_lib();
-    std::vector<uint8_t> expected(64, ' ');
-    expected.resize(76, 0xFF);
-    expected.push_back(0);
+    std::vector<uint8_t> expected(77, 0xFF);
+    std::fill(expected.begin(), expected.begin() + 64, ' ');
+    expected[76] = 0;
     EXPECT_EQ(expected, send_block());
     auto call = tcp_.calls("Envia_Dados")[0];
     EXPECT_EQ(2, call.ints[0]);

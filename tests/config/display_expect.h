@@ -1,6 +1,7 @@
 // Expected display images for the tests of this family, written out from
 // literal texts.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -9,16 +10,16 @@ namespace displayexpect {
 
 // `text` then spaces up to `width` bytes.
 inline std::vector<uint8_t> padded(const std::string& text, size_t width = 32) {
-    std::vector<uint8_t> out(text.begin(), text.end());
-    out.resize(width, ' ');
+    std::vector<uint8_t> out(width, ' ');
+    std::copy_n(text.begin(), std::min(text.size(), width), out.begin());
     return out;
 }
 
 // A second-line message: 0xFE, fifteen spaces, then `text` padded to 16.
 inline std::vector<uint8_t> second_line(const std::string& text, uint8_t control = 0xFE) {
-    std::vector<uint8_t> out = padded(std::string(1, static_cast<char>(control)), 16);
-    std::vector<uint8_t> line = padded(text, 16);
-    out.insert(out.end(), line.begin(), line.end());
+    std::vector<uint8_t> out(32, ' ');
+    out[0] = control;
+    std::copy_n(text.begin(), std::min<size_t>(text.size(), 16), out.begin() + 16);
     return out;
 }
 

@@ -14,8 +14,8 @@ using displayexpect::second_line;
 using displayexpect::slice;
 
 std::vector<uint8_t> start_block() {
-    std::vector<uint8_t> b(8, 0);
-    b.resize(72, ' ');
+    std::vector<uint8_t> b(72, ' ');
+    std::fill(b.begin(), b.begin() + 8, 0);
     return b;
 }
 
