@@ -7,6 +7,7 @@
 // terminating zero. Byte 0 doubles as a control byte (see the constants).
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 

@@ -22,12 +22,10 @@ TEST_F(OnlineMessages, StandardAndTemporaryMessagesCarryTheirLastByte) {
         uint8_t last;
     } cases[] = {
         {"standard", false, 0, "Bem-vindo", 0, padded("Bem-vindo"), 0xFF},
-        {"standard cut", false, 0, forty.c_str(), 0, padded(forty.substr(0, 32)), 0xFF},
         {"standard second line", false, 1, forty.c_str(), 0, second_line(forty.substr(0, 16)), 0xFF},
         {"standard null", false, 1, nullptr, 0, second_line(""), 0xFF},
         {"temporary 0", true, 0, "Aguarde", 0, padded("Aguarde"), 0},
         {"temporary 200", true, 2, "Ok", 200, second_line("Ok"), 200},
-        {"temporary null", true, 0, nullptr, 5, padded(""), 5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
