@@ -1,13 +1,12 @@
 // The configuration setters that write more than one byte or compute their
 // byte: keypad, relays, company code, master card, sensor events, accepted
 // card lengths, Wiegand readers.
-#include <span>
 #include <string_view>
 
 #include "api/facade.h"
 #include "config/record_field.h"
 #include "varanda_ops.h"
-#include "wire/packed_bcd.h"
+#include "wire/card_bcd.h"
 
 namespace varanda::op {
 
@@ -51,7 +50,6 @@ uint8_t DefinirCodigoEmpresa(ApiFacade& f, int32_t code) {
 
 uint8_t DefinirNumeroCartaoMaster(ApiFacade& f, const char* number) {
     constexpr std::size_t kMaxDigits = 2 * R::kMasterCardSize;
-    const std::span<uint8_t> field(f.config.bytes.data() + R::kMasterCard, R::kMasterCardSize);
     std::string_view digits;
     if (number != nullptr) {
         // Never read further than one character past what the field holds.
@@ -60,7 +58,8 @@ uint8_t DefinirNumeroCartaoMaster(ApiFacade& f, const char* number) {
         if (n > kMaxDigits) return rc::bad_arg(0);
         digits = std::string_view(number, n);
     }
-    wire::pack_bcd_right_aligned(field, digits);  // clears the field first; fits by the check above
+    // Clears the field first; the check above makes the digits fit.
+    wire::pack_card_bcd(digits, f.config.bytes.data() + R::kMasterCard, R::kMasterCardSize);
     return rc::kOk;
 }
 
