@@ -38,9 +38,12 @@ const char* kHelp =
     "  --model old         refuse the current forms: 110, 111, 112, 115, 117, 136, 217\n"
     "  --seed N            random seed (default 1)\n"
     "  --lifetime S        stop after S seconds (default: no limit)\n"
+    "  --pty               also serve a pseudo-terminal (a serial line); prints pty=PATH\n"
+    "  --modem VERDICT     a modem answers on the pseudo-terminal: connect, busy,\n"
+    "                      no-carrier or no-dialtone (default: a plain line)\n"
     "  -v, --verbose       log every exchange to standard error\n"
-    "With a command, corvo-sim runs it with CORVO_SIM_PORT and CORVO_SIM_CONTROL\n"
-    "set, serves until it ends, and exits with its status.\n";
+    "With a command, corvo-sim runs it with CORVO_SIM_PORT, CORVO_SIM_CONTROL (and\n"
+    "CORVO_SIM_PTY with --pty) set, serves until it ends, and exits with its status.\n";
 
 bool number(const char* s, long low, long high, long& out) {
     char* end = nullptr;
@@ -56,6 +59,9 @@ struct Options {
     std::set<long> terminals{1};
     TerminalBank::Defaults defaults;
     bool verbose = false;
+    bool pty = false;
+    bool modem = false;
+    Modem::Verdict verdict = Modem::Verdict::Connect;
     std::vector<char*> command;
 };
 
@@ -70,6 +76,10 @@ bool parse(int argc, char** argv, Options& o) {
             o.verbose = true;
             continue;
         }
+        if (a == "--pty") {
+            o.pty = true;
+            continue;
+        }
         if (a == "-h" || a == "--help") return false;
         if (i + 1 >= argc) return false;
         const char* v = argv[++i];
@@ -78,6 +88,10 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--port") ok = number(v, 0, 65535, o.port);
         else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
         else if (a == "--port-file") o.port_file = v;
+        else if (a == "--modem") {
+            o.modem = std::string(v) != "off";
+            ok = !o.modem || Modem::parse_verdict(v, o.verdict);
+        }
         else if (a == "--terminals") {
             o.terminals.clear();
             ok = parse_number_list(v, 0, 0xFFFFFFFFL, o.terminals) && o.terminals.size() <= 10000;
@@ -115,11 +129,12 @@ void seed(TerminalBank& bank, const Options& o) {
     }
 }
 
-bool write_port_file(const std::string& path, uint16_t link, uint16_t control) {
+bool write_port_file(const std::string& path, uint16_t link, uint16_t control, const std::string& pty) {
     const std::string tmp = path + ".tmp";
     FILE* f = std::fopen(tmp.c_str(), "w");
     if (f == nullptr) return false;
     std::fprintf(f, "link=%u\ncontrol=%u\n", link, control);
+    if (!pty.empty()) std::fprintf(f, "pty=%s\n", pty.c_str());
     const bool ok = std::fclose(f) == 0;
     return ok && std::rename(tmp.c_str(), path.c_str()) == 0;
 }
@@ -147,10 +162,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "corvo-sim: cannot listen: %s\n", error.c_str());
         return 1;
     }
+    std::string pty;
+    if (o.pty) {
+        if (!server.open_pty(pty, error)) {
+            std::fprintf(stderr, "corvo-sim: %s\n", error.c_str());
+            return 1;
+        }
+        server.set_modem(o.modem, o.verdict);
+    }
     if (o.verbose)
         std::fprintf(stderr, "corvo-sim: link 127.0.0.1:%u control 127.0.0.1:%u seed %ld\n", server.link_port(),
                      server.control_port(), o.seed);
-    if (!o.port_file.empty() && !write_port_file(o.port_file, server.link_port(), server.control_port())) {
+    if (!o.port_file.empty() && !write_port_file(o.port_file, server.link_port(), server.control_port(), pty)) {
         std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.port_file.c_str());
         return 1;
     }
@@ -163,6 +186,7 @@ int main(int argc, char** argv) {
     if (o.command.empty()) {
         if (o.port_file.empty()) {
             std::printf("link=%u\ncontrol=%u\n", server.link_port(), server.control_port());
+            if (!pty.empty()) std::printf("pty=%s\n", pty.c_str());
             std::fflush(stdout);
         }
         server.run([&] { return g_signalled != 0 || expired(); });
@@ -178,6 +202,7 @@ int main(int argc, char** argv) {
     if (child == 0) {
         setenv("CORVO_SIM_PORT", std::to_string(server.link_port()).c_str(), 1);
         setenv("CORVO_SIM_CONTROL", std::to_string(server.control_port()).c_str(), 1);
+        if (!pty.empty()) setenv("CORVO_SIM_PTY", pty.c_str(), 1);
         o.command.push_back(nullptr);
         execvp(o.command[0], o.command.data());
         std::fprintf(stderr, "corvo-sim: cannot run %s: %s\n", o.command[0], std::strerror(errno));

@@ -6,11 +6,13 @@
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "sim/control.h"
@@ -45,6 +47,7 @@ int open_listener(uint16_t port, uint16_t& bound, std::string& error) {
 
 Server::~Server() {
     for (Connection& c : connections_) close(c.fd);
+    if (pty_slave_fd_ >= 0) close(pty_slave_fd_);
     if (link_fd_ >= 0) close(link_fd_);
     if (control_fd_ >= 0) close(control_fd_);
 }
@@ -54,6 +57,67 @@ bool Server::listen(uint16_t link_port, uint16_t control_port, std::string& erro
     if (link_fd_ < 0) return false;
     control_fd_ = open_listener(control_port, control_port_, error);
     return control_fd_ >= 0;
+}
+
+bool Server::open_pty(std::string& path, std::string& error) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        error = std::string("pseudo-terminal: ") + std::strerror(errno);
+        if (master >= 0) close(master);
+        return false;
+    }
+    const char* name = ptsname(master);
+    const int slave = name != nullptr ? ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC) : -1;
+    if (slave < 0) {
+        error = std::string("pseudo-terminal: ") + std::strerror(errno);
+        close(master);
+        return false;
+    }
+    // Raw, so that nothing on the way changes the link's bytes.
+    termios t{};
+    tcgetattr(slave, &t);
+    cfmakeraw(&t);
+    tcsetattr(slave, TCSANOW, &t);
+    fcntl(master, F_SETFL, fcntl(master, F_GETFL, 0) | O_NONBLOCK);
+    fcntl(master, F_SETFD, FD_CLOEXEC);
+    path = name;
+    pty_slave_fd_ = slave;
+    Connection c;
+    c.fd = master;
+    c.pty = true;
+    connections_.push_back(std::move(c));
+    return true;
+}
+
+Server::Connection* Server::pty_connection() {
+    for (Connection& c : connections_)
+        if (c.pty) return &c;
+    return nullptr;
+}
+
+void Server::set_modem(bool enabled, Modem::Verdict verdict) {
+    modem_enabled_ = enabled;
+    modem_.set_verdict(verdict);
+    modem_.reset();
+    if (Connection* c = pty_connection()) {
+        c->parser.clear();
+        c->out.clear();
+    }
+}
+
+// "modem" (the modem's state as JSON), "modem off" (a plain line), "modem VERDICT".
+std::string Server::modem_command(const std::string& line) {
+    const std::string word = line.size() > 6 ? line.substr(6) : "";
+    if (word.empty()) return modem_enabled_ ? modem_.json() : std::string("{\"verdict\":\"off\"}");
+    if (pty_connection() == nullptr) return "error no serial line (start with --pty)";
+    if (word == "off") {
+        set_modem(false, modem_.verdict());
+        return "ok";
+    }
+    Modem::Verdict v;
+    if (!Modem::parse_verdict(word, v)) return "error unknown verdict " + word;
+    set_modem(true, v);
+    return "ok";
 }
 
 void Server::accept_on(int listener, bool control) {
@@ -74,14 +138,15 @@ void Server::accept_on(int listener, bool control) {
 void Server::flush(Connection& c) {
     std::size_t done = 0;
     while (done < c.out.size()) {
-        const ssize_t n = send(c.fd, c.out.data() + done, c.out.size() - done, MSG_NOSIGNAL);
+        const ssize_t n = c.pty ? ::write(c.fd, c.out.data() + done, c.out.size() - done)
+                                : send(c.fd, c.out.data() + done, c.out.size() - done, MSG_NOSIGNAL);
         if (n > 0) {
             done += static_cast<std::size_t>(n);
             continue;
         }
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
         if (n < 0 && errno == EINTR) continue;
-        c.closing = true;
+        c.closing = !c.pty;
         c.out.clear();
         return;
     }
@@ -91,9 +156,9 @@ void Server::flush(Connection& c) {
 void Server::read_from(Connection& c) {
     uint8_t buf[16384];
     for (;;) {
-        const ssize_t n = recv(c.fd, buf, sizeof buf, 0);
+        const ssize_t n = c.pty ? ::read(c.fd, buf, sizeof buf) : recv(c.fd, buf, sizeof buf, 0);
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
-            c.closing = true;
+            c.closing = !c.pty;
             return;
         }
         if (n < 0) break;
@@ -104,26 +169,38 @@ void Server::read_from(Connection& c) {
                 std::string cmd = c.line.substr(0, nl);
                 if (!cmd.empty() && cmd.back() == '\r') cmd.pop_back();
                 c.line.erase(0, nl + 1);
-                ControlResult r = control_command(bank_, cmd);
+                ControlResult r;
+                if (cmd == "modem" || cmd.rfind("modem ", 0) == 0)
+                    r.reply = modem_command(cmd);
+                else
+                    r = control_command(bank_, cmd);
                 c.out.insert(c.out.end(), r.reply.begin(), r.reply.end());
                 c.out.push_back('\n');
                 stop_ = stop_ || r.stop;
             }
             if (c.line.size() > 65536) c.closing = true;  // no line is that long
+        } else if (c.pty && modem_enabled_) {
+            std::vector<uint8_t> data;
+            modem_.feed(buf, static_cast<std::size_t>(n), c.out, data);
+            if (!data.empty()) link_bytes(c, data.data(), data.size());
         } else {
-            c.parser.feed(buf, static_cast<std::size_t>(n));
-            link::Frame f;
-            link::Parser::Event ev;
-            while ((ev = c.parser.next(f)) != link::Parser::Event::None) {
-                if (ev == link::Parser::Event::Frame)
-                    endpoint_.on_frame(f, c.out);
-                else
-                    endpoint_.on_corrupt(f.header, c.out);
-            }
+            link_bytes(c, buf, static_cast<std::size_t>(n));
         }
         if (static_cast<std::size_t>(n) < sizeof buf) break;
     }
     flush(c);
+}
+
+void Server::link_bytes(Connection& c, const uint8_t* bytes, std::size_t size) {
+    c.parser.feed(bytes, size);
+    link::Frame f;
+    link::Parser::Event ev;
+    while ((ev = c.parser.next(f)) != link::Parser::Event::None) {
+        if (ev == link::Parser::Event::Frame)
+            endpoint_.on_frame(f, c.out);
+        else
+            endpoint_.on_corrupt(f.header, c.out);
+    }
 }
 
 void Server::run(const std::function<bool()>& done) {

@@ -10,6 +10,7 @@
 #include "link/parser.h"
 #include "link/server.h"
 #include "sim/bank.h"
+#include "sim/modem.h"
 
 namespace corvo::sim {
 
@@ -31,10 +32,19 @@ public:
 
     const link::Endpoint& endpoint() const { return endpoint_; }
 
+    // Opens a pseudo-terminal whose other end is one more link line (a
+    // serial line); its device path goes to `path`. The emulator keeps the
+    // device end open too, so that hosts may close and reopen it.
+    bool open_pty(std::string& path, std::string& error);
+    // With a verdict, a modem answers on the pseudo-terminal first; without, it
+    // is a plain line.
+    void set_modem(bool enabled, Modem::Verdict verdict);
+
 private:
     struct Connection {
         int fd = -1;
         bool control = false;
+        bool pty = false;  // the pseudo-terminal: read and written as a file, never closed
         link::Parser parser;
         std::string line;
         std::vector<uint8_t> out;
@@ -43,6 +53,9 @@ private:
     void accept_on(int listener, bool control);
     void read_from(Connection& c);
     void flush(Connection& c);
+    void link_bytes(Connection& c, const uint8_t* bytes, std::size_t size);
+    std::string modem_command(const std::string& line);
+    Connection* pty_connection();
 
     TerminalBank& bank_;
     link::Endpoint endpoint_;
@@ -50,6 +63,9 @@ private:
     uint16_t link_port_ = 0, control_port_ = 0;
     std::vector<Connection> connections_;
     bool stop_ = false;
+    int pty_slave_fd_ = -1;
+    bool modem_enabled_ = false;
+    Modem modem_;
 };
 
 }  // namespace corvo::sim
