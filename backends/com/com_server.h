@@ -16,6 +16,8 @@ namespace corvo::com {
 
 using namespace varanda::com_itf;
 
+using varanda::platform::com::kFalse;
+using varanda::platform::com::kTrue;
 inline constexpr HResult kOk = 0;
 inline constexpr HResult kNotImpl = static_cast<HResult>(0x80004001u);
 inline constexpr HResult kNoInterface = static_cast<HResult>(0x80004002u);
