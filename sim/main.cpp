@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ const char* kHelp =
     "  --pty               also serve a pseudo-terminal (a serial line); prints pty=PATH\n"
     "  --modem VERDICT     a modem answers on the pseudo-terminal: connect, busy,\n"
     "                      no-carrier or no-dialtone (default: a plain line)\n"
+    "  --faults 'D C H MS' a bad line: D% of frames dropped, C% corrupted, H% held back\n"
+    "                      up to MS ms, in each direction (e.g. '5 2 1 20')\n"
+    "  --fault-seed N      the bad line's seed (default: random; printed either way)\n"
     "  -v, --verbose       log every exchange to standard error\n"
     "With a command, corvo-sim runs it with CORVO_SIM_PORT, CORVO_SIM_CONTROL (and\n"
     "CORVO_SIM_PTY with --pty) set, serves until it ends, and exits with its status.\n";
@@ -61,6 +65,9 @@ struct Options {
     bool verbose = false;
     bool pty = false;
     bool modem = false;
+    FaultRates faults;
+    bool fault_seed_given = false;
+    uint64_t fault_seed = 0;
     Modem::Verdict verdict = Modem::Verdict::Connect;
     std::vector<char*> command;
 };
@@ -88,7 +95,13 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--port") ok = number(v, 0, 65535, o.port);
         else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
         else if (a == "--port-file") o.port_file = v;
-        else if (a == "--modem") {
+        else if (a == "--faults") ok = FaultRates::parse(v, o.faults);
+        else if (a == "--fault-seed") {
+            char* end = nullptr;
+            o.fault_seed = std::strtoull(v, &end, 10);
+            ok = *v != '\0' && *end == '\0';
+            o.fault_seed_given = true;
+        } else if (a == "--modem") {
             o.modem = std::string(v) != "off";
             ok = !o.modem || Modem::parse_verdict(v, o.verdict);
         }
@@ -170,6 +183,7 @@ int main(int argc, char** argv) {
         }
         server.set_modem(o.modem, o.verdict);
     }
+    if (o.faults.any()) server.set_faults(o.faults, o.fault_seed_given ? o.fault_seed : std::random_device{}());
     if (o.verbose)
         std::fprintf(stderr, "corvo-sim: link 127.0.0.1:%u control 127.0.0.1:%u seed %ld\n", server.link_port(),
                      server.control_port(), o.seed);

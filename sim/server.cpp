@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
+#include <sstream>
 
 #include "sim/control.h"
 
@@ -172,6 +174,8 @@ void Server::read_from(Connection& c) {
                 ControlResult r;
                 if (cmd == "modem" || cmd.rfind("modem ", 0) == 0)
                     r.reply = modem_command(cmd);
+                else if (cmd == "faults" || cmd.rfind("faults ", 0) == 0)
+                    r.reply = faults_command(cmd);
                 else
                     r = control_command(bank_, cmd);
                 c.out.insert(c.out.end(), r.reply.begin(), r.reply.end());
@@ -196,11 +200,129 @@ void Server::link_bytes(Connection& c, const uint8_t* bytes, std::size_t size) {
     link::Frame f;
     link::Parser::Event ev;
     while ((ev = c.parser.next(f)) != link::Parser::Event::None) {
-        if (ev == link::Parser::Event::Frame)
-            endpoint_.on_frame(f, c.out);
-        else
-            endpoint_.on_corrupt(f.header, c.out);
+        if (ev == link::Parser::Event::Frame) {
+            inbound_frame(c, f);
+        } else {
+            std::vector<uint8_t> reply;
+            endpoint_.on_corrupt(f.header, reply);
+            outbound(c, reply);
+        }
     }
+}
+
+void Server::set_faults(const FaultRates& rates, uint64_t seed) {
+    faults_.configure(rates, seed);
+    std::fprintf(stderr, "corvo-sim: bad line: drop %.2f%% corrupt %.2f%% delay %.2f%% up to %d ms, seed %llu\n",
+                 rates.drop * 100, rates.corrupt * 100, rates.delay * 100, rates.delay_ms,
+                 static_cast<unsigned long long>(seed));
+}
+
+// "faults" (counts as JSON), "faults off", "faults DROP CORRUPT DELAY MS [SEED]".
+std::string Server::faults_command(const std::string& line) {
+    std::string args = line.size() > 7 ? line.substr(7) : "";
+    if (args.empty()) return faults_.json();
+    if (args == "off") {
+        set_faults(FaultRates{}, faults_.seed());
+        return "ok";
+    }
+    std::istringstream in(args);
+    std::string a, b, c, d, e;
+    in >> a >> b >> c >> d >> e;
+    FaultRates rates;
+    if (!FaultRates::parse(a + " " + b + " " + c + " " + d, rates)) return "error faults DROP CORRUPT DELAY MS [SEED]";
+    uint64_t seed = std::random_device{}();
+    if (!e.empty()) {
+        char* end = nullptr;
+        seed = std::strtoull(e.c_str(), &end, 10);
+        if (*end != '\0') return "error bad seed";
+    }
+    set_faults(rates, seed);
+    return "ok seed " + std::to_string(seed);
+}
+
+void Server::serve(Connection& c, const link::Frame& f) {
+    std::vector<uint8_t> reply;
+    endpoint_.on_frame(f, reply);
+    outbound(c, reply);
+}
+
+void Server::hold(std::deque<Connection::Held>& queue, std::vector<uint8_t> bytes, bool delayed) {
+    auto due = std::chrono::steady_clock::now();
+    if (delayed) due += std::chrono::milliseconds(faults_.hold_ms());
+    // Frames keep their order: none overtakes one held before it.
+    if (!queue.empty() && queue.back().due > due) due = queue.back().due;
+    queue.push_back({due, std::move(bytes)});
+}
+
+void Server::inbound_frame(Connection& c, const link::Frame& f) {
+    switch (faults_.next(true)) {
+        case FaultInjector::Fate::Drop:
+            return;
+        case FaultInjector::Fate::Corrupt: {
+            std::vector<uint8_t> bytes = link::encode(f);
+            faults_.damage(bytes);
+            hold(c.held_in, std::move(bytes), false);
+            return;
+        }
+        case FaultInjector::Fate::Delay:
+            hold(c.held_in, link::encode(f), true);
+            return;
+        case FaultInjector::Fate::Pass:
+            if (!c.held_in.empty())
+                hold(c.held_in, link::encode(f), false);
+            else
+                serve(c, f);
+            return;
+    }
+}
+
+void Server::outbound(Connection& c, std::vector<uint8_t>& reply) {
+    if (reply.empty()) return;
+    if (!faults_.active() && c.held_out.empty()) {
+        c.out.insert(c.out.end(), reply.begin(), reply.end());
+        return;
+    }
+    switch (faults_.next(false)) {
+        case FaultInjector::Fate::Drop:
+            return;
+        case FaultInjector::Fate::Corrupt:
+            faults_.damage(reply);
+            hold(c.held_out, std::move(reply), false);
+            return;
+        case FaultInjector::Fate::Delay:
+            hold(c.held_out, std::move(reply), true);
+            return;
+        case FaultInjector::Fate::Pass:
+            hold(c.held_out, std::move(reply), false);
+            return;
+    }
+}
+
+// Lets through the held frames that are due; true when some stay held.
+bool Server::release_held(Connection& c) {
+    const auto now = std::chrono::steady_clock::now();
+    while (!c.held_in.empty() && c.held_in.front().due <= now) {
+        const std::vector<uint8_t> bytes = std::move(c.held_in.front().bytes);
+        c.held_in.pop_front();
+        link::Parser p;  // a held frame is whole: it is read on its own
+        p.feed(bytes.data(), bytes.size());
+        link::Frame f;
+        link::Parser::Event ev;
+        while ((ev = p.next(f)) != link::Parser::Event::None) {
+            if (ev == link::Parser::Event::Frame) {
+                serve(c, f);
+            } else {
+                std::vector<uint8_t> reply;
+                endpoint_.on_corrupt(f.header, reply);
+                outbound(c, reply);
+            }
+        }
+    }
+    while (!c.held_out.empty() && c.held_out.front().due <= now) {
+        c.out.insert(c.out.end(), c.held_out.front().bytes.begin(), c.held_out.front().bytes.end());
+        c.held_out.pop_front();
+    }
+    return !c.held_in.empty() || !c.held_out.empty();
 }
 
 void Server::run(const std::function<bool()>& done) {
@@ -219,7 +341,13 @@ void Server::run(const std::function<bool()>& done) {
         fds.push_back({control_fd_, POLLIN, 0});
         for (const Connection& c : connections_)
             fds.push_back({c.fd, static_cast<short>(POLLIN | (c.out.empty() ? 0 : POLLOUT)), 0});
-        const int r = poll(fds.data(), fds.size(), 50);
+        bool held = false;
+        for (Connection& c : connections_)
+            if (!c.held_in.empty() || !c.held_out.empty()) {
+                held = release_held(c) || held;
+                if (!c.out.empty()) flush(c);
+            }
+        const int r = poll(fds.data(), fds.size(), held ? 2 : 50);
         if (r < 0 && errno != EINTR) break;
         if (r <= 0) {
             checked = std::chrono::steady_clock::now() - std::chrono::milliseconds(50);
