@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "sim/events.h"
 #include "sim/punches.h"
 #include "sim/server.h"
+#include "sim/state_file.h"
 
 namespace {
 
@@ -44,6 +46,8 @@ const char* kHelp =
     "                      no-carrier or no-dialtone (default: a plain line)\n"
     "  --faults 'D C H MS' a bad line: D% of frames dropped, C% corrupted, H% held back\n"
     "                      up to MS ms, in each direction (e.g. '5 2 1 20')\n"
+    "  --state FILE        keep the punch memories and the link's state in FILE after\n"
+    "                      every exchange; start from it when it exists (no seeding)\n"
     "  --fault-seed N      the bad line's seed (default: random; printed either way)\n"
     "  -v, --verbose       log every exchange to standard error\n"
     "With a command, corvo-sim runs it with CORVO_SIM_PORT, CORVO_SIM_CONTROL (and\n"
@@ -60,6 +64,7 @@ bool number(const char* s, long low, long high, long& out) {
 struct Options {
     long port = 0, control_port = 0, punches = 0, events = 0, bio_users = 0, ossel_users = 0, seed = 1, lifetime = 0;
     std::string port_file;
+    std::string state_file;
     std::set<long> terminals{1};
     TerminalBank::Defaults defaults;
     bool verbose = false;
@@ -95,6 +100,7 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--port") ok = number(v, 0, 65535, o.port);
         else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
         else if (a == "--port-file") o.port_file = v;
+        else if (a == "--state") o.state_file = v;
         else if (a == "--faults") ok = FaultRates::parse(v, o.faults);
         else if (a == "--fault-seed") {
             char* end = nullptr;
@@ -167,10 +173,21 @@ int main(int argc, char** argv) {
     TerminalBank bank(static_cast<uint32_t>(o.seed));
     bank.defaults = o.defaults;
     bank.verbose = o.verbose;
-    seed(bank, o);
-
     Server server(bank);
     std::string error;
+    if (!o.state_file.empty() && std::ifstream(o.state_file).good()) {
+        if (!load_state(o.state_file, bank, server.endpoint(), error)) {
+            std::fprintf(stderr, "corvo-sim: %s\n", error.c_str());
+            return 1;
+        }
+    } else {
+        seed(bank, o);
+        if (!o.state_file.empty() && !save_state(o.state_file, bank, server.endpoint())) {
+            std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.state_file.c_str());
+            return 1;
+        }
+    }
+    if (!o.state_file.empty()) server.keep_state(o.state_file);
     if (!server.listen(static_cast<uint16_t>(o.port), static_cast<uint16_t>(o.control_port), error)) {
         std::fprintf(stderr, "corvo-sim: cannot listen: %s\n", error.c_str());
         return 1;

@@ -18,6 +18,7 @@
 #include <sstream>
 
 #include "sim/control.h"
+#include "sim/state_file.h"
 
 namespace corvo::sim {
 
@@ -243,6 +244,8 @@ std::string Server::faults_command(const std::string& line) {
 void Server::serve(Connection& c, const link::Frame& f) {
     std::vector<uint8_t> reply;
     endpoint_.on_frame(f, reply);
+    if (!state_path_.empty() && !save_state(state_path_, bank_, endpoint_))
+        std::fprintf(stderr, "corvo-sim: cannot write %s\n", state_path_.c_str());
     outbound(c, reply);
 }
 

@@ -45,6 +45,9 @@ public:
     // A bad line on every link connection (see sim/faults.h); the rates and
     // the seed are reported on standard error.
     void set_faults(const FaultRates& rates, uint64_t seed);
+    // Keeps the state in `path` after every exchange (sim/state_file.h).
+    void keep_state(const std::string& path) { state_path_ = path; }
+    link::Endpoint& endpoint() { return endpoint_; }
 
 private:
     struct Connection {
@@ -84,6 +87,7 @@ private:
     bool modem_enabled_ = false;
     Modem modem_;
     FaultInjector faults_;
+    std::string state_path_;
 };
 
 }  // namespace corvo::sim

@@ -3,7 +3,18 @@
 // once and the terminal ends with exactly the access list sent. The seed of
 // the line is printed (by corvo-sim, and here) so that a failure can be
 // replayed with CORVO_BAD_LINE_SEED.
+#include <atomic>
 #include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#if !defined(_WIN32)
+#  include <signal.h>
+#  include <sys/wait.h>
+#  include <unistd.h>
+#endif
 #include <cstdio>
 #include <cstring>
 #include <random>
@@ -124,6 +135,112 @@ TEST_F(BadLine, AccessListsOfFiveThousandCardsArriveWhole) {
         }
     }
     EXPECT_GT(spoiled(), 0);
+}
+
+// A corvo-sim of the test's own, keeping its state in a file.
+class OwnSim {
+public:
+    explicit OwnSim(std::string dir) : dir_(std::move(dir)) {}
+    ~OwnSim() { stop(SIGTERM); }
+    // Starts it (on the given ports, or any) and waits for its ports; false on failure.
+    bool start(const char* bin, int punches, int link = 0, int control = 0) {
+        const std::string ports = dir_ + "/ports";
+        std::remove(ports.c_str());
+        std::vector<std::string> args = {bin, "--punches", std::to_string(punches), "--state", dir_ + "/state",
+                                         "--port-file", ports, "--lifetime", "300", "--port", std::to_string(link),
+                                         "--control-port", std::to_string(control)};
+        pid_ = fork();
+        if (pid_ == 0) {
+            std::vector<char*> argv;
+            for (auto& a : args) argv.push_back(a.data());
+            argv.push_back(nullptr);
+            execv(bin, argv.data());
+            _exit(127);
+        }
+        if (pid_ < 0) return false;
+        for (int i = 0; i < 500; ++i) {  // up to 5 s
+            std::ifstream f(ports);
+            std::string l, c;
+            if (f && std::getline(f, l) && std::getline(f, c) && l.rfind("link=", 0) == 0) {
+                link_ = std::stoi(l.substr(5));
+                control_ = std::stoi(c.substr(8));
+                return control_sim_.connect(control_);
+            }
+            usleep(10000);
+        }
+        return false;
+    }
+    void stop(int signal) {
+        if (pid_ <= 0) return;
+        kill(pid_, signal);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+    int link() const { return link_; }
+    int control() const { return control_; }
+    pid_t pid() const { return pid_; }
+    e2e::SimControl& sim() { return control_sim_; }
+
+private:
+    std::string dir_;
+    pid_t pid_ = -1;
+    int link_ = 0, control_ = 0;
+    e2e::SimControl control_sim_;
+};
+
+TEST_F(BadLine, EmulatorKilledInTheMiddleOfACollectionResumesFromItsState) {
+    const char* bin = std::getenv("CORVO_SIM_BIN");
+    if (bin == nullptr || *bin == '\0') GTEST_SKIP() << "CORVO_SIM_BIN not set";
+    char dir[] = "/tmp/corvo-state-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(dir));
+    constexpr int kPunches = 1500;
+    int collected = 0, repeated = 0, failed = 0;
+    {
+        auto first = std::make_unique<OwnSim>(dir);
+        ASSERT_TRUE(first->start(bin, kPunches));
+        api_.FecharPortaComunicacao();
+        ASSERT_EQ(0, api_.AbrirPortaComunicacao(first->link()));
+        const int link = first->link(), control = first->control();
+        // Killed while the collection runs, somewhere after 500 punches.
+        std::atomic<int> progress{0};
+        std::thread killer([&] {
+            for (int i = 0; i < 30000 && progress.load() < 500; ++i) usleep(1000);
+            first->stop(SIGKILL);
+        });
+        for (int calls = 0; calls < kPunches + 100 && failed < 3; ++calls) {
+            u8 b[6];
+            char card[17] = {};
+            const u8 r = api_.ColetarBilhete(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card);
+            if (r == 0) progress = ++collected;
+            else if (r == 128) ++repeated;
+            else ++failed;  // the emulator is gone: a code, no hang
+        }
+        killer.join();
+        EXPECT_EQ(3, failed);
+        EXPECT_GE(collected, 500);
+        EXPECT_LT(collected, kPunches);
+
+        OwnSim second(dir);
+        ASSERT_TRUE(second.start(bin, kPunches, link, control));  // same ports; the state file, not the seed
+        api_.FecharPortaComunicacao();
+        ASSERT_EQ(0, api_.AbrirPortaComunicacao(second.link()));
+        for (int calls = 0; calls < kPunches + 100; ++calls) {
+            u8 b[6];
+            char card[17] = {};
+            const u8 r = api_.ColetarBilhete(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card);
+            if (r == 0) ++collected;
+            else if (r == 128) ++repeated;
+            else break;  // none left
+        }
+        const auto p = second.sim().dump(1)["punches"];
+        EXPECT_EQ(0, p["stored"].num());
+        EXPECT_EQ(kPunches, p["delivered"].num());
+        second.stop(SIGTERM);
+    }
+    EXPECT_EQ(kPunches, collected);
+    EXPECT_EQ(0, repeated);
+    for (const char* f : {"/state", "/state.tmp", "/ports", "/ports.tmp"}) std::remove((std::string(dir) + f).c_str());
+    rmdir(dir);
 }
 
 }  // namespace
