@@ -177,6 +177,8 @@ void Server::read_from(Connection& c) {
                     r.reply = modem_command(cmd);
                 else if (cmd == "faults" || cmd.rfind("faults ", 0) == 0)
                     r.reply = faults_command(cmd);
+                else if (cmd.rfind("noise ", 0) == 0)
+                    r.reply = noise_command(cmd);
                 else
                     r = control_command(bank_, cmd);
                 c.out.insert(c.out.end(), r.reply.begin(), r.reply.end());
@@ -239,6 +241,18 @@ std::string Server::faults_command(const std::string& line) {
     }
     set_faults(rates, seed);
     return "ok seed " + std::to_string(seed);
+}
+
+// "noise N": N random bytes from the terminal's end of the serial line.
+std::string Server::noise_command(const std::string& line) {
+    Connection* pty = pty_connection();
+    if (pty == nullptr) return "error no serial line (start with --pty)";
+    char* end = nullptr;
+    const long n = std::strtol(line.c_str() + 6, &end, 10);
+    if (*end != '\0' || n < 1 || n > 65536) return "error noise 1..65536";
+    for (long i = 0; i < n; ++i) pty->out.push_back(static_cast<uint8_t>(bank_.rng()));
+    flush(*pty);
+    return "ok";
 }
 
 void Server::serve(Connection& c, const link::Frame& f) {

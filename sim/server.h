@@ -74,6 +74,7 @@ private:
     void hold(std::deque<Connection::Held>& queue, std::vector<uint8_t> bytes, bool delayed);
     bool release_held(Connection& c);
     std::string faults_command(const std::string& line);
+    std::string noise_command(const std::string& line);
     std::string modem_command(const std::string& line);
     Connection* pty_connection();
 
