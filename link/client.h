@@ -66,6 +66,10 @@ public:
     // A Response frame with one byte, about the last answer of `terminal`.
     bool respond(uint32_t terminal, uint8_t byte);
 
+    // Time-out and retries for the next exchanges (a slow line lengthens them).
+    void set_settings(Settings settings) { settings_ = settings; }
+    const Settings& settings() const { return settings_; }
+
     // True once the stream failed; every later call fails at once.
     bool broken() const { return broken_; }
     const Parser& parser() const { return parser_; }

@@ -68,6 +68,9 @@ public:
     };
     const std::map<uint32_t, Memory>& memory() const { return memory_; }
     void forget() { memory_.clear(); }
+    // Puts back what was remembered about a terminal (an emulator restarting
+    // from its saved state).
+    void restore(uint32_t terminal, Memory memory) { memory_[terminal] = std::move(memory); }
 
     std::size_t replays() const { return replays_; }
 

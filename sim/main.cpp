@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "sim/events.h"
 #include "sim/punches.h"
 #include "sim/server.h"
+#include "sim/state_file.h"
 
 namespace {
 
@@ -38,9 +41,17 @@ const char* kHelp =
     "  --model old         refuse the current forms: 110, 111, 112, 115, 117, 136, 217\n"
     "  --seed N            random seed (default 1)\n"
     "  --lifetime S        stop after S seconds (default: no limit)\n"
+    "  --pty               also serve a pseudo-terminal (a serial line); prints pty=PATH\n"
+    "  --modem VERDICT     a modem answers on the pseudo-terminal: connect, busy,\n"
+    "                      no-carrier or no-dialtone (default: a plain line)\n"
+    "  --faults 'D C H MS' a bad line: D% of frames dropped, C% corrupted, H% held back\n"
+    "                      up to MS ms, in each direction (e.g. '5 2 1 20')\n"
+    "  --state FILE        keep the punch memories and the link's state in FILE after\n"
+    "                      every exchange; start from it when it exists (no seeding)\n"
+    "  --fault-seed N      the bad line's seed (default: random; printed either way)\n"
     "  -v, --verbose       log every exchange to standard error\n"
-    "With a command, corvo-sim runs it with CORVO_SIM_PORT and CORVO_SIM_CONTROL\n"
-    "set, serves until it ends, and exits with its status.\n";
+    "With a command, corvo-sim runs it with CORVO_SIM_PORT, CORVO_SIM_CONTROL (and\n"
+    "CORVO_SIM_PTY with --pty) set, serves until it ends, and exits with its status.\n";
 
 bool number(const char* s, long low, long high, long& out) {
     char* end = nullptr;
@@ -53,9 +64,16 @@ bool number(const char* s, long low, long high, long& out) {
 struct Options {
     long port = 0, control_port = 0, punches = 0, events = 0, bio_users = 0, ossel_users = 0, seed = 1, lifetime = 0;
     std::string port_file;
+    std::string state_file;
     std::set<long> terminals{1};
     TerminalBank::Defaults defaults;
     bool verbose = false;
+    bool pty = false;
+    bool modem = false;
+    FaultRates faults;
+    bool fault_seed_given = false;
+    uint64_t fault_seed = 0;
+    Modem::Verdict verdict = Modem::Verdict::Connect;
     std::vector<char*> command;
 };
 
@@ -70,6 +88,10 @@ bool parse(int argc, char** argv, Options& o) {
             o.verbose = true;
             continue;
         }
+        if (a == "--pty") {
+            o.pty = true;
+            continue;
+        }
         if (a == "-h" || a == "--help") return false;
         if (i + 1 >= argc) return false;
         const char* v = argv[++i];
@@ -78,6 +100,17 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--port") ok = number(v, 0, 65535, o.port);
         else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
         else if (a == "--port-file") o.port_file = v;
+        else if (a == "--state") o.state_file = v;
+        else if (a == "--faults") ok = FaultRates::parse(v, o.faults);
+        else if (a == "--fault-seed") {
+            char* end = nullptr;
+            o.fault_seed = std::strtoull(v, &end, 10);
+            ok = *v != '\0' && *end == '\0';
+            o.fault_seed_given = true;
+        } else if (a == "--modem") {
+            o.modem = std::string(v) != "off";
+            ok = !o.modem || Modem::parse_verdict(v, o.verdict);
+        }
         else if (a == "--terminals") {
             o.terminals.clear();
             ok = parse_number_list(v, 0, 0xFFFFFFFFL, o.terminals) && o.terminals.size() <= 10000;
@@ -115,11 +148,12 @@ void seed(TerminalBank& bank, const Options& o) {
     }
 }
 
-bool write_port_file(const std::string& path, uint16_t link, uint16_t control) {
+bool write_port_file(const std::string& path, uint16_t link, uint16_t control, const std::string& pty) {
     const std::string tmp = path + ".tmp";
     FILE* f = std::fopen(tmp.c_str(), "w");
     if (f == nullptr) return false;
     std::fprintf(f, "link=%u\ncontrol=%u\n", link, control);
+    if (!pty.empty()) std::fprintf(f, "pty=%s\n", pty.c_str());
     const bool ok = std::fclose(f) == 0;
     return ok && std::rename(tmp.c_str(), path.c_str()) == 0;
 }
@@ -139,18 +173,38 @@ int main(int argc, char** argv) {
     TerminalBank bank(static_cast<uint32_t>(o.seed));
     bank.defaults = o.defaults;
     bank.verbose = o.verbose;
-    seed(bank, o);
-
     Server server(bank);
     std::string error;
+    if (!o.state_file.empty() && std::ifstream(o.state_file).good()) {
+        if (!load_state(o.state_file, bank, server.endpoint(), error)) {
+            std::fprintf(stderr, "corvo-sim: %s\n", error.c_str());
+            return 1;
+        }
+    } else {
+        seed(bank, o);
+        if (!o.state_file.empty() && !save_state(o.state_file, bank, server.endpoint())) {
+            std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.state_file.c_str());
+            return 1;
+        }
+    }
+    if (!o.state_file.empty()) server.keep_state(o.state_file);
     if (!server.listen(static_cast<uint16_t>(o.port), static_cast<uint16_t>(o.control_port), error)) {
         std::fprintf(stderr, "corvo-sim: cannot listen: %s\n", error.c_str());
         return 1;
     }
+    std::string pty;
+    if (o.pty) {
+        if (!server.open_pty(pty, error)) {
+            std::fprintf(stderr, "corvo-sim: %s\n", error.c_str());
+            return 1;
+        }
+        server.set_modem(o.modem, o.verdict);
+    }
+    if (o.faults.any()) server.set_faults(o.faults, o.fault_seed_given ? o.fault_seed : std::random_device{}());
     if (o.verbose)
         std::fprintf(stderr, "corvo-sim: link 127.0.0.1:%u control 127.0.0.1:%u seed %ld\n", server.link_port(),
                      server.control_port(), o.seed);
-    if (!o.port_file.empty() && !write_port_file(o.port_file, server.link_port(), server.control_port())) {
+    if (!o.port_file.empty() && !write_port_file(o.port_file, server.link_port(), server.control_port(), pty)) {
         std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.port_file.c_str());
         return 1;
     }
@@ -163,6 +217,7 @@ int main(int argc, char** argv) {
     if (o.command.empty()) {
         if (o.port_file.empty()) {
             std::printf("link=%u\ncontrol=%u\n", server.link_port(), server.control_port());
+            if (!pty.empty()) std::printf("pty=%s\n", pty.c_str());
             std::fflush(stdout);
         }
         server.run([&] { return g_signalled != 0 || expired(); });
@@ -178,6 +233,7 @@ int main(int argc, char** argv) {
     if (child == 0) {
         setenv("CORVO_SIM_PORT", std::to_string(server.link_port()).c_str(), 1);
         setenv("CORVO_SIM_CONTROL", std::to_string(server.control_port()).c_str(), 1);
+        if (!pty.empty()) setenv("CORVO_SIM_PTY", pty.c_str(), 1);
         o.command.push_back(nullptr);
         execvp(o.command[0], o.command.data());
         std::fprintf(stderr, "corvo-sim: cannot run %s: %s\n", o.command[0], std::strerror(errno));

@@ -2,7 +2,9 @@
 // speaking to the same terminals) and the control listener, both on
 // 127.0.0.1, served by one poll loop.
 #pragma once
+#include <chrono>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,6 +12,8 @@
 #include "link/parser.h"
 #include "link/server.h"
 #include "sim/bank.h"
+#include "sim/faults.h"
+#include "sim/modem.h"
 
 namespace corvo::sim {
 
@@ -31,18 +35,48 @@ public:
 
     const link::Endpoint& endpoint() const { return endpoint_; }
 
+    // Opens a pseudo-terminal whose other end is one more link line (a
+    // serial line); its device path goes to `path`. The emulator keeps the
+    // device end open too, so that hosts may close and reopen it.
+    bool open_pty(std::string& path, std::string& error);
+    // With a verdict, a modem answers on the pseudo-terminal first; without, it
+    // is a plain line.
+    void set_modem(bool enabled, Modem::Verdict verdict);
+    // A bad line on every link connection (see sim/faults.h); the rates and
+    // the seed are reported on standard error.
+    void set_faults(const FaultRates& rates, uint64_t seed);
+    // Keeps the state in `path` after every exchange (sim/state_file.h).
+    void keep_state(const std::string& path) { state_path_ = path; }
+    link::Endpoint& endpoint() { return endpoint_; }
+
 private:
     struct Connection {
         int fd = -1;
         bool control = false;
+        bool pty = false;  // the pseudo-terminal: read and written as a file, never closed
         link::Parser parser;
         std::string line;
         std::vector<uint8_t> out;
         bool closing = false;
+        struct Held {
+            std::chrono::steady_clock::time_point due;
+            std::vector<uint8_t> bytes;
+        };
+        std::deque<Held> held_in, held_out;  // frames a bad line holds back, in order
     };
     void accept_on(int listener, bool control);
     void read_from(Connection& c);
     void flush(Connection& c);
+    void link_bytes(Connection& c, const uint8_t* bytes, std::size_t size);
+    void inbound_frame(Connection& c, const link::Frame& f);
+    void serve(Connection& c, const link::Frame& f);
+    void outbound(Connection& c, std::vector<uint8_t>& reply);
+    void hold(std::deque<Connection::Held>& queue, std::vector<uint8_t> bytes, bool delayed);
+    bool release_held(Connection& c);
+    std::string faults_command(const std::string& line);
+    std::string noise_command(const std::string& line);
+    std::string modem_command(const std::string& line);
+    Connection* pty_connection();
 
     TerminalBank& bank_;
     link::Endpoint endpoint_;
@@ -50,6 +84,11 @@ private:
     uint16_t link_port_ = 0, control_port_ = 0;
     std::vector<Connection> connections_;
     bool stop_ = false;
+    int pty_slave_fd_ = -1;
+    bool modem_enabled_ = false;
+    Modem modem_;
+    FaultInjector faults_;
+    std::string state_path_;
 };
 
 }  // namespace corvo::sim

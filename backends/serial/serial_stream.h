@@ -1,0 +1,37 @@
+// A serial line as a link stream: termios in raw mode on POSIX, a COM device
+// on Windows; 8 data bits, no parity, one stop bit, no flow control.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "link/client.h"
+
+namespace corvo::serial {
+
+class SerialStream : public link::Stream {
+public:
+    SerialStream() = default;
+    ~SerialStream() override { close(); }
+    SerialStream(const SerialStream&) = delete;
+    SerialStream& operator=(const SerialStream&) = delete;
+
+    // Opens `device` at `baud` (an unknown rate gives 9600); false when the
+    // device cannot be opened or is not a serial line.
+    bool open(const std::string& device, int32_t baud);
+    void close();
+    bool is_open() const { return handle_ != kNone; }
+    int32_t baud() const { return baud_; }
+
+    bool write(const uint8_t* data, std::size_t size) override;
+    int read(uint8_t* buffer, std::size_t capacity, int timeout_ms) override;
+    // Drops whatever arrived and was not read yet.
+    void discard_input();
+
+private:
+    static constexpr intptr_t kNone = -1;
+    intptr_t handle_ = kNone;
+    int32_t baud_ = 9600;
+    int read_timeout_ = -2;  // Windows: the read time-out currently set on the device
+};
+
+}  // namespace corvo::serial
