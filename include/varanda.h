@@ -68,6 +68,9 @@ uint8_t VARANDA_CALL ApagarHorariosSirene(int32_t terminal);
 /* Empties the access list and sends the empty list. Codes as EnviarListaAcesso. */
 uint8_t VARANDA_CALL ApagarListaAcesso(int32_t terminal);
 
+/* Restores the default texts and sends them (command 106). Codes as EnviarMensagensOffLine. */
+uint8_t VARANDA_CALL ApagarMensagensOffLine(int32_t terminal);
+
 /* Deletes every user; the text (up to 10 characters) goes with the request (command 177).
  * 0 sent; 128 null text, nothing sent. */
 uint8_t VARANDA_CALL ApagarTodosUsuariosOssel(int32_t terminal, const char* text);
@@ -78,6 +81,12 @@ uint8_t VARANDA_CALL ApagarUsuarioOssel(int32_t terminal, const char* id);
 /* Writes the three turnstile counters (command 125; each value's four bytes as they lie in
  * memory, lowest first), then reads the terminal's answer 225. The code of the step that failed, else 0. */
 uint8_t VARANDA_CALL AtribuirContadorGiro(int32_t terminal, int32_t first, int32_t second, int32_t third);
+
+/* Warn when the punch memory is full (byte 15), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL AvisarQuandoMemoriaCheia(uint8_t warn);
+
+/* Master card release (byte 18): stores 1 for 0 and 0 for any other value. Always 0. */
+uint8_t VARANDA_CALL CartaoMasterLiberaAcesso(uint8_t releases);
 
 /* Collects one punch (answer 204): six bytes and 16 characters of card text (decimal in card pattern 0,
  * hexadecimal in 1, not terminated). 128 the terminal offered its last punch again; 1 none stored
@@ -101,6 +110,12 @@ uint8_t VARANDA_CALL CompararTemplateOssel(int32_t terminal, uint8_t* template_)
  * no dial tone, busy). */
 int32_t VARANDA_CALL ConectarModem(int32_t port, const char* init, int32_t tone, const char* number, int32_t terminal);
 
+/* Relay 1 activation mode 0..9 (byte 2) and time 0..50 (byte 4). 0 stored; 128 either out of range. */
+uint8_t VARANDA_CALL ConfigurarAcionamento1(uint8_t mode, uint8_t time);
+
+/* Relay 2 activation mode 0..9 (byte 3) and time 0..50 (byte 5). 0 stored; 128 either out of range. */
+uint8_t VARANDA_CALL ConfigurarAcionamento2(uint8_t mode, uint8_t time);
+
 /* Quality: value1 30..100 (else 128), value2 10..100 (else 129). */
 uint8_t VARANDA_CALL ConfigurarAjustesQualidadeBio(int32_t terminal, uint8_t value1, uint8_t value2);
 
@@ -113,11 +128,53 @@ uint8_t VARANDA_CALL ConfigurarAjustesSensibilidadeBio(int32_t terminal, uint8_t
 /* Sets the module's two options, each on when non-zero (sub-command 60). Codes as SolicitarModeloBio. */
 uint8_t VARANDA_CALL ConfigurarBio(int32_t terminal, uint8_t option1, uint8_t option2);
 
+/* Variable biometric mode (byte 49), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL ConfigurarBioVariavel(uint8_t enable);
+
 /* Adaptive capture, on when non-zero: value2 1..7 (else 128, checked first), value1 1..10 (else 129). */
 uint8_t VARANDA_CALL ConfigurarCapturaAdaptativaBio(int32_t terminal, uint8_t on, uint8_t value1, uint8_t value2);
 
+/* Index-search behaviour (byte 48), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL ConfigurarComportamentoIndexSearch(uint8_t enable);
+
+/* Record byte 0 = 0: the terminal works offline. Always 0. */
+uint8_t VARANDA_CALL ConfigurarCorvoOffLine(void);
+
+/* Record byte 0 = 1: the terminal works online. Always 0. */
+uint8_t VARANDA_CALL ConfigurarCorvoOnLine(void);
+
 /* The filter, on when non-zero. Always 0. */
 uint8_t VARANDA_CALL ConfigurarFiltroBio(int32_t terminal, uint8_t on);
+
+/* Reader 1 function 0..4 (byte 7). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL ConfigurarLeitor1(uint8_t function);
+
+/* Reader 2 function 0..4 (byte 8). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL ConfigurarLeitor2(uint8_t function);
+
+/* Reader preset: type 2, 14 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorProximidadeAcura(void);
+
+/* Reader preset: type 2, 8 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorProximidadeHIDAbaTrack2(void);
+
+/* Reader preset: type 2, 10 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorProximidadeMotorolaAbaTrack2(void);
+
+/* Reader preset: type 4, 10 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorProximidadeSmartCard(void);
+
+/* Reader preset: type 2, 10 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorProximidadeSmartCardAcura(void);
+
+/* Reader preset: type 3, 6 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorProximidadeWiegand(void);
+
+/* Reader preset: type 3, 10 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorProximidadeWiegandFacilityCode(void);
+
+/* Reader preset: type 6, 8 card digits. Always 0. */
+uint8_t VARANDA_CALL ConfigurarLeitorWiegandFacilityCodeSemSeparador(void);
 
 /* LFD level, 0..3 (else 128). */
 uint8_t VARANDA_CALL ConfigurarNivelLFD(uint8_t level);
@@ -128,16 +185,114 @@ uint8_t VARANDA_CALL ConfigurarRedeOssel(int32_t terminal, uint8_t flag1, uint8_
 /* Identification time-out, 10..255 (else 128). */
 uint8_t VARANDA_CALL ConfigurarTimeoutIdentificacao(uint8_t seconds);
 
+/* Reader type 0..6 (byte 6). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL ConfigurarTipoLeitor(uint8_t type);
+
+/* Wiegand with two readers (byte 44): 1 if first is non-zero plus 2 if second is. Always 0. */
+uint8_t VARANDA_CALL ConfigurarWiegandDoisLeitores(uint8_t first, uint8_t second);
+
 /* Has the terminal enrol a user at its reader (command 171). Codes as IncluirUsuarioOssel. */
 uint8_t VARANDA_CALL CriarUsuarioLeitorOssel(int32_t terminal);
+
+/* Company code 0..999 (bytes 9-10, low byte first; 0xFFFF until set). Only the low 16 bits
+ * of the argument are read. 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirCodigoEmpresa(int32_t code);
+
+/* Keypad settings 0..20, 0..2, 0..50, 0..32 (bytes 3, 4, 6, 7). 0 stored; 128 to 131 the first
+ * setting out of range (nothing stored). */
+uint8_t VARANDA_CALL DefinirConfiguracaoTecladoOnLine(uint8_t setting1, uint8_t setting2, uint8_t setting3, uint8_t setting4);
+
+/* Replaces the byte of function 0..9: mode 0..3 in bits 0-1, options 1-4 in bits 2-5 (1 for non-zero);
+ * the score bit is cleared. 0 stored; 128 function above 9; 129 mode above 3. */
+uint8_t VARANDA_CALL DefinirConfiguracoesFuncoes(uint8_t function, uint8_t mode, uint8_t option1, uint8_t option2, uint8_t option3, uint8_t option4);
+
+/* Entry forms after the change to offline (byte 2): bit 0 first non-zero, bits 1-3 second (0..4),
+ * bits 4-6 third (0..4), bit 7 set; fourth unused. 0 stored; 128 second above 4; 129 third above 4. */
+uint8_t VARANDA_CALL DefinirEntradasMudancaOffLine(uint8_t first, uint8_t second, uint8_t third, uint8_t fourth);
+
+/* Entry forms after the change to offline, biometric form (byte 2, bit 6 set, bit 7 clear).
+ * 0 stored; 128 second above 4; 129 third above 4. */
+uint8_t VARANDA_CALL DefinirEntradasMudancaOffLineComBiometria(uint8_t first, uint8_t second, uint8_t third, uint8_t fourth, uint8_t fifth);
+
+/* Entry forms after the change to online (byte 5), any value. Always 0. */
+uint8_t VARANDA_CALL DefinirEntradasMudancaOnLine(uint8_t forms);
+
+/* Event 0..5 (byte 33 + sensor) and time 0..50 (byte 36 + sensor) of sensor 1..3.
+ * 0 stored; 128 bad sensor; 129 bad event; 130 bad time. */
+uint8_t VARANDA_CALL DefinirEventoSensor(uint8_t sensor, uint8_t event, uint8_t time);
+
+/* Pictogram forms of the display 0..8 (byte 32). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirFormasPictogramasQuadrante(uint8_t forms);
+
+/* Default function of the proximity readers 0..12 (byte 24). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirFuncaoDefaultLeitoresProximidade(uint8_t function);
+
+/* Default function of the biometric sensor 0..12 (byte 45). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirFuncaoDefaultSensorBiometria(uint8_t function);
+
+/* Function of sensor 1 (byte 46), any value. Always 0. */
+uint8_t VARANDA_CALL DefinirFuncaoSensor1(uint8_t function);
+
+/* Relay logic 0..1 (byte 19). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirLogicaRele(uint8_t logic);
+
+/* Formats the entry presentation message (bytes 0-31), as DefinirMensagemEntradaOffLine. Always 0. */
+uint8_t VARANDA_CALL DefinirMensagemApresentacaoEntrada(uint8_t secondLine, const char* text);
+
+/* Formats the exit presentation message (bytes 32-63), as DefinirMensagemEntradaOffLine. Always 0. */
+uint8_t VARANDA_CALL DefinirMensagemApresentacaoSaida(uint8_t secondLine, const char* text);
+
+/* Formats the entry message (slot 0): with secondLine non-zero byte 0 is 0xFE and the text
+ * (up to 16 characters) fills the second line, else up to 32 characters; null gives spaces. Always 0. */
+uint8_t VARANDA_CALL DefinirMensagemEntradaOffLine(uint8_t secondLine, const char* text);
+
+/* Formats the message of function 0..9 (slot function + 3) over both lines; with enabled 0 its
+ * byte 0 becomes 0xFF (message off). 0 stored; 128 function above 9. */
+uint8_t VARANDA_CALL DefinirMensagemFuncaoOffLine(const char* text, uint8_t function, uint8_t enabled);
+
+/* Formats the standard message after the change to offline (bytes 40-71), as
+ * DefinirMensagemEntradaOffLine. Always 0. */
+uint8_t VARANDA_CALL DefinirMensagemPadraoMudancaOffLine(uint8_t secondLine, const char* text);
+
+/* Formats the standard message after the change to online (bytes 8-39), as
+ * DefinirMensagemEntradaOffLine. Always 0. */
+uint8_t VARANDA_CALL DefinirMensagemPadraoMudancaOnLine(uint8_t secondLine, const char* text);
+
+/* Formats the default message (slot 2), as DefinirMensagemEntradaOffLine. Always 0. */
+uint8_t VARANDA_CALL DefinirMensagemPadraoOffLine(uint8_t secondLine, const char* text);
+
+/* Formats the exit message (slot 1), as DefinirMensagemEntradaOffLine. Always 0. */
+uint8_t VARANDA_CALL DefinirMensagemSaidaOffLine(uint8_t secondLine, const char* text);
+
+/* Access level 0..9 (byte 11). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirNivelAcesso(uint8_t level);
+
+/* Master card number, up to 14 digits, right-aligned packed BCD in bytes 25-31 (a character
+ * other than 0-9 counts as 0). 0 stored (null clears the field); 128 longer than 14, field unchanged. */
+uint8_t VARANDA_CALL DefinirNumeroCartaoMaster(const char* number);
 
 /* Chooses how punches carry the card: 0 a 16-bit number, 1 a digit string (the start value).
  * Also sets the card digit count of the configuration to 14. 0 set; 128 other value, nothing changed. */
 uint8_t VARANDA_CALL DefinirPadraoCartao(uint8_t pattern);
 
+/* Random inspection percentage 0..100 (byte 16). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirPorcentagemRevista(uint8_t percent);
+
+/* Card digit count 1..16 (byte 14; 14 until set). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirQuantidadeDigitosCartao(uint8_t digits);
+
 /* Chooses the back end: 0 serial library, 1 TCP library, 2 TCP COM component (the
  * default), 3 modem through the serial library, 4 serial COM component. 0 done; 9 other type. */
 uint8_t VARANDA_CALL DefinirTipoConexao(uint8_t type);
+
+/* Access list type 0..2 (byte 13). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL DefinirTipoListaAcesso(uint8_t type);
+
+/* Turnstile beep disabled (byte 33), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL DesabilitarBipCatraca(uint8_t disable);
+
+/* Turnstile micro-switch lock disabled (byte 20), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL DesabilitarBloqueioCatracaMicroSwitch(uint8_t disable);
 
 /* Switches relay 1 off (command 6). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL DesabilitarRele1(int32_t terminal);
@@ -167,12 +322,28 @@ uint8_t VARANDA_CALL EngolirCartao(int32_t terminal);
  * time-out and LFD level. Codes as SolicitarModeloBio. */
 uint8_t VARANDA_CALL EnviarAjustesBio(int32_t terminal);
 
+/* Sends the 77-byte block (command 134); the block is kept. 0 sent; 1 not accepted;
+ * 2 port not open; 4, 5, 6, 10 back end missing. */
+uint8_t VARANDA_CALL EnviarBufferEventosMudancaAuto(int32_t terminal);
+
 /* Sends the block built by PreencherBufferTLM. 1 when none has been built (nothing sent);
  * else the send's code. */
 uint8_t VARANDA_CALL EnviarBufferTLM(int32_t terminal);
 
 /* Signals access denied (command 3). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL EnviarComandoAcessoNegado(int32_t terminal);
+
+/* Sends the 50-byte record (command 100); the record is kept. 0 sent; 1 not accepted;
+ * 2 port not open; 4, 5, 6, 10 back end missing. */
+uint8_t VARANDA_CALL EnviarConfiguracoes(int32_t terminal);
+
+/* Sends the 10-byte block (command 128), then zeroes it whatever the outcome. 0 sent; 1 not accepted;
+ * 2 port not open; 4, 5, 6, 10 back end missing. */
+uint8_t VARANDA_CALL EnviarConfiguracoesFuncoes(int32_t terminal);
+
+/* Sends the 72-byte block (command 114); the block is kept. 0 sent; 1 not accepted;
+ * 2 port not open; 4, 5, 6, 10 back end missing. */
+uint8_t VARANDA_CALL EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(int32_t terminal);
 
 /* Sends the caller's 26-byte TLM block; the library's own block is not involved.
  * 129 null block, nothing sent; else the send's code. */
@@ -221,6 +392,18 @@ uint8_t VARANDA_CALL EnviarMensagemImpressora00(int32_t terminal, const char* te
 /* As EnviarMensagemImpressora00 with command 127 and a last byte 0xFF. The send's code. */
 uint8_t VARANDA_CALL EnviarMensagemImpressoraFF(int32_t terminal, const char* text);
 
+/* Sends the text as the standard message: a 32-byte display message (formatted as in
+ * DefinirMensagemEntradaOffLine) then 0xFF, command 104. 0 sent; 1 not accepted; 2 port not open. */
+uint8_t VARANDA_CALL EnviarMensagemPadraoOnLine(int32_t terminal, uint8_t secondLine, const char* text);
+
+/* Sends the text as a temporary message shown for `time`: the display message then the time byte,
+ * command 104. Codes as EnviarMensagemPadraoOnLine. */
+uint8_t VARANDA_CALL EnviarMensagemTemporariaOnLine(int32_t terminal, uint8_t secondLine, const char* text, uint8_t time);
+
+/* Sends the 416-byte table (command 106), then restores the default texts whatever the outcome.
+ * 0 sent; 1 not accepted; 2 port not open; 4, 5, 6, 10 back end missing. */
+uint8_t VARANDA_CALL EnviarMensagensOffLine(int32_t terminal);
+
 /* Sets the clock: command 117 with seconds (UtilizarRelogioSegundos on), falling back to 101 without.
  * 128 day, 129 month, 133 year (0..99), 130 hour, 131 minute, 132 second out of range; else the last send's code. */
 uint8_t VARANDA_CALL EnviarRelogio(int32_t terminal, uint8_t day, uint8_t month, uint8_t year, uint8_t hour, uint8_t minute, uint8_t second);
@@ -250,6 +433,33 @@ uint8_t VARANDA_CALL FazerVerificacaoBiometricaBio(int32_t terminal, const char*
 /* Closes the port. Nothing is returned. */
 void VARANDA_CALL FecharPortaComunicacao(void);
 
+/* Copies the 50 record bytes into `buffer` (at least 50 bytes); nothing is sent.
+ * 0 copied; 129 null buffer. */
+uint8_t VARANDA_CALL GetBufferConfigDLL(int32_t unused, uint8_t* buffer);
+
+/* Does nothing; always returns 255. */
+uint8_t VARANDA_CALL GetBufferMsgDLL(int32_t unused1, int32_t unused2);
+
+/* Change of event by the arrow keys (byte 76), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL HabilitaMudancaEventoSeta(uint8_t enable);
+
+/* Encryption setting (byte 47), any value stored as given. Always 0. */
+uint8_t VARANDA_CALL HabilitarCriptografia(uint8_t value);
+
+/* Change mode 0..2 (byte 0; any other value is stored as 0) and change time 0..50 (byte 1).
+ * 0 stored; 128 time above 50 (nothing stored). */
+uint8_t VARANDA_CALL HabilitarMudancaOnLineOffLine(uint8_t mode, uint8_t time);
+
+/* Sets or clears the score bit (bit 6) of function 0..9, keeping the rest. 0 done; 128 function above 9. */
+uint8_t VARANDA_CALL HabilitarScoreFuncoes(uint8_t function, uint8_t enabled);
+
+/* Byte 0 of message slot 0 or 1 becomes 0xFD (score display on) or 0xFE; the text stays.
+ * 0 done; 128 slot above 1. */
+uint8_t VARANDA_CALL HabilitarScoreMensagemOffLine(int32_t unused, uint8_t slot, uint8_t enabled);
+
+/* Keypad enabled (byte 1) and the second keypad option (byte 23), each 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL HabilitarTeclado(uint8_t enable, uint8_t secondOption);
+
 /* Sends a 451-byte user record (command 172). 0 sent; 129 null record; 1 not accepted; 2 port not open. */
 uint8_t VARANDA_CALL IncluirUsuarioOssel(int32_t terminal, uint8_t* record);
 
@@ -271,9 +481,21 @@ void VARANDA_CALL InicializarColetaListaUsuariosBio(void);
  * old terminals); 129 day not 1..7; 130 time not 1..4; 131 hour above 23; 132 minute above 59. */
 uint8_t VARANDA_CALL InserirHorarioAcesso(uint8_t schedule, uint8_t day, uint8_t time, uint8_t hour, uint8_t minute);
 
+/* Times of change to entry (bytes 64-69); hours 0..23, minutes 0..59, 255 for none. Hours are
+ * checked and stored first, then minutes; values before the first bad one stay stored.
+ * 0 all stored; 128 bad hour; 129 bad minute. */
+uint8_t VARANDA_CALL InserirHorarioMudancaEntrada(uint8_t hour1, uint8_t minute1, uint8_t hour2, uint8_t minute2, uint8_t hour3, uint8_t minute3);
+
+/* Times of change to exit (bytes 70-75), as InserirHorarioMudancaEntrada. */
+uint8_t VARANDA_CALL InserirHorarioMudancaSaida(uint8_t hour1, uint8_t minute1, uint8_t hour2, uint8_t minute2, uint8_t hour3, uint8_t minute3);
+
 /* Appends one siren time sounding on the weekdays whose flag is non-zero. 0 stored; 128 hour above 23,
  * minute above 59, or the table already holds 100 times. */
 uint8_t VARANDA_CALL InserirHorarioSirene(uint8_t hour, uint8_t minute, uint8_t day0, uint8_t day1, uint8_t day2, uint8_t day3, uint8_t day4, uint8_t day5, uint8_t day6);
+
+/* Adds an accepted card length 1..16 to the mask of bytes 42-43 (byte 42 high); 0 clears the
+ * mask. 0 done; 128 above 16, mask unchanged. */
+uint8_t VARANDA_CALL InserirQuantidadeDigitoVariavel(uint8_t length);
 
 /* Has the module enrol a user at the reader (sub-command 23, option 0..2). 0 sent; 128 null or
  * empty identifier; 129 option above 2; nothing sent on 128 or 129. */
@@ -346,6 +568,12 @@ uint8_t VARANDA_CALL ManterRele1Acionado(int32_t terminal);
 /* Holds relay 2 on (command 5). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL ManterRele2Acionado(int32_t terminal);
 
+/* Same field as PermitirCadastroCorvoBioOssel (byte 40, inverted). Always 0. */
+uint8_t VARANDA_CALL PermitirCadastroCorvoBio(uint8_t allow);
+
+/* Biometric enrolment at the terminal (byte 40): stores 1 for 0 and 0 for any other value. Always 0. */
+uint8_t VARANDA_CALL PermitirCadastroCorvoBioOssel(uint8_t allow);
+
 /* Tests that the terminal answers (command 10). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL Ping(int32_t terminal);
 
@@ -356,6 +584,14 @@ uint8_t VARANDA_CALL PingOnLine(int32_t terminal);
  * unreadable or shorter than 109 bytes (the block stays as it was). */
 uint8_t VARANDA_CALL PreencherBufferTLM(const char* path);
 
+/* Reads the terminal's 50-byte record (command 200) into `buffer` (at least 50 bytes), which is
+ * written only on success. 0 read; 1 no valid answer; 2 port not open; 129 null buffer. */
+uint8_t VARANDA_CALL ReceberBufferConfig(int32_t terminal, uint8_t* buffer);
+
+/* Reads the terminal's 416-byte offline message table (command 206) into `buffer` (at least 416
+ * bytes), written only on success. 0 read; 1 no valid answer; 2 port not open; 129 null buffer. */
+uint8_t VARANDA_CALL ReceberBufferMsgA(int32_t terminal, uint8_t* buffer);
+
 /* Fetches one online event (answer 207): origin, complement, 16 characters of card text and the six
  * date and time values as sent. 0 read; 128 any failed exchange; 129..137 null pointer. Nothing written unless 0. */
 uint8_t VARANDA_CALL ReceberDadosOnLine(int32_t terminal, uint8_t* origin, uint8_t* complement, char* card, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second);
@@ -363,6 +599,9 @@ uint8_t VARANDA_CALL ReceberDadosOnLine(int32_t terminal, uint8_t* origin, uint8
 /* As ReceberDadosOnLine with 14 characters of card text; with Utilizar215 on it first asks (command 215)
  * and 128 means no event waits. Exchange codes pass unchanged; 129..137 null pointer. Nothing written unless 0. */
 uint8_t VARANDA_CALL ReceberDadosOnLine2(int32_t terminal, uint8_t* origin, uint8_t* complement, char* card, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second);
+
+/* Date and time in online events (byte 41), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL ReceberDataHoraDadosOnLine(uint8_t enable);
 
 /* Receives the record of `size` bytes (command 231) into `record`, written only on 0.
  * 129 null record; 130 size outside 1..876; other exchange codes. */
@@ -430,6 +669,9 @@ uint8_t VARANDA_CALL ReceberVersaoBio(int32_t terminal, uint8_t online, int32_t*
 /* Reads the firmware version (answer 250): bytes 0, 1-2 (low first), 3..6. Every out-value is 0 after a
  * failed read; byte6 is 0 unless byte0 is 14. The exchange's code; 129..134 null pointer, nothing sent. */
 uint8_t VARANDA_CALL ReceberVersaoFirmware(int32_t terminal, uint8_t* byte0, uint16_t* version, uint8_t* byte3, uint8_t* byte4, uint8_t* byte5, uint8_t* byte6);
+
+/* Record denied accesses, 0..3 (byte 17). 0 stored; 128 out of range. */
+uint8_t VARANDA_CALL RegistrarAcessoNegado(uint8_t mode);
 
 /* Resets the online mode (command 11). Codes as AcionarRele1. */
 uint8_t VARANDA_CALL ResetarModoOnLine(int32_t terminal);
@@ -542,6 +784,9 @@ int32_t VARANDA_CALL UtilizarCmdCurtoCatraca(int32_t unused, int32_t value);
 /* Whether EnviarRelogio sends the seconds (command 117, falling back to 101; on at start).
  * Returns the flag stored, 1 or 0. */
 int32_t VARANDA_CALL UtilizarRelogioSegundos(int32_t unused, int32_t value);
+
+/* Use the access password (byte 12), 1 for non-zero. Always 0. */
+uint8_t VARANDA_CALL UtilizarSenhaAcesso(uint8_t use);
 
 #ifdef __cplusplus
 }

@@ -41,6 +41,9 @@ public class Varanda {
     /** Empties the access list and sends the empty list. Codes as EnviarListaAcesso. */
     public static native int ApagarListaAcesso(int terminal);
 
+    /** Restores the default texts and sends them (command 106). Codes as EnviarMensagensOffLine. */
+    public static native int ApagarMensagensOffLine(int terminal);
+
     /**
      * Deletes every user; the text (up to 10 characters) goes with the request (command 177).
      * 0 sent; 128 null text, nothing sent.
@@ -57,6 +60,12 @@ public class Varanda {
      * Arrays: first: at least 1 element; second: at least 1 element; third: at least 1 element.
      */
     public static native int AtribuirContadorGiro(int terminal, int[] first, int[] second, int[] third);
+
+    /** Warn when the punch memory is full (byte 15), 1 for non-zero. Always 0. */
+    public static native int AvisarQuandoMemoriaCheia(byte warn);
+
+    /** Master card release (byte 18): stores 1 for 0 and 0 for any other value. Always 0. */
+    public static native int CartaoMasterLiberaAcesso(byte releases);
 
     /**
      * Collects one punch (answer 204): six bytes and 16 characters of card text (decimal in card pattern 0,
@@ -94,6 +103,12 @@ public class Varanda {
      */
     public static native int ConectarModem(int port, String init, int tone, String number, int terminal);
 
+    /** Relay 1 activation mode 0..9 (byte 2) and time 0..50 (byte 4). 0 stored; 128 either out of range. */
+    public static native int ConfigurarAcionamento1(byte mode, byte time);
+
+    /** Relay 2 activation mode 0..9 (byte 3) and time 0..50 (byte 5). 0 stored; 128 either out of range. */
+    public static native int ConfigurarAcionamento2(byte mode, byte time);
+
     /** Quality: value1 30..100 (else 128), value2 10..100 (else 129). */
     public static native int ConfigurarAjustesQualidadeBio(int terminal, byte value1, byte value2);
 
@@ -106,11 +121,53 @@ public class Varanda {
     /** Sets the module's two options, each on when non-zero (sub-command 60). Codes as SolicitarModeloBio. */
     public static native int ConfigurarBio(int terminal, byte option1, byte option2);
 
+    /** Variable biometric mode (byte 49), 1 for non-zero. Always 0. */
+    public static native int ConfigurarBioVariavel(byte enable);
+
     /** Adaptive capture, on when non-zero: value2 1..7 (else 128, checked first), value1 1..10 (else 129). */
     public static native int ConfigurarCapturaAdaptativaBio(int terminal, byte on, byte value1, byte value2);
 
+    /** Index-search behaviour (byte 48), 1 for non-zero. Always 0. */
+    public static native int ConfigurarComportamentoIndexSearch(byte enable);
+
+    /** Record byte 0 = 0: the terminal works offline. Always 0. */
+    public static native int ConfigurarCorvoOffLine();
+
+    /** Record byte 0 = 1: the terminal works online. Always 0. */
+    public static native int ConfigurarCorvoOnLine();
+
     /** The filter, on when non-zero. Always 0. */
     public static native int ConfigurarFiltroBio(int terminal, byte on);
+
+    /** Reader 1 function 0..4 (byte 7). 0 stored; 128 out of range. */
+    public static native int ConfigurarLeitor1(byte function);
+
+    /** Reader 2 function 0..4 (byte 8). 0 stored; 128 out of range. */
+    public static native int ConfigurarLeitor2(byte function);
+
+    /** Reader preset: type 2, 14 card digits. Always 0. */
+    public static native int ConfigurarLeitorProximidadeAcura();
+
+    /** Reader preset: type 2, 8 card digits. Always 0. */
+    public static native int ConfigurarLeitorProximidadeHIDAbaTrack2();
+
+    /** Reader preset: type 2, 10 card digits. Always 0. */
+    public static native int ConfigurarLeitorProximidadeMotorolaAbaTrack2();
+
+    /** Reader preset: type 4, 10 card digits. Always 0. */
+    public static native int ConfigurarLeitorProximidadeSmartCard();
+
+    /** Reader preset: type 2, 10 card digits. Always 0. */
+    public static native int ConfigurarLeitorProximidadeSmartCardAcura();
+
+    /** Reader preset: type 3, 6 card digits. Always 0. */
+    public static native int ConfigurarLeitorProximidadeWiegand();
+
+    /** Reader preset: type 3, 10 card digits. Always 0. */
+    public static native int ConfigurarLeitorProximidadeWiegandFacilityCode();
+
+    /** Reader preset: type 6, 8 card digits. Always 0. */
+    public static native int ConfigurarLeitorWiegandFacilityCodeSemSeparador();
 
     /** LFD level, 0..3 (else 128). */
     public static native int ConfigurarNivelLFD(byte level);
@@ -118,8 +175,113 @@ public class Varanda {
     /** Identification time-out, 10..255 (else 128). */
     public static native int ConfigurarTimeoutIdentificacao(byte seconds);
 
+    /** Reader type 0..6 (byte 6). 0 stored; 128 out of range. */
+    public static native int ConfigurarTipoLeitor(byte type);
+
+    /** Wiegand with two readers (byte 44): 1 if first is non-zero plus 2 if second is. Always 0. */
+    public static native int ConfigurarWiegandDoisLeitores(byte first, byte second);
+
     /** Has the terminal enrol a user at its reader (command 171). Codes as IncluirUsuarioOssel. */
     public static native int CriarUsuarioLeitorOssel(int terminal);
+
+    /**
+     * Company code 0..999 (bytes 9-10, low byte first; 0xFFFF until set). Only the low 16 bits
+     * of the argument are read. 0 stored; 128 out of range.
+     */
+    public static native int DefinirCodigoEmpresa(int code);
+
+    /**
+     * Keypad settings 0..20, 0..2, 0..50, 0..32 (bytes 3, 4, 6, 7). 0 stored; 128 to 131 the first
+     * setting out of range (nothing stored).
+     */
+    public static native int DefinirConfiguracaoTecladoOnLine(byte setting1, byte setting2, byte setting3, byte setting4);
+
+    /**
+     * Replaces the byte of function 0..9: mode 0..3 in bits 0-1, options 1-4 in bits 2-5 (1 for non-zero);
+     * the score bit is cleared. 0 stored; 128 function above 9; 129 mode above 3.
+     */
+    public static native int DefinirConfiguracoesFuncoes(byte function, byte mode, byte option1, byte option2, byte option3, byte option4);
+
+    /**
+     * Entry forms after the change to offline (byte 2): bit 0 first non-zero, bits 1-3 second (0..4),
+     * bits 4-6 third (0..4), bit 7 set; fourth unused. 0 stored; 128 second above 4; 129 third above 4.
+     */
+    public static native int DefinirEntradasMudancaOffLine(byte first, byte second, byte third, byte fourth);
+
+    /**
+     * Entry forms after the change to offline, biometric form (byte 2, bit 6 set, bit 7 clear).
+     * 0 stored; 128 second above 4; 129 third above 4.
+     */
+    public static native int DefinirEntradasMudancaOffLineComBiometria(byte first, byte second, byte third, byte fourth, byte fifth);
+
+    /** Entry forms after the change to online (byte 5), any value. Always 0. */
+    public static native int DefinirEntradasMudancaOnLine(byte forms);
+
+    /**
+     * Event 0..5 (byte 33 + sensor) and time 0..50 (byte 36 + sensor) of sensor 1..3.
+     * 0 stored; 128 bad sensor; 129 bad event; 130 bad time.
+     */
+    public static native int DefinirEventoSensor(byte sensor, byte event, byte time);
+
+    /** Pictogram forms of the display 0..8 (byte 32). 0 stored; 128 out of range. */
+    public static native int DefinirFormasPictogramasQuadrante(byte forms);
+
+    /** Default function of the proximity readers 0..12 (byte 24). 0 stored; 128 out of range. */
+    public static native int DefinirFuncaoDefaultLeitoresProximidade(byte function);
+
+    /** Default function of the biometric sensor 0..12 (byte 45). 0 stored; 128 out of range. */
+    public static native int DefinirFuncaoDefaultSensorBiometria(byte function);
+
+    /** Function of sensor 1 (byte 46), any value. Always 0. */
+    public static native int DefinirFuncaoSensor1(byte function);
+
+    /** Relay logic 0..1 (byte 19). 0 stored; 128 out of range. */
+    public static native int DefinirLogicaRele(byte logic);
+
+    /** Formats the entry presentation message (bytes 0-31), as DefinirMensagemEntradaOffLine. Always 0. */
+    public static native int DefinirMensagemApresentacaoEntrada(byte secondLine, String text);
+
+    /** Formats the exit presentation message (bytes 32-63), as DefinirMensagemEntradaOffLine. Always 0. */
+    public static native int DefinirMensagemApresentacaoSaida(byte secondLine, String text);
+
+    /**
+     * Formats the entry message (slot 0): with secondLine non-zero byte 0 is 0xFE and the text
+     * (up to 16 characters) fills the second line, else up to 32 characters; null gives spaces. Always 0.
+     */
+    public static native int DefinirMensagemEntradaOffLine(byte secondLine, String text);
+
+    /**
+     * Formats the message of function 0..9 (slot function + 3) over both lines; with enabled 0 its
+     * byte 0 becomes 0xFF (message off). 0 stored; 128 function above 9.
+     */
+    public static native int DefinirMensagemFuncaoOffLine(String text, byte function, byte enabled);
+
+    /**
+     * Formats the standard message after the change to offline (bytes 40-71), as
+     * DefinirMensagemEntradaOffLine. Always 0.
+     */
+    public static native int DefinirMensagemPadraoMudancaOffLine(byte secondLine, String text);
+
+    /**
+     * Formats the standard message after the change to online (bytes 8-39), as
+     * DefinirMensagemEntradaOffLine. Always 0.
+     */
+    public static native int DefinirMensagemPadraoMudancaOnLine(byte secondLine, String text);
+
+    /** Formats the default message (slot 2), as DefinirMensagemEntradaOffLine. Always 0. */
+    public static native int DefinirMensagemPadraoOffLine(byte secondLine, String text);
+
+    /** Formats the exit message (slot 1), as DefinirMensagemEntradaOffLine. Always 0. */
+    public static native int DefinirMensagemSaidaOffLine(byte secondLine, String text);
+
+    /** Access level 0..9 (byte 11). 0 stored; 128 out of range. */
+    public static native int DefinirNivelAcesso(byte level);
+
+    /**
+     * Master card number, up to 14 digits, right-aligned packed BCD in bytes 25-31 (a character
+     * other than 0-9 counts as 0). 0 stored (null clears the field); 128 longer than 14, field unchanged.
+     */
+    public static native int DefinirNumeroCartaoMaster(String number);
 
     /**
      * Chooses how punches carry the card: 0 a 16-bit number, 1 a digit string (the start value).
@@ -127,11 +289,26 @@ public class Varanda {
      */
     public static native int DefinirPadraoCartao(byte pattern);
 
+    /** Random inspection percentage 0..100 (byte 16). 0 stored; 128 out of range. */
+    public static native int DefinirPorcentagemRevista(byte percent);
+
+    /** Card digit count 1..16 (byte 14; 14 until set). 0 stored; 128 out of range. */
+    public static native int DefinirQuantidadeDigitosCartao(byte digits);
+
     /**
      * Chooses the back end: 0 serial library, 1 TCP library, 2 TCP COM component (the
      * default), 3 modem through the serial library, 4 serial COM component. 0 done; 9 other type.
      */
     public static native int DefinirTipoConexao(byte type);
+
+    /** Access list type 0..2 (byte 13). 0 stored; 128 out of range. */
+    public static native int DefinirTipoListaAcesso(byte type);
+
+    /** Turnstile beep disabled (byte 33), 1 for non-zero. Always 0. */
+    public static native int DesabilitarBipCatraca(byte disable);
+
+    /** Turnstile micro-switch lock disabled (byte 20), 1 for non-zero. Always 0. */
+    public static native int DesabilitarBloqueioCatracaMicroSwitch(byte disable);
 
     /** Switches relay 1 off (command 6). Codes as AcionarRele1. */
     public static native int DesabilitarRele1(int terminal);
@@ -163,8 +340,32 @@ public class Varanda {
      */
     public static native int EnviarAjustesBio(int terminal);
 
+    /**
+     * Sends the 77-byte block (command 134); the block is kept. 0 sent; 1 not accepted;
+     * 2 port not open; 4, 5, 6, 10 back end missing.
+     */
+    public static native int EnviarBufferEventosMudancaAuto(int terminal);
+
     /** Signals access denied (command 3). Codes as AcionarRele1. */
     public static native int EnviarComandoAcessoNegado(int terminal);
+
+    /**
+     * Sends the 50-byte record (command 100); the record is kept. 0 sent; 1 not accepted;
+     * 2 port not open; 4, 5, 6, 10 back end missing.
+     */
+    public static native int EnviarConfiguracoes(int terminal);
+
+    /**
+     * Sends the 10-byte block (command 128), then zeroes it whatever the outcome. 0 sent; 1 not accepted;
+     * 2 port not open; 4, 5, 6, 10 back end missing.
+     */
+    public static native int EnviarConfiguracoesFuncoes(int terminal);
+
+    /**
+     * Sends the 72-byte block (command 114); the block is kept. 0 sent; 1 not accepted;
+     * 2 port not open; 4, 5, 6, 10 back end missing.
+     */
+    public static native int EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(int terminal);
 
     /**
      * Sends the caller's 26-byte TLM block; the library's own block is not involved.
@@ -233,6 +434,24 @@ public class Varanda {
     public static native int EnviarMensagemImpressoraFF(int terminal, String text);
 
     /**
+     * Sends the text as the standard message: a 32-byte display message (formatted as in
+     * DefinirMensagemEntradaOffLine) then 0xFF, command 104. 0 sent; 1 not accepted; 2 port not open.
+     */
+    public static native int EnviarMensagemPadraoOnLine(int terminal, byte secondLine, String text);
+
+    /**
+     * Sends the text as a temporary message shown for `time`: the display message then the time byte,
+     * command 104. Codes as EnviarMensagemPadraoOnLine.
+     */
+    public static native int EnviarMensagemTemporariaOnLine(int terminal, byte secondLine, String text, byte time);
+
+    /**
+     * Sends the 416-byte table (command 106), then restores the default texts whatever the outcome.
+     * 0 sent; 1 not accepted; 2 port not open; 4, 5, 6, 10 back end missing.
+     */
+    public static native int EnviarMensagensOffLine(int terminal);
+
+    /**
      * Sets the clock: command 117 with seconds (UtilizarRelogioSegundos on), falling back to 101 without.
      * 128 day, 129 month, 133 year (0..99), 130 hour, 131 minute, 132 second out of range; else the last send's code.
      */
@@ -266,6 +485,30 @@ public class Varanda {
     /** Closes the port. Nothing is returned. */
     public static native int FecharPortaComunicacao();
 
+    /** Change of event by the arrow keys (byte 76), 1 for non-zero. Always 0. */
+    public static native int HabilitaMudancaEventoSeta(byte enable);
+
+    /** Encryption setting (byte 47), any value stored as given. Always 0. */
+    public static native int HabilitarCriptografia(byte value);
+
+    /**
+     * Change mode 0..2 (byte 0; any other value is stored as 0) and change time 0..50 (byte 1).
+     * 0 stored; 128 time above 50 (nothing stored).
+     */
+    public static native int HabilitarMudancaOnLineOffLine(byte mode, byte time);
+
+    /** Sets or clears the score bit (bit 6) of function 0..9, keeping the rest. 0 done; 128 function above 9. */
+    public static native int HabilitarScoreFuncoes(byte function, byte enabled);
+
+    /**
+     * Byte 0 of message slot 0 or 1 becomes 0xFD (score display on) or 0xFE; the text stays.
+     * 0 done; 128 slot above 1.
+     */
+    public static native int HabilitarScoreMensagemOffLine(int unused, byte slot, byte enabled);
+
+    /** Keypad enabled (byte 1) and the second keypad option (byte 23), each 1 for non-zero. Always 0. */
+    public static native int HabilitarTeclado(byte enable, byte secondOption);
+
     /**
      * Sends a 451-byte user record (command 172). 0 sent; 129 null record; 1 not accepted; 2 port not open.
      * Arrays: record_: at least 451 elements.
@@ -297,10 +540,26 @@ public class Varanda {
     public static native int InserirHorarioAcesso(byte schedule, byte day, byte time, byte hour, byte minute);
 
     /**
+     * Times of change to entry (bytes 64-69); hours 0..23, minutes 0..59, 255 for none. Hours are
+     * checked and stored first, then minutes; values before the first bad one stay stored.
+     * 0 all stored; 128 bad hour; 129 bad minute.
+     */
+    public static native int InserirHorarioMudancaEntrada(byte hour1, byte minute1, byte hour2, byte minute2, byte hour3, byte minute3);
+
+    /** Times of change to exit (bytes 70-75), as InserirHorarioMudancaEntrada. */
+    public static native int InserirHorarioMudancaSaida(byte hour1, byte minute1, byte hour2, byte minute2, byte hour3, byte minute3);
+
+    /**
      * Appends one siren time sounding on the weekdays whose flag is non-zero. 0 stored; 128 hour above 23,
      * minute above 59, or the table already holds 100 times.
      */
     public static native int InserirHorarioSirene(byte hour, byte minute, byte day0, byte day1, byte day2, byte day3, byte day4, byte day5, byte day6);
+
+    /**
+     * Adds an accepted card length 1..16 to the mask of bytes 42-43 (byte 42 high); 0 clears the
+     * mask. 0 done; 128 above 16, mask unchanged.
+     */
+    public static native int InserirQuantidadeDigitoVariavel(byte length);
 
     /**
      * Has the module enrol a user at the reader (sub-command 23, option 0..2). 0 sent; 128 null or
@@ -397,6 +656,12 @@ public class Varanda {
     /** Holds relay 2 on (command 5). Codes as AcionarRele1. */
     public static native int ManterRele2Acionado(int terminal);
 
+    /** Same field as PermitirCadastroCorvoBioOssel (byte 40, inverted). Always 0. */
+    public static native int PermitirCadastroCorvoBio(byte allow);
+
+    /** Biometric enrolment at the terminal (byte 40): stores 1 for 0 and 0 for any other value. Always 0. */
+    public static native int PermitirCadastroCorvoBioOssel(byte allow);
+
     /** Tests that the terminal answers (command 10). Codes as AcionarRele1. */
     public static native int Ping(int terminal);
 
@@ -419,6 +684,9 @@ public class Varanda {
      * Arrays: event: at least 8 elements.
      */
     public static native int ReceberDadosOnLine2(int terminal, int[] event, StringBuffer card);
+
+    /** Date and time in online events (byte 41), 1 for non-zero. Always 0. */
+    public static native int ReceberDataHoraDadosOnLine(byte enable);
 
     /**
      * Receives the record of `size` bytes (command 231) into `record`, written only on 0.
@@ -546,6 +814,9 @@ public class Varanda {
      * Arrays: version: at least 7 elements.
      */
     public static native int ReceberVersaoFirmware(int terminal, int[] version);
+
+    /** Record denied accesses, 0..3 (byte 17). 0 stored; 128 out of range. */
+    public static native int RegistrarAcessoNegado(byte mode);
 
     /** Resets the online mode (command 11). Codes as AcionarRele1. */
     public static native int ResetarModoOnLine(int terminal);
@@ -677,4 +948,7 @@ public class Varanda {
      * Returns the flag stored, 1 or 0.
      */
     public static native int UtilizarRelogioSegundos(int unused, int value);
+
+    /** Use the access password (byte 12), 1 for non-zero. Always 0. */
+    public static native int UtilizarSenhaAcesso(byte use);
 }
