@@ -31,6 +31,7 @@ public class VarandaJniTest {
         int ColetarBilhete(int terminal, int[] punch, StringBuffer card);
         int EnviarDigitalUsuario(int terminal, String id, byte[] template1, byte[] template2);
         int ReceberTemplateCapturadoCorvo(int terminal, byte[] template);
+        int EnviarMensagemPadraoOnLine(int terminal, byte secondLine, String text);
     }
 
     static final Sdk DEFAULT_PACKAGE = new Sdk() {
@@ -61,6 +62,9 @@ public class VarandaJniTest {
             return Varanda.EnviarDigitalUsuario(t, id, a, b);
         }
         public int ReceberTemplateCapturadoCorvo(int t, byte[] b) { return Varanda.ReceberTemplateCapturadoCorvo(t, b); }
+        public int EnviarMensagemPadraoOnLine(int t, byte l, String s) {
+            return Varanda.EnviarMensagemPadraoOnLine(t, l, s);
+        }
     };
 
     static final Sdk MELBROSA = new Sdk() {
@@ -95,6 +99,9 @@ public class VarandaJniTest {
             return com.melbrosa.Varanda.EnviarDigitalUsuario(t, id, a, b);
         }
         public int ReceberTemplateCapturadoCorvo(int t, byte[] b) { return com.melbrosa.Varanda.ReceberTemplateCapturadoCorvo(t, b); }
+        public int EnviarMensagemPadraoOnLine(int t, byte l, String s) {
+            return com.melbrosa.Varanda.EnviarMensagemPadraoOnLine(t, l, s);
+        }
     };
 
     static int passed, failed;
@@ -306,6 +313,12 @@ public class VarandaJniTest {
         check("punch", 0, sdk.ColetarBilhete(3, punch, card));
         check("punch values", "[3, 28, 2, 26, 7, 59]", Arrays.toString(punch));
         check("card text", "000000000012abcd", card.toString());
+
+        FakeBackends.reset("tcp");
+        check("online message, null text", 8, sdk.EnviarMensagemPadraoOnLine(3, (byte) 0, null));
+        check("nothing sent", 0, exchanges());
+        check("online message", 0, sdk.EnviarMensagemPadraoOnLine(3, (byte) 0, "BOM DIA"));
+        check("one send", 1, FakeBackends.count("tcp", "Envia_Dados"));
     }
 
     // Byte arrays worked on in place; the fingerprint record with one or two templates.
