@@ -321,7 +321,8 @@ def gen_java_class(forms, cls):
     out.append("    }\n")
     for form in sorted(forms, key=lambda f: f.method(cls)):
         doc = list(form.op.doc) + form.doc
-        sized = [f"{p.java_name}: at least {p.size} elements" for p in form.params if p.size]
+        sized = [f"{p.java_name}: at least {p.size} element{'s' if p.size > 1 else ''}"
+                 for p in form.params if p.size]
         if sized:
             doc.append("Arrays: " + "; ".join(sized) + ".")
         params = ", ".join(f"{p.jtype} {p.java_name}" for p in form.params)

@@ -8,24 +8,15 @@
 #include <string>
 
 #include "fake_jni_env.h"
+#include "jni_symbols.h"
 #include "sdk_test.h"
 
 namespace {
 
 using testsupport::FakeJavaString;
 using testsupport::FakeJniEnv;
-
-const char* const kClasses[] = {"Varanda", "com_melbrosa_Varanda"};
-
-// The exported name of a native method with `java_args` Java arguments.
-std::string jni_name(const std::string& cls, const std::string& method, int java_args) {
-#if defined(_WIN32)
-    return "_Java_" + cls + "_" + method + "@" + std::to_string(8 + 4 * java_args);
-#else
-    (void)java_args;
-    return "Java_" + cls + "_" + method;
-#endif
-}
+using testsupport::jni_name;
+const auto& kClasses = testsupport::kJavaClasses;
 
 using IntFn = jint(JNICALL*)(JNIEnv*, jclass, jint);
 using ByteFn = jint(JNICALL*)(JNIEnv*, jclass, jbyte);

@@ -53,14 +53,46 @@ public class Varanda {
     /** Deletes one user (command 176). 0 sent; 128 null or empty identifier, nothing sent. */
     public static native int ApagarUsuarioOssel(int terminal, String id);
 
+    /**
+     * Writes the three turnstile counters (command 125; each value's four bytes as they lie in
+     * memory, lowest first), then reads the terminal's answer 225. The code of the step that failed, else 0.
+     * Element 0 of each array gives the counter's value; nothing is written.
+     * Arrays: first: at least 1 element; second: at least 1 element; third: at least 1 element.
+     */
+    public static native int AtribuirContadorGiro(int terminal, int[] first, int[] second, int[] third);
+
     /** Warn when the punch memory is full (byte 15), 1 for non-zero. Always 0. */
     public static native int AvisarQuandoMemoriaCheia(byte warn);
 
     /** Master card release (byte 18): stores 1 for 0 and 0 for any other value. Always 0. */
     public static native int CartaoMasterLiberaAcesso(byte releases);
 
+    /**
+     * Collects one punch (answer 204): six bytes and 16 characters of card text (decimal in card pattern 0,
+     * hexadecimal in 1, not terminated). 128 the terminal offered its last punch again; 1 none stored
+     * (serial COM component); 129..135 null pointer. Nothing written unless 0.
+     * punch[0..5]: type, day, month, year, hour, minute; the 16-character card
+     * text appended; both on 0 only.
+     * Arrays: punch: at least 6 elements.
+     */
+    public static native int ColetarBilhete(int terminal, int[] punch, StringBuffer card);
+
+    /**
+     * Sends a 404-byte template to compare with the finger on the reader (command 123). 0 sent;
+     * 129 null template; other codes as SolicitarModeloBio.
+     * Arrays: template_: at least 404 elements.
+     */
+    public static native int CompararDigitalLeitor(int terminal, byte[] template_);
+
     /** Compares a PIN (command 178). 0 sent; 128 null or empty PIN, nothing sent. */
     public static native int CompararPINOssel(int terminal, String pin);
+
+    /**
+     * Sends a 220-byte template to compare (command 170). 0 sent; 129 null template; 1 not accepted;
+     * 2 port not open.
+     * Arrays: template_: at least 220 elements.
+     */
+    public static native int CompararTemplateOssel(int terminal, byte[] template_);
 
     /**
      * Reopens the port, initialises the modem, dials (tone unless `tone` is 0), waits up to 60 s for the modem's
@@ -336,6 +368,21 @@ public class Varanda {
     public static native int EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(int terminal);
 
     /**
+     * Sends the caller's 26-byte TLM block; the library's own block is not involved.
+     * 129 null block, nothing sent; else the send's code.
+     * Arrays: block: at least 26 elements.
+     */
+    public static native int EnviarCriptografiaTLM(int terminal, byte[] block);
+
+    /**
+     * Sends a fingerprint record with the local date and time (command 131); `template2` (404
+     * bytes) may be null. 0 sent; 128 null identifier or longer than 16 characters; 130 null template1.
+     * A null template2 sends a record with one template; else it needs 404 elements.
+     * Arrays: template1: at least 404 elements.
+     */
+    public static native int EnviarDigitalUsuario(int terminal, String id, byte[] template1, byte[] template2);
+
+    /**
      * Sends the online entry forms and keypad settings (command 107, 5 bytes). 128 keypad1 above 20,
      * 129 keypad2 above 2, 131 keypad3 above 50, 132 keypad4 above 32 (nothing sent); else the send's code.
      */
@@ -422,6 +469,13 @@ public class Varanda {
      */
     public static native int EnviarTempoKeepAliveRabbit(int terminal, int time);
 
+    /**
+     * Sends an 836-byte user record followed by the local date and time (command 121, 844 bytes).
+     * 0 sent; 129 null record; other codes as SolicitarModeloBio.
+     * Arrays: record_: at least 836 elements.
+     */
+    public static native int EnviarUsuarioBio(int terminal, byte[] record_);
+
     /** Has the module identify the finger on the reader (sub-command 31). Codes as SolicitarModeloBio. */
     public static native int FazerIdentificacaoBiometricaBio(int terminal);
 
@@ -454,6 +508,12 @@ public class Varanda {
 
     /** Keypad enabled (byte 1) and the second keypad option (byte 23), each 1 for non-zero. Always 0. */
     public static native int HabilitarTeclado(byte enable, byte secondOption);
+
+    /**
+     * Sends a 451-byte user record (command 172). 0 sent; 129 null record; 1 not accepted; 2 port not open.
+     * Arrays: record_: at least 451 elements.
+     */
+    public static native int IncluirUsuarioOssel(int terminal, byte[] record_);
 
     /**
      * Adds a user (up to 10 digits) to the 250-entry list. 0 added; 128 null, empty or longer
@@ -519,6 +579,32 @@ public class Varanda {
      */
     public static native int LerByteModem();
 
+    /**
+     * Reads the three turnstile counters into three 4-byte areas, each as four values 0..99, least
+     * significant first. Areas written only on 0; 129..131 null area, nothing sent.
+     * Element 0 of each array: the counter's four values 0..99 as bytes, least
+     * significant in the lowest byte, on 0 only.
+     * Arrays: first: at least 1 element; second: at least 1 element; third: at least 1 element.
+     */
+    public static native int LerContadorGiro(int terminal, int[] first, int[] second, int[] third);
+
+    /**
+     * Reads the three sensor inputs (answer 208; one byte in old-terminal mode, the others then 0).
+     * The exchange's code; 129..131 null pointer. Nothing written unless 0.
+     * sensors[0..2]: the three inputs, written always (0 unless read).
+     * Arrays: sensors: at least 3 elements.
+     */
+    public static native int LerSensoresCorvo(int terminal, int[] sensors);
+
+    /**
+     * Reads a smart card area; the four result areas (10, 16, 16, 16 bytes) are written only on 0.
+     * 130..133 null area, nothing sent; else the code of the step that failed.
+     * The areas of 10, 16, 16 and 16 bytes, on 0 only. An area outside 0..255
+     * gives 129, nothing sent.
+     * Arrays: r1: at least 3 elements; r2: at least 4 elements; r3: at least 4 elements; r4: at least 4 elements.
+     */
+    public static native int LerSmartCard(int terminal, int area, int[] r1, int[] r2, int[] r3, int[] r4);
+
     /** Brings the terminal online (command 26). Codes as AcionarRele1. */
     public static native int LevantarParaOnLine(int terminal);
 
@@ -582,14 +668,152 @@ public class Varanda {
     /** Tests the terminal in online mode (command 26). Codes as AcionarRele1. */
     public static native int PingOnLine(int terminal);
 
+    /**
+     * Fetches one online event (answer 207): origin, complement, 16 characters of card text and the six
+     * date and time values as sent. 0 read; 128 any failed exchange; 129..137 null pointer. Nothing written unless 0.
+     * event[0..7]: origin, complement, day, month, year, hour, minute, second;
+     * the 16-character card text appended; both on 0 only.
+     * Arrays: event: at least 8 elements.
+     */
+    public static native int ReceberDadosOnLine(int terminal, int[] event, StringBuffer card);
+
+    /**
+     * As ReceberDadosOnLine with 14 characters of card text; with Utilizar215 on it first asks (command 215)
+     * and 128 means no event waits. Exchange codes pass unchanged; 129..137 null pointer. Nothing written unless 0.
+     * As ReceberDadosOnLine, with a 14-character card text.
+     * Arrays: event: at least 8 elements.
+     */
+    public static native int ReceberDadosOnLine2(int terminal, int[] event, StringBuffer card);
+
     /** Date and time in online events (byte 41), 1 for non-zero. Always 0. */
     public static native int ReceberDataHoraDadosOnLine(byte enable);
+
+    /**
+     * Receives the record of `size` bytes (command 231) into `record`, written only on 0.
+     * 129 null record; 130 size outside 1..876; other exchange codes.
+     * Waits 150 ms before it asks. The array needs at least `size` elements
+     * when `size` is 1..876.
+     */
+    public static native int ReceberDigitalUsuario(int terminal, byte[] record_, int size);
+
+    /**
+     * Reads the model (0 until an answer). 0 read; 128..137 module status or no answer; 130 null model.
+     * model[0]: the model, written always (0 unless read).
+     * Arrays: model: at least 1 element.
+     */
+    public static native int ReceberModeloBio(int terminal, byte online, int[] model);
 
     /**
      * Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
      * 137 answer for another page; 128..137 module status or no answer; other exchange codes.
      */
     public static native int ReceberPacoteListaUsuariosBio(int terminal);
+
+    /**
+     * Reads how many punches the terminal holds (answer 235, 0..65535). The exchange's code; the count
+     * is 0 after a failed exchange. 129 null count, nothing sent.
+     * count[0]: the punch count, written always (0 unless read).
+     * Arrays: count: at least 1 element.
+     */
+    public static native int ReceberQuantidadeBilhetes(int terminal, int[] count);
+
+    /**
+     * Reads the user count, up to 12 tries 40 ms apart; the count is written only on 0.
+     * 128..137 module status or no answer; 130 null count.
+     * count[0]: the user count, written always (0 unless read).
+     * Arrays: count: at least 1 element.
+     */
+    public static native int ReceberQuantidadeUsuariosBio(int terminal, byte online, int[] count);
+
+    /**
+     * Reads the clock (answer 217, else 201 without seconds, which reads 0; a second above 59 reads 0).
+     * The last exchange's code; 129..134 null pointer. Nothing written unless 0.
+     * clock[0..5]: day, month, year, hour, minute, second, written always (0
+     * unless read). The second is passed as the terminal sent it, even above 59.
+     * Arrays: clock: at least 6 elements.
+     */
+    public static native int ReceberRelogio(int terminal, int[] clock);
+
+    /**
+     * Reads the module's answer: `size` 472 or 876, 0 on failure. 128..137 module status or no
+     * answer; 129 null size.
+     * size[0]: the record size, written always (0 unless read).
+     * Arrays: size: at least 1 element.
+     */
+    public static native int ReceberRespostaRequisicaoBio(int terminal, int[] size);
+
+    /**
+     * Reads a captured 404-byte template (command 223) with no module answer before it. 0 read;
+     * 1 no template; 129 null buffer.
+     * Arrays: template_: at least 404 elements.
+     */
+    public static native int ReceberTemplateCapturadoCorvo(int terminal, byte[] template_);
+
+    /**
+     * Reads the module's answer and then the 404-byte template (command 223) into `template_`
+     * (written only on 0). 128..137 module status or no answer; 130 null buffer.
+     * Arrays: template_: at least 404 elements.
+     */
+    public static native int ReceberTemplateLeitor(int terminal, byte online, byte[] template_);
+
+    /**
+     * Reads the number of users (command 241); 0 on failure. 129 null count; other exchange codes.
+     * count[0]: the user count, written always (0 unless read).
+     * Arrays: count: at least 1 element.
+     */
+    public static native int ReceberTotalUsuariosOssel(int terminal, int[] count);
+
+    /**
+     * Reads the 844-byte user record into `record` (written only on 0). 128..137 module status or
+     * no answer; 130 null record.
+     * Arrays: record_: at least 844 elements.
+     */
+    public static native int ReceberUsuarioCadastradoBio(int terminal, byte online, byte[] record_);
+
+    /**
+     * Writes the next user's identifier, 11 bytes each 0..99 (255 for an empty pair), into `id`.
+     * 0 written; 128 no package, no further record, or null `id`.
+     * id: the 16-byte area, 11 identifier bytes then 5 zero bytes, on 0 only.
+     * Arrays: id: at least 4 elements.
+     */
+    public static native int ReceberUsuarioComDigital(int[] id);
+
+    /**
+     * Copies the next record of the package (record-size bytes) into `record`. 0 copied; 128 no
+     * package or no further record in it; 129 null record.
+     * The record text, up to its first zero byte: at most 10 characters in class
+     * Varanda, 16 in class com.melbrosa.Varanda.
+     */
+    public static native int ReceberUsuarioLista(int terminal, StringBuffer record_);
+
+    /**
+     * Fetches the current user: the verdict (command 240), then mode 2 the record (242) into
+     * `record`, mode 0 the summary (244) with its value byte; the identifier's digits go to `id`
+     * (17 bytes). 128 bad mode; 130, 131, 132 null pointer the mode needs; 128..133 the verdict.
+     * The value byte goes into the lowest byte of value[0] (its other bytes are
+     * kept), written always; record needs 451 elements in mode 2; the
+     * identifier's digits (up to 16) are appended on 0.
+     * Arrays: value: at least 1 element.
+     */
+    public static native int ReceberUsuarioOssel(int terminal, byte mode, int[] value, byte[] record_, StringBuffer id);
+
+    /**
+     * Reads the version, each part two decimal digits. 0 read; 128..137 module status or no answer;
+     * 130, 131 null out-pointer.
+     * version[0], version[1]: major and minor, written always (0 unless read).
+     * Arrays: version: at least 2 elements.
+     */
+    public static native int ReceberVersaoBio(int terminal, byte online, int[] version);
+
+    /**
+     * Reads the firmware version (answer 250): bytes 0, 1-2 (low first), 3..6. Every out-value is 0 after a
+     * failed read; byte6 is 0 unless byte0 is 14. The exchange's code; 129..134 null pointer, nothing sent.
+     * version[0]: byte 0; the lowest byte of version[1] the version's high byte
+     * and of version[2] its low byte (their other bytes are kept); version[3..6]:
+     * bytes 3 to 6. Written always (0 unless read).
+     * Arrays: version: at least 7 elements.
+     */
+    public static native int ReceberVersaoFirmware(int terminal, int[] version);
 
     /** Record denied accesses, 0..3 (byte 17). 0 stored; 128 out of range. */
     public static native int RegistrarAcessoNegado(byte mode);
@@ -617,6 +841,20 @@ public class Varanda {
 
     /** Reads the verdict (command 240). Codes as ResultadoInclusaoUsuarioOssel. */
     public static native int ResultadoExclusaoUsuarioOssel(int terminal);
+
+    /**
+     * Reads the identification: on 0 the 16 answer bytes in `result`. 128..137 module status or no
+     * answer; 130 null result.
+     * The 16-character answer appended on 0.
+     */
+    public static native int ResultadoIdentificacaoBiometrica(int terminal, byte online, StringBuffer result);
+
+    /**
+     * Reads the verdict (online form) and on success the new 220-byte template (command 243).
+     * 0 enrolled; 1 no result message; 128, 130, 134 the module's result; 129 null buffer.
+     * Arrays: template_: at least 220 elements.
+     */
+    public static native int ResultadoInclusaoUsuarioLeitorOssel(int terminal, byte[] template_);
 
     /** Reads the verdict (command 240). 0 added; 128..133 the module's result; other exchange codes. */
     public static native int ResultadoInclusaoUsuarioOssel(int terminal);
