@@ -399,8 +399,11 @@ TEST_F(JniCustomForms, ListRecordTextIsCutPerClass) {
             SCOPED_TRACE(std::string(cls) + ": " + c.what);
             tcp_.reset();
             const uint16_t size = static_cast<uint16_t>(c.record.size());
-            Bytes package = {0, 1, static_cast<uint8_t>(size >> 8), static_cast<uint8_t>(size)};
-            package.insert(package.end(), c.record.begin(), c.record.end());
+            Bytes package(4 + c.record.size());
+            package[1] = 1;
+            package[2] = static_cast<uint8_t>(size >> 8);
+            package[3] = static_cast<uint8_t>(size);
+            std::copy(c.record.begin(), c.record.end(), package.begin() + 4);
             const uint16_t total = static_cast<uint16_t>(package.size());
             script({{40, bio_answer(1, {0, 0, static_cast<uint8_t>(total >> 8), static_cast<uint8_t>(total)})},
                     {40, package}});
