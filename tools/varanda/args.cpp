@@ -1,0 +1,225 @@
+#include "args.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <map>
+
+namespace vtool {
+
+std::optional<long long> parse_number(const std::string& text, long long lo, long long hi) {
+    long long v = 0;
+    const char* end = text.data() + text.size();
+    if (text.empty() || text[0] == '+') return std::nullopt;
+    const auto [p, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || p != end || v < lo || v > hi) return std::nullopt;
+    return v;
+}
+
+std::optional<std::vector<int32_t>> parse_terminal_list(const std::string& text, std::string& error) {
+    constexpr long long kMaxTerminal = 0x7FFFFFFF;
+    constexpr std::size_t kMaxCount = 1000;
+    std::vector<int32_t> out;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::size_t dash = item.find('-', 1);
+        const auto first = parse_number(item.substr(0, dash), 0, kMaxTerminal);
+        const auto last = dash == std::string::npos ? first : parse_number(item.substr(dash + 1), 0, kMaxTerminal);
+        if (!first || !last) {
+            error = "terminal list '" + text + "': '" + item + "' is not a terminal number or range (e.g. 1,3,5-8)";
+            return std::nullopt;
+        }
+        if (*last < *first) {
+            error = "terminal list '" + text + "': the range '" + item + "' runs backwards";
+            return std::nullopt;
+        }
+        if (*last - *first >= static_cast<long long>(kMaxCount) || out.size() + (*last - *first + 1) > kMaxCount) {
+            error = "terminal list '" + text + "': more than 1000 terminals";
+            return std::nullopt;
+        }
+        for (long long t = *first; t <= *last; ++t) {
+            if (std::find(out.begin(), out.end(), t) != out.end()) {
+                error = "terminal list '" + text + "': terminal " + std::to_string(t) + " named twice";
+                return std::nullopt;
+            }
+            out.push_back(static_cast<int32_t>(t));
+        }
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return out;
+}
+
+namespace {
+
+const std::map<std::string, uint8_t> kTypes = {
+    {"serial", 0}, {"tcp", 1}, {"tcp-com", 2}, {"modem", 3}, {"serial-com", 4}};
+
+std::string set_type(Options& o, const std::string& v) {
+    const auto it = kTypes.find(v);
+    if (it == kTypes.end()) return "connection type '" + v + "': choose tcp, serial, modem, tcp-com or serial-com";
+    o.type = it->second;
+    return {};
+}
+std::string set_port(Options& o, const std::string& v) {
+    const auto n = parse_number(v, 0, 65535);
+    if (!n) return "port '" + v + "': a number from 0 to 65535";
+    o.port = static_cast<int32_t>(*n);
+    return {};
+}
+std::string set_terminals(Options& o, const std::string& v) {
+    std::string error;
+    auto list = parse_terminal_list(v, error);
+    if (!list) return error;
+    o.terminals = *list;
+    return {};
+}
+template <class T>
+std::string set_small(std::optional<T>& field, const std::string& name, const std::string& v, long long lo,
+                      long long hi) {
+    const auto n = parse_number(v, lo, hi);
+    if (!n) return name + " '" + v + "': a number from " + std::to_string(lo) + " to " + std::to_string(hi);
+    field = static_cast<T>(*n);
+    return {};
+}
+
+struct OptionSpec {
+    const char* name;
+    bool takes_value;
+    bool global;
+    std::function<std::string(Options&, const std::string&)> apply;
+};
+
+const std::vector<OptionSpec>& option_table() {
+    static const std::vector<OptionSpec> table = {
+        {"--type", true, true, set_type},
+        {"--port", true, true, set_port},
+        {"--terminal", true, true, set_terminals},
+        {"--terminals", true, true, set_terminals},
+        {"--json", false, true, [](Options& o, const std::string&) { o.json = true; return std::string(); }},
+        {"-v", false, true, [](Options& o, const std::string&) { o.verbose = true; return std::string(); }},
+        {"--verbose", false, true, [](Options& o, const std::string&) { o.verbose = true; return std::string(); }},
+        {"--help", false, true, [](Options& o, const std::string&) { o.help = true; return std::string(); }},
+        {"-h", false, true, [](Options& o, const std::string&) { o.help = true; return std::string(); }},
+        {"--modem-init", true, true,
+         [](Options& o, const std::string& v) {
+             if (v.empty()) return std::string("--modem-init: an empty text");
+             o.modem_init = v;
+             return std::string();
+         }},
+        {"--dial", true, true,
+         [](Options& o, const std::string& v) {
+             if (v.empty() || v.size() > 495) return std::string("--dial: a telephone number of 1 to 495 characters");
+             o.dial = v;
+             return std::string();
+         }},
+        {"--pulse", false, true, [](Options& o, const std::string&) { o.pulse = true; return std::string(); }},
+        {"--out", true, false,
+         [](Options& o, const std::string& v) {
+             if (v.empty()) return std::string("--out: an empty file name");
+             o.out = v;
+             return std::string();
+         }},
+        {"--max", true, false, [](Options& o, const std::string& v) { return set_small(o.max, "--max", v, 1, 1000000000); }},
+        {"--card-digits", true, false,
+         [](Options& o, const std::string& v) { return set_small(o.card_digits, "--card-digits", v, 1, 16); }},
+        {"--card-pattern", true, false,
+         [](Options& o, const std::string& v) { return set_small(o.card_pattern, "--card-pattern", v, 0, 1); }},
+        {"--grant", true, false,
+         [](Options& o, const std::string& v) {
+             static const std::set<std::string> grants = {"relay1", "relay2", "turnstile-in", "turnstile-out", "none"};
+             if (!grants.count(v)) return "--grant '" + v + "': choose relay1, relay2, turnstile-in, turnstile-out or none";
+             o.grant = v;
+             return std::string();
+         }},
+        {"--allow", true, false,
+         [](Options& o, const std::string& v) {
+             if (v.empty()) return std::string("--allow: an empty file name");
+             o.allow = v;
+             return std::string();
+         }},
+        {"--seconds", true, false,
+         [](Options& o, const std::string& v) { return set_small(o.seconds, "--seconds", v, 1, 255); }},
+    };
+    return table;
+}
+
+const OptionSpec* find_option(const std::string& name) {
+    for (const OptionSpec& s : option_table())
+        if (name == s.name) return &s;
+    return nullptr;
+}
+
+}  // namespace
+
+Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& getenv) {
+    Parsed r;
+    Options& o = r.options;
+    const std::pair<const char*, const char*> env_options[] = {
+        {"VARANDA_TYPE", "--type"}, {"VARANDA_PORT", "--port"}, {"VARANDA_TERMINALS", "--terminal"}};
+    for (const auto& [var, option] : env_options) {
+        const char* v = getenv(var);
+        if (v == nullptr || *v == '\0') continue;
+        if (std::string e = find_option(option)->apply(o, v); !e.empty()) {
+            r.error = std::string(var) + ": " + e;
+            return r;
+        }
+    }
+    bool options_end = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string a = args[i];
+        if (options_end || a.size() < 2 || a[0] != '-' || (a[1] != '-' && !std::isalpha(static_cast<unsigned char>(a[1])))) {
+            o.words.push_back(a);  // a word, or a negative number
+            continue;
+        }
+        if (a == "--") {
+            options_end = true;
+            continue;
+        }
+        std::string value;
+        bool inline_value = false;
+        if (const std::size_t eq = a.find('='); eq != std::string::npos && a.rfind("--", 0) == 0) {
+            value = a.substr(eq + 1);
+            a = a.substr(0, eq);
+            inline_value = true;
+        }
+        const OptionSpec* spec = find_option(a);
+        if (spec == nullptr) {
+            r.error = "unknown option '" + a + "'";
+            return r;
+        }
+        if (spec->takes_value && !inline_value) {
+            if (i + 1 >= args.size()) {
+                r.error = "option " + a + " needs a value";
+                return r;
+            }
+            value = args[++i];
+        } else if (!spec->takes_value && inline_value) {
+            r.error = "option " + a + " takes no value";
+            return r;
+        }
+        if (std::string e = spec->apply(o, value); !e.empty()) {
+            r.error = e;
+            return r;
+        }
+        if (!spec->global) o.given.insert(a);
+    }
+    return r;
+}
+
+std::string check_command_options(const Options& o, const std::string& command) {
+    static const std::map<std::string, std::set<std::string>> allowed = {
+        {"collect", {"--out", "--max"}},
+        {"access-list", {"--card-digits", "--card-pattern"}},
+        {"watch", {"--grant", "--allow"}},
+        {"display", {"--seconds"}},
+    };
+    const auto it = allowed.find(command);
+    for (const std::string& g : o.given)
+        if (it == allowed.end() || !it->second.count(g)) return "option " + g + " does not belong to '" + command + "'";
+    return {};
+}
+
+}  // namespace vtool

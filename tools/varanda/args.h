@@ -1,0 +1,57 @@
+// The command line: global options (also from VARANDA_TYPE, VARANDA_PORT,
+// VARANDA_TERMINALS), the command words and each command's own options.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vtool {
+
+struct Options {
+    // Global.
+    uint8_t type = 1;  // connection type: tcp
+    std::optional<int32_t> port;
+    std::vector<int32_t> terminals{1};
+    bool json = false;
+    bool verbose = false;
+    bool help = false;
+    std::string modem_init = "ATZ";
+    std::string dial;
+    bool pulse = false;
+    // Per command.
+    std::string out;
+    std::optional<long> max;
+    std::optional<uint8_t> card_digits;
+    std::optional<uint8_t> card_pattern;
+    std::string grant = "none";
+    std::string allow;
+    std::optional<uint8_t> seconds;
+
+    std::vector<std::string> words;  // the command and its arguments
+    std::set<std::string> given;     // the command options met, by name
+};
+
+struct Parsed {
+    Options options;
+    std::string error;  // a usage error, "" when none
+};
+
+using Getenv = std::function<const char*(const char*)>;
+
+// Parses everything after the program name. Options may stand before or after
+// the command words; "--" ends the options.
+Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& getenv);
+
+// Checks that every command option met belongs to the command; "" when so.
+std::string check_command_options(const Options& o, const std::string& command);
+
+// "1", "1,3,5-8": ascending or as written, no repeats; error text on failure.
+std::optional<std::vector<int32_t>> parse_terminal_list(const std::string& text, std::string& error);
+
+// A whole decimal number within [lo, hi], nothing else around it.
+std::optional<long long> parse_number(const std::string& text, long long lo, long long hi);
+
+}  // namespace vtool

@@ -1,0 +1,241 @@
+#include "config_fields.h"
+
+#include "args.h"
+#include "session.h"
+
+namespace vtool {
+
+namespace {
+
+using OneByte = uint8_t(VARANDA_CALL*)(uint8_t);
+using Setter = OneByte Sdk::*;
+using TwoBytes = uint8_t(VARANDA_CALL*)(uint8_t, uint8_t);
+
+std::string on_off(uint8_t v) { return v ? "on" : "off"; }
+std::optional<uint8_t> parse_flag(const std::string& v) {
+    if (v == "on" || v == "1" || v == "yes") return 1;
+    if (v == "off" || v == "0" || v == "no") return 0;
+    return std::nullopt;
+}
+
+ConfigField number(std::string key, int at, int lo, int hi, Setter set, const char* name) {
+    return {std::move(key), std::to_string(lo) + ".." + std::to_string(hi), {at},
+            [at](const uint8_t* r) { return std::to_string(r[at]); },
+            [at, lo, hi](const std::string& v, uint8_t* r) {
+                const auto n = parse_number(v, lo, hi);
+                if (n) r[at] = static_cast<uint8_t>(*n);
+                return n.has_value();
+            },
+            [at, set, name](Session& s, const uint8_t* r) { return s.call(name, -1, s.sdk.*set, r[at]); }};
+}
+
+ConfigField flag(std::string key, int at, Setter set, const char* name) {
+    return {std::move(key), "on|off", {at}, [at](const uint8_t* r) { return on_off(r[at]); },
+            [at](const std::string& v, uint8_t* r) {
+                const auto f = parse_flag(v);
+                if (f) r[at] = *f;
+                return f.has_value();
+            },
+            [at, set, name](Session& s, const uint8_t* r) { return s.call(name, -1, s.sdk.*set, r[at]); }};
+}
+
+// A yes/no whose setter stores 1 for "no" (0) and 0 for "yes".
+ConfigField inverted(std::string key, int at, Setter set, const char* name) {
+    return {std::move(key), "yes|no", {at}, [at](const uint8_t* r) { return std::string(r[at] == 0 ? "yes" : "no"); },
+            [at](const std::string& v, uint8_t* r) {
+                const auto f = parse_flag(v);
+                if (f) r[at] = *f ? 0 : 1;
+                return f.has_value();
+            },
+            [at, set, name](Session& s, const uint8_t* r) {
+                return s.call(name, -1, s.sdk.*set, uint8_t(r[at] == 0 ? 1 : 0));
+            }};
+}
+
+// A field of a setter with two values; `first` tells which of the two bytes this one is.
+ConfigField pair_part(std::string key, std::string values, int at, int other, bool first, int lo, int hi,
+                      TwoBytes Sdk::*set, const char* name, bool is_flag) {
+    return {std::move(key), std::move(values), {at},
+            [at, is_flag](const uint8_t* r) { return is_flag ? on_off(r[at]) : std::to_string(r[at]); },
+            [at, lo, hi, is_flag](const std::string& v, uint8_t* r) {
+                std::optional<long long> n = is_flag ? std::nullopt : parse_number(v, lo, hi);
+                if (const auto f = parse_flag(v); is_flag && f) n = *f;
+                if (n) r[at] = static_cast<uint8_t>(*n);
+                return n.has_value();
+            },
+            [at, other, first, set, name](Session& s, const uint8_t* r) {
+                return first ? s.call(name, -1, s.sdk.*set, r[at], r[other]) : s.call(name, -1, s.sdk.*set, r[other], r[at]);
+            }};
+}
+
+ConfigField sensor(int n, bool event) {
+    const int at = (event ? 33 : 36) + n;
+    const int other = (event ? 36 : 33) + n;
+    return {"sensor" + std::to_string(n) + (event ? "-event" : "-time"), event ? "0..5" : "0..50", {at},
+            [at](const uint8_t* r) { return std::to_string(r[at]); },
+            [at, event](const std::string& v, uint8_t* r) {
+                const auto x = parse_number(v, 0, event ? 5 : 50);
+                if (x) r[at] = static_cast<uint8_t>(*x);
+                return x.has_value();
+            },
+            [n, at, other, event](Session& s, const uint8_t* r) {
+                return s.call("DefinirEventoSensor", -1, s.sdk.DefinirEventoSensor, uint8_t(n), event ? r[at] : r[other],
+                              event ? r[other] : r[at]);
+            }};
+}
+
+std::string master_card_text(const uint8_t* r) {
+    std::string digits;
+    for (int i = 25; i < 32; ++i) {
+        digits += static_cast<char>('0' + (r[i] >> 4));
+        digits += static_cast<char>('0' + (r[i] & 15));
+    }
+    const std::size_t p = digits.find_first_not_of('0');
+    return p == std::string::npos ? "none" : digits.substr(p);
+}
+
+std::string card_lengths_text(const uint8_t* r) {
+    const unsigned mask = unsigned(r[42]) << 8 | r[43];
+    std::string s;
+    for (int n = 1; n <= 16; ++n)
+        if (mask & (1u << (n - 1))) s += (s.empty() ? "" : ",") + std::to_string(n);
+    return s.empty() ? "none" : s;
+}
+
+std::vector<ConfigField> build() {
+    std::vector<ConfigField> f;
+    f.push_back({"mode", "offline|online", {0}, [](const uint8_t* r) { return std::string(r[0] ? "online" : "offline"); },
+                 [](const std::string& v, uint8_t* r) {
+                     if (v != "offline" && v != "online") return false;
+                     r[0] = v == "online";
+                     return true;
+                 },
+                 [](Session& s, const uint8_t* r) {
+                     return r[0] ? s.call("ConfigurarCorvoOnLine", -1, s.sdk.ConfigurarCorvoOnLine)
+                                 : s.call("ConfigurarCorvoOffLine", -1, s.sdk.ConfigurarCorvoOffLine);
+                 }});
+    f.push_back(pair_part("keypad", "on|off", 1, 23, true, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
+    f.push_back(pair_part("relay1-mode", "0..9", 2, 4, true, 0, 9, &Sdk::ConfigurarAcionamento1, "ConfigurarAcionamento1", false));
+    f.push_back(pair_part("relay2-mode", "0..9", 3, 5, true, 0, 9, &Sdk::ConfigurarAcionamento2, "ConfigurarAcionamento2", false));
+    f.push_back(pair_part("relay1-time", "0..50", 4, 2, false, 0, 50, &Sdk::ConfigurarAcionamento1, "ConfigurarAcionamento1", false));
+    f.push_back(pair_part("relay2-time", "0..50", 5, 3, false, 0, 50, &Sdk::ConfigurarAcionamento2, "ConfigurarAcionamento2", false));
+    f.push_back(number("reader-type", 6, 0, 6, &Sdk::ConfigurarTipoLeitor, "ConfigurarTipoLeitor"));
+    f.push_back(number("reader1-function", 7, 0, 4, &Sdk::ConfigurarLeitor1, "ConfigurarLeitor1"));
+    f.push_back(number("reader2-function", 8, 0, 4, &Sdk::ConfigurarLeitor2, "ConfigurarLeitor2"));
+    f.push_back({"company-code", "0..999 (reads unset until set)", {9, 10},
+                 [](const uint8_t* r) {
+                     const int v = r[9] | r[10] << 8;
+                     return v == 0xFFFF ? std::string("unset") : std::to_string(v);
+                 },
+                 [](const std::string& v, uint8_t* r) {
+                     const auto n = parse_number(v, 0, 999);
+                     if (n) r[9] = uint8_t(*n & 0xFF), r[10] = uint8_t(*n >> 8);
+                     return n.has_value();
+                 },
+                 [](Session& s, const uint8_t* r) -> uint8_t {
+                     const int v = r[9] | r[10] << 8;
+                     if (v == 0xFFFF) return 0;  // the SDK's record starts unset
+                     return s.call("DefinirCodigoEmpresa", -1, s.sdk.DefinirCodigoEmpresa, int32_t(v));
+                 }});
+    f.push_back(number("access-level", 11, 0, 9, &Sdk::DefinirNivelAcesso, "DefinirNivelAcesso"));
+    f.push_back(flag("access-password", 12, &Sdk::UtilizarSenhaAcesso, "UtilizarSenhaAcesso"));
+    f.push_back(number("access-list-type", 13, 0, 2, &Sdk::DefinirTipoListaAcesso, "DefinirTipoListaAcesso"));
+    f.push_back(number("card-digits", 14, 1, 16, &Sdk::DefinirQuantidadeDigitosCartao, "DefinirQuantidadeDigitosCartao"));
+    f.push_back(flag("memory-full-warning", 15, &Sdk::AvisarQuandoMemoriaCheia, "AvisarQuandoMemoriaCheia"));
+    f.push_back(number("inspection-percent", 16, 0, 100, &Sdk::DefinirPorcentagemRevista, "DefinirPorcentagemRevista"));
+    f.push_back(number("record-denied", 17, 0, 3, &Sdk::RegistrarAcessoNegado, "RegistrarAcessoNegado"));
+    f.push_back(inverted("master-card-release", 18, &Sdk::CartaoMasterLiberaAcesso, "CartaoMasterLiberaAcesso"));
+    f.push_back(number("relay-logic", 19, 0, 1, &Sdk::DefinirLogicaRele, "DefinirLogicaRele"));
+    f.push_back(flag("turnstile-switch-lock-off", 20, &Sdk::DesabilitarBloqueioCatracaMicroSwitch,
+                     "DesabilitarBloqueioCatracaMicroSwitch"));
+    f.push_back(pair_part("keypad-option2", "on|off", 23, 1, false, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
+    f.push_back(number("reader-default-function", 24, 0, 12, &Sdk::DefinirFuncaoDefaultLeitoresProximidade,
+                       "DefinirFuncaoDefaultLeitoresProximidade"));
+    f.push_back({"master-card", "up to 14 digits, or none", {25, 26, 27, 28, 29, 30, 31}, master_card_text,
+                 [](const std::string& v, uint8_t* r) {
+                     const std::string digits = v == "none" ? "" : v;
+                     if (digits.size() > 14 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
+                     for (int i = 25; i < 32; ++i) r[i] = 0;
+                     for (std::size_t k = 0; k < digits.size(); ++k) {  // right-aligned, two digits a byte
+                         const std::size_t pos = 13 - (digits.size() - 1 - k);
+                         r[25 + pos / 2] |= uint8_t((digits[k] - '0') << (pos % 2 ? 0 : 4));
+                     }
+                     return true;
+                 },
+                 [](Session& s, const uint8_t* r) {
+                     const std::string text = master_card_text(r);
+                     return s.call("DefinirNumeroCartaoMaster", -1, s.sdk.DefinirNumeroCartaoMaster,
+                                   text == "none" ? static_cast<const char*>(nullptr) : text.c_str());
+                 }});
+    f.push_back(number("display-pictograms", 32, 0, 8, &Sdk::DefinirFormasPictogramasQuadrante,
+                       "DefinirFormasPictogramasQuadrante"));
+    f.push_back(flag("turnstile-beep-off", 33, &Sdk::DesabilitarBipCatraca, "DesabilitarBipCatraca"));
+    for (int n = 1; n <= 3; ++n) f.push_back(sensor(n, true));
+    for (int n = 1; n <= 3; ++n) f.push_back(sensor(n, false));
+    f.push_back(inverted("bio-enrolment", 40, &Sdk::PermitirCadastroCorvoBioOssel, "PermitirCadastroCorvoBioOssel"));
+    f.push_back(flag("online-date-time", 41, &Sdk::ReceberDataHoraDadosOnLine, "ReceberDataHoraDadosOnLine"));
+    f.push_back({"card-lengths", "lengths 1..16 as a list (8,10,14), or none", {42, 43}, card_lengths_text,
+                 [](const std::string& v, uint8_t* r) {
+                     unsigned mask = 0;
+                     if (v != "none") {
+                         std::string error;
+                         const auto list = parse_terminal_list(v, error);  // the same list syntax
+                         if (!list) return false;
+                         for (int32_t n : *list) {
+                             if (n < 1 || n > 16) return false;
+                             mask |= 1u << (n - 1);
+                         }
+                     }
+                     r[42] = uint8_t(mask >> 8);
+                     r[43] = uint8_t(mask & 0xFF);
+                     return true;
+                 },
+                 [](Session& s, const uint8_t* r) {
+                     uint8_t code = s.call("InserirQuantidadeDigitoVariavel", -1, s.sdk.InserirQuantidadeDigitoVariavel, uint8_t{0});
+                     const unsigned mask = unsigned(r[42]) << 8 | r[43];
+                     for (int n = 1; n <= 16 && code == 0; ++n)
+                         if (mask & (1u << (n - 1)))
+                             code = s.call("InserirQuantidadeDigitoVariavel", -1, s.sdk.InserirQuantidadeDigitoVariavel, uint8_t(n));
+                     return code;
+                 }});
+    f.push_back({"wiegand-two-readers", "0..3 (1 first reader, 2 second, 3 both)", {44},
+                 [](const uint8_t* r) { return std::to_string(r[44]); },
+                 [](const std::string& v, uint8_t* r) {
+                     const auto n = parse_number(v, 0, 3);
+                     if (n) r[44] = uint8_t(*n);
+                     return n.has_value();
+                 },
+                 [](Session& s, const uint8_t* r) {
+                     return s.call("ConfigurarWiegandDoisLeitores", -1, s.sdk.ConfigurarWiegandDoisLeitores,
+                                   uint8_t(r[44] & 1), uint8_t(r[44] & 2));
+                 }});
+    f.push_back(number("bio-default-function", 45, 0, 12, &Sdk::DefinirFuncaoDefaultSensorBiometria,
+                       "DefinirFuncaoDefaultSensorBiometria"));
+    f.push_back(number("sensor1-function", 46, 0, 255, &Sdk::DefinirFuncaoSensor1, "DefinirFuncaoSensor1"));
+    f.push_back(number("encryption", 47, 0, 255, &Sdk::HabilitarCriptografia, "HabilitarCriptografia"));
+    f.push_back(flag("index-search", 48, &Sdk::ConfigurarComportamentoIndexSearch, "ConfigurarComportamentoIndexSearch"));
+    f.push_back(flag("bio-variable", 49, &Sdk::ConfigurarBioVariavel, "ConfigurarBioVariavel"));
+    return f;
+}
+
+}  // namespace
+
+const std::vector<ConfigField>& config_fields() {
+    static const std::vector<ConfigField> fields = build();
+    return fields;
+}
+
+const ConfigField* find_config_field(const std::string& key) {
+    for (const ConfigField& f : config_fields())
+        if (f.key == key) return &f;
+    return nullptr;
+}
+
+std::string config_key_of_byte(int byte) {
+    for (const ConfigField& f : config_fields())
+        for (int b : f.bytes)
+            if (b == byte) return f.key;
+    return {};
+}
+
+}  // namespace vtool

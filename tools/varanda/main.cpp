@@ -1,0 +1,139 @@
+// varanda: the command-line tool for the people who run the terminals. It
+// loads the SDK by name at run time, as any host does.
+#include <cstdio>
+#include <cstdlib>
+
+#include "command.h"
+
+namespace vtool {
+
+namespace {
+
+constexpr int kUsage = 2;
+
+const char* kGlobalHelp =
+    "usage: varanda [--type tcp|serial|modem|tcp-com|serial-com] [--port N] [--terminal LIST] [--json] [-v]\n"
+    "               COMMAND ...\n"
+    "\n"
+    "  --type T          connection type (default tcp; VARANDA_TYPE)\n"
+    "  --port N          the TCP port, or the serial port's number (VARANDA_PORT)\n"
+    "  --terminal LIST   terminals such as 1 or 1,3,5-8 (default 1; VARANDA_TERMINALS)\n"
+    "  --json            JSON lines on standard output\n"
+    "  -v                trace every exchange (operation, terminal, code, time) on standard error\n"
+    "  --modem-init TEXT, --dial NUMBER, --pulse   dialling with --type modem (default init ATZ, tone)\n"
+    "\n"
+    "Exit status: 0 every terminal succeeded, 1 some failed, 2 usage error.\n"
+    "'varanda COMMAND --help' tells more about a command.\n"
+    "\n"
+    "commands:\n";
+
+}  // namespace
+
+const std::vector<CommandInfo>& command_table() {
+    static const std::vector<CommandInfo> table = {
+        {"ping", "", "Pings each terminal: ok and the round-trip time, or the failure.", make_ping},
+        {"info", "",
+         "Firmware version, stored punches, and the fingerprint and Ossel modules (user counts);\n"
+         "a module that does not answer shows as absent.",
+         make_info},
+        {"clock", "get | set [now|YYYY-MM-DDTHH:MM:SS] | dst set START END",
+         "Reads or sets the terminal's clock; now is the host's local time, taken as each terminal is set.", make_clock},
+        {"dst", "set START END",
+         "Sends the daylight saving period, START and END as YYYY-MM-DDTHH:MM.", make_dst},
+        {"collect", "[--out FILE] [--max N]",
+         "Collects every stored punch of each terminal (at most N a terminal) as CSV\n"
+         "(terminal,type,date,time,card) or, with --json, JSON lines. FILE is appended to (the header\n"
+         "only when it is new) and flushed punch by punch: an interrupted collection keeps every punch\n"
+         "collected. Ctrl-C stops after the current punch. Progress goes to standard error.",
+         make_collect},
+        {"access-list", "push FILE.csv [--card-digits N] [--card-pattern 0|1] | clear",
+         "push: sends the cards of FILE (lines card,schedule; an optional header line; # comments).\n"
+         "Every line is checked first (digits only, at most the terminal's card length, or --card-digits;\n"
+         "schedule 1..102; no card twice): a bad line is named and nothing is sent.\n"
+         "--card-pattern 0 sends cards as 16-bit numbers (up to 65000). clear: sends an empty list.",
+         make_access_list},
+        {"schedules", "push FILE",
+         "Sends the access schedules and siren times of FILE, one a line, # comments:\n"
+         "  access SCHEDULE DAYS HH:MM [HH:MM [HH:MM [HH:MM]]]   schedule 1..100, up to four times\n"
+         "  siren HH:MM DAYS                                     up to 100 siren times\n"
+         "DAYS are weekdays 1..7 as a list and ranges (1-5,7). Each table goes whole: what FILE does\n"
+         "not set is sent unset; a table without lines in FILE is not sent.",
+         make_schedules},
+        {"watch", "[--grant relay1|relay2|turnstile-in|turnstile-out|none] [--allow FILE.csv]",
+         "Brings the terminals online and prints each card, keypad and finger event as it arrives,\n"
+         "answering an allowed one (any, without --allow; else the cards of FILE) with the --grant\n"
+         "action and any other with a deny text on the display, until Ctrl-C.",
+         make_watch},
+        {"relay", "1|2", "Pulses relay 1 or 2.", make_relay},
+        {"beep", "short|long", "Sounds the beeper.", make_beep},
+        {"display", "TEXT [--seconds N]",
+         "Shows TEXT (up to 32 characters) as the standard online message, or for N seconds.", make_display},
+        {"turnstile", "in|out|both", "Releases the turnstile.", make_turnstile},
+        {"config", "keys | get | set KEY=VALUE ...",
+         "keys: the fields by name with their allowed values. get: each terminal's record.\n"
+         "set: reads each terminal's record, changes the keys given, sends it and reads it back.",
+         make_config},
+    };
+    return table;
+}
+
+namespace {
+
+const CommandInfo* find_command(const std::string& name) {
+    for (const CommandInfo& c : command_table())
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+void print_help(const CommandInfo* c) {
+    if (c == nullptr) {
+        std::printf("%s", kGlobalHelp);
+        for (const CommandInfo& i : command_table()) std::printf("  %-12s %s\n", i.name, i.synopsis);
+        return;
+    }
+    std::printf("usage: varanda [options] %s %s\n\n%s\n", c->name, c->synopsis, c->help);
+}
+
+int usage_error(const std::string& text) {
+    say(text + " (varanda --help)");
+    return kUsage;
+}
+
+int run(int argc, char** argv) {
+    const Parsed parsed = parse_arguments(std::vector<std::string>(argv + 1, argv + argc),
+                                          [](const char* name) { return std::getenv(name); });
+    if (!parsed.error.empty()) return usage_error(parsed.error);
+    Options o = parsed.options;
+    if (!o.words.empty() && o.words[0] == "help") {
+        o.words.erase(o.words.begin());
+        o.help = true;
+    }
+    if (o.words.empty()) {
+        if (o.help) {
+            print_help(nullptr);
+            return 0;
+        }
+        return usage_error("no command");
+    }
+    const CommandInfo* info = find_command(o.words[0]);
+    if (info == nullptr) return usage_error("unknown command '" + o.words[0] + "'");
+    if (o.help) {
+        print_help(info);
+        return 0;
+    }
+    if (std::string e = check_command_options(o, info->name); !e.empty()) return usage_error(e);
+    std::unique_ptr<Command> command = info->make();
+    if (std::string e = command->prepare(o); !e.empty()) return usage_error(e);
+    if (command->run_offline(o)) return 0;
+    if (!o.port) return usage_error("no port: give --port N or set VARANDA_PORT");
+    if (o.type == 3 && o.dial.empty()) return usage_error("--type modem needs --dial NUMBER");
+    Session session(o);
+    if (session.open()) command->run(session);
+    return session.exit_status();
+}
+
+}  // namespace
+
+}  // namespace vtool
+
+int main(int argc, char** argv) { return vtool::run(argc, argv); }

@@ -1,0 +1,93 @@
+#include "session.h"
+
+#include "varanda_codes.h"
+
+namespace vtool {
+
+namespace {
+const char* hint(uint8_t code) {
+    switch (code) {
+        case 1: return "check the cable, the address and the terminal number";
+        case 2: return "the port is not open";
+        case 3: return "the port is already open";
+        case 4: case 5: case 6: case 10: return "install the back end beside the SDK";
+        case 7: return "use --type modem";
+        case 8: return "the SDK caught an internal error";
+        default: return nullptr;
+    }
+}
+const char* type_name(uint8_t type) {
+    static const char* names[] = {"serial", "tcp", "tcp-com", "modem", "serial-com"};
+    return type < 5 ? names[type] : "?";
+}
+}  // namespace
+
+std::string describe_code(uint8_t code) {
+    std::string s = std::string(varanda_code_text(code)) + " (code " + std::to_string(code) + ")";
+    if (const char* h = hint(code)) s += std::string(": ") + h;
+    return s;
+}
+
+void say(const std::string& text) { std::fprintf(stderr, "varanda: %s\n", text.c_str()); }
+
+Session::~Session() {
+    if (opened_) call("FecharPortaComunicacao", -1, sdk.FecharPortaComunicacao);
+}
+
+bool Session::open() {
+    if (std::string e = sdk.load(); !e.empty()) {
+        say(e);
+        ++failures_;
+        return false;
+    }
+    const std::string where = std::string(type_name(options.type)) + " port " + std::to_string(*options.port);
+    if (uint8_t r = call("DefinirTipoConexao", -1, sdk.DefinirTipoConexao, options.type); r != 0) {
+        say("connection type " + std::string(type_name(options.type)) + ": " + describe_code(r));
+        ++failures_;
+        return false;
+    }
+    if (options.type == 3) {
+        const int32_t r = call("ConectarModem", options.terminals[0], sdk.ConectarModem, *options.port,
+                               options.modem_init.c_str(), options.pulse ? 0 : 1, options.dial.c_str(),
+                               options.terminals[0]);
+        opened_ = true;
+        if (r != 1) {
+            const char* why = r == 3   ? "no carrier"
+                              : r == 6 ? "no dial tone"
+                              : r == 7 ? "the line is busy"
+                                       : "the modem did not connect or the terminal did not answer";
+            say("dialling " + options.dial + " on " + where + ": " + why + " (result " + std::to_string(r) + ")");
+            ++failures_;
+            return false;
+        }
+        return true;
+    }
+    const uint8_t r = call("AbrirPortaComunicacao", -1, sdk.AbrirPortaComunicacao, *options.port);
+    if (r != 0) {
+        say("cannot open " + where + ": " + describe_code(r));
+        ++failures_;
+        return false;
+    }
+    opened_ = true;
+    return true;
+}
+
+void Session::fail(const std::string& what, long terminal, uint8_t code) { fail(what, terminal, describe_code(code)); }
+
+void Session::fail(const std::string& what, long terminal, const std::string& reason) {
+    say(what + ": terminal " + std::to_string(terminal) + ": " + reason);
+    ++failures_;
+}
+
+std::string Session::result_text(uint8_t code) { return "code " + std::to_string(code) + " " + varanda_code_text(code); }
+
+void Session::trace(const char* name, long terminal, const std::string& result,
+                    std::chrono::steady_clock::time_point start) {
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    if (terminal >= 0)
+        std::fprintf(stderr, "varanda: trace: %s terminal %ld: %s, %.2f ms\n", name, terminal, result.c_str(), ms);
+    else
+        std::fprintf(stderr, "varanda: trace: %s: %s, %.2f ms\n", name, result.c_str(), ms);
+}
+
+}  // namespace vtool

@@ -1,0 +1,65 @@
+// One run of the tool: the loaded SDK, the open connection, the tracing of
+// every exchange (-v) and the one-line reports of failures.
+#pragma once
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <type_traits>
+
+#include "args.h"
+#include "sdk.h"
+
+namespace vtool {
+
+// The code, its meaning and what to do about it: "no answer or not the
+// expected answer (code 1): check the cable, the address and the terminal number".
+std::string describe_code(uint8_t code);
+
+class Session {
+public:
+    explicit Session(const Options& o) : options(o) {}
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Loads the SDK and opens the connection; false after reporting why.
+    bool open();
+
+    // Calls an SDK operation, tracing it with -v. `terminal` < 0: not a
+    // terminal's exchange (a setter).
+    template <class F, class... A>
+    auto call(const char* name, long terminal, F op, A... args) {
+        const auto start = std::chrono::steady_clock::now();
+        if constexpr (std::is_void_v<decltype(op(args...))>) {
+            op(args...);
+            if (options.verbose) trace(name, terminal, "done", start);
+        } else {
+            const auto r = op(args...);
+            if (options.verbose) trace(name, terminal, result_text(r), start);
+            return r;
+        }
+    }
+
+    // Reports a failed operation of one terminal on standard error and counts it.
+    void fail(const std::string& what, long terminal, uint8_t code);
+    // Reports a failure of one terminal in words of its own and counts it.
+    void fail(const std::string& what, long terminal, const std::string& reason);
+
+    int failures() const { return failures_; }
+    int exit_status() const { return failures_ == 0 ? 0 : 1; }
+
+    const Options& options;
+    Sdk sdk;
+
+private:
+    static std::string result_text(uint8_t code);
+    static std::string result_text(int32_t value) { return std::to_string(value); }
+    void trace(const char* name, long terminal, const std::string& result, std::chrono::steady_clock::time_point start);
+    bool opened_ = false;
+    int failures_ = 0;
+};
+
+// "varanda: " + text on standard error.
+void say(const std::string& text);
+
+}  // namespace vtool
