@@ -24,7 +24,7 @@ bool all_digits(const std::string& s) {
 }
 
 const char* kUsage =
-    "error commands: ping, dump [T], card T DIGITS [READER], keypad T DIGITS, finger T ID, punches T N, "
+    "error commands: ping, dump [T], dump T punches, card T DIGITS [READER], keypad T DIGITS, finger T ID, punches T N, "
     "bio-user T ID [TEMPLATES], ossel-user T ID [PIN], sensors T A B C, pattern T 0|1, refuse T LIST, "
     "accept T LIST, online T 0|1, reset, stop";
 }  // namespace
@@ -67,6 +67,7 @@ ControlResult control_command(TerminalBank& bank, const std::string& line) {
     long v = 0;
 
     if (cmd == "dump" && w.size() == 2) return {terminal_json(t)};
+    if (cmd == "dump" && w.size() == 3 && w[2] == "punches") return {punches_json(static_cast<uint32_t>(n), t)};
     if (cmd == "card" && all_digits(arg(2)) && arg(2).size() <= 16) {
         long reader = 1;
         if (w.size() > 3 && !to_long(w[3], 0, 255, reader)) return {"error bad reader"};

@@ -171,4 +171,22 @@ std::string bank_json(const TerminalBank& bank) {
     return out + "]}";
 }
 
+std::string punches_json(uint32_t number, const Terminal& t) {
+    Json j;
+    j.begin_object().field("terminal", int64_t(number)).key("punches").begin_array();
+    for (const Punch& p : t.punches)
+        j.begin_object()
+            .field("type", int(p.type))
+            .field("day", int(p.day))
+            .field("month", int(p.month))
+            .field("year", int(p.year))
+            .field("hour", int(p.hour))
+            .field("minute", int(p.minute))
+            .field("card", p.card)
+            .field("id", int(p.id))
+            .end_object();
+    j.end_array().end_object();
+    return j.str();
+}
+
 }  // namespace corvo::sim

@@ -75,34 +75,46 @@ private:
             return 0;
         }
         Progress progress(t, max_ >= 0 && max_ < left ? max_ : left);
-        long done = 0, repeats = 0, expected = left;
+        long received = 0, done = 0, repeats = 0, expected = left;
         int failed = 0, repeated = 0;
         std::string stop;  // why the collection ended early, "" when it did not
+        // The last punch received is written once the terminal has taken it:
+        // the next request that reaches the terminal acknowledges it. A punch
+        // whose acknowledgement never arrived stays in the terminal and comes
+        // again with the next collection, so it is not written now.
+        std::string held;
+        const auto confirm = [&]() {
+            if (held.empty()) return true;
+            if (!write(held)) {
+                // The terminal has let go of this punch: it is shown here rather than lost.
+                std::fprintf(stderr, "%s", held.c_str());
+                stop = "cannot write " + name_ + " (" + std::strerror(errno) + "); the punch above is not in it";
+                broken_ = true;
+                return false;
+            }
+            held.clear();
+            progress.update(++done);
+            return true;
+        };
         const auto start = std::chrono::steady_clock::now();
-        while (!interrupted() && (max_ < 0 || done < max_)) {
-            if (done >= expected) {  // every punch counted so far is in: any new ones?
+        while (!interrupted() && (max_ < 0 || received < max_)) {
+            if (received >= expected) {  // every punch counted so far is in: any new ones?
                 if (!count(s, t, left, code)) {
                     stop = "punch count after " + std::to_string(done) + " punches: " + describe_code(code);
                     break;
                 }
-                if (left == 0) break;
-                expected = done + left;
+                if (!confirm() || left == 0) break;
+                expected = received + left;
             }
             Punch p;
             p.terminal = t;
             code = s.call("ColetarBilhete", t, s.sdk.ColetarBilhete, t, &p.type, &p.day, &p.month, &p.year, &p.hour,
                           &p.minute, p.card);
+            if ((code == 0 || code == 128) && !confirm()) break;
             if (code == 0) {
                 failed = repeated = 0;
-                const std::string line = json_ ? punch_json(p) : punch_csv(p);
-                if (!write(line)) {
-                    // The terminal has let go of this punch: it is shown here rather than lost.
-                    std::fprintf(stderr, "%s", line.c_str());
-                    stop = "cannot write " + name_ + " (" + std::strerror(errno) + "); the punch above is not in it";
-                    broken_ = true;
-                    break;
-                }
-                progress.update(++done);
+                held = json_ ? punch_json(p) : punch_csv(p);
+                ++received;
             } else if (code == 128) {
                 ++repeats;
                 say("collect: terminal " + std::to_string(t) +
@@ -115,11 +127,22 @@ private:
                 // No punch: none left (someone else emptied the memory), or a failed exchange.
                 int32_t now_left = 0;
                 uint8_t c = 0;
-                if (count(s, t, now_left, c) && now_left == 0) break;
+                if (count(s, t, now_left, c) && (!confirm() || now_left == 0)) break;
                 if (++failed >= kFailedTries) {
                     stop = "stopped after " + std::to_string(done) + " punches: " + describe_code(code);
                     break;
                 }
+            }
+        }
+        if (!held.empty() && !broken_) {
+            int32_t n = 0;
+            uint8_t c = 0;
+            if (count(s, t, n, c)) {
+                confirm();
+            } else {
+                say("collect: terminal " + std::to_string(t) + ": the terminal did not confirm taking the last punch (" +
+                    held.substr(0, held.size() - 1) + "); it stays there for the next collection");
+                if (stop.empty()) stop = "stopped after " + std::to_string(done) + " punches: " + describe_code(c);
             }
         }
         progress.finish();
