@@ -140,8 +140,9 @@ private:
             if (count(s, t, n, c)) {
                 confirm();
             } else {
-                say("collect: terminal " + std::to_string(t) + ": the terminal did not confirm taking the last punch (" +
-                    held.substr(0, held.size() - 1) + "); it stays there for the next collection");
+                say("collect: terminal " + std::to_string(t) + ": unconfirmed punch " + held.substr(0, held.size() - 1) +
+                    ": not in " + name_ + "; the terminal did not confirm taking it, and offers it again at the next "
+                    "collection unless it failed just after taking it");
                 if (stop.empty()) stop = "stopped after " + std::to_string(done) + " punches: " + describe_code(c);
             }
         }
