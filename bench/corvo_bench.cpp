@@ -1,9 +1,11 @@
 // Exchanges per second through the SDK, the TCP back-end and corvo-sim on
 // loopback, against a raw TCP ping-pong of the same request and answer sizes
-// in the same run; and punches collected per second.
+// in the same run; and punches collected per second: through the back-end,
+// through the SDK's ColetarBilhete, and by the varanda tool's collect (which
+// sits beside corvo-bench) writing them to a file.
 //
 // Run under the emulator with punches to collect:
-//   LD_LIBRARY_PATH=build/lib build/bin/corvo-sim --punches 20000 -- build/bin/corvo-bench [exchanges]
+//   LD_LIBRARY_PATH=build/lib build/bin/corvo-sim --punches 40000 -- build/bin/corvo-bench [exchanges]
 #include <arpa/inet.h>
 #include <dlfcn.h>
 #include <netinet/in.h>
@@ -16,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "link/frame.h"
 #include "varanda.h"
@@ -77,6 +80,8 @@ double raw_rate(int exchanges) {
     return exchanges / s;
 }
 
+void tool_rate(int port, double sdk_rate);
+
 template <class F>
 F symbol(void* lib, const char* name) {
     return reinterpret_cast<F>(dlsym(lib, name));
@@ -137,19 +142,70 @@ int main(int argc, char** argv) {
     const double s = std::chrono::duration<double>(Clock::now() - start).count();
     finish();
     std::printf("punches through CorvoTCP: %d in %.3f s = %.0f /s\n", n, s, n / s);
-    if (collect != nullptr) {
-        type(1);
-        open(port);
-        uint8_t b[6];
-        char card[17];
-        int m = 0;
-        start = Clock::now();
-        while (collect(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card) == 0) ++m;
-        const double t = std::chrono::duration<double>(Clock::now() - start).count();
-        close_port();
-        std::printf("punches through the SDK (ColetarBilhete): %d in %.3f s = %.0f /s\n", m, t, m / t);
-    } else {
+    if (collect == nullptr) {
         std::printf("punches through the SDK: this SDK build has no ColetarBilhete\n");
+        return 0;
     }
+    // Half of what is left through the SDK, the rest through the tool.
+    auto count = symbol<uint8_t (*)(int32_t, int32_t*)>(sdk, "ReceberQuantidadeBilhetes");
+    type(1);
+    open(port);
+    int32_t left = 0;
+    count(1, &left);
+    uint8_t b[6];
+    char card[17];
+    int m = 0;
+    start = Clock::now();
+    while (m < left / 2 && collect(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card) == 0) ++m;
+    const double t = std::chrono::duration<double>(Clock::now() - start).count();
+    close_port();
+    const double sdk_rate = m / t;
+    std::printf("punches through the SDK (ColetarBilhete): %d in %.3f s = %.0f /s\n", m, t, sdk_rate);
+    tool_rate(port, sdk_rate);
     return 0;
 }
+
+namespace {
+
+// The tool beside this program collects the rest into a file; its rate as it
+// reports it (from its first request to its last), and with its start-up.
+void tool_rate(int port, double sdk_rate) {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return;
+    std::string tool(self, static_cast<std::size_t>(n));
+    tool = tool.substr(0, tool.rfind('/') + 1) + "varanda";
+    if (access(tool.c_str(), X_OK) != 0) {
+        std::printf("punches through varanda collect: no %s\n", tool.c_str());
+        return;
+    }
+    char out[] = "/tmp/corvo-bench-XXXXXX";
+    const int fd = mkstemp(out);
+    if (fd < 0) return;
+    close(fd);
+    std::remove(out);
+    const std::string command = "'" + tool + "' --port " + std::to_string(port) + " collect --out " + out + " 2>&1";
+    const auto start = Clock::now();
+    FILE* p = popen(command.c_str(), "r");
+    if (p == nullptr) return;
+    std::string report, line;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, p) != nullptr) report = buffer;  // the last line: the summary
+    const int status = pclose(p);
+    const double wall = std::chrono::duration<double>(Clock::now() - start).count();
+    std::remove(out);
+    long punches = 0;
+    double secs = 0;
+    const std::size_t at = report.find(": ", report.find("terminal 1"));
+    if (status != 0 || at == std::string::npos ||
+        std::sscanf(report.c_str() + at + 2, "%ld punches collected in %lf s", &punches, &secs) != 2 || secs <= 0) {
+        std::printf("punches through varanda collect: failed: %s", report.c_str());
+        return;
+    }
+    const double rate = punches / secs;
+    std::printf("punches through varanda collect (to a file): %ld in %.3f s = %.0f /s (%.0f%% of ColetarBilhete); "
+                "%.0f /s with its start-up\n",
+                punches, secs, rate, 100 * rate / sdk_rate, punches / wall);
+}
+
+}  // namespace

@@ -152,7 +152,7 @@ private:
             s.fail("collect", t, stop);
         } else if (!interrupted()) {
             char rate[64];
-            std::snprintf(rate, sizeof rate, "%.2f s, %.0f punches/s", secs, secs > 0 ? done / secs : 0.0);
+            std::snprintf(rate, sizeof rate, "%.3f s, %.0f punches/s", secs, secs > 0 ? done / secs : 0.0);
             say("collect: terminal " + std::to_string(t) + ": " + std::to_string(done) + " punches collected" +
                 (repeats ? " (" + std::to_string(repeats) + " offered twice, written once)" : std::string()) + " in " +
                 rate);
