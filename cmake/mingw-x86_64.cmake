@@ -19,6 +19,6 @@ find_program(WINE_EXECUTABLE NAMES wine64)
 if(WINE_EXECUTABLE)
   # Each build tree has its own Wine prefix, so that test runs of different
   # trees (and their COM registrations) never meet.
-  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
+  set(CMAKE_CROSSCOMPILING_EMULATOR env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEARCH=win64 WINEDEBUG=-all
       WINELOADER=${WINE_EXECUTABLE} ${WINE_EXECUTABLE})
 endif()
