@@ -88,7 +88,10 @@ const CommandInfo* find_command(const std::string& name) {
 void print_help(const CommandInfo* c) {
     if (c == nullptr) {
         std::printf("%s", kGlobalHelp);
-        for (const CommandInfo& i : command_table()) std::printf("  %-12s %s\n", i.name, i.synopsis);
+        for (const CommandInfo& i : command_table()) {
+            const std::string first_line = std::string(i.help).substr(0, std::string(i.help).find('\n'));
+            std::printf("  %-12s %s\n", i.name, *i.synopsis != '\0' ? i.synopsis : first_line.c_str());
+        }
         return;
     }
     std::printf("usage: varanda [options] %s %s\n\n%s\n", c->name, c->synopsis, c->help);
