@@ -19,7 +19,7 @@ public:
     std::string prepare(const Options& o) override {
         const auto a = arguments(o);
         std::string list;
-        for (const auto& [word, action] : choices_) list += (list.empty() ? "" : "|") + word;
+        for (const auto& [word, action] : choices_) list += (list.empty() ? std::string() : "|") + word;
         if (a.size() != 1 || !choices_.count(a[0])) return name_ + " " + list;
         choice_ = a[0];
         return {};

@@ -27,7 +27,7 @@ std::string differences(const uint8_t* is, const uint8_t* wanted) {
         bool differs = false;
         for (int b : f.bytes) differs = differs || is[b] != wanted[b];
         if (!differs) continue;
-        out += (out.empty() ? "" : "; ") + f.key + " reads " + f.get(is) + ", not " + f.get(wanted);
+        out += (out.empty() ? std::string() : "; ") + f.key + " reads " + f.get(is) + ", not " + f.get(wanted);
     }
     return out;
 }
@@ -122,7 +122,7 @@ private:
         if (std::string d = differences(back, prepared); !d.empty())
             return s.fail("config set", t, "sent, but the terminal reads back otherwise: " + d);
         std::string list;
-        for (const auto& [key, value] : changes_) list += (list.empty() ? "" : ", ") + key + "=" + value;
+        for (const auto& [key, value] : changes_) list += (list.empty() ? std::string() : ", ") + key + "=" + value;
         if (s.options.json) std::printf("{\"terminal\":%d,\"ok\":true,\"hex\":\"%s\"}\n", t, hex(back).c_str());
         else std::printf("terminal %d: configuration sent and read back: %s\n", t, list.c_str());
         std::fflush(stdout);

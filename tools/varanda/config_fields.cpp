@@ -98,7 +98,10 @@ std::string card_lengths_text(const uint8_t* r) {
     const unsigned mask = unsigned(r[42]) << 8 | r[43];
     std::string s;
     for (int n = 1; n <= 16; ++n)
-        if (mask & (1u << (n - 1))) s += (s.empty() ? "" : ",") + std::to_string(n);
+        if (mask & (1u << (n - 1))) {
+            if (!s.empty()) s += ',';
+            s += std::to_string(n);
+        }
     return s.empty() ? "none" : s;
 }
 

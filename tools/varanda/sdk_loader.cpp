@@ -28,7 +28,7 @@ std::string Sdk::load() {
     std::string missing;
 #define VTOOL_LOOKUP(op)                                                 \
     op = reinterpret_cast<decltype(op)>(symbol(lib, #op));              \
-    if (op == nullptr) missing += (missing.empty() ? "" : ", ") + std::string(#op);
+    if (op == nullptr) missing += (missing.empty() ? std::string() : ", ") + #op;
     VTOOL_OPERATIONS(VTOOL_LOOKUP)
 #undef VTOOL_LOOKUP
     if (!missing.empty()) return std::string(kLibrary) + " lacks " + missing;
