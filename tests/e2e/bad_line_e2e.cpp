@@ -159,17 +159,7 @@ public:
             _exit(127);
         }
         if (pid_ < 0) return false;
-        for (int i = 0; i < 500; ++i) {  // up to 5 s
-            std::ifstream f(ports);
-            std::string l, c;
-            if (f && std::getline(f, l) && std::getline(f, c) && l.rfind("link=", 0) == 0) {
-                link_ = std::stoi(l.substr(5));
-                control_ = std::stoi(c.substr(8));
-                return control_sim_.connect(control_);
-            }
-            usleep(10000);
-        }
-        return false;
+        return e2e::wait_port_file(ports, 500, link_, control_) && control_sim_.connect(control_);
     }
     void stop(int signal) {
         if (pid_ <= 0) return;

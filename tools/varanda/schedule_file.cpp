@@ -32,6 +32,9 @@ std::optional<std::set<uint8_t>> parse_days(const std::string& s) {
     return days;
 }
 
+std::string days_error(const std::string& w) { return "days '" + w + "': weekdays 1 to 7, as a list or ranges (1-5,7)"; }
+std::string time_error(const std::string& w) { return "time '" + w + "': HH:MM from 00:00 to 23:59"; }
+
 }  // namespace
 
 ScheduleFile parse_schedule_file(const std::string& text, const std::string& file) {
@@ -54,14 +57,14 @@ ScheduleFile parse_schedule_file(const std::string& text, const std::string& fil
             }
             const auto days = parse_days(w[2]);
             if (!days) {
-                out.error = at + "days '" + w[2] + "': weekdays 1 to 7, as a list or ranges (1-5,7)";
+                out.error = at + days_error(w[2]);
                 return out;
             }
             std::vector<std::pair<uint8_t, uint8_t>> times;
             for (std::size_t i = 3; i < w.size(); ++i) {
                 const auto t = parse_time(w[i]);
                 if (!t) {
-                    out.error = at + "time '" + w[i] + "': HH:MM from 00:00 to 23:59";
+                    out.error = at + time_error(w[i]);
                     return out;
                 }
                 times.push_back(*t);
@@ -80,12 +83,12 @@ ScheduleFile parse_schedule_file(const std::string& text, const std::string& fil
             }
             const auto t = parse_time(w[1]);
             if (!t) {
-                out.error = at + "time '" + w[1] + "': HH:MM from 00:00 to 23:59";
+                out.error = at + time_error(w[1]);
                 return out;
             }
             const auto days = parse_days(w[2]);
             if (!days) {
-                out.error = at + "days '" + w[2] + "': weekdays 1 to 7, as a list or ranges (1-5,7)";
+                out.error = at + days_error(w[2]);
                 return out;
             }
             if (out.sirens.size() == 100) {

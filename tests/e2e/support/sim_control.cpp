@@ -1,6 +1,9 @@
 #include "sim_control.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <fstream>
+#include <thread>
 
 #if defined(_WIN32)
 #  include <winsock2.h>
@@ -31,6 +34,20 @@ void close_socket(socket_t s) { close(s); }
 bool started() { return true; }
 #endif
 }  // namespace
+
+bool wait_port_file(const std::string& path, int tries, int& link, int& control) {
+    for (int i = 0; i < tries; ++i) {
+        std::ifstream f(path);
+        std::string l, c;
+        if (f && std::getline(f, l) && std::getline(f, c) && l.rfind("link=", 0) == 0 && c.rfind("control=", 0) == 0) {
+            link = std::stoi(l.substr(5));
+            control = std::stoi(c.substr(8));
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
 
 int env_port(const char* name) {
     const char* v = std::getenv(name);

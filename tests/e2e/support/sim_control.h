@@ -24,6 +24,10 @@ private:
     std::string pending_;
 };
 
+// Waits up to `tries` x 10 ms for corvo-sim's port file (--port-file) and reads
+// its two ports; false when it did not appear.
+bool wait_port_file(const std::string& path, int tries, int& link, int& control);
+
 // The port in an environment variable (CORVO_SIM_PORT, CORVO_SIM_CONTROL), 0 when unset.
 int env_port(const char* name);
 

@@ -65,17 +65,7 @@ public:
                                          "--port", std::to_string(link), "--control-port", std::to_string(control)};
         args.insert(args.end(), options.begin(), options.end());
         pid_ = spawn(args, "", dir_ + "/sim.err");
-        for (int i = 0; i < 1000; ++i) {  // its port file, written once it listens
-            std::ifstream f(ports);
-            std::string l, c;
-            if (f && std::getline(f, l) && std::getline(f, c) && l.rfind("link=", 0) == 0) {
-                link_ = std::stoi(l.substr(5));
-                control_ = std::stoi(c.substr(8));
-                return control_sim_.connect(control_);
-            }
-            usleep(10000);
-        }
-        return false;
+        return e2e::wait_port_file(ports, 1000, link_, control_) && control_sim_.connect(control_);
     }
     void stop(int signal) {
         if (pid_ <= 0) return;
