@@ -85,15 +85,15 @@ std::string set_small(std::optional<T>& field, const std::string& name, const st
     return {};
 }
 
-struct OptionSpec {
+struct OptionRule {
     const char* name;
     bool takes_value;
     bool global;
     std::function<std::string(Options&, const std::string&)> apply;
 };
 
-const std::vector<OptionSpec>& option_table() {
-    static const std::vector<OptionSpec> table = {
+const std::vector<OptionRule>& option_table() {
+    static const std::vector<OptionRule> table = {
         {"--type", true, true, set_type},
         {"--port", true, true, set_port},
         {"--terminal", true, true, set_terminals},
@@ -146,8 +146,8 @@ const std::vector<OptionSpec>& option_table() {
     return table;
 }
 
-const OptionSpec* find_option(const std::string& name) {
-    for (const OptionSpec& s : option_table())
+const OptionRule* find_option(const std::string& name) {
+    for (const OptionRule& s : option_table())
         if (name == s.name) return &s;
     return nullptr;
 }
@@ -185,26 +185,26 @@ Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& geten
             a = a.substr(0, eq);
             inline_value = true;
         }
-        const OptionSpec* spec = find_option(a);
-        if (spec == nullptr) {
+        const OptionRule* rule = find_option(a);
+        if (rule == nullptr) {
             r.error = "unknown option '" + a + "'";
             return r;
         }
-        if (spec->takes_value && !inline_value) {
+        if (rule->takes_value && !inline_value) {
             if (i + 1 >= args.size()) {
                 r.error = "option " + a + " needs a value";
                 return r;
             }
             value = args[++i];
-        } else if (!spec->takes_value && inline_value) {
+        } else if (!rule->takes_value && inline_value) {
             r.error = "option " + a + " takes no value";
             return r;
         }
-        if (std::string e = spec->apply(o, value); !e.empty()) {
+        if (std::string e = rule->apply(o, value); !e.empty()) {
             r.error = e;
             return r;
         }
-        if (!spec->global) o.given.insert(a);
+        if (!rule->global) o.given.insert(a);
     }
     return r;
 }
