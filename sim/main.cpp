@@ -49,6 +49,8 @@ const char* kHelp =
     "  --state FILE        keep the punch memories and the link's state in FILE after\n"
     "                      every exchange; start from it when it exists (no seeding)\n"
     "  --fault-seed N      the bad line's seed (default: random; printed either way)\n"
+    "  --keep-blocks LIST  commands whose every accepted block each terminal keeps, for\n"
+    "                      the control command 'blocks T C'\n"
     "  --latency MS        answers leave MS ms after their request arrived (a network's\n"
     "                      delay); other exchanges go on meanwhile\n"
     "  --port-per-terminal also serve each terminal of --terminals on a port of its own;\n"
@@ -141,6 +143,10 @@ bool parse(int argc, char** argv, Options& o) {
             ok = a == "--refuse" ? parse_number_list(v, 0, 255, codes) : std::string(v) == "old";
             if (a == "--model") codes = {110, 111, 112, 115, 117, 136, 217};
             for (long c : codes) o.defaults.refused.insert(static_cast<uint8_t>(c));
+        } else if (a == "--keep-blocks") {
+            std::set<long> codes;
+            ok = parse_number_list(v, 0, 255, codes);
+            for (long c : codes) o.defaults.kept.insert(static_cast<uint8_t>(c));
         } else if (a == "--seed") ok = number(v, 0, 0xFFFFFFFFL, o.seed);
         else if (a == "--lifetime") ok = number(v, 0, 86400 * 7, o.lifetime);
         else ok = false;

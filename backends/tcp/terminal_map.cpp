@@ -114,26 +114,32 @@ bool load_terminal_map(TerminalMap& map, std::string& error) {
     const char* path = std::getenv("CORVO_TCP_TERMINALS");
     if (path == nullptr || *path == '\0') return true;
     const std::string where = std::string("CORVO_TCP_TERMINALS=") + path + ": ";
-    std::ifstream file(path, std::ios::binary);
     std::string text;
-    if (file) text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (!file || file.bad()) {
+    bool read = false;
+    try {  // reading a directory throws
+        std::ifstream file(path, std::ios::binary);
+        if (file) text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        read = file && !file.bad();
+    } catch (...) {
+        read = false;
+    }
+    if (!read) {
         error = where + "cannot be read";
         return false;
     }
-    TerminalMap read;
+    TerminalMap parsed;
     std::string why;
-    if (!parse_terminal_map(text, read, why)) {
+    if (!parse_terminal_map(text, parsed, why)) {
         error = where + why;
         return false;
     }
-    for (const MapEntry& e : read.entries) {
+    for (const MapEntry& e : parsed.entries) {
         if (!resolves(e.address.host)) {
             error = where + "line " + std::to_string(e.line) + ": host '" + e.address.host + "' does not resolve";
             return false;
         }
     }
-    map = std::move(read);
+    map = std::move(parsed);
     return true;
 }
 
