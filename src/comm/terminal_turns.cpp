@@ -11,6 +11,10 @@ namespace varanda::turns {
 
 namespace {
 
+// Queues of terminals nobody waits for are kept for the next exchange, up to
+// this many terminals.
+constexpr std::size_t kIdleQueues = 256;
+
 struct Queue {
     uint64_t next = 0;     // the number the next arrival draws
     uint64_t serving = 0;  // the number whose turn it is
@@ -47,11 +51,11 @@ void end_one(int32_t terminal) {
     }
     q.owner = std::thread::id();
     ++q.serving;
-    if (q.serving == q.next) {
-        r.queues.erase(it);  // nobody waits
-        return;
+    if (q.serving != q.next) {
+        q.turn.notify_all();
+    } else if (r.queues.size() > kIdleQueues) {
+        r.queues.erase(it);  // nobody waits; a host that names many terminals keeps no queue for each
     }
-    q.turn.notify_all();
 }
 
 void end_to(unsigned mark) {
