@@ -137,14 +137,6 @@ def parse(paths):
     return sorted(ops, key=lambda o: o.name)
 
 
-def read_or_none(path):
-    try:
-        with open(path, encoding="utf-8", newline="") as f:
-            return f.read()
-    except FileNotFoundError:
-        return None
-
-
 def write_if_changed(path, text):
     try:
         with open(path, encoding="utf-8") as f:
@@ -235,6 +227,14 @@ def gen_def(ops, forms):
     for jname, form in java_functions(forms):
         n = form.stack_bytes()
         lines.append(f"    _{jname}@{n} = {jname}@{n}")
+    return "\n".join(lines) + "\n"
+
+
+def gen_def64(ops, forms):
+    """64-bit Windows: one calling convention, so every name is plain."""
+    lines = ["LIBRARY Varanda.dll", "EXPORTS"]
+    lines += [f"    {o.name}" for o in ops]
+    lines += [f"    {jname}" for jname, _ in java_functions(forms)]
     return "\n".join(lines) + "\n"
 
 
@@ -333,8 +333,6 @@ def main():
     ap.add_argument("--java", help="the java/ folder: write the Java classes there")
     ap.add_argument("--java-forms", help="the Java form table (default: <src>/jni/java_forms.txt)")
     ap.add_argument("--list", action="store_true", help="print the operation names")
-    ap.add_argument("--check", action="store_true",
-                    help="write nothing; fail when the committed header or Java classes are not what would be written")
     ap.add_argument("--list-java", action="store_true",
                     help="print the JNI functions as Name@bytes, then the operations still without a Java form")
     a = ap.parse_args()
@@ -349,20 +347,17 @@ def main():
         print("\n".join(f"{j}@{f.stack_bytes()}" for j, f in java_functions(forms)))
         print("\n".join(f"missing {o.name}" for o in missing))
         return
-    # The generated files that are committed with the sources.
+    # The generated files that are also committed with the sources (the build
+    # writes its fresh copies; the test generated_sources_current compares).
     committed = [(a.header, gen_header(ops))]
     if a.java:
         committed += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
-    if a.check:
-        stale = [path for path, text in committed if read_or_none(path) != text]
-        for path in stale:
-            print(f"{path} is not up to date: build, then commit it")
-        sys.exit(1 if stale else 0)
     for o in missing:
         print(f"{o.where}: note: {o.name} has no Java form yet (declare it in {table_path})", file=sys.stderr)
     for path, text in committed:
         write_if_changed(path, text)
     write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
+    write_if_changed(os.path.join(a.out, "varanda64.def"), gen_def64(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))

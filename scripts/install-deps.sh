@@ -1,40 +1,66 @@
 #!/usr/bin/env bash
-# Installs what the builds and tests need and is not on the machine yet:
-# cmake, g++, GoogleTest, the mingw-w64 i686 cross compiler, 32-bit Wine and a JDK.
+# Installs what the builds and tests need and is not on the machine yet, one
+# group at a time: the Linux build (cmake, g++, GoogleTest), a JDK, the
+# mingw-w64 cross compilers (i686 and x86_64), 64-bit Wine and, where this
+# machine runs 32-bit programs, 32-bit Wine. A group that cannot be installed
+# (no network, a package missing) is said in one line and the others go on:
+# the test command then says which parts it could not build or run.
+# Exit status: 1 only when the Linux build's own tools are missing afterwards.
 set -u
-need=()
-command -v cmake >/dev/null || need+=(cmake)
-command -v g++ >/dev/null || need+=(g++)
-command -v python3 >/dev/null || need+=(python3)
-[ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest libgtest-dev)
-command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
-command -v javac >/dev/null || need+=(default-jdk-headless)
-wine_ok=1
-{ command -v wine >/dev/null && dpkg -s wine32:i386 >/dev/null 2>&1; } || wine_ok=0
-[ ${#need[@]} -eq 0 ] && [ $wine_ok -eq 1 ] && exit 0
-
+cd "$(dirname "$0")/.."
 export DEBIAN_FRONTEND=noninteractive
-if [ $wine_ok -eq 0 ]; then
+
+have_pkg() { dpkg -s "$1" >/dev/null 2>&1; }
+updated=0
+apt_install() {
+  if [ $updated -eq 0 ]; then
+    apt-get update -q >/dev/null 2>&1 || echo "install-deps: apt-get update failed (no network?)"
+    updated=1
+  fi
+  apt-get install -y -q --no-install-recommends "$@" >/dev/null 2>&1
+}
+# group NAME CHECK-COMMAND PACKAGE...: installs the packages unless CHECK passes.
+group() {
+  local name=$1 check=$2
+  shift 2
+  eval "$check" && return 0
+  apt_install "$@" && eval "$check" && { echo "install-deps: installed $name"; return 0; }
+  echo "install-deps: could not install $name ($*)"
+  return 1
+}
+
+group "the Linux build" 'command -v cmake >/dev/null && command -v g++ >/dev/null && command -v python3 >/dev/null && [ -f /usr/src/googletest/CMakeLists.txt ] && have_pkg libgtest-dev' \
+  cmake g++ python3 googletest libgtest-dev
+core=$?
+group "a JDK" 'command -v javac >/dev/null' default-jdk-headless
+group "the 32-bit Windows cross compiler" 'command -v i686-w64-mingw32-g++-posix >/dev/null' \
+  g++-mingw-w64-i686 mingw-w64-i686-dev
+group "the 64-bit Windows cross compiler" 'command -v x86_64-w64-mingw32-g++-posix >/dev/null' \
+  g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
+group "64-bit Wine" '[ -x /usr/lib/wine/wine64 ] && command -v wine >/dev/null' wine wine64
+
+probe=$(bash scripts/probe-32bit.sh)
+probe_rc=$?
+if [ $probe_rc -eq 1 ]; then
+  echo "install-deps: 32-bit Wine not installed: $probe"
+elif ! have_pkg wine32:i386; then
   dpkg --add-architecture i386
-fi
-apt-get update -q || true
-if [ ${#need[@]} -gt 0 ]; then
-  apt-get install -y -q --no-install-recommends "${need[@]}" || exit 1
-fi
-if [ $wine_ok -eq 0 ]; then
-  if ! apt-get install -y -q --no-install-recommends wine wine32:i386; then
+  updated=0
+  if ! apt_install wine wine32:i386; then
     # The i386 index can lag behind amd64 security updates; retry against
     # the plain release suites only.
-    echo "install-deps: retrying wine32 against bookworm and bookworm-updates" >&2
+    echo "install-deps: retrying wine32 against bookworm and bookworm-updates"
     tmp=$(mktemp -d)
     cat > "$tmp/sources.list" <<'SRC'
 deb http://deb.debian.org/debian bookworm main
 deb http://deb.debian.org/debian bookworm-updates main
 SRC
     opts=(-o Dir::Etc::SourceList="$tmp/sources.list" -o Dir::Etc::SourceParts=/dev/null)
-    apt-get "${opts[@]}" update -q || true
-    apt-get "${opts[@]}" install -y -q --no-install-recommends -t bookworm wine wine32:i386 libwine:i386 || exit 1
+    apt-get "${opts[@]}" update -q >/dev/null 2>&1 || true
+    apt-get "${opts[@]}" install -y -q --no-install-recommends -t bookworm wine wine32:i386 libwine:i386 \
+      >/dev/null 2>&1 || echo "install-deps: could not install 32-bit Wine (wine32:i386)"
     rm -rf "$tmp"
   fi
+  have_pkg wine32:i386 && echo "install-deps: installed 32-bit Wine"
 fi
-exit 0
+exit $core

@@ -163,6 +163,7 @@ TEST(Parser, MalformedHeadersAndTruncationsAreRefused) {
         return b;
     };
     std::vector<uint8_t> too_long = good;
+    ASSERT_GE(too_long.size(), kHeaderSize);
     put_u32(too_long.data() + 20, kMaxPayload + 1);
     too_long = reheader(too_long, 20, too_long[20]);
     struct Case {

@@ -6,10 +6,10 @@ the two Java classes, and no other JNI function.
 
 With --per-class, each class must also declare exactly N native methods.
 
-On Windows (a .dll) the names carry the 32-bit stdcall decoration,
-_Java_<class>_<method>@n with n = 8 + 4 x the method's Java arguments, read
-from the export table with i686-w64-mingw32-objdump -p; elsewhere the plain
-names, read with nm -D.
+On 32-bit Windows (a pei-i386 .dll) the names carry the stdcall decoration,
+_Java_<class>_<method>@n with n = 8 + 4 x the method's Java arguments; on
+64-bit Windows (pei-x86-64) and elsewhere they are plain. A DLL's names are
+read from its export table with objdump -p, a shared object's with nm -D.
 """
 import os
 import re
@@ -20,7 +20,26 @@ NATIVE = re.compile(r"^\s*public static native int (\w+)\(([^)]*)\);", re.M)
 CLASSES = [("Varanda", "Varanda.java"), ("com_melbrosa_Varanda", os.path.join("com", "melbrosa", "Varanda.java"))]
 
 
-def declared(java_dir, windows):
+def pe_format(library):
+    """"pei-i386", "pei-x86-64", or None for a shared object."""
+    if not library.lower().endswith(".dll"):
+        return None
+    for tool in ("x86_64-w64-mingw32-objdump", "i686-w64-mingw32-objdump"):
+        try:
+            head = subprocess.run([tool, "-f", library], check=True, capture_output=True, text=True).stdout
+        except (OSError, subprocess.CalledProcessError):
+            continue
+        m = re.search(r"file format (pei-\S+)", head)
+        if m:
+            return m.group(1)
+    sys.exit(f"cannot read {library} with a mingw objdump")
+
+
+def objdump_for(fmt):
+    return "i686-w64-mingw32-objdump" if fmt == "pei-i386" else "x86_64-w64-mingw32-objdump"
+
+
+def declared(java_dir, decorated):
     names = set()
     for cls, rel in CLASSES:
         with open(os.path.join(java_dir, rel), encoding="utf-8") as f:
@@ -29,13 +48,13 @@ def declared(java_dir, windows):
             sys.exit(f"no native methods in {rel}")
         for method, params in methods:
             count = len([p for p in params.split(",") if p.strip()])
-            names.add(f"_Java_{cls}_{method}@{8 + 4 * count}" if windows else f"Java_{cls}_{method}")
+            names.add(f"_Java_{cls}_{method}@{8 + 4 * count}" if decorated else f"Java_{cls}_{method}")
     return names
 
 
-def exported(library, windows):
-    if windows:
-        dump = subprocess.run(["i686-w64-mingw32-objdump", "-p", library], check=True, capture_output=True,
+def exported(library, fmt):
+    if fmt:
+        dump = subprocess.run([objdump_for(fmt), "-p", library], check=True, capture_output=True,
                               text=True).stdout
         table = dump.split("[Ordinal/Name Pointer] Table", 1)[1].split("\n\n", 1)[0]
         names = re.findall(r"^\s*\[\s*\d+\]\s+(\S+)$", table, re.M)
@@ -49,8 +68,8 @@ def exported(library, windows):
 def main():
     library, java_dir = sys.argv[1], sys.argv[2]
     per_class = int(sys.argv[sys.argv.index("--per-class") + 1]) if "--per-class" in sys.argv else None
-    windows = library.lower().endswith(".dll")
-    want, have = declared(java_dir, windows), exported(library, windows)
+    fmt = pe_format(library)
+    want, have = declared(java_dir, fmt == "pei-i386"), exported(library, fmt)
     if per_class is not None:
         for cls, _ in CLASSES:
             n = len([w for w in want if re.match(rf"^_?Java_{cls}_[A-Za-z0-9]+(@\d+)?$", w)])
