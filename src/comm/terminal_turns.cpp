@@ -5,7 +5,6 @@
 #include <memory>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 namespace varanda::turns {
 
@@ -19,13 +18,12 @@ struct Queue {
     uint64_t next = 0;     // the number the next arrival draws
     uint64_t serving = 0;  // the number whose turn it is
     std::thread::id owner;
-    unsigned depth = 0;    // tickets of the owner on top of its first
     std::condition_variable turn;
 };
 
 struct Registry {
     std::mutex lock;
-    std::map<int32_t, std::unique_ptr<Queue>> queues;  // only terminals with a turn taken or awaited
+    std::map<int32_t, std::unique_ptr<Queue>> queues;  // terminals with a turn taken or awaited, and a few idle
 };
 
 Registry& registry() {
@@ -33,9 +31,13 @@ Registry& registry() {
     return r;
 }
 
+// The turns a thread holds, in the order it took them. Plain data: a
+// thread-local with a destructor would keep the library from being unloaded.
+constexpr unsigned kMaxHeld = 16;
 struct ThreadTurns {
-    std::vector<int32_t> held;  // terminals, once per ticket taken
-    unsigned scopes = 0;
+    int32_t held[kMaxHeld];
+    unsigned count;
+    unsigned scopes;
 };
 thread_local ThreadTurns t_turns;
 
@@ -45,10 +47,6 @@ void end_one(int32_t terminal) {
     auto it = r.queues.find(terminal);
     if (it == r.queues.end()) return;
     Queue& q = *it->second;
-    if (q.depth > 0) {
-        --q.depth;
-        return;
-    }
     q.owner = std::thread::id();
     ++q.serving;
     if (q.serving != q.next) {
@@ -59,11 +57,7 @@ void end_one(int32_t terminal) {
 }
 
 void end_to(unsigned mark) {
-    while (t_turns.held.size() > mark) {
-        const int32_t terminal = t_turns.held.back();
-        t_turns.held.pop_back();
-        end_one(terminal);
-    }
+    while (t_turns.count > mark) end_one(t_turns.held[--t_turns.count]);
 }
 
 }  // namespace
@@ -74,12 +68,10 @@ Ticket arrive(int32_t terminal) {
     std::unique_ptr<Queue>& slot = r.queues[terminal];
     if (!slot) slot = std::make_unique<Queue>();
     Queue& q = *slot;
-    t_turns.held.push_back(terminal);
-    if (q.owner == std::this_thread::get_id()) {
-        ++q.depth;
-        return Ticket{terminal, 0, true};
-    }
-    return Ticket{terminal, q.next++, false};
+    if (q.owner == std::this_thread::get_id()) return Ticket{terminal, 0, true, false};
+    const bool kept = t_turns.count < kMaxHeld;
+    if (kept) t_turns.held[t_turns.count++] = terminal;
+    return Ticket{terminal, q.next++, false, kept};
 }
 
 void wait(const Ticket& ticket) {
@@ -91,11 +83,16 @@ void wait(const Ticket& ticket) {
     q.owner = std::this_thread::get_id();
 }
 
-void done(const Ticket& /*ticket*/) {
-    if (t_turns.scopes == 0) end_to(0);
+void done(const Ticket& ticket) {
+    if (ticket.held) return;
+    if (!ticket.kept) {
+        end_one(ticket.terminal);  // more turns than a thread keeps: this one ends with its exchange
+    } else if (t_turns.scopes == 0) {
+        end_to(0);
+    }
 }
 
-TurnScope::TurnScope() : mark_(static_cast<unsigned>(t_turns.held.size())) { ++t_turns.scopes; }
+TurnScope::TurnScope() : mark_(t_turns.count) { ++t_turns.scopes; }
 
 TurnScope::~TurnScope() {
     --t_turns.scopes;

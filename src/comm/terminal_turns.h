@@ -4,7 +4,8 @@
 // took it returns (TurnScope), so that the exchanges of one operation (the
 // two blocks of an access list, a request and the polls for its answer) are
 // never split by another thread's. A thread that holds the turn already (a
-// window procedure calling in during an exchange) goes on at once.
+// window procedure calling in during an exchange) goes on at once, and the
+// turn ends with the scope that took it.
 #pragma once
 #include <cstdint>
 
@@ -13,7 +14,8 @@ namespace varanda::turns {
 struct Ticket {
     int32_t terminal = 0;
     uint64_t number = 0;
-    bool held = false;  // the thread had the turn already: nothing to wait for
+    bool held = false;  // the thread had the turn already: nothing to wait for, nothing to end
+    bool kept = false;  // the turn lasts to the end of the thread's scope
 };
 
 // Under the process lock: the calling thread's place in the terminal's queue.
