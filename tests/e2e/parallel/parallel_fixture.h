@@ -31,13 +31,15 @@ protected:
         ASSERT_FALSE(map_.empty()) << "run under corvo-sim --port-per-terminal";
         ASSERT_TRUE(sim_.connect(env_port("CORVO_SIM_CONTROL")));
         ASSERT_EQ("ok", sim_.command("reset"));
-        ASSERT_TRUE(lib_.open(testsupport::env_or("VARANDA_SDK", "libvaranda.so")));
-        ASSERT_TRUE(api_.resolve([this](const char* n) { return lib_.symbol(n); }));
+        // Loaded once for the whole program and never unloaded (ThreadSanitizer
+        // does not follow instrumented libraries that are unloaded and loaded
+        // again); every test closes the port it opened.
+        static testsupport::Library* lib = new testsupport::Library(testsupport::env_or("VARANDA_SDK", "libvaranda.so"));
+        ASSERT_TRUE(lib->is_open());
+        ASSERT_TRUE(api_.resolve([](const char* n) { return lib->symbol(n); }));
     }
     void TearDown() override {
         if (api_.FecharPortaComunicacao) api_.FecharPortaComunicacao();
-        api_ = VarandaApi{};
-        lib_.close();
     }
     void sim(const std::string& line) { ASSERT_EQ("ok", sim_.command(line)) << line; }
     JsonValue dump(int terminal) { return sim_.dump(terminal); }
@@ -45,7 +47,6 @@ protected:
     int port_ = 0;
     std::string map_;
     SimControl sim_;
-    testsupport::Library lib_;
     VarandaApi api_;
 };
 
