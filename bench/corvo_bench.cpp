@@ -28,6 +28,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr std::size_t kRequest = corvo::link::kHeaderSize + corvo::link::kTrailerSize;  // a command without payload
 constexpr std::size_t kAnswer = kRequest + 1;                                            // a one-byte result
+constexpr std::size_t kPunchRequest = kRequest + 4;                                      // Receive: the length asked
+constexpr std::size_t kPunchAnswer = kRequest + 16;                                      // a 16-byte punch record
 
 bool read_exactly(int fd, uint8_t* p, std::size_t n) {
     while (n > 0) {
@@ -44,9 +46,9 @@ void nodelay(int fd) {
     setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
 }
 
-// Ping-pongs of kRequest out and kAnswer back through a plain echo server in
-// another process, as the emulator is.
-double raw_rate(int exchanges) {
+// Ping-pongs of `request` bytes out and `answer` bytes back through a plain
+// echo server in another process, as the emulator is.
+double raw_rate(int exchanges, std::size_t request = kRequest, std::size_t answer = kAnswer) {
     const int listener = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
@@ -59,19 +61,19 @@ double raw_rate(int exchanges) {
     if (server == 0) {
         const int c = accept(listener, nullptr, nullptr);
         nodelay(c);
-        uint8_t in[kRequest], out[kAnswer] = {};
-        while (read_exactly(c, in, sizeof in))
-            if (send(c, out, sizeof out, MSG_NOSIGNAL) != static_cast<ssize_t>(sizeof out)) break;
+        uint8_t in[kPunchAnswer], out[kPunchAnswer] = {};
+        while (read_exactly(c, in, request))
+            if (send(c, out, answer, MSG_NOSIGNAL) != static_cast<ssize_t>(answer)) break;
         _exit(0);
     }
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
     nodelay(fd);
-    uint8_t out[kRequest] = {}, in[kAnswer];
+    uint8_t out[kPunchAnswer] = {}, in[kPunchAnswer];
     const auto start = Clock::now();
     for (int i = 0; i < exchanges; ++i) {
-        send(fd, out, sizeof out, MSG_NOSIGNAL);
-        read_exactly(fd, in, sizeof in);
+        send(fd, out, request, MSG_NOSIGNAL);
+        read_exactly(fd, in, answer);
     }
     const double s = std::chrono::duration<double>(Clock::now() - start).count();
     close(fd);
@@ -160,7 +162,10 @@ int main(int argc, char** argv) {
     const double t = std::chrono::duration<double>(Clock::now() - start).count();
     close_port();
     const double sdk_rate = m / t;
-    std::printf("punches through the SDK (ColetarBilhete): %d in %.3f s = %.0f /s\n", m, t, sdk_rate);
+    const double raw_punch = raw_rate(exchanges / 2, kPunchRequest, kPunchAnswer);
+    std::printf("punches through the SDK (ColetarBilhete): %d in %.3f s = %.0f /s (%.0f%% of a raw %zu/%zu-byte "
+                "ping-pong, %.0f /s)\n",
+                m, t, sdk_rate, 100 * sdk_rate / raw_punch, kPunchRequest, kPunchAnswer, raw_punch);
     tool_rate(port, sdk_rate);
     return 0;
 }

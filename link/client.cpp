@@ -1,11 +1,13 @@
 #include "link/client.h"
 
+#include <atomic>
 #include <chrono>
 #include <random>
 
 namespace corvo::link {
 
 uint16_t Sequencer::next_seq(uint32_t terminal) {
+    std::lock_guard<std::mutex> g(lock_);
     Term& t = terms_[terminal];
     t.seq = static_cast<uint16_t>(t.seq + 1);
     if (t.seq == 0) t.seq = 1;
@@ -13,14 +15,20 @@ uint16_t Sequencer::next_seq(uint32_t terminal) {
 }
 
 uint16_t Sequencer::ack(uint32_t terminal) const {
+    std::lock_guard<std::mutex> g(lock_);
     auto it = terms_.find(terminal);
     return it == terms_.end() ? 0 : it->second.ack;
+}
+
+void Sequencer::set_ack(uint32_t terminal, uint16_t seq) {
+    std::lock_guard<std::mutex> g(lock_);
+    terms_[terminal].ack = seq;
 }
 
 uint32_t new_session_id() {
     std::random_device rd;
     uint32_t v = rd() ^ static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    static uint32_t counter = 0;
+    static std::atomic<uint32_t> counter{0};
     v ^= ++counter * 0x9E3779B9u;
     return v == 0 ? 1 : v;
 }

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <optional>
 
 #include "link/frame.h"
@@ -26,14 +27,15 @@ public:
 
 // Sequence numbers per terminal, and the sequence number of the last answer
 // received from each, for one session. Kept apart from the stream so that it
-// outlives a reconnection.
+// outlives a reconnection; shared by the connections of one back-end, which
+// may use it from several threads at once.
 class Sequencer {
 public:
     explicit Sequencer(uint32_t session) : session_(session) {}
     uint32_t session() const { return session_; }
     uint16_t next_seq(uint32_t terminal);  // 1..65535, never 0
     uint16_t ack(uint32_t terminal) const;
-    void set_ack(uint32_t terminal, uint16_t seq) { terms_[terminal].ack = seq; }
+    void set_ack(uint32_t terminal, uint16_t seq);
 
 private:
     struct Term {
@@ -41,6 +43,7 @@ private:
         uint16_t ack = 0;
     };
     uint32_t session_;
+    mutable std::mutex lock_;
     std::map<uint32_t, Term> terms_;
 };
 

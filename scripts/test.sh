@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every build and runs every test that this
 # machine can run: Linux plain, Linux under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the 64-bit Windows build under 64-bit Wine and
+# UndefinedBehaviorSanitizer, the concurrency suites under ThreadSanitizer,
+# the 64-bit Windows build under 64-bit Wine and
 # the 32-bit Windows build under 32-bit Wine. Where this machine cannot run
 # 32-bit programs the 32-bit build is still built and its tables checked
 # without running it; its Wine runs are counted as skipped. A part whose
@@ -90,6 +91,22 @@ if build build-asan asan -DCMAKE_BUILD_TYPE=Debug -DVARANDA_SANITIZE=ON; then
   end "ASan/UBSan tests" "$outcome; ${n:-0} skipped (the JVM cannot load an instrumented library)"
 else
   end "ASan/UBSan build" "failed"
+fi
+
+# The concurrency suites only (host threads on several terminals, the terminal
+# map), built with ThreadSanitizer; a report fails the test.
+begin "Linux build under ThreadSanitizer (concurrency suites)"
+if cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARANDA_TSAN=ON >"$logs/tsan.log" 2>&1 &&
+  cmake --build build-tsan -j"$jobs" --target corvo_parallel_tests corvo_tcp_map_tests >>"$logs/tsan.log" 2>&1; then
+  end "TSan build" "built"
+  begin "Concurrency suites under TSan"
+  TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 run_ctest build-tsan tsan-tests -R '^(parallel_e2e|tcp_map)$'
+  end "TSan tests" "$outcome"
+else
+  tail -n 40 "$logs/tsan.log"
+  echo "the build in build-tsan failed (whole log: $logs/tsan.log)"
+  status=1
+  end "TSan build" "failed"
 fi
 
 # windows BITS DIR TOOLCHAIN COMPILER LOADER WHY-NOT-RUNNABLE

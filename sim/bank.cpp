@@ -40,7 +40,10 @@ link::Reply TerminalBank::handle(const link::Request& r) {
     } else {
         reply = e.fn(t, *this, r);
     }
-    if (reply.status == link::Status::Accepted) ++t.commands[r.command];
+    if (reply.status == link::Status::Accepted) {
+        ++t.commands[r.command];
+        if (send && defaults.kept.count(r.command) != 0) t.kept_blocks[r.command].push_back(r.payload);
+    }
     t.last_session = r.session;
     t.last_seq = r.seq;
     if (verbose)

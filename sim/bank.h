@@ -44,6 +44,7 @@ public:
     struct Defaults {
         uint8_t card_pattern = 1;
         std::set<uint8_t> refused;
+        std::set<uint8_t> kept;  // commands whose every accepted block each terminal keeps
     };
 
     explicit TerminalBank(uint32_t seed = 1);

@@ -26,7 +26,7 @@ bool all_digits(const std::string& s) {
 const char* kUsage =
     "error commands: ping, dump [T], dump T punches, card T DIGITS [READER], keypad T DIGITS, finger T ID, punches T N, "
     "bio-user T ID [TEMPLATES], ossel-user T ID [PIN], sensors T A B C, pattern T 0|1, refuse T LIST, "
-    "accept T LIST, online T 0|1, reset, stop";
+    "accept T LIST, online T 0|1, blocks T C, reset, stop";
 }  // namespace
 
 bool parse_number_list(const std::string& text, long low, long high, std::set<long>& out) {
@@ -130,6 +130,20 @@ ControlResult control_command(TerminalBank& bank, const std::string& line) {
                 t.refused.erase(static_cast<uint8_t>(c));
         }
         return {"ok"};
+    }
+    if (cmd == "blocks" && to_long(arg(2), 0, 255, v)) {
+        // Every block of command C the terminal accepted (with --keep-blocks),
+        // in hexadecimal, oldest first, separated by spaces.
+        static const char* kHex = "0123456789abcdef";
+        std::string out = "ok";
+        for (const auto& block : t.kept_blocks[static_cast<uint8_t>(v)]) {
+            out += ' ';
+            for (uint8_t b : block) {
+                out += kHex[b >> 4];
+                out += kHex[b & 15];
+            }
+        }
+        return {out};
     }
     if (cmd == "online" && to_long(arg(2), 0, 1, v)) {
         t.online = v == 1;

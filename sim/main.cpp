@@ -49,9 +49,17 @@ const char* kHelp =
     "  --state FILE        keep the punch memories and the link's state in FILE after\n"
     "                      every exchange; start from it when it exists (no seeding)\n"
     "  --fault-seed N      the bad line's seed (default: random; printed either way)\n"
+    "  --keep-blocks LIST  commands whose every accepted block each terminal keeps, for\n"
+    "                      the control command 'blocks T C'\n"
+    "  --latency MS        answers leave MS ms after their request arrived (a network's\n"
+    "                      delay); other exchanges go on meanwhile\n"
+    "  --port-per-terminal also serve each terminal of --terminals on a port of its own;\n"
+    "                      prints 'terminal T=PORT' lines and writes a terminal map\n"
+    "  --map-file PATH     where that map goes (default: a file in /tmp, removed at exit)\n"
     "  -v, --verbose       log every exchange to standard error\n"
     "With a command, corvo-sim runs it with CORVO_SIM_PORT, CORVO_SIM_CONTROL (and\n"
-    "CORVO_SIM_PTY with --pty) set, serves until it ends, and exits with its status.\n";
+    "CORVO_SIM_PTY with --pty, CORVO_TCP_TERMINALS with --port-per-terminal) set, serves\n"
+    "until it ends, and exits with its status.\n";
 
 bool number(const char* s, long low, long high, long& out) {
     char* end = nullptr;
@@ -62,6 +70,9 @@ bool number(const char* s, long low, long high, long& out) {
 }
 
 struct Options {
+    long latency = 0;
+    bool port_per_terminal = false;
+    std::string map_file;
     long port = 0, control_port = 0, punches = 0, events = 0, bio_users = 0, ossel_users = 0, seed = 1, lifetime = 0;
     std::string port_file;
     std::string state_file;
@@ -92,6 +103,10 @@ bool parse(int argc, char** argv, Options& o) {
             o.pty = true;
             continue;
         }
+        if (a == "--port-per-terminal") {
+            o.port_per_terminal = true;
+            continue;
+        }
         if (a == "-h" || a == "--help") return false;
         if (i + 1 >= argc) return false;
         const char* v = argv[++i];
@@ -100,6 +115,8 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--port") ok = number(v, 0, 65535, o.port);
         else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
         else if (a == "--port-file") o.port_file = v;
+        else if (a == "--latency") ok = number(v, 0, 60000, o.latency);
+        else if (a == "--map-file") o.map_file = v;
         else if (a == "--state") o.state_file = v;
         else if (a == "--faults") ok = FaultRates::parse(v, o.faults);
         else if (a == "--fault-seed") {
@@ -126,6 +143,10 @@ bool parse(int argc, char** argv, Options& o) {
             ok = a == "--refuse" ? parse_number_list(v, 0, 255, codes) : std::string(v) == "old";
             if (a == "--model") codes = {110, 111, 112, 115, 117, 136, 217};
             for (long c : codes) o.defaults.refused.insert(static_cast<uint8_t>(c));
+        } else if (a == "--keep-blocks") {
+            std::set<long> codes;
+            ok = parse_number_list(v, 0, 255, codes);
+            for (long c : codes) o.defaults.kept.insert(static_cast<uint8_t>(c));
         } else if (a == "--seed") ok = number(v, 0, 0xFFFFFFFFL, o.seed);
         else if (a == "--lifetime") ok = number(v, 0, 86400 * 7, o.lifetime);
         else ok = false;
@@ -146,6 +167,39 @@ void seed(TerminalBank& bank, const Options& o) {
         for (long u = 1; u <= o.ossel_users; ++u)
             control_command(bank, "ossel-user " + std::to_string(n) + " " + std::to_string(u) + " " + std::to_string(u));
     }
+}
+
+// A port of its own for each terminal; the terminal map that names them goes
+// to `path` (a new file in /tmp when empty), and each port is printed.
+bool serve_terminals_apart(Server& server, const Options& o, std::string& path, bool& temporary) {
+    std::string text, error;
+    for (long t : o.terminals) {
+        const uint16_t port = server.listen_more(0, error);
+        if (port == 0) {
+            std::fprintf(stderr, "corvo-sim: cannot listen: %s\n", error.c_str());
+            return false;
+        }
+        text += std::to_string(t) + " 127.0.0.1:" + std::to_string(port) + "\n";
+        std::printf("terminal %ld=%u\n", t, port);
+    }
+    std::fflush(stdout);
+    temporary = o.map_file.empty();
+    path = o.map_file;
+    if (temporary) {
+        char name[] = "/tmp/corvo-sim-map-XXXXXX";
+        const int fd = mkstemp(name);
+        if (fd < 0) return false;
+        close(fd);
+        path = name;
+    }
+    std::ofstream out(path, std::ios::trunc);
+    out << "# written by corvo-sim --port-per-terminal\n" << text;
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "corvo-sim: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
 }
 
 bool write_port_file(const std::string& path, uint16_t link, uint16_t control, const std::string& pty) {
@@ -200,6 +254,17 @@ int main(int argc, char** argv) {
         }
         server.set_modem(o.modem, o.verdict);
     }
+    server.set_latency(static_cast<int>(o.latency));
+    std::string map_path;
+    bool map_temporary = false;
+    if (o.port_per_terminal && !serve_terminals_apart(server, o, map_path, map_temporary)) return 1;
+    struct RemoveAtExit {
+        const std::string& path;
+        bool remove;
+        ~RemoveAtExit() {
+            if (remove) std::remove(path.c_str());
+        }
+    } remove_map{map_path, map_temporary};
     if (o.faults.any()) server.set_faults(o.faults, o.fault_seed_given ? o.fault_seed : std::random_device{}());
     if (o.verbose)
         std::fprintf(stderr, "corvo-sim: link 127.0.0.1:%u control 127.0.0.1:%u seed %ld\n", server.link_port(),
@@ -234,6 +299,7 @@ int main(int argc, char** argv) {
         setenv("CORVO_SIM_PORT", std::to_string(server.link_port()).c_str(), 1);
         setenv("CORVO_SIM_CONTROL", std::to_string(server.control_port()).c_str(), 1);
         if (!pty.empty()) setenv("CORVO_SIM_PTY", pty.c_str(), 1);
+        if (!map_path.empty()) setenv("CORVO_TCP_TERMINALS", map_path.c_str(), 1);
         o.command.push_back(nullptr);
         execvp(o.command[0], o.command.data());
         std::fprintf(stderr, "corvo-sim: cannot run %s: %s\n", o.command[0], std::strerror(errno));

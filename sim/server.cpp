@@ -50,6 +50,7 @@ int open_listener(uint16_t port, uint16_t& bound, std::string& error) {
 
 Server::~Server() {
     for (Connection& c : connections_) close(c.fd);
+    for (int fd : more_link_fds_) close(fd);
     if (pty_slave_fd_ >= 0) close(pty_slave_fd_);
     if (link_fd_ >= 0) close(link_fd_);
     if (control_fd_ >= 0) close(control_fd_);
@@ -60,6 +61,14 @@ bool Server::listen(uint16_t link_port, uint16_t control_port, std::string& erro
     if (link_fd_ < 0) return false;
     control_fd_ = open_listener(control_port, control_port_, error);
     return control_fd_ >= 0;
+}
+
+uint16_t Server::listen_more(uint16_t port, std::string& error) {
+    uint16_t bound = 0;
+    const int fd = open_listener(port, bound, error);
+    if (fd < 0) return 0;
+    more_link_fds_.push_back(fd);
+    return bound;
 }
 
 bool Server::open_pty(std::string& path, std::string& error) {
@@ -260,7 +269,24 @@ void Server::serve(Connection& c, const link::Frame& f) {
     endpoint_.on_frame(f, reply);
     if (!state_path_.empty() && !save_state(state_path_, bank_, endpoint_))
         std::fprintf(stderr, "corvo-sim: cannot write %s\n", state_path_.c_str());
+    if (latency_ms_ > 0 && !reply.empty()) {
+        // Answers of one connection leave in the order their requests came.
+        c.late.push_back({std::chrono::steady_clock::now() + std::chrono::milliseconds(latency_ms_), std::move(reply)});
+        return;
+    }
     outbound(c, reply);
+}
+
+int Server::release_late(Connection& c) {
+    const auto now = std::chrono::steady_clock::now();
+    while (!c.late.empty() && c.late.front().due <= now) {
+        std::vector<uint8_t> bytes = std::move(c.late.front().bytes);
+        c.late.pop_front();
+        outbound(c, bytes);
+    }
+    if (c.late.empty()) return -1;
+    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(c.late.front().due - now).count();
+    return static_cast<int>((left + 999) / 1000);
 }
 
 void Server::hold(std::deque<Connection::Held>& queue, std::vector<uint8_t> bytes, bool delayed) {
@@ -356,24 +382,33 @@ void Server::run(const std::function<bool()>& done) {
         fds.clear();
         fds.push_back({link_fd_, POLLIN, 0});
         fds.push_back({control_fd_, POLLIN, 0});
+        for (int fd : more_link_fds_) fds.push_back({fd, POLLIN, 0});
+        const std::size_t first = fds.size();
+        bool held = false;
+        int wait_ms = 50;
+        for (Connection& c : connections_) {
+            if (!c.held_in.empty() || !c.held_out.empty()) held = release_held(c) || held;
+            if (!c.late.empty()) {
+                const int due = release_late(c);
+                if (due >= 0 && due < wait_ms) wait_ms = due;
+            }
+            if (!c.out.empty()) flush(c);
+        }
+        if (held && wait_ms > 2) wait_ms = 2;
         for (const Connection& c : connections_)
             fds.push_back({c.fd, static_cast<short>(POLLIN | (c.out.empty() ? 0 : POLLOUT)), 0});
-        bool held = false;
-        for (Connection& c : connections_)
-            if (!c.held_in.empty() || !c.held_out.empty()) {
-                held = release_held(c) || held;
-                if (!c.out.empty()) flush(c);
-            }
-        const int r = poll(fds.data(), fds.size(), held ? 2 : 50);
+        const int r = poll(fds.data(), fds.size(), wait_ms);
         if (r < 0 && errno != EINTR) break;
         if (r <= 0) {
-            checked = std::chrono::steady_clock::now() - std::chrono::milliseconds(50);
+            if (wait_ms == 50) checked = std::chrono::steady_clock::now() - std::chrono::milliseconds(50);
             continue;
         }
         if (fds[0].revents & POLLIN) accept_on(link_fd_, false);
         if (fds[1].revents & POLLIN) accept_on(control_fd_, true);
-        for (std::size_t i = 2; i < fds.size(); ++i) {
-            Connection& c = connections_[i - 2];
+        for (std::size_t i = 2; i < first; ++i)
+            if (fds[i].revents & POLLIN) accept_on(fds[i].fd, false);
+        for (std::size_t i = first; i < fds.size(); ++i) {
+            Connection& c = connections_[i - first];
             if (fds[i].revents & POLLOUT) flush(c);
             if (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) read_from(c);
         }

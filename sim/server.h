@@ -45,6 +45,12 @@ public:
     // A bad line on every link connection (see sim/faults.h); the rates and
     // the seed are reported on standard error.
     void set_faults(const FaultRates& rates, uint64_t seed);
+    // Answers leave `ms` after their request arrived; other exchanges, on this
+    // connection and on others, are served meanwhile.
+    void set_latency(int ms) { latency_ms_ = ms; }
+    // One more link listener on 127.0.0.1 (0: any free port); its port, or 0
+    // on failure. Every link listener serves every terminal.
+    uint16_t listen_more(uint16_t port, std::string& error);
     // Keeps the state in `path` after every exchange (sim/state_file.h).
     void keep_state(const std::string& path) { state_path_ = path; }
     link::Endpoint& endpoint() { return endpoint_; }
@@ -63,6 +69,7 @@ private:
             std::vector<uint8_t> bytes;
         };
         std::deque<Held> held_in, held_out;  // frames a bad line holds back, in order
+        std::deque<Held> late;               // answers waiting for the latency to pass
     };
     void accept_on(int listener, bool control);
     void read_from(Connection& c);
@@ -73,6 +80,9 @@ private:
     void outbound(Connection& c, std::vector<uint8_t>& reply);
     void hold(std::deque<Connection::Held>& queue, std::vector<uint8_t> bytes, bool delayed);
     bool release_held(Connection& c);
+    // Lets the answers out whose latency has passed; the milliseconds until
+    // the next one is due, or -1 when none waits.
+    int release_late(Connection& c);
     std::string faults_command(const std::string& line);
     std::string noise_command(const std::string& line);
     std::string modem_command(const std::string& line);
@@ -81,6 +91,8 @@ private:
     TerminalBank& bank_;
     link::Endpoint endpoint_;
     int link_fd_ = -1, control_fd_ = -1;
+    std::vector<int> more_link_fds_;
+    int latency_ms_ = 0;
     uint16_t link_port_ = 0, control_port_ = 0;
     std::vector<Connection> connections_;
     bool stop_ = false;

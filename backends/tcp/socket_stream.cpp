@@ -76,6 +76,17 @@ socket_t as_socket(intptr_t h) { return static_cast<socket_t>(h); }
 
 }  // namespace
 
+bool resolves(const std::string& host) {
+    if (!winsock_ready()) return false;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    const bool ok = getaddrinfo(host.c_str(), nullptr, &hints, &found) == 0 && found != nullptr;
+    if (found != nullptr) freeaddrinfo(found);
+    return ok;
+}
+
 bool SocketStream::connect(const std::string& host, uint16_t port, int timeout_ms) {
     close();
     if (!winsock_ready() || port == 0) return false;

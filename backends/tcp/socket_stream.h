@@ -8,6 +8,9 @@
 
 namespace corvo::tcp {
 
+// True when `host` (a name or an IPv4 address) resolves to an IPv4 address.
+bool resolves(const std::string& host);
+
 class SocketStream : public link::Stream {
 public:
     SocketStream() = default;

@@ -1,10 +1,13 @@
 // Every exported operation runs through one of these: the process-wide
-// recursive lock serialises callers from several host threads (a window
-// procedure dispatched while an exchange waits may still call in on the same
-// thread), and the catch-all keeps exceptions inside the library.
+// recursive lock keeps the facade's state to one host thread at a time (a
+// window procedure dispatched while an exchange waits may still call in on
+// the same thread; an exchange lets the lock go while it waits for its
+// terminal), the turns with terminals the operation took end with it, and
+// the catch-all keeps exceptions inside the library.
 #pragma once
 #include <cstdint>
 #include "api/facade.h"
+#include "comm/terminal_turns.h"
 #include "platform/process_lock.h"
 
 #if defined(_WIN32)
@@ -18,6 +21,7 @@ namespace varanda {
 template <class R, class Body>
 R guarded(R on_error, Body&& body) noexcept {
     platform::ProcessLockGuard lock;
+    const turns::TurnScope turns;
     try {
         return body(facade());
     } catch (...) {
@@ -28,6 +32,7 @@ R guarded(R on_error, Body&& body) noexcept {
 template <class Body>
 void guarded_void(Body&& body) noexcept {
     platform::ProcessLockGuard lock;
+    const turns::TurnScope turns;
     try {
         body(facade());
     } catch (...) {

@@ -1,5 +1,6 @@
 // The settings block setters and its sending.
 #include "api/facade.h"
+#include "config/consuming_send.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
@@ -66,9 +67,23 @@ uint8_t ConfigurarNivelLFD(ApiFacade& f, uint8_t level) {
 }
 
 uint8_t EnviarAjustesBio(ApiFacade& f, int32_t terminal) {
-    const ReturnCode r = f.connection().SendCommand(terminal, f.bio_settings.bytes.data(), kSettingsCommand,
-                                                    BioSettingsBlock::kSize);
-    if (r == rc::kOk) f.bio_settings.reset();
+    // Taken and reset before the exchange, so that a setter on another thread
+    // lands wholly before or after the send; a failed send gives the block
+    // back unless a setter has touched the reset block meanwhile.
+    const BioSettingsBlock sent = take_and_reset(f.bio_settings);
+    const auto give_back = [&f, &sent] {
+        BioSettingsBlock untouched = sent;
+        untouched.reset();
+        if (f.bio_settings.bytes == untouched.bytes) f.bio_settings = sent;
+    };
+    ReturnCode r;
+    try {
+        r = f.connection().SendCommand(terminal, sent.bytes.data(), kSettingsCommand, BioSettingsBlock::kSize);
+    } catch (...) {
+        give_back();
+        throw;
+    }
+    if (r != rc::kOk) give_back();
     return r;
 }
 

@@ -1,7 +1,12 @@
 #include "comm/connection_manager.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "comm/com_transports.h"
 #include "comm/dll_transports.h"
+#include "comm/terminal_turns.h"
+#include "platform/process_lock.h"
 #include "platform/system.h"
 
 namespace varanda {
@@ -21,6 +26,14 @@ std::unique_ptr<Transport> make() {
     return std::make_unique<T>();
 }
 
+// The bytes of a caller's block, taken while the lock is held; a null block
+// or an empty length stays as it was.
+const uint8_t* taken(const uint8_t* data, int32_t length, std::vector<uint8_t>& copy) {
+    if (data == nullptr || length <= 0) return data;
+    copy.assign(data, data + length);
+    return copy.data();
+}
+
 const Variant kVariants[] = {
     {make<SerialDllTransport>, rc::kSerialLibMissing},  // 0 serial
     {make<TcpDllTransport>, rc::kTcpLibMissing},        // 1 TCP library
@@ -36,7 +49,7 @@ void ConnectionManager::destroy_transport() noexcept {
     try {
         transport_.reset();
     } catch (...) {
-        transport_.release();
+        transport_ = nullptr;
     }
 }
 
@@ -105,29 +118,68 @@ ReturnCode ConnectionManager::SendCommand(int32_t terminal, const uint8_t* data,
     return SendIndexedCommand(terminal, data, command, length, 0);
 }
 
+template <class Call>
+int32_t ConnectionManager::exchange(int32_t terminal, Call&& call) {
+    const std::shared_ptr<Transport> transport = transport_;
+    const turns::Ticket ticket = turns::arrive(terminal);
+    int32_t r;
+    {
+        const platform::ProcessLockRelease unlocked;
+        turns::wait(ticket);
+        try {
+            r = call(*transport);
+        } catch (...) {
+            turns::done(ticket);
+            throw;
+        }
+    }
+    turns::done(ticket);
+    return r;
+}
+
 ReturnCode ConnectionManager::SendIndexedCommand(int32_t terminal, const uint8_t* data, int32_t command,
                                                  int32_t length, uint16_t index) {
     if (ReturnCode c = check(false); c != rc::kOk) return c;
-    const int32_t r = transport_->SendData(terminal, data, command, length, 0, index);
+    std::vector<uint8_t> copy;
+    const uint8_t* bytes = taken(data, length, copy);
+    const int32_t r = exchange(terminal, [&](Transport& t) {
+        return t.SendData(terminal, bytes, command, length, 0, index);
+    });
     PumpMessages();
     return r == transport_result::kSent ? rc::kOk : rc::kFailed;
 }
 
+namespace {
+// The answer goes to a copy of the caller's buffer while the lock is left,
+// and the whole copy back into the buffer once it is held again.
+template <class Receive>
+int32_t receive_into(uint8_t* buffer, int32_t length, Receive&& receive) {
+    if (buffer == nullptr || length <= 0) return receive(buffer);
+    std::vector<uint8_t> copy(buffer, buffer + length);
+    const int32_t r = receive(copy.data());
+    std::copy(copy.begin(), copy.end(), buffer);
+    return r;
+}
+}  // namespace
+
 ReturnCode ConnectionManager::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length) {
     if (ReturnCode c = check(false); c != rc::kOk) return c;
     PumpMessages();
-    return transport_->ReceiveData(terminal, buffer, command, length, 0) == transport_result::kReceived
-               ? rc::kOk
-               : rc::kFailed;
+    const int32_t r = receive_into(buffer, length, [&](uint8_t* into) {
+        return exchange(terminal, [&](Transport& t) { return t.ReceiveData(terminal, into, command, length, 0); });
+    });
+    return r == transport_result::kReceived ? rc::kOk : rc::kFailed;
 }
 
 ReturnCode ConnectionManager::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command,
                                                  int32_t length) {
     if (ReturnCode c = check(false); c != rc::kOk) return c;
     PumpMessages();
-    return transport_->ReceiveDataNoReply(terminal, buffer, command, length, 0) == transport_result::kReceived
-               ? rc::kOk
-               : rc::kFailed;
+    const int32_t r = receive_into(buffer, length, [&](uint8_t* into) {
+        return exchange(terminal,
+                        [&](Transport& t) { return t.ReceiveDataNoReply(terminal, into, command, length, 0); });
+    });
+    return r == transport_result::kReceived ? rc::kOk : rc::kFailed;
 }
 
 ReturnCode ConnectionManager::SendModemString(const char* text) {

@@ -1,5 +1,13 @@
 // The one place that talks to a transport: the connection type, the open
 // port, and every exchange with a terminal, each reduced to a ReturnCode.
+//
+// Called under the process lock. An exchange with a terminal takes the bytes
+// it sends (and a copy of the buffer it fills) under that lock, waits for
+// the terminal's turn (comm/terminal_turns.h) and for the answer without it,
+// and hands the answer over under it again: threads that work with
+// different terminals exchange at the same time, and the facade's state is
+// never read or written without the lock. A transport replaced meanwhile
+// lives until the last exchange on it has ended.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -43,8 +51,12 @@ private:
     // modem operations) type 3, then the open port. kOk when all pass.
     ReturnCode check(bool modem);
     void destroy_transport() noexcept;
+    // Runs `call` on the transport for `terminal`, in the terminal's turn and
+    // without the process lock.
+    template <class Call>
+    int32_t exchange(int32_t terminal, Call&& call);
 
-    std::unique_ptr<Transport> transport_;
+    std::shared_ptr<Transport> transport_;
     uint32_t type_ = 2;
     bool open_ = false;
     ReturnCode unavailable_ = rc::kTcpComMissing;

@@ -4,6 +4,8 @@
 
 namespace varanda::platform {
 
+// Waits without the process lock (platform/process_lock.h): a fixed pause
+// inside one operation does not hold other host threads up.
 void sleep_ms(uint32_t ms);
 
 // Milliseconds since an arbitrary start, wrapping like the Windows tick.

@@ -2,7 +2,7 @@
 // and its size select, clear.
 #include "api/facade.h"
 #include "schedules/access_list_images.h"
-#include "schedules/consume_on_exit.h"
+#include "config/consuming_send.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
@@ -41,12 +41,11 @@ uint8_t InserirUsuarioListaAcesso(ApiFacade& f, const char* card, uint8_t schedu
 
 uint8_t EnviarListaAcesso(ApiFacade& f, int32_t terminal) {
     const access_list::CardSettings s = access_list::settings_of(f);
-    const auto& entries = f.access_list.entries;
-    const Layout layout = access_list::first_layout(entries.size(), s);
+    const Layout layout = access_list::first_layout(f.access_list.entries.size(), s);
     Image image;
-    if (!access_list::build_image(layout, entries, s, image)) return access_list::kDoesNotFit;
+    if (!access_list::build_image(layout, f.access_list.entries, s, image)) return access_list::kDoesNotFit;
 
-    const ConsumeOnExit consume([&f]() noexcept { f.access_list.reset(); });
+    const auto entries = take_and_reset(f.access_list).entries;
     ConnectionManager& c = f.connection();
     switch (layout) {
         case Layout::kOld:

@@ -1,6 +1,6 @@
 // The access schedules: insert one time, send the whole table, clear.
 #include "api/facade.h"
-#include "schedules/consume_on_exit.h"
+#include "config/consuming_send.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
@@ -28,8 +28,8 @@ uint8_t InserirHorarioAcesso(ApiFacade& f, uint8_t schedule, uint8_t day, uint8_
 uint8_t EnviarHorariosAcesso(ApiFacade& f, int32_t terminal) {
     using T = AccessScheduleTable;
     const bool old = f.protocol.old_terminal != 0;
-    const ConsumeOnExit consume([&f]() noexcept { f.access_schedules.reset(); });
-    return f.connection().SendCommand(terminal, f.access_schedules.bytes.data(), old ? kOldCommand : kCommand,
+    const T sent = take_and_reset(f.access_schedules);
+    return f.connection().SendCommand(terminal, sent.bytes.data(), old ? kOldCommand : kCommand,
                                       static_cast<int32_t>(old ? T::kOldSize : T::kSize));
 }
 

@@ -1,6 +1,6 @@
 // The siren times: append one, send the whole table, clear.
 #include "api/facade.h"
-#include "schedules/consume_on_exit.h"
+#include "config/consuming_send.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
@@ -25,8 +25,8 @@ uint8_t InserirHorarioSirene(ApiFacade& f, uint8_t hour, uint8_t minute, uint8_t
 
 uint8_t EnviarHorariosSirene(ApiFacade& f, int32_t terminal) {
     const bool old = f.protocol.old_terminal != 0;
-    const ConsumeOnExit consume([&f]() noexcept { f.sirens.reset(); });
-    return f.connection().SendCommand(terminal, f.sirens.bytes.data(), old ? kOldCommand : kCommand,
+    const SirenTable sent = take_and_reset(f.sirens);
+    return f.connection().SendCommand(terminal, sent.bytes.data(), old ? kOldCommand : kCommand,
                                       static_cast<int32_t>(old ? SirenTable::kOldSize : SirenTable::kSize));
 }
 

@@ -3,11 +3,13 @@
 
 #include <cstdio>
 
+#include "platform/process_lock.h"
 #include "platform/system.h"
 
 namespace varanda::platform {
 
 void sleep_ms(uint32_t ms) {
+    const ProcessLockRelease unlocked;
     timespec ts{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
     while (nanosleep(&ts, &ts) != 0) {
     }

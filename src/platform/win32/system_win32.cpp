@@ -1,10 +1,14 @@
 #include <windows.h>
 
+#include "platform/process_lock.h"
 #include "platform/system.h"
 
 namespace varanda::platform {
 
-void sleep_ms(uint32_t ms) { Sleep(ms); }
+void sleep_ms(uint32_t ms) {
+    const ProcessLockRelease unlocked;
+    Sleep(ms);
+}
 
 uint32_t tick_ms() { return GetTickCount(); }
 
