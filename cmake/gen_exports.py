@@ -6,6 +6,8 @@ folder under src/.  From those declarations this script writes:
 
   include/varanda.h          public C header (written only when it changes)
   <out>/varanda.def          Windows module definition (undecorated names)
+  <out>/varanda_host.def     the operations as a host links them (the source
+                             of the import library Varanda.lib)
   <out>/varanda.map          Linux export map
   <out>/varanda_ops.h        C++ declarations of the facade operations
   <out>/exports.cpp          the exported wrappers (guard + lock + forward)
@@ -238,6 +240,14 @@ def gen_def(ops, forms):
     return "\n".join(lines) + "\n"
 
 
+def gen_host_def(ops):
+    """The operations as a host program calls them: with the stdcall
+    decoration (which dlltool -k strips from the imported name)."""
+    lines = ["LIBRARY Varanda.dll", "EXPORTS"]
+    lines += [f"    {o.name}@{o.stack_bytes()}" for o in ops]
+    return "\n".join(lines) + "\n"
+
+
 def gen_map(ops, forms):
     lines = ["{", "  global:"]
     lines += [f"    {o.name};" for o in ops]
@@ -363,6 +373,7 @@ def main():
     for path, text in committed:
         write_if_changed(path, text)
     write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
+    write_if_changed(os.path.join(a.out, "varanda_host.def"), gen_host_def(ops))
     write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
