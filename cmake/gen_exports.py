@@ -20,6 +20,8 @@ folder under src/.  From those declarations this script writes:
   <java>/Varanda.java, <java>/com/melbrosa/Varanda.java
                              the two Java classes (with --java; written only
                              when they change)
+  <docs>/*.md                the reference pages, one per family and an index
+                             (with --docs; see gen_docs.py)
 
 Declaration syntax: a family line first, then the operations (doc lines
 indented below each):
@@ -437,10 +439,10 @@ def main():
     if a.docs:
         pages = gen_docs.pages(by_family(ops), forms)
         committed += [(os.path.join(a.docs, name), text) for name, text in pages]
+        names = {name for name, _ in pages}
     if a.check:
         stale = [path for path, text in committed if read_or_none(path) != text]
         if a.docs:
-            names = {name for name, _ in pages}
             stale += sorted(os.path.join(a.docs, n) for n in os.listdir(a.docs) if n.endswith(".md") and n not in names)
         for path in stale:
             print(f"{path} is not up to date: build, then commit it")
@@ -449,6 +451,10 @@ def main():
         print(f"{o.where}: note: {o.name} has no Java form yet (declare it in {table_path})", file=sys.stderr)
     for path, text in committed:
         write_if_changed(path, text)
+    if a.docs:
+        for n in os.listdir(a.docs):
+            if n.endswith(".md") and n not in names:
+                os.remove(os.path.join(a.docs, n))
     write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_host.def"), gen_host_def(ops))
     write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))

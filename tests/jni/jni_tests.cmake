@@ -7,11 +7,11 @@ add_test(NAME jni_exports
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/jni/check_jni_exports.py
                  $<TARGET_FILE:varanda> ${CMAKE_SOURCE_DIR}/java --per-class 207)
 
-# The committed header and Java classes are what the operation lists give.
+# The committed header, Java classes and reference pages are what the operation lists give.
 add_test(NAME generated_sources_current
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/cmake/gen_exports.py --check
                  --src ${CMAKE_SOURCE_DIR}/src --header ${CMAKE_SOURCE_DIR}/include/varanda.h
-                 --out ${VARANDA_GEN_DIR} --java ${CMAKE_SOURCE_DIR}/java)
+                 --out ${VARANDA_GEN_DIR} --java ${CMAKE_SOURCE_DIR}/java --docs ${CMAKE_SOURCE_DIR}/docs/api)
 
 # The generator's Java forms, on operation lists of the test's own.
 add_test(NAME java_forms
