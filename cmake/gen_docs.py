@@ -261,10 +261,18 @@ Some operations give the codes from 128 up a meaning of their own; their
 sections say so:
 
 - [`ColetarBilhete`](punches.md#coletarbilhete): 128, the terminal offered its
-  last punch again.
-- The [fingerprint module](bio.md): 128 to 137 report the module's status or
-  that no answer came.
-- The [Ossel module](ossel.md): the results of the module's operations.
+  last punch again (the host asks again).
+- The [fingerprint module](bio.md): an answer operation turns the module's
+  status into a code: 129 status 2, 7, 253 or 254; 130 status 3; 131 status 4;
+  132 status 5; 133 status 6; 134 status 14; 135 status 251 or 252; 136
+  status 22; 137 status 9; 128 any other status, and no answer when the
+  answer is asked of the terminal (offline). The list collections also give
+  136 for an empty list and 137 for an answer about another page.
+- The [Ossel module](ossel.md): the result operations that ask the terminal
+  (offline) give 0 for module result 0, 128 for 1, 129 for 2, 130 for 3, 131
+  for 4, 132 for 5, 133 for 6 and 128 for 7 and above; those that read the
+  event stream (online) give 0 for results 2 and 7, 130 for 3, 134 for 4, 128
+  for any other, and 1 when the event is not a result message.
 
 """
 

@@ -26,6 +26,16 @@ done
 readelf -d "$p/lib/libvaranda.so.3.0.0" | grep -q 'SONAME.*\[libvaranda\.so\.3\]' || fail "SONAME is not libvaranda.so.3"
 readelf -d "$p/lib/libvaranda.so.3.0.0" | grep -q 'RUNPATH.*\[\$ORIGIN\]' || fail "RUNPATH is not \$ORIGIN"
 
+# The examples of docs/hosts.md are these files, word for word.
+python3 - "$src" <<'PY' || fail "docs/hosts.md does not show the example files as they are"
+import sys
+src = sys.argv[1]
+page = open(f"{src}/docs/hosts.md", encoding="utf-8").read()
+for f in ("c_host/host.c", "cpp_host/CMakeLists.txt", "cpp_host/host.cpp", "java_host/Host.java"):
+    if open(f"{src}/examples/{f}", encoding="utf-8").read() not in page:
+        sys.exit(f"examples/{f} differs")
+PY
+
 # C++ with find_package(Varanda).
 cmake -S "$src/examples/cpp_host" -B "$tmp/cpp" -DCMAKE_PREFIX_PATH="$p" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$tmp/cpp" >/dev/null
