@@ -48,7 +48,9 @@ cc -std=c99 -Wall -Wextra -Werror -o "$tmp/c_host" "$src/examples/c_host/host.c"
 mkdir "$tmp/java"
 javac -encoding UTF-8 -Xlint:all -Werror -cp "$p/share/java/varanda.jar" -d "$tmp/java" "$src/examples/java_host/Host.java"
 
-ldd "$tmp/c_host" | grep -q "libvaranda.so.3 => $p/lib/libvaranda.so.3" || fail "the C host does not find the SDK in the prefix"
+found=$(ldd "$tmp/c_host" | sed -n 's/^\s*libvaranda\.so\.3 => \(\S*\) .*/\1/p')
+[ -n "$found" ] && [ "$(realpath "$found")" = "$(realpath "$p/lib/libvaranda.so.3")" ] \
+  || fail "the C host does not find the SDK in the prefix"
 
 cat > "$tmp/hosts.sh" <<HOSTS
 set -e
