@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need and is not on the machine yet:
-# cmake, g++, GoogleTest, the mingw-w64 i686 cross compiler, 32-bit Wine and a JDK.
+# cmake, g++, GoogleTest, the mingw-w64 i686 cross compiler, 32-bit Wine, a JDK,
+# and pkg-config for the consumer tests and scripts/package.sh.
 set -u
 need=()
 command -v cmake >/dev/null || need+=(cmake)
@@ -9,6 +10,8 @@ command -v python3 >/dev/null || need+=(python3)
 [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest libgtest-dev)
 command -v i686-w64-mingw32-g++ >/dev/null || need+=(g++-mingw-w64-i686 mingw-w64-i686-dev)
 command -v javac >/dev/null || need+=(default-jdk-headless)
+command -v pkg-config >/dev/null || need+=(pkg-config)
+command -v dpkg-deb >/dev/null || need+=(dpkg)
 wine_ok=1
 { command -v wine >/dev/null && dpkg -s wine32:i386 >/dev/null 2>&1; } || wine_ok=0
 [ ${#need[@]} -eq 0 ] && [ $wine_ok -eq 1 ] && exit 0
