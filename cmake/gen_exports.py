@@ -6,6 +6,8 @@ folder under src/.  From those declarations this script writes:
 
   include/varanda.h          public C header (written only when it changes)
   <out>/varanda.def          Windows module definition (undecorated names)
+  <out>/varanda_host.def     the operations as a host links them (the source
+                             of the import library Varanda.lib)
   <out>/varanda.map          Linux export map
   <out>/varanda_ops.h        C++ declarations of the facade operations
   <out>/exports.cpp          the exported wrappers (guard + lock + forward)
@@ -18,11 +20,21 @@ folder under src/.  From those declarations this script writes:
   <java>/Varanda.java, <java>/com/melbrosa/Varanda.java
                              the two Java classes (with --java; written only
                              when they change)
+  <docs>/*.md                the reference pages, one per family and an index
+                             (with --docs; see gen_docs.py)
 
-Declaration syntax (one operation; doc lines indented below it):
+Declaration syntax: a family line first, then the operations (doc lines
+indented below each):
 
+  family ORDER[.RANK] slug Title of the family
   op Name(type name, ...) -> result [key=value ...]
       One or two lines saying what it does and its codes.
+      @arg name  the argument's range or meaning (reference pages only)
+      @note      a further paragraph (reference pages only)
+
+The header and the reference pages list the families by ORDER (several files
+may share a family, listed by RANK); an operation's doc lines go into the header, its @ lines
+only into the reference pages (docs/api/, see gen_docs.py).
 
 types:   i32 u8 str buf out_u8 out_u16 out_i32 out_str  (see TYPES)
 results: code (uint8_t, 8 on an exception), i32 (int32_t, on_error or -1),
@@ -32,6 +44,12 @@ keys:    java=scalar|custom|none  (default: scalar when every argument is
          on_error=N               value returned when an exception escapes
          jname=Name               the method name in class Varanda, where it
                                    differs
+         sends=N,N  reads=N,N     the terminal command codes it sends and the
+                                   answers it reads (an exchange)
+         kind=port|local          opens or closes the port / reads prepared
+                                   state or shows a message; without it an
+                                   operation with sends or reads is an exchange,
+                                   one without a setter
 
 The Java forms of operations with other than i32 and u8 arguments are
 described in java_forms.py; the table src/jni/java_forms.txt declares those
@@ -43,6 +61,7 @@ import os
 import re
 import sys
 
+import gen_docs
 import java_forms
 
 TYPES = {
@@ -65,6 +84,14 @@ RESULTS = {
 OP_RE = re.compile(r"^op\s+(\w+)\s*\((.*)\)\s*->\s*(\w+)\s*(.*)$")
 
 
+class Family:
+    def __init__(self, order, slug, title, where):
+        self.order = order
+        self.slug = slug
+        self.title = title
+        self.where = where
+
+
 class Op:
     def __init__(self, name, params, result, attrs, doc, where):
         self.name = name
@@ -73,6 +100,9 @@ class Op:
         self.attrs = attrs
         self.doc = doc
         self.where = where
+        self.details = []     # the @ lines, for the reference pages
+        self.family = None
+        self.place = None     # (family order, file, line): the order of the header and pages
 
     @property
     def ctype(self):
@@ -87,6 +117,9 @@ class Op:
             return "void"
         return ", ".join(f"{TYPES[t][0]} {n}" for t, n in self.params)
 
+    def ctype_of(self, t):
+        return TYPES[t][0]
+
     def cpp_params(self):
         return ", ".join(f"{TYPES[t][0]} {n}" for t, n in self.params)
 
@@ -97,17 +130,33 @@ class Op:
         return 4 * len(self.params)
 
 
+FAMILY_RE = re.compile(r"^family\s+(\d+)(?:\.(\d+))?\s+([a-z0-9-]+)\s+(\S.*)$")
+
+
 def parse(paths):
     ops = []
+    families = {}
     for path in paths:
         current = None
+        family = None
         with open(path, encoding="utf-8") as f:
             for lineno, raw in enumerate(f, 1):
                 line = raw.rstrip("\n")
                 where = f"{path}:{lineno}"
                 if not line.strip() or line.lstrip().startswith("#"):
                     continue
+                if line.startswith("family "):
+                    m = FAMILY_RE.match(line.strip())
+                    if not m or family is not None:
+                        sys.exit(f"{where}: a file has one family line: family ORDER slug Title")
+                    order, rank, slug, title = int(m.group(1)), int(m.group(2) or 0), m.group(3), m.group(4)
+                    family = families.setdefault(slug, Family(order, slug, title, where))
+                    if (family.order, family.title) != (order, title):
+                        sys.exit(f"{where}: family {slug} differs from {family.where}")
+                    continue
                 if line.startswith("op "):
+                    if family is None:
+                        sys.exit(f"{where}: an operation before the file's family line")
                     m = OP_RE.match(line.strip())
                     if not m:
                         sys.exit(f"{where}: cannot read declaration")
@@ -122,8 +171,14 @@ def parse(paths):
                         sys.exit(f"{where}: bad result '{result}'")
                     attrs = dict(kv.split("=", 1) for kv in rest.split())
                     current = Op(name, params, result, attrs, [], where)
+                    current.family = family
+                    current.place = (family.order, rank, path, lineno)
                     ops.append(current)
+                elif line[0].isspace() and current is not None and line.strip().startswith("@"):
+                    current.details.append((line.strip(), where))
                 elif line[0].isspace() and current is not None:
+                    if current.details:
+                        sys.exit(f"{where}: doc lines come before the @ lines")
                     current.doc.append(line.strip())
                 else:
                     sys.exit(f"{where}: unexpected line")
@@ -131,10 +186,27 @@ def parse(paths):
     dups = {n for n in names if names.count(n) > 1}
     if dups:
         sys.exit(f"declared twice: {', '.join(sorted(dups))}")
+    orders = {}
+    for fam in families.values():
+        if fam.order in orders:
+            sys.exit(f"{fam.where}: family order {fam.order} also used by {orders[fam.order]}")
+        orders[fam.order] = fam.slug
     for o in ops:
         if not o.doc:
             sys.exit(f"{o.where}: {o.name} has no documentation line")
+        gen_docs.check(o)
     return sorted(ops, key=lambda o: o.name)
+
+
+def by_family(ops):
+    """[(family, [op])] in the order of the families, each family's operations
+    in the order of their declarations."""
+    out = []
+    for o in sorted(ops, key=lambda o: o.place):
+        if not out or out[-1][0] is not o.family:
+            out.append((o.family, []))
+        out[-1][1].append(o)
+    return out
 
 
 def write_if_changed(path, text):
@@ -208,9 +280,11 @@ HEADER_BOTTOM = """\
 
 def gen_header(ops):
     out = [HEADER_TOP]
-    for o in ops:
-        out.append("/* " + "\n * ".join(o.doc) + " */\n")
-        out.append(f"{o.ctype} VARANDA_CALL {o.name}({o.c_params()});\n\n")
+    for family, members in by_family(ops):
+        out.append(f"/* ---- {family.title} " + "-" * max(3, 70 - len(family.title)) + " */\n\n")
+        for o in members:
+            out.append("/* " + "\n * ".join(o.doc) + " */\n")
+            out.append(f"{o.ctype} VARANDA_CALL {o.name}({o.c_params()});\n\n")
     out.append(HEADER_BOTTOM)
     return "".join(out)
 
@@ -235,6 +309,11 @@ def gen_def64(ops, forms):
     lines = ["LIBRARY Varanda.dll", "EXPORTS"]
     lines += [f"    {o.name}" for o in ops]
     lines += [f"    {jname}" for jname, _ in java_functions(forms)]
+def gen_host_def(ops):
+    """The operations as a host program calls them: with the stdcall
+    decoration (which dlltool -k strips from the imported name)."""
+    lines = ["LIBRARY Varanda.dll", "EXPORTS"]
+    lines += [f"    {o.name}@{o.stack_bytes()}" for o in ops]
     return "\n".join(lines) + "\n"
 
 
@@ -332,6 +411,7 @@ def main():
     ap.add_argument("--out", required=True, help="folder for the generated files")
     ap.add_argument("--java", help="the java/ folder: write the Java classes there")
     ap.add_argument("--java-forms", help="the Java form table (default: <src>/jni/java_forms.txt)")
+    ap.add_argument("--docs", help="the docs/api folder: write the reference pages there")
     ap.add_argument("--list", action="store_true", help="print the operation names")
     ap.add_argument("--list-java", action="store_true",
                     help="print the JNI functions as Name@bytes, then the operations still without a Java form")
@@ -352,12 +432,21 @@ def main():
     committed = [(a.header, gen_header(ops))]
     if a.java:
         committed += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
+    if a.docs:
+        pages = gen_docs.pages(by_family(ops), forms)
+        committed += [(os.path.join(a.docs, name), text) for name, text in pages]
+        names = {name for name, _ in pages}
     for o in missing:
         print(f"{o.where}: note: {o.name} has no Java form yet (declare it in {table_path})", file=sys.stderr)
     for path, text in committed:
         write_if_changed(path, text)
+    if a.docs:
+        for n in os.listdir(a.docs):
+            if n.endswith(".md") and n not in names:
+                os.remove(os.path.join(a.docs, n))
     write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda64.def"), gen_def64(ops, forms))
+    write_if_changed(os.path.join(a.out, "varanda_host.def"), gen_host_def(ops))
     write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))

@@ -1,11 +1,17 @@
 /* Varanda SDK: a short English text for each return code.
  *
  * Header-only: nothing here is exported by the library. Include it beside
- * varanda.h. The texts are the general meanings; some operations give the
- * codes from 128 up a meaning of their own (a repeated punch in the punch
- * collection, the fingerprint module's statuses in the biometric operations,
- * the Ossel module's results): their lines in varanda.h and their pages in
- * the reference documentation say so.
+ * varanda.h. The texts are the general meanings, the same table as the
+ * reference documentation's (docs/api/index.md, installed under
+ * share/doc/varanda/api/). Some operations give the codes from 128 up a
+ * meaning of their own, which this table does not know:
+ *   - ColetarBilhete: 128, the terminal offered its last punch again
+ *     (docs/api/punches.md);
+ *   - the fingerprint module's answer operations: 128 to 137, the module's
+ *     status or no answer (docs/api/bio.md, the table in docs/api/index.md);
+ *   - the Ossel module's result operations: 128 to 134, the module's result
+ *     (docs/api/ossel.md, the table in docs/api/index.md).
+ * Their lines in varanda.h say so too.
  */
 #ifndef VARANDA_CODES_H
 #define VARANDA_CODES_H

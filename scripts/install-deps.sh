@@ -2,7 +2,8 @@
 # Installs what the builds and tests need and is not on the machine yet, one
 # group at a time: the Linux build (cmake, g++, GoogleTest), a JDK, the
 # mingw-w64 cross compilers (i686 and x86_64), 64-bit Wine and, where this
-# machine runs 32-bit programs, 32-bit Wine. A group that cannot be installed
+# machine runs 32-bit programs, 32-bit Wine; pkg-config and dpkg-deb for the
+# package tests and scripts/package.sh. A group that cannot be installed
 # (no network, a package missing) is said in one line and the others go on:
 # the test command then says which parts it could not build or run.
 # Exit status: 1 only when the Linux build's own tools are missing afterwards.
@@ -33,6 +34,8 @@ group "the Linux build" 'command -v cmake >/dev/null && command -v g++ >/dev/nul
   cmake g++ python3 googletest libgtest-dev
 core=$?
 group "a JDK" 'command -v javac >/dev/null' default-jdk-headless
+group "the packaging tools" 'command -v pkg-config >/dev/null && command -v dpkg-deb >/dev/null' \
+  pkg-config dpkg
 group "the 32-bit Windows cross compiler" 'command -v i686-w64-mingw32-g++-posix >/dev/null' \
   g++-mingw-w64-i686 mingw-w64-i686-dev
 group "the 64-bit Windows cross compiler" 'command -v x86_64-w64-mingw32-g++-posix >/dev/null' \

@@ -53,7 +53,7 @@ def generate(ops, table, extra=()):
         os.makedirs(os.path.join(src, "x"))
         os.makedirs(os.path.join(src, "jni"))
         with open(os.path.join(src, "x", "x.ops"), "w") as f:
-            f.write(ops)
+            f.write("family 1 x Test operations\n" + ops)
         with open(os.path.join(src, "jni", "java_forms.txt"), "w") as f:
             f.write(table)
         out, java = os.path.join(d, "gen"), os.path.join(d, "java")

@@ -7,11 +7,12 @@ add_test(NAME jni_exports
          COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/jni/check_jni_exports.py
                  $<TARGET_FILE:varanda> ${VARANDA_FRESH_DIR}/java --per-class 207)
 
-# The committed header and Java classes are what the operation lists give
-# (compared with the fresh copies of the build, so a stale commit fails).
+# The committed header, Java classes and reference pages are what the
+# operation lists give (compared with the fresh copies of the build, so a
+# stale commit fails).
 add_test(NAME generated_sources_current
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/jni/check_generated.sh ${VARANDA_FRESH_DIR} ${CMAKE_SOURCE_DIR}
-                 include/varanda.h java/Varanda.java java/com/melbrosa/Varanda.java)
+                 include/varanda.h java/Varanda.java java/com/melbrosa/Varanda.java docs/api)
 
 # The generator's Java forms, on operation lists of the test's own.
 add_test(NAME java_forms
