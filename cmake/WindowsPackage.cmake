@@ -6,11 +6,13 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(VARANDA_WINDOWS_NAME "64-bit Windows")
   set(_dlltool_machine i386:x86-64)
   set(_host_def ${VARANDA_GEN_DIR}/varanda_host64.def)
+  set(_dlltool_kill)
 else()
   set(_win win32)
   set(VARANDA_WINDOWS_NAME "32-bit Windows")
   set(_dlltool_machine i386)
   set(_host_def ${VARANDA_GEN_DIR}/varanda_host.def)
+  set(_dlltool_kill -k)
 endif()
 
 # Varanda.lib, for MSVC and mingw linkers alike, made from the module
@@ -23,7 +25,7 @@ find_program(VARANDA_DLLTOOL NAMES ${_triple}-dlltool dlltool REQUIRED)
 set(VARANDA_IMPORT_LIB ${CMAKE_BINARY_DIR}/Varanda.lib)
 add_custom_command(
   OUTPUT ${VARANDA_IMPORT_LIB}
-  COMMAND ${VARANDA_DLLTOOL} -m ${_dlltool_machine} $<$<STREQUAL:${_win},win32>:-k>
+  COMMAND ${VARANDA_DLLTOOL} -m ${_dlltool_machine} ${_dlltool_kill}
           -d ${_host_def} -D Varanda.dll -l ${VARANDA_IMPORT_LIB}
   DEPENDS ${_host_def}
   COMMENT "Making the import library Varanda.lib"
