@@ -615,7 +615,8 @@ uint8_t VARANDA_CALL ReceberListaUsuariosDigital(int32_t unused);
 uint8_t VARANDA_CALL ReceberModeloBio(int32_t terminal, uint8_t online, int32_t* model);
 
 /* Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
- * 137 answer for another page; 128..137 module status or no answer; other exchange codes. */
+ * 137 answer for another page; 128..137 module status or no answer; 128 also for a package
+ * of records longer than 128 bytes (nothing kept, the collection reset); other exchange codes. */
 uint8_t VARANDA_CALL ReceberPacoteListaUsuariosBio(int32_t terminal);
 
 /* Reads how many punches the terminal holds (answer 235, 0..65535). The exchange's code; the count
@@ -653,8 +654,8 @@ uint8_t VARANDA_CALL ReceberUsuarioCadastradoBio(int32_t terminal, uint8_t onlin
  * 0 written; 128 no package, no further record, or null `id`. */
 uint8_t VARANDA_CALL ReceberUsuarioComDigital(uint8_t* id);
 
-/* Copies the next record of the package (record-size bytes) into `record`. 0 copied; 128 no
- * package or no further record in it; 129 null record. */
+/* Copies the next record of the package (record-size bytes, at most 128) into `record`, which
+ * must hold 128 bytes. 0 copied; 128 no package or no further record in it; 129 null record. */
 uint8_t VARANDA_CALL ReceberUsuarioLista(int32_t terminal, uint8_t* record);
 
 /* Fetches the current user: the verdict (command 240), then mode 2 the record (242) into
