@@ -309,6 +309,9 @@ def gen_def64(ops, forms):
     lines = ["LIBRARY Varanda.dll", "EXPORTS"]
     lines += [f"    {o.name}" for o in ops]
     lines += [f"    {jname}" for jname, _ in java_functions(forms)]
+    return "\n".join(lines) + "\n"
+
+
 def gen_host_def(ops):
     """The operations as a host program calls them: with the stdcall
     decoration (which dlltool -k strips from the imported name)."""
