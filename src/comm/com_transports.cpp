@@ -91,7 +91,7 @@ int32_t ComTransportBase::receive_array(uint8_t* buffer, int32_t length, Call&& 
 // --- TCP component -------------------------------------------------------
 
 TcpComTransport::TcpComTransport()
-    : ComTransportBase(com_itf::kTcpClsid, com_itf::kTcpIid, com_itf::kTcpPosixLibrary) {}
+    : ComTransportBase(abi::kTcpClsid, abi::kTcpIid, abi::kTcpPosixLibrary) {}
 
 TcpComTransport::~TcpComTransport() {
     if (itf_ != nullptr) {
@@ -158,7 +158,7 @@ int32_t TcpComTransport::Close() {
 // --- Serial component ----------------------------------------------------
 
 SerialComTransport::SerialComTransport()
-    : ComTransportBase(com_itf::kSerialClsid, com_itf::kSerialIid, com_itf::kSerialPosixLibrary) {}
+    : ComTransportBase(abi::kSerialClsid, abi::kSerialIid, abi::kSerialPosixLibrary) {}
 
 SerialComTransport::~SerialComTransport() {
     if (itf_ != nullptr) {

@@ -4,7 +4,8 @@
 #pragma once
 #include <vector>
 
-#include "comm/com_interfaces.h"
+#include "abi/com_interfaces.h"
+#include "platform/com.h"
 #include "comm/transport.h"
 
 namespace varanda {
@@ -55,7 +56,7 @@ public:
     int32_t Close() override;
 
 private:
-    const com_itf::TcpComVtbl* v() const { return *static_cast<const com_itf::TcpComVtbl* const*>(itf_); }
+    const abi::TcpComVtbl* v() const { return *static_cast<const abi::TcpComVtbl* const*>(itf_); }
 };
 
 class SerialComTransport final : public ComTransportBase {
@@ -73,7 +74,7 @@ public:
     int32_t Close() override;
 
 private:
-    const com_itf::SerialComVtbl* v() const { return *static_cast<const com_itf::SerialComVtbl* const*>(itf_); }
+    const abi::SerialComVtbl* v() const { return *static_cast<const abi::SerialComVtbl* const*>(itf_); }
 };
 
 }  // namespace varanda
