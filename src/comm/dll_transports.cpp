@@ -12,6 +12,10 @@ constexpr const char* kTcpFile = "CorvoTCP.dll";
 constexpr const char* kSerialFile = "libCorvo2K.so";
 constexpr const char* kTcpFile = "libCorvoTCP.so";
 #endif
+
+// The back-ends' result values, translated where they are called.
+TransportResult sent(int32_t r) { return done_if(r == abi::backend_result::kSent); }
+TransportResult received(int32_t r) { return done_if(r == abi::backend_result::kReceived); }
 }  // namespace
 
 namespace corvo2k = abi::corvo2k;
@@ -21,54 +25,54 @@ namespace corvotcp = abi::corvotcp;
 
 SerialDllTransport::SerialDllTransport() : library_(kSerialFile, corvo2k::kEntryNames) {}
 
-int32_t SerialDllTransport::Open(int32_t port, int32_t baud) {
-    return VARANDA_ENTRY(corvo2k, InicializaCom)(port, baud);
+TransportResult SerialDllTransport::Open(int32_t port, int32_t baud) {
+    return done_if(VARANDA_ENTRY(corvo2k, InicializaCom)(port, baud) != 0);
 }
-int32_t SerialDllTransport::OpenModem(int32_t port, int32_t baud) {
-    return VARANDA_ENTRY(corvo2k, InicializaComModem)(port, baud);
+TransportResult SerialDllTransport::OpenModem(int32_t port, int32_t baud) {
+    return done_if(VARANDA_ENTRY(corvo2k, InicializaComModem)(port, baud) != 0);
 }
 // The serial library has no block index.
-int32_t SerialDllTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
+TransportResult SerialDllTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
                                      int32_t reserved, uint16_t) {
-    return VARANDA_ENTRY(corvo2k, Envia_Dados)(terminal, data, command, length, reserved);
+    return sent(VARANDA_ENTRY(corvo2k, Envia_Dados)(terminal, data, command, length, reserved));
 }
 // The serial library's response goes to whichever terminal spoke last.
-int32_t SerialDllTransport::SendResponse(int32_t, uint8_t response) {
-    return VARANDA_ENTRY(corvo2k, Envia_Resposta)(response);
+TransportResult SerialDllTransport::SendResponse(int32_t, uint8_t response) {
+    return sent(VARANDA_ENTRY(corvo2k, Envia_Resposta)(response));
 }
-int32_t SerialDllTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+TransportResult SerialDllTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                         int32_t reserved) {
-    return VARANDA_ENTRY(corvo2k, Recebe_Dados)(terminal, buffer, command, length, reserved);
+    return received(VARANDA_ENTRY(corvo2k, Recebe_Dados)(terminal, buffer, command, length, reserved));
 }
 void* SerialDllTransport::ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) {
     return VARANDA_ENTRY(corvo2k, Recebe_Dados_Magic)(a, b, c, d);
 }
-int32_t SerialDllTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+TransportResult SerialDllTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                                int32_t reserved) {
-    return VARANDA_ENTRY(corvo2k, Recebe_Dados_E_Nao_Responde)(terminal, buffer, command, length, reserved);
+    return received(VARANDA_ENTRY(corvo2k, Recebe_Dados_E_Nao_Responde)(terminal, buffer, command, length, reserved));
 }
-int32_t SerialDllTransport::Close() { return VARANDA_ENTRY(corvo2k, FinalizaCom)(); }
-int32_t SerialDllTransport::SendModemString(const char* text) {
-    return VARANDA_ENTRY(corvo2k, Modem_Str)(text);
+void SerialDllTransport::Close() { VARANDA_ENTRY(corvo2k, FinalizaCom)(); }
+TransportResult SerialDllTransport::SendModemString(const char* text) {
+    return done_if(VARANDA_ENTRY(corvo2k, Modem_Str)(text) == 0);
 }
 int32_t SerialDllTransport::ReadModemByte() { return VARANDA_ENTRY(corvo2k, Le_Modem)(); }
 
 TcpDllTransport::TcpDllTransport() : library_(kTcpFile, corvotcp::kEntryNames) {}
 
-int32_t TcpDllTransport::Open(int32_t port, int32_t baud) {
-    return VARANDA_ENTRY(corvotcp, InicializaCom)(port, baud);
+TransportResult TcpDllTransport::Open(int32_t port, int32_t baud) {
+    return done_if(VARANDA_ENTRY(corvotcp, InicializaCom)(port, baud) != 0);
 }
 // The TCP library takes the same five arguments; the block index is not passed.
-int32_t TcpDllTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
+TransportResult TcpDllTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
                                   int32_t reserved, uint16_t) {
-    return VARANDA_ENTRY(corvotcp, Envia_Dados)(terminal, data, command, length, reserved);
+    return sent(VARANDA_ENTRY(corvotcp, Envia_Dados)(terminal, data, command, length, reserved));
 }
-int32_t TcpDllTransport::SendResponse(int32_t terminal, uint8_t response) {
-    return VARANDA_ENTRY(corvotcp, Envia_Resposta)(terminal, response);
+TransportResult TcpDllTransport::SendResponse(int32_t terminal, uint8_t response) {
+    return sent(VARANDA_ENTRY(corvotcp, Envia_Resposta)(terminal, response));
 }
-int32_t TcpDllTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+TransportResult TcpDllTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                      int32_t reserved) {
-    return VARANDA_ENTRY(corvotcp, Recebe_Dados)(terminal, buffer, command, length, reserved);
+    return received(VARANDA_ENTRY(corvotcp, Recebe_Dados)(terminal, buffer, command, length, reserved));
 }
 // No such entry in the TCP library: a zero-filled scratch area of c bytes,
 // owned by the transport and replaced by the next call.
@@ -76,11 +80,11 @@ void* TcpDllTransport::ReceiveDataMagic(int32_t, int32_t, int32_t c, int32_t) {
     scratch_.assign(c > 0 ? static_cast<size_t>(c) : 0u, 0);
     return scratch_.data();
 }
-int32_t TcpDllTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+TransportResult TcpDllTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                             int32_t reserved) {
-    return VARANDA_ENTRY(corvotcp, Recebe_Dados_E_Nao_Responde)(terminal, buffer, command, length, reserved);
+    return received(VARANDA_ENTRY(corvotcp, Recebe_Dados_E_Nao_Responde)(terminal, buffer, command, length, reserved));
 }
-int32_t TcpDllTransport::Close() { return VARANDA_ENTRY(corvotcp, FinalizaCom)(); }
+void TcpDllTransport::Close() { VARANDA_ENTRY(corvotcp, FinalizaCom)(); }
 
 #undef VARANDA_ENTRY
 
