@@ -5,24 +5,29 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(_win win64)
   set(VARANDA_WINDOWS_NAME "64-bit Windows")
   set(_dlltool_machine i386:x86-64)
+  set(_host_def ${VARANDA_GEN_DIR}/varanda_host64.def)
+  set(_dlltool_kill)
 else()
   set(_win win32)
   set(VARANDA_WINDOWS_NAME "32-bit Windows")
   set(_dlltool_machine i386)
+  set(_host_def ${VARANDA_GEN_DIR}/varanda_host.def)
+  set(_dlltool_kill -k)
 endif()
 
 # Varanda.lib, for MSVC and mingw linkers alike, made from the module
 # definition of the operations (the JNI functions are for the virtual machine
-# only and stay out of it).
+# only and stay out of it): stdcall names on 32-bit Windows, plain ones on
+# 64-bit Windows.
 get_filename_component(_cc_name ${CMAKE_C_COMPILER} NAME)
 string(REGEX REPLACE "-gcc.*$" "" _triple "${_cc_name}")
 find_program(VARANDA_DLLTOOL NAMES ${_triple}-dlltool dlltool REQUIRED)
 set(VARANDA_IMPORT_LIB ${CMAKE_BINARY_DIR}/Varanda.lib)
 add_custom_command(
   OUTPUT ${VARANDA_IMPORT_LIB}
-  COMMAND ${VARANDA_DLLTOOL} -m ${_dlltool_machine} $<$<STREQUAL:${_win},win32>:-k>
-          -d ${VARANDA_GEN_DIR}/varanda_host.def -D Varanda.dll -l ${VARANDA_IMPORT_LIB}
-  DEPENDS ${VARANDA_GEN_DIR}/varanda_host.def
+  COMMAND ${VARANDA_DLLTOOL} -m ${_dlltool_machine} ${_dlltool_kill}
+          -d ${_host_def} -D Varanda.dll -l ${VARANDA_IMPORT_LIB}
+  DEPENDS ${_host_def}
   COMMENT "Making the import library Varanda.lib"
   VERBATIM)
 add_custom_target(varanda_import_lib ALL DEPENDS ${VARANDA_IMPORT_LIB})
@@ -31,14 +36,11 @@ install(FILES $<TARGET_FILE:varanda> DESTINATION .)
 foreach(_b IN LISTS VARANDA_BACKENDS)
   install(FILES $<TARGET_FILE:${_b}> DESTINATION .)
 endforeach()
-foreach(_tool varanda-tool varanda_tool varanda-cli)
-  if(TARGET ${_tool})
-    install(FILES $<TARGET_FILE:${_tool}> DESTINATION .)
-    break()
-  endif()
-endforeach()
+if(TARGET varanda-tool)
+  install(FILES $<TARGET_FILE:varanda-tool> DESTINATION .)
+endif()
 install(FILES ${VARANDA_PUBLIC_HEADERS} ${VARANDA_IMPORT_LIB} DESTINATION .)
-install(FILES ${VARANDA_GEN_DIR}/varanda_host.def DESTINATION . RENAME Varanda.def)
+install(FILES ${_host_def} DESTINATION . RENAME Varanda.def)
 if(TARGET varanda_java)
   install(FILES ${VARANDA_JAR} DESTINATION .)
 endif()

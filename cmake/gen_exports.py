@@ -320,6 +320,11 @@ def gen_host_def(ops):
     return "\n".join(lines) + "\n"
 
 
+def gen_host_def64(ops):
+    """The same for 64-bit Windows, where names carry no decoration."""
+    return "\n".join(["LIBRARY Varanda.dll", "EXPORTS"] + [f"    {o.name}" for o in ops]) + "\n"
+
+
 def gen_map(ops, forms):
     lines = ["{", "  global:"]
     lines += [f"    {o.name};" for o in ops]
@@ -450,6 +455,7 @@ def main():
     write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda64.def"), gen_def64(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_host.def"), gen_host_def(ops))
+    write_if_changed(os.path.join(a.out, "varanda_host64.def"), gen_host_def64(ops))
     write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))

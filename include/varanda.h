@@ -530,11 +530,12 @@ void VARANDA_CALL InicializarColetaListaUsuariosBio(void);
 uint8_t VARANDA_CALL SolicitarListaUsuariosBio(int32_t terminal);
 
 /* Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
- * 137 answer for another page; 128..137 module status or no answer; other exchange codes. */
+ * 137 answer for another page; 128..137 module status or no answer; 128 also for a package
+ * of records longer than 128 bytes (nothing kept, the collection reset); other exchange codes. */
 uint8_t VARANDA_CALL ReceberPacoteListaUsuariosBio(int32_t terminal);
 
-/* Copies the next record of the package (record-size bytes) into `record`. 0 copied; 128 no
- * package or no further record in it; 129 null record. */
+/* Copies the next record of the package (record-size bytes, at most 128) into `record`, which
+ * must hold 128 bytes. 0 copied; 128 no package or no further record in it; 129 null record. */
 uint8_t VARANDA_CALL ReceberUsuarioLista(int32_t terminal, uint8_t* record);
 
 /* 1 while the package has records not yet read, else 0. */

@@ -55,7 +55,9 @@ build() {
     grep -E 'warning:' "$log" | sort -u | head -n 20
     return 0
   fi
-  tail -n 40 "$log"
+  # With parallel jobs the first error is often far above the end of the log.
+  grep -E -B 3 -A 8 'error|\*\*\*|requires' "$log" | head -n 60
+  tail -n 5 "$log"
   echo "the build in $dir failed (whole log: $log)"
   status=1
   return 1

@@ -23,13 +23,13 @@ uint8_t SolicitarListaUsuariosBio(ApiFacade& f, int32_t terminal) {
 uint8_t ReceberPacoteListaUsuariosBio(ApiFacade& f, int32_t terminal) {
     const ReturnCode r = read_list_answer(f, terminal, kSubUserList, 0);
     if (r != rc::kOk) return r;
-    return read_list_package(f, terminal);
+    return read_list_package(f, terminal, kLargestListRecord);
 }
 
 uint8_t ReceberUsuarioLista(ApiFacade& f, int32_t, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(1);
     ListCollectionState& s = f.list_collection;
-    if (!s.has_next_record()) return 128;
+    if (!s.has_next_record() || s.record_size > kLargestListRecord) return 128;
     const uint8_t* r = s.next_record();
     if (r == nullptr) return 128;
     std::memcpy(record, r, static_cast<size_t>(s.record_size));

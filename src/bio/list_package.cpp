@@ -11,6 +11,7 @@ namespace varanda {
 namespace {
 constexpr ReturnCode kEmptyList = 136;
 constexpr ReturnCode kOtherPage = 137;
+constexpr ReturnCode kRefusedPackage = 128;  // as for a missing package
 }  // namespace
 
 ReturnCode read_list_answer(ApiFacade& f, int32_t terminal, uint8_t sub_command, uint32_t wait_ms) {
@@ -33,7 +34,7 @@ ReturnCode read_list_answer(ApiFacade& f, int32_t terminal, uint8_t sub_command,
     return rc::kOk;
 }
 
-ReturnCode read_list_package(ApiFacade& f, int32_t terminal) {
+ReturnCode read_list_package(ApiFacade& f, int32_t terminal, int32_t largest_record) {
     ListCollectionState& s = f.list_collection;
     if (s.package_size < 1) return kEmptyList;
     s.free_package();
@@ -49,6 +50,10 @@ ReturnCode read_list_package(ApiFacade& f, int32_t terminal) {
         const std::vector<uint8_t>& p = s.package;
         s.record_count = p[0] << 8 | p[1];
         s.record_size = p[2] << 8 | p[3];
+        if (s.record_size > largest_record) {
+            s.reset();
+            return kRefusedPackage;
+        }
         if (s.record_size > 0) {
             s.record_count = std::min(s.record_count, (s.package_size - kListPackageHeader) / s.record_size);
         }

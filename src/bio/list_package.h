@@ -14,6 +14,10 @@ class ApiFacade;
 
 inline constexpr int32_t kListPackageCommand = 222;
 inline constexpr int kListPackageHeader = 4;
+// The longest record that the plain user list hands to a host: every record
+// layout of the modules fits (16-byte records, 128-byte records). The host's
+// record buffer holds this many bytes.
+inline constexpr int32_t kLargestListRecord = 128;
 
 // Reads the module's list answer for `sub_command` (offline) into the
 // collection state. `wait_ms` is waited after the exchange whatever its
@@ -24,7 +28,9 @@ ReturnCode read_list_answer(ApiFacade& f, int32_t terminal, uint8_t sub_command,
 // Reads the announced package into a new package buffer and moves to the
 // next page. The record count is cut to the records that the package holds
 // whole, so that no record is read past its end. A failed receive frees the
-// buffer and leaves the page index.
-ReturnCode read_list_package(ApiFacade& f, int32_t terminal);
+// buffer and leaves the page index. A package whose records are longer than
+// `largest_record` is refused with 128: nothing of it is kept and the
+// collection starts again from page 0.
+ReturnCode read_list_package(ApiFacade& f, int32_t terminal, int32_t largest_record = INT32_MAX);
 
 }  // namespace varanda

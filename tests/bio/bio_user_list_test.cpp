@@ -1,6 +1,8 @@
 // The paged collection of the module's user list: the host's loop across
 // several packages, and the answers that stop it.
+#include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "bio_test_support.h"
 #include "sdk_test.h"
@@ -169,3 +171,48 @@ TEST_F(BioUserList, OverlongRecordCountNeverReadsPastThePackage) {
 }
 
 }  // namespace
+
+// The record size is the terminal's to choose: the host's buffer holds the
+// documented 128 bytes (allocated at exactly that size, so that a sanitizer
+// sees any write past it), and a package of longer records is refused when it
+// arrives, nothing copied and the collection back at page 0.
+TEST_F(BioUserList, RecordSizeAboveTheDocumentedLargestIsRefusedAtReceive) {
+    struct Case {
+        uint16_t record_size;
+        uint8_t code;
+    } cases[] = {{16, 0}, {128, 0}, {129, 128}, {256, 128}, {65535, 128}};
+    open_tcp_lib();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.record_size);
+        tcp_.reset();
+        api().InicializarColetaListaUsuariosBio();
+        // Page 0 of 0..1 read, so the page index is 1 when page 1 arrives.
+        tcp_.queue_answer(page_answer(0, 1, 8));
+        tcp_.queue_answer(package(1, 4, {1, 2, 3, 4}));
+        ASSERT_EQ(0, api().ReceberPacoteListaUsuariosBio(3));
+        const size_t held = std::min<size_t>(c.record_size, 300);
+        Bytes records(held);
+        for (size_t i = 0; i < held; ++i) records[i] = static_cast<uint8_t>(i + 7);
+        tcp_.queue_answer(page_answer(1, 1, static_cast<uint16_t>(4 + held)));
+        tcp_.queue_answer(package(1, c.record_size, records));
+        EXPECT_EQ(c.code, api().ReceberPacoteListaUsuariosBio(3));
+
+        std::vector<uint8_t> record_buffer(128, 0xEE);
+        std::unique_ptr<uint8_t[]> owned(new uint8_t[128]);  // exactly the documented size
+        uint8_t* record = owned.get();
+        std::copy(record_buffer.begin(), record_buffer.end(), record);
+        if (c.code == 0) {
+            EXPECT_EQ(1, api().TemProximoUsuario());
+            EXPECT_EQ(0, api().ReceberUsuarioLista(3, record));
+            EXPECT_TRUE(std::equal(records.begin(), records.end(), record));
+            EXPECT_EQ(0, api().TemProximoPacote());  // page 2 > last page 1
+        } else {
+            EXPECT_EQ(0, api().TemProximoUsuario());
+            EXPECT_EQ(128, api().ReceberUsuarioLista(3, record));
+            EXPECT_TRUE(std::equal(record_buffer.begin(), record_buffer.end(), record));
+            tcp_.reset();
+            ASSERT_EQ(0, api().SolicitarListaUsuariosBio(3));
+            EXPECT_EQ(biotest::request(10, {0}), sent().at(0).data);  // back at page 0
+        }
+    }
+}

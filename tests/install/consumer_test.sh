@@ -3,12 +3,7 @@
 # three example hosts against it (CMake find_package, pkg-config, the jar),
 # each against corvo-sim from the prefix: ping and one punch, without
 # LD_LIBRARY_PATH. Usage: consumer_test.sh BUILD_DIR SOURCE_DIR
-set -eu
-build=$1 src=$2
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-unset LD_LIBRARY_PATH VARANDA_SDK
-fail() { echo "FAILED: $*"; exit 1; }
+. "$(dirname "$0")/common.sh"
 
 p=$tmp/prefix
 cmake --install "$build" --prefix "$p" >/dev/null

@@ -3,12 +3,7 @@
 # both builds give the same files, then unpacks it into a temporary root and
 # runs a host built from there against the unpacked corvo-sim.
 # Usage: deb_test.sh BUILD_DIR SOURCE_DIR
-set -eu
-build=$1 src=$2
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-unset LD_LIBRARY_PATH VARANDA_SDK
-fail() { echo "FAILED: $*"; exit 1; }
+. "$(dirname "$0")/common.sh"
 
 make_deb() {
   cpack -G DEB --config "$build/CPackConfig.cmake" -B "$1" >/dev/null

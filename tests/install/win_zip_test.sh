@@ -3,12 +3,13 @@
 # the expected ones are there, then links the C example host with the mingw
 # linker against the zip's import library and runs it under Wine, beside the
 # zip's DLLs, against corvo-sim: ping and one punch.
-# Usage: win_zip_test.sh BUILD_DIR SOURCE_DIR C_COMPILER CORVO_SIM
-set -eu
-build=$1 src=$2 cc=$3 sim=$4
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail() { echo "FAILED: $*"; exit 1; }
+# Usage: win_zip_test.sh BUILD_DIR SOURCE_DIR C_COMPILER CORVO_SIM WINE-COMMAND...
+# (the build's own Wine command, so that each build runs its host with the
+# Wine of its width)
+. "$(dirname "$0")/common.sh"
+cc=$3 sim=$4
+shift 4
+wine_command=$(printf '%q ' "$@")
 
 unpack() {
   cpack -G ZIP --config "$build/CPackConfig.cmake" -B "$tmp/$1" >/dev/null
@@ -31,7 +32,7 @@ grep -q $'regsvr32 CorvoTcpCom.dll\r$' "$d/README.txt" || fail "README.txt has n
 [ "$(grep -c '^    [A-Za-z]' "$d/Varanda.def")" = 217 ] || fail "Varanda.def does not list the 217 operations"
 
 "$cc" -std=c99 -Wall -Werror -I"$d" -o "$d/c_host.exe" "$src/examples/c_host/host.c" "$d/Varanda.lib"
-out=$("$sim" --punches 1 --lifetime 300 -- bash -c "cd \"$d\" && wine c_host.exe \$CORVO_SIM_PORT" 2>&1) \
+out=$("$sim" --punches 1 --lifetime 300 -- bash -c "cd \"$d\" && $wine_command c_host.exe \$CORVO_SIM_PORT" 2>&1) \
   || { echo "$out"; fail "the host failed"; }
 echo "$out"
 grep -q '^Ping: 0' <<<"$out" && grep -q '^ColetarBilhete: 0' <<<"$out" || fail "no ping or punch"

@@ -705,7 +705,8 @@ public class Varanda {
 
     /**
      * Reads the page's answer and package (command 222). 0 read, next page; 136 empty list;
-     * 137 answer for another page; 128..137 module status or no answer; other exchange codes.
+     * 137 answer for another page; 128..137 module status or no answer; 128 also for a package
+     * of records longer than 128 bytes (nothing kept, the collection reset); other exchange codes.
      */
     public static native int ReceberPacoteListaUsuariosBio(int terminal);
 
@@ -779,8 +780,8 @@ public class Varanda {
     public static native int ReceberUsuarioComDigital(int[] id);
 
     /**
-     * Copies the next record of the package (record-size bytes) into `record`. 0 copied; 128 no
-     * package or no further record in it; 129 null record.
+     * Copies the next record of the package (record-size bytes, at most 128) into `record`, which
+     * must hold 128 bytes. 0 copied; 128 no package or no further record in it; 129 null record.
      * The record text, up to its first zero byte: at most 10 characters in class
      * Varanda, 16 in class com.melbrosa.Varanda.
      */
