@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "wire/exchange_bytes.h"
+
 namespace varanda {
 
 namespace com = platform::com;
@@ -109,10 +111,10 @@ TransportResult TcpComTransport::Open(int32_t port, int32_t) {
     return done_if(ok == com::kTrue);
 }
 
-// The TCP component answers pings by itself: command 10 is not sent.
+// The TCP component answers pings by itself: the ping command is not sent.
 TransportResult TcpComTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t,
                                   uint16_t index) {
-    if (command == 10) return kDone;
+    if (command == wire::kPingCommand) return kDone;
     return send_array(data, length, [&](com::SafeArray** a, com::VariantBool* ok) {
         return v()->Send(itf_, terminal, static_cast<uint8_t>(command), a, static_cast<uint8_t>(index), ok);
     });
@@ -133,7 +135,7 @@ TransportResult TcpComTransport::ReceiveData(int32_t terminal, uint8_t* buffer, 
         [] {});
 }
 
-// The TCP component acknowledges a no-reply receive with the byte 6; the
+// The TCP component acknowledges a no-reply receive with the acknowledgement byte; the
 // answer to that acknowledgement is not examined.
 TransportResult TcpComTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                             int32_t) {
@@ -144,7 +146,7 @@ TransportResult TcpComTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* b
         },
         [&] {
             com::VariantBool ok = com::kFalse;
-            check(v()->SendResponse(itf_, terminal, 6, &ok));
+            check(v()->SendResponse(itf_, terminal, wire::kAcknowledgeByte, &ok));
         });
 }
 
