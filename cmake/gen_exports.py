@@ -462,6 +462,7 @@ def main():
     write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
     write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(forms))
     write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
+    write_if_changed(os.path.join(a.out, "jni_functions.txt"), "".join(j + "\n" for j, _ in java_functions(forms)))
     write_if_changed(os.path.join(a.out, "jni_forms.cpp"), java_forms.gen_jni_forms_cpp(forms))
     write_if_changed(os.path.join(a.out, "jni_custom.h"), java_forms.gen_jni_custom_h(forms))
 

@@ -4,6 +4,7 @@
 // session, type, length or CRC), and, once the input is used up, either a
 // closed stream or garbage without end. Every exchange must end (within its
 // time-out), and a receive writes its whole buffer or nothing.
+#include <algorithm>
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstring>
@@ -33,7 +34,9 @@ public:
             case 0:
                 return 0;  // silence until the time-out
             case 1: {
-                const auto raw = in_.ConsumeBytes<uint8_t>(in_.ConsumeIntegralInRange<size_t>(1, 64));
+                const auto raw = in_.ConsumeBytes<uint8_t>(
+                    in_.ConsumeIntegralInRange<size_t>(1, std::min<std::size_t>(64, capacity)));
+                if (raw.empty()) return 0;
                 std::memcpy(buffer, raw.data(), raw.size());
                 garbage_.insert(garbage_.end(), raw.begin(), raw.end());
                 return static_cast<int>(raw.size());

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the builds and tests need and is not on the machine yet, one
 # group at a time: the Linux build (cmake, g++, GoogleTest), a JDK, the
-# mingw-w64 cross compilers (i686 and x86_64), 64-bit Wine and, where this
+# mingw-w64 cross compilers (i686 and x86_64), clang with libFuzzer, 64-bit Wine and, where this
 # machine runs 32-bit programs, 32-bit Wine; pkg-config and dpkg-deb for the
 # package tests and scripts/package.sh; clang and its libFuzzer runtime for the
 # fuzz targets (scripts/fuzz.sh). A group that cannot be installed
@@ -37,6 +37,17 @@ core=$?
 group "a JDK" 'command -v javac >/dev/null' default-jdk-headless
 group "the packaging tools" 'command -v pkg-config >/dev/null && command -v dpkg-deb >/dev/null' \
   pkg-config dpkg
+# The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
+fuzzer_links() {
+  local d
+  d=$(mktemp -d)
+  printf 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }\n' >"$d/t.cpp"
+  clang++ -fsanitize=fuzzer,address,undefined "$d/t.cpp" -o "$d/t" >/dev/null 2>&1
+  local rc=$?
+  rm -rf "$d"
+  return $rc
+}
+group "clang with libFuzzer" 'command -v clang++ >/dev/null && fuzzer_links' clang libclang-rt-14-dev
 group "the 32-bit Windows cross compiler" 'command -v i686-w64-mingw32-g++-posix >/dev/null' \
   g++-mingw-w64-i686 mingw-w64-i686-dev
 group "the 64-bit Windows cross compiler" 'command -v x86_64-w64-mingw32-g++-posix >/dev/null' \

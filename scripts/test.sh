@@ -2,6 +2,7 @@
 # Installs what is missing, builds every build and runs every test that this
 # machine can run: Linux plain, Linux under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the concurrency suites under ThreadSanitizer,
+# the fuzz targets (seeds and reproducers replayed, a short run of each),
 # the 64-bit Windows build under 64-bit Wine and
 # the 32-bit Windows build under 32-bit Wine. Where this machine cannot run
 # 32-bit programs the 32-bit build is still built and its tables checked
@@ -109,6 +110,39 @@ else
   echo "the build in build-tsan failed (whole log: $logs/tsan.log)"
   status=1
   end "TSan build" "failed"
+fi
+
+# The fuzz targets (clang, libFuzzer, ASan, UBSan): every committed seed and
+# reproducer replayed, then each target fuzzed for a short fixed time. Each
+# target counts once per mode; a crash or a failed replay fails it.
+# fuzz_count LOG: adds the rows of a scripts/fuzz.sh table to the counts.
+fuzz_count() {
+  local ok bad
+  ok=$(awk 'seen && $4 == "0" { n++ } /^target / { seen = 1 } END { print n + 0 }' "$1")
+  bad=$(awk 'seen && $4 != "0" { n++ } /^target / { seen = 1 } END { print n + 0 }' "$1")
+  passed=$((passed + ok)); failed=$((failed + bad))
+  [ "$bad" -eq 0 ] || status=1
+  outcome="$ok passed"; [ "$bad" -eq 0 ] || outcome="$bad of $((ok + bad)) failed"
+}
+fuzz_seconds=${VARANDA_FUZZ_SECONDS:-10}
+begin "Fuzz targets: build and replay of the seeds and reproducers"
+bash scripts/fuzz.sh --replay >"$logs/fuzz-replay.log" 2>&1
+fuzz_rc=$?
+cat "$logs/fuzz-replay.log"
+if [ $fuzz_rc -eq 2 ]; then
+  say_skip "fuzz targets: not built: no clang with libFuzzer on this machine" "Fuzz targets"
+  skipped=$((skipped + 2))
+elif grep -q '^target ' "$logs/fuzz-replay.log"; then
+  fuzz_count "$logs/fuzz-replay.log"
+  end "Fuzz replay" "$outcome"
+  begin "Fuzz targets: ${fuzz_seconds} s each"
+  bash scripts/fuzz.sh "$fuzz_seconds" >"$logs/fuzz-run.log" 2>&1
+  cat "$logs/fuzz-run.log"
+  fuzz_count "$logs/fuzz-run.log"
+  end "Fuzz runs (${fuzz_seconds} s each)" "$outcome"
+else
+  failed=$((failed + 1)); status=1
+  end "Fuzz build" "failed"
 fi
 
 # windows BITS DIR TOOLCHAIN COMPILER LOADER WHY-NOT-RUNNABLE

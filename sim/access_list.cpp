@@ -54,7 +54,7 @@ bool decode(Terminal& t, const Bytes& image, std::size_t at, long count, const c
 
 Reply counted(Terminal& t, TerminalBank&, const Request& r) {
     if (r.payload.size() < 2) return Reply::refused(link::Status::BadLength);
-    const std::size_t bytes = be16(r.payload.data());
+    const std::size_t bytes = get_u16_be(r.payload.data());
     if (bytes + 2 != r.payload.size()) return Reply::refused(link::Status::BadLength);
     if (bytes % entry_size(t) != 0) return Reply::refused(link::Status::BadContents);
     decode(t, r.payload, 2, static_cast<long>(bytes / entry_size(t)), "counted");
@@ -93,7 +93,7 @@ Reply block(Terminal& t, TerminalBank&, const Request& r) {
     if (index != 1 || !l.have_block0) return Reply::refused(link::Status::BadContents);
     l.image.insert(l.image.end(), r.payload.begin(), r.payload.end());
     l.have_block0 = false;
-    const long count = be16(l.image.data());
+    const long count = get_u16_be(l.image.data());
     const bool ok = decode(t, l.image, 2, count, "blocks");
     l.image.clear();
     return ok ? Reply::accepted() : Reply::refused(link::Status::BadContents);

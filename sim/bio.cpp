@@ -108,8 +108,8 @@ Answer list_page(BioModule& m, uint8_t page, bool with_fingerprint) {
     const std::size_t first = std::size_t{page} * per_page;
     const std::size_t count = first >= ids.size() ? 0 : std::min(per_page, ids.size() - first);
     Bytes p(4 + count * record, 0);
-    put_be16(&p[0], static_cast<uint16_t>(count));
-    put_be16(&p[2], static_cast<uint16_t>(record));
+    put_u16_be(&p[0], static_cast<uint16_t>(count));
+    put_u16_be(&p[2], static_cast<uint16_t>(record));
     for (std::size_t i = 0; i < count; ++i) {
         uint8_t* rec = &p[4 + i * record];
         const std::string& id = ids[first + i];
@@ -120,7 +120,7 @@ Answer list_page(BioModule& m, uint8_t page, bool with_fingerprint) {
             std::copy(text.begin(), text.end(), rec);
         }
     }
-    put_be16(&a[3], static_cast<uint16_t>(p.size()));
+    put_u16_be(&a[3], static_cast<uint16_t>(p.size()));
     m.package = std::move(p);
     m.package_ready = true;
     return a;
@@ -144,7 +144,7 @@ Reply request(Terminal& t, TerminalBank&, const Request& r) {
             break;
         case 3:
             a = status(kOk);
-            put_be16(&a[1], static_cast<uint16_t>(m.users.size()));
+            put_u16_be(&a[1], static_cast<uint16_t>(m.users.size()));
             break;
         case 10:
         case 11:
@@ -164,7 +164,7 @@ Reply request(Terminal& t, TerminalBank&, const Request& r) {
             }
             m.fingerprint_answer = fingerprint_record(t, it->first, it->second);
             a = status(kOk);
-            put_be16(&a[1], static_cast<uint16_t>(m.fingerprint_answer.size()));
+            put_u16_be(&a[1], static_cast<uint16_t>(m.fingerprint_answer.size()));
             break;
         }
         case 21: {

@@ -1,19 +1,19 @@
-// Small encodings the terminal reads and writes: packed BCD, the identifier
-// forms of the fingerprint and Ossel modules, big-endian numbers.
+// Small encodings the terminal reads and writes: packed BCD and the
+// identifier forms of the fingerprint and Ossel modules.
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "src/wire/byte_order.h"
+
 namespace corvo::sim {
 
 using Bytes = std::vector<uint8_t>;
 
-inline uint16_t be16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
-inline void put_be16(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v >> 8);
-    p[1] = static_cast<uint8_t>(v);
-}
+// The byte-order helpers the SDK writes with (header only, no SDK state).
+using varanda::wire::get_u16_be;
+using varanda::wire::put_u16_be;
 
 // The digits of packed BCD bytes, most significant first; a nibble above 9
 // gives its hexadecimal letter.

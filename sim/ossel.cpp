@@ -117,7 +117,7 @@ Reply result(Terminal& t, TerminalBank&, const Request&) { return Reply::answer(
 
 Reply total(Terminal& t, TerminalBank&, const Request&) {
     Bytes a(2);
-    put_be16(a.data(), static_cast<uint16_t>(t.ossel.users.size()));
+    put_u16_be(a.data(), static_cast<uint16_t>(t.ossel.users.size()));
     return Reply::answer(a);
 }
 

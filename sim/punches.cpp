@@ -44,7 +44,7 @@ Bytes punch_record(const Punch& p, uint32_t length) {
     } else {
         put_bcd(&r[6], 8, p.card);
     }
-    put_be16(&r[length - 2], p.id);
+    put_u16_be(&r[length - 2], p.id);
     return r;
 }
 
@@ -58,7 +58,7 @@ link::Reply give_punch(Terminal& t, TerminalBank&, const link::Request& r) {
 
 link::Reply punch_count(Terminal& t, TerminalBank&, const link::Request&) {
     Bytes a(2);
-    put_be16(a.data(), static_cast<uint16_t>(t.punches.size() > 0xFFFF ? 0xFFFF : t.punches.size()));
+    put_u16_be(a.data(), static_cast<uint16_t>(t.punches.size() > 0xFFFF ? 0xFFFF : t.punches.size()));
     return link::Reply::answer(a);
 }
 }  // namespace

@@ -10,7 +10,7 @@
 #  include <oleauto.h>
 #  define COM_EXPORT extern "C"
 #else
-#  include "platform/posix/com_abi.h"
+#  include "abi/posix_safe_array.h"
 #  define COM_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
@@ -18,19 +18,13 @@ namespace corvo::com {
 
 namespace {
 
-constexpr Guid kIidUnknown{0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-constexpr Guid kIidDispatch{0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-constexpr Guid kIidClassFactory{0x00000001, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-
-bool same(const Guid* a, const Guid& b) { return a != nullptr && std::memcmp(a, &b, sizeof b) == 0; }
-
 std::atomic<int> g_objects{0};
 
 // --- arrays ------------------------------------------------------------------------
 #if defined(_WIN32)
 SAFEARRAY* sys(SafeArray* a) { return reinterpret_cast<SAFEARRAY*>(a); }
 #else
-namespace pc = varanda::posix_com;
+namespace pc = varanda::abi;
 pc::SafeArrayData* sys(SafeArray* a) { return reinterpret_cast<pc::SafeArrayData*>(a); }
 #endif
 
@@ -123,13 +117,6 @@ HResult VARANDA_COM_CALL Invoke(void*, int32_t, const Guid*, uint32_t, uint16_t,
 constexpr DispatchSlots kDispatch{QueryInterface, AddRef, Release, GetTypeInfoCount, GetTypeInfo, GetIDsOfNames, Invoke};
 
 // --- the class factory ----------------------------------------------------------------
-struct FactoryVtbl {
-    HResult(VARANDA_COM_CALL* QueryInterface)(void*, const Guid*, void**);
-    uint32_t(VARANDA_COM_CALL* AddRef)(void*);
-    uint32_t(VARANDA_COM_CALL* Release)(void*);
-    HResult(VARANDA_COM_CALL* CreateInstance)(void*, void*, const Guid*, void**);
-    HResult(VARANDA_COM_CALL* LockServer)(void*, int32_t);
-};
 std::atomic<int> g_locks{0};
 HResult VARANDA_COM_CALL FactoryQuery(void* self, const Guid* iid, void** out) {
     if (out == nullptr) return kPointer;
@@ -160,9 +147,9 @@ HResult VARANDA_COM_CALL LockServer(void*, int32_t lock) {
         --g_locks;
     return kOk;
 }
-constexpr FactoryVtbl kFactoryVtbl{FactoryQuery, FactoryAddRef, FactoryRelease, CreateInstance, LockServer};
+constexpr ClassFactoryVtbl kFactoryVtbl{{FactoryQuery, FactoryAddRef, FactoryRelease}, CreateInstance, LockServer};
 struct Factory {
-    const FactoryVtbl* vtbl = &kFactoryVtbl;
+    const ClassFactoryVtbl* vtbl = &kFactoryVtbl;
 } g_factory;
 
 HResult get_class_object(const Guid* clsid, const Guid* iid, void** out) {
@@ -187,6 +174,8 @@ Object* new_object(const void* vtbl, const Guid& iid, void* impl, void (*destroy
     ++g_objects;
     return o;
 }
+
+int live_objects() { return g_objects; }
 
 }  // namespace corvo::com
 

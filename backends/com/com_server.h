@@ -1,7 +1,9 @@
-// What the two COM components share: byte safe arrays, the IUnknown and
-// IDispatch part of an object, the class factory, and the exported entries
+// The COM object runtime of every in-process component, the two real ones
+// and the test fakes alike: byte safe arrays, the IUnknown and IDispatch part
+// of an object, the class factory, and the exported entries
 // (DllGetClassObject, DllCanUnloadNow; on Windows also DllRegisterServer and
-// DllUnregisterServer, which write the class under HKEY_CLASSES_ROOT).
+// DllUnregisterServer, which write the class under HKEY_CLASSES_ROOT). A
+// component links the library corvo_com_server and defines kComponent.
 //
 // An object is a plain struct whose first member is its method table, so
 // that its layout is the one COM callers expect.
@@ -10,22 +12,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "comm/com_interfaces.h"
+#include "abi/com_interfaces.h"
 
 namespace corvo::com {
 
-using namespace varanda::com_itf;
-
-using varanda::platform::com::kFalse;
-using varanda::platform::com::kTrue;
-inline constexpr HResult kOk = 0;
-inline constexpr HResult kNotImpl = static_cast<HResult>(0x80004001u);
-inline constexpr HResult kNoInterface = static_cast<HResult>(0x80004002u);
-inline constexpr HResult kPointer = static_cast<HResult>(0x80004003u);
-inline constexpr HResult kFail = static_cast<HResult>(0x80004005u);
-inline constexpr HResult kOutOfMemory = static_cast<HResult>(0x8007000Eu);
-inline constexpr HResult kNoAggregation = static_cast<HResult>(0x80040110u);
-inline constexpr HResult kClassNotAvailable = static_cast<HResult>(0x80040111u);
+using namespace varanda::abi;
+using namespace varanda::abi::hr;
 
 // --- byte arrays ---------------------------------------------------------------
 // The bytes of `array` (one dimension, bytes); false when it is missing or
@@ -49,6 +41,8 @@ struct Object {
 const DispatchSlots& dispatch_slots();
 // A new object with one reference; counted for DllCanUnloadNow.
 Object* new_object(const void* vtbl, const Guid& iid, void* impl, void (*destroy)(void*));
+// The objects alive in this library.
+int live_objects();
 template <class Impl>
 Impl& impl_of(void* self) {
     return *static_cast<Impl*>(static_cast<Object*>(self)->impl);

@@ -18,24 +18,19 @@
 #include <memory>
 #include <mutex>
 
+#include "abi/backend_entries.h"
 #include "link/client.h"
 #include "modem_reply.h"
 #include "serial_device.h"
 #include "serial_stream.h"
 
-#if defined(_WIN32)
-#  define CORVO_ENTRY(type) extern "C" __declspec(dllexport) type __stdcall
-#else
-#  define CORVO_ENTRY(type) extern "C" __attribute__((visibility("default"))) type
-#endif
+// The entries exactly as the SDK calls them.
+VARANDA_CORVO2K_ENTRIES(VARANDA_DECLARE_BACKEND_ENTRY)
 
 namespace {
 
 using corvo::link::Client;
-
-constexpr int32_t kSent = 31;
-constexpr int32_t kReceived = 40;
-constexpr int32_t kFailed = 21;
+using namespace varanda::abi::backend_result;
 // One call of Le_Modem reads at most this many bytes looking for a code.
 constexpr int kModemBytesPerRead = 256;
 
@@ -95,11 +90,11 @@ int32_t receive(int32_t terminal, uint8_t* buffer, int32_t command, int32_t leng
 
 }  // namespace
 
-CORVO_ENTRY(int32_t) InicializaCom(int32_t port, int32_t baud) { return backend().open(port, baud); }
+VARANDA_BACKEND_ENTRY(int32_t) InicializaCom(int32_t port, int32_t baud) { return backend().open(port, baud); }
 
-CORVO_ENTRY(int32_t) InicializaComModem(int32_t port, int32_t baud) { return backend().open(port, baud); }
+VARANDA_BACKEND_ENTRY(int32_t) InicializaComModem(int32_t port, int32_t baud) { return backend().open(port, baud); }
 
-CORVO_ENTRY(int32_t) Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
+VARANDA_BACKEND_ENTRY(int32_t) Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
                                  int32_t /*reserved*/) {
     Backend& b = backend();
     std::lock_guard<std::mutex> g(b.lock);
@@ -112,7 +107,7 @@ CORVO_ENTRY(int32_t) Envia_Dados(int32_t terminal, const uint8_t* data, int32_t 
     return r == Client::Outcome::Accepted ? kSent : kFailed;
 }
 
-CORVO_ENTRY(int32_t) Envia_Resposta(int32_t response) {
+VARANDA_BACKEND_ENTRY(int32_t) Envia_Resposta(int32_t response) {
     Backend& b = backend();
     std::lock_guard<std::mutex> g(b.lock);
     Client* c = b.usable(1);
@@ -120,20 +115,20 @@ CORVO_ENTRY(int32_t) Envia_Resposta(int32_t response) {
     return c->respond(b.last_terminal, static_cast<uint8_t>(response)) ? kSent : kFailed;
 }
 
-CORVO_ENTRY(int32_t) Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                   int32_t /*reserved*/) {
     return receive(terminal, buffer, command, length, true);
 }
 
-CORVO_ENTRY(int32_t) Recebe_Dados_E_Nao_Responde(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados_E_Nao_Responde(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                                  int32_t /*reserved*/) {
     return receive(terminal, buffer, command, length, false);
 }
 
 // Not used by the SDK: nothing to hand over.
-CORVO_ENTRY(void*) Recebe_Dados_Magic(int32_t, int32_t, int32_t, int32_t) { return nullptr; }
+VARANDA_BACKEND_ENTRY(void*) Recebe_Dados_Magic(int32_t, int32_t, int32_t, int32_t) { return nullptr; }
 
-CORVO_ENTRY(int32_t) FinalizaCom() {
+VARANDA_BACKEND_ENTRY(int32_t) FinalizaCom() {
     Backend& b = backend();
     std::lock_guard<std::mutex> g(b.lock);
     b.client.reset();
@@ -142,7 +137,7 @@ CORVO_ENTRY(int32_t) FinalizaCom() {
     return 1;
 }
 
-CORVO_ENTRY(int32_t) Modem_Str(const char* text) {
+VARANDA_BACKEND_ENTRY(int32_t) Modem_Str(const char* text) {
     Backend& b = backend();
     std::lock_guard<std::mutex> g(b.lock);
     if (text == nullptr || !b.line.is_open()) return 1;
@@ -155,7 +150,7 @@ CORVO_ENTRY(int32_t) Modem_Str(const char* text) {
     return b.line.write(&cr, 1) ? 0 : 1;
 }
 
-CORVO_ENTRY(int32_t) Le_Modem() {
+VARANDA_BACKEND_ENTRY(int32_t) Le_Modem() {
     Backend& b = backend();
     std::lock_guard<std::mutex> g(b.lock);
     if (!b.line.is_open()) return -1;

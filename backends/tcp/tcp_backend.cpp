@@ -14,19 +14,15 @@
 #include <cstdio>
 #include <string>
 
+#include "abi/backend_entries.h"
 #include "endpoint_pool.h"
 
-#if defined(_WIN32)
-#  define CORVO_ENTRY extern "C" __declspec(dllexport) int32_t __stdcall
-#else
-#  define CORVO_ENTRY extern "C" __attribute__((visibility("default"))) int32_t
-#endif
+// The entries exactly as the SDK calls them.
+VARANDA_CORVOTCP_ENTRIES(VARANDA_DECLARE_BACKEND_ENTRY)
 
 namespace {
 
-constexpr int32_t kSent = 31;
-constexpr int32_t kReceived = 40;
-constexpr int32_t kFailed = 21;
+using namespace varanda::abi::backend_result;
 
 // Closed (the connections with it) when the library is unloaded.
 corvo::tcp::EndpointPool& pool() {
@@ -49,14 +45,14 @@ int32_t receive(int32_t terminal, uint8_t* buffer, int32_t command, int32_t leng
 
 }  // namespace
 
-CORVO_ENTRY InicializaCom(int32_t port, int32_t /*baud*/) {
+VARANDA_BACKEND_ENTRY(int32_t) InicializaCom(int32_t port, int32_t /*baud*/) {
     std::string report;
     if (pool().open(port, report)) return 1;
     if (!report.empty()) std::fprintf(stderr, "CorvoTCP: %s\n", report.c_str());
     return 0;
 }
 
-CORVO_ENTRY Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t /*reserved*/) {
+VARANDA_BACKEND_ENTRY(int32_t) Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t /*reserved*/) {
     if (!valid(command, length, data)) return kFailed;
     auto l = pool().lease(static_cast<uint32_t>(terminal));
     if (l.client == nullptr) return kFailed;
@@ -65,28 +61,28 @@ CORVO_ENTRY Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, 
     return r == corvo::link::Client::Outcome::Accepted ? kSent : kFailed;
 }
 
-CORVO_ENTRY Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t /*reserved*/) {
+VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t /*reserved*/) {
     return receive(terminal, buffer, command, length, true);
 }
 
-CORVO_ENTRY Recebe_Dados_E_Nao_Responde(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados_E_Nao_Responde(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                         int32_t /*reserved*/) {
     return receive(terminal, buffer, command, length, false);
 }
 
-CORVO_ENTRY Envia_Resposta(int32_t terminal, int32_t response) {
+VARANDA_BACKEND_ENTRY(int32_t) Envia_Resposta(int32_t terminal, int32_t response) {
     auto l = pool().lease(static_cast<uint32_t>(terminal));
     const bool ok = l.client != nullptr && l.client->respond(static_cast<uint32_t>(terminal), static_cast<uint8_t>(response));
     return ok ? kSent : kFailed;
 }
 
-CORVO_ENTRY FinalizaCom() {
+VARANDA_BACKEND_ENTRY(int32_t) FinalizaCom() {
     pool().close();
     return 1;
 }
 
 // Present for hosts that look for them; the SDK does not call them.
-CORVO_ENTRY Conectado() { return pool().connected() ? 1 : 0; }
-CORVO_ENTRY Envia(int32_t /*unused*/) { return 0; }
-CORVO_ENTRY Recebe(int32_t /*unused*/) { return 0; }
-CORVO_ENTRY Desconectar() { return FinalizaCom(); }
+VARANDA_BACKEND_ENTRY(int32_t) Conectado() { return pool().connected() ? 1 : 0; }
+VARANDA_BACKEND_ENTRY(int32_t) Envia(int32_t /*unused*/) { return 0; }
+VARANDA_BACKEND_ENTRY(int32_t) Recebe(int32_t /*unused*/) { return 0; }
+VARANDA_BACKEND_ENTRY(int32_t) Desconectar() { return FinalizaCom(); }

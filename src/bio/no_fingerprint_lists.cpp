@@ -5,6 +5,7 @@
 #include "api/facade.h"
 #include "bio/no_fingerprint_entry.h"
 #include "varanda_ops.h"
+#include "wire/byte_order.h"
 
 namespace varanda::op {
 
@@ -91,8 +92,7 @@ uint8_t EnviarListaUsuariosSemDigitalBioCorvoAcesso(ApiFacade& f, int32_t termin
 uint8_t EnviarListaUsuariosSemDigitalBioVariavel(ApiFacade& f, int32_t terminal, int32_t) {
     std::vector<uint8_t> message = entries8000(f.no_fingerprint, 2);
     const size_t length = message.size();  // at most 64,002: two bytes hold it
-    message[0] = static_cast<uint8_t>(length >> 8);
-    message[1] = static_cast<uint8_t>(length & 0xFF);
+    wire::put_u16_be(message.data(), static_cast<uint16_t>(length));
     const ReturnCode r =
         f.connection().SendCommand(terminal, message.data(), kList8000Command, static_cast<int32_t>(length));
     if (r == rc::kOk) f.no_fingerprint.reset8000();

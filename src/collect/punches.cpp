@@ -4,7 +4,7 @@
 #include "api/facade.h"
 #include "collect/punch_record.h"
 #include "varanda_ops.h"
-#include "wire/big_endian.h"
+#include "wire/byte_order.h"
 
 namespace varanda::op {
 
@@ -44,7 +44,7 @@ uint8_t ReceberQuantidadeBilhetes(ApiFacade& f, int32_t terminal, int32_t* count
     if (count == nullptr) return rc::bad_arg(1);
     uint8_t answer[2] = {0, 0};
     const ReturnCode c = f.connection().ReceiveData(terminal, answer, kCountCommand, 2);
-    *count = c == rc::kOk ? wire::get_be16(answer) : 0;
+    *count = c == rc::kOk ? wire::get_u16_be(answer) : 0;
     return c;
 }
 

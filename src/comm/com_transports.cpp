@@ -2,12 +2,13 @@
 
 #include <cstring>
 
+#include "wire/exchange_bytes.h"
+
 namespace varanda {
 
 namespace com = platform::com;
-using transport_result::kFailed;
-using transport_result::kReceived;
-using transport_result::kSent;
+constexpr TransportResult kFailed = TransportResult::Failed;
+constexpr TransportResult kDone = TransportResult::Done;
 
 namespace {
 void check(com::HResult hr) {
@@ -43,7 +44,7 @@ void* ComTransportBase::ReceiveDataMagic(int32_t, int32_t, int32_t c, int32_t) {
 }
 
 template <class Call>
-int32_t ComTransportBase::send_array(const uint8_t* data, int32_t length, Call&& call) {
+TransportResult ComTransportBase::send_array(const uint8_t* data, int32_t length, Call&& call) {
     if (length < 0 || (length > 0 && data == nullptr)) return kFailed;
     ArrayHolder holder;
     holder.array = com::create_byte_vector(static_cast<uint32_t>(length));
@@ -56,14 +57,14 @@ int32_t ComTransportBase::send_array(const uint8_t* data, int32_t length, Call&&
         com::unaccess_bytes(holder.array);
         com::VariantBool ok = com::kFalse;
         check(call(&holder.array, &ok));
-        return ok == com::kTrue ? kSent : kFailed;
+        return done_if(ok == com::kTrue);
     } catch (...) {
         return kFailed;
     }
 }
 
 template <class Call, class After>
-int32_t ComTransportBase::receive_array(uint8_t* buffer, int32_t length, Call&& call, After&& after) {
+TransportResult ComTransportBase::receive_array(uint8_t* buffer, int32_t length, Call&& call, After&& after) {
     if (length < 0 || (length > 0 && buffer == nullptr)) return kFailed;
     ArrayHolder holder;
     holder.array = com::create_byte_vector(static_cast<uint32_t>(length));
@@ -82,7 +83,7 @@ int32_t ComTransportBase::receive_array(uint8_t* buffer, int32_t length, Call&& 
         com::unaccess_bytes(holder.array);
         if (!complete) return kFailed;
         after();
-        return kReceived;
+        return kDone;
     } catch (...) {
         return kFailed;
     }
@@ -91,7 +92,7 @@ int32_t ComTransportBase::receive_array(uint8_t* buffer, int32_t length, Call&& 
 // --- TCP component -------------------------------------------------------
 
 TcpComTransport::TcpComTransport()
-    : ComTransportBase(com_itf::kTcpClsid, com_itf::kTcpIid, com_itf::kTcpPosixLibrary) {}
+    : ComTransportBase(abi::kTcpClsid, abi::kTcpIid, abi::kTcpPosixLibrary) {}
 
 TcpComTransport::~TcpComTransport() {
     if (itf_ != nullptr) {
@@ -104,28 +105,28 @@ TcpComTransport::~TcpComTransport() {
     release_interface();
 }
 
-int32_t TcpComTransport::Open(int32_t port, int32_t) {
+TransportResult TcpComTransport::Open(int32_t port, int32_t) {
     com::VariantBool ok = com::kFalse;
     check(v()->Open(itf_, port, &ok));
-    return ok == com::kTrue ? 1 : 0;
+    return done_if(ok == com::kTrue);
 }
 
-// The TCP component answers pings by itself: command 10 is not sent.
-int32_t TcpComTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t,
+// The TCP component answers pings by itself: the ping command is not sent.
+TransportResult TcpComTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t,
                                   uint16_t index) {
-    if (command == 10) return kSent;
+    if (command == wire::kPingCommand) return kDone;
     return send_array(data, length, [&](com::SafeArray** a, com::VariantBool* ok) {
         return v()->Send(itf_, terminal, static_cast<uint8_t>(command), a, static_cast<uint8_t>(index), ok);
     });
 }
 
-int32_t TcpComTransport::SendResponse(int32_t terminal, uint8_t response) {
+TransportResult TcpComTransport::SendResponse(int32_t terminal, uint8_t response) {
     com::VariantBool ok = com::kFalse;
     check(v()->SendResponse(itf_, terminal, response, &ok));
-    return ok == com::kTrue ? kSent : kFailed;
+    return done_if(ok == com::kTrue);
 }
 
-int32_t TcpComTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
+TransportResult TcpComTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
     return receive_array(
         buffer, length,
         [&](com::SafeArray** a, com::VariantBool* ok) {
@@ -134,9 +135,9 @@ int32_t TcpComTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t 
         [] {});
 }
 
-// The TCP component acknowledges a no-reply receive with the byte 6; the
+// The TCP component acknowledges a no-reply receive with the acknowledgement byte; the
 // answer to that acknowledgement is not examined.
-int32_t TcpComTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+TransportResult TcpComTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                             int32_t) {
     return receive_array(
         buffer, length,
@@ -145,20 +146,19 @@ int32_t TcpComTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, i
         },
         [&] {
             com::VariantBool ok = com::kFalse;
-            check(v()->SendResponse(itf_, terminal, 6, &ok));
+            check(v()->SendResponse(itf_, terminal, wire::kAcknowledgeByte, &ok));
         });
 }
 
-int32_t TcpComTransport::Close() {
+void TcpComTransport::Close() {
     com::VariantBool ok = com::kFalse;
     check(v()->Close(itf_, &ok));
-    return ok;
 }
 
 // --- Serial component ----------------------------------------------------
 
 SerialComTransport::SerialComTransport()
-    : ComTransportBase(com_itf::kSerialClsid, com_itf::kSerialIid, com_itf::kSerialPosixLibrary) {}
+    : ComTransportBase(abi::kSerialClsid, abi::kSerialIid, abi::kSerialPosixLibrary) {}
 
 SerialComTransport::~SerialComTransport() {
     if (itf_ != nullptr) {
@@ -170,33 +170,33 @@ SerialComTransport::~SerialComTransport() {
     release_interface();
 }
 
-int32_t SerialComTransport::Open(int32_t port, int32_t) {
+TransportResult SerialComTransport::Open(int32_t port, int32_t) {
     com::VariantBool ok = com::kFalse;
     check(v()->Open(itf_, static_cast<int16_t>(port & 0xFFFF), &ok));
-    return ok == com::kTrue ? 1 : 0;
+    return done_if(ok == com::kTrue);
 }
 
-int32_t SerialComTransport::SendData(int32_t, const uint8_t* data, int32_t command, int32_t length, int32_t,
+TransportResult SerialComTransport::SendData(int32_t, const uint8_t* data, int32_t command, int32_t length, int32_t,
                                      uint16_t) {
     return send_array(data, length, [&](com::SafeArray** a, com::VariantBool* ok) {
         return v()->Send(itf_, command, a, ok);
     });
 }
 
-int32_t SerialComTransport::SendResponse(int32_t, uint8_t response) {
+TransportResult SerialComTransport::SendResponse(int32_t, uint8_t response) {
     com::VariantBool ok = com::kFalse;
     check(v()->SendResponse(itf_, response, &ok));
-    return ok == com::kTrue ? kSent : kFailed;
+    return done_if(ok == com::kTrue);
 }
 
-int32_t SerialComTransport::ReceiveData(int32_t, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
+TransportResult SerialComTransport::ReceiveData(int32_t, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
     return receive_array(
         buffer, length,
         [&](com::SafeArray** a, com::VariantBool* ok) { return v()->Receive(itf_, command, a, length, ok); },
         [] {});
 }
 
-int32_t SerialComTransport::ReceiveDataNoReply(int32_t, uint8_t* buffer, int32_t command, int32_t length,
+TransportResult SerialComTransport::ReceiveDataNoReply(int32_t, uint8_t* buffer, int32_t command, int32_t length,
                                                int32_t) {
     return receive_array(
         buffer, length,
@@ -204,6 +204,6 @@ int32_t SerialComTransport::ReceiveDataNoReply(int32_t, uint8_t* buffer, int32_t
         [] {});
 }
 
-int32_t SerialComTransport::Close() { return v()->Close(itf_); }
+void SerialComTransport::Close() { v()->Close(itf_); }
 
 }  // namespace varanda

@@ -80,7 +80,7 @@ ReturnCode ConnectionManager::OpenPort(int32_t port) {
     EnsureTransport();
     if (!transport_->IsAvailable()) return unavailable_;
     if (open_) return rc::kPortAlreadyOpen;
-    if (transport_->Open(port, kBaud) == 0) return rc::kFailed;
+    if (transport_->Open(port, kBaud) != TransportResult::Done) return rc::kFailed;
     open_ = true;
     return rc::kOk;
 }
@@ -90,7 +90,7 @@ ReturnCode ConnectionManager::OpenModemPort(int32_t port) {
     if (!transport_->IsAvailable()) return unavailable_;
     if (open_) return rc::kPortAlreadyOpen;
     if (type_ != kModemType) return rc::kNotAModem;
-    if (transport_->OpenModem(port, kModemBaud) == 0) return rc::kFailed;
+    if (transport_->OpenModem(port, kModemBaud) != TransportResult::Done) return rc::kFailed;
     open_ = true;
     return rc::kOk;
 }
@@ -119,10 +119,10 @@ ReturnCode ConnectionManager::SendCommand(int32_t terminal, const uint8_t* data,
 }
 
 template <class Call>
-int32_t ConnectionManager::exchange(int32_t terminal, Call&& call) {
+TransportResult ConnectionManager::exchange(int32_t terminal, Call&& call) {
     const std::shared_ptr<Transport> transport = transport_;
     const turns::Ticket ticket = turns::arrive(terminal);
-    int32_t r;
+    TransportResult r;
     {
         const platform::ProcessLockRelease unlocked;
         turns::wait(ticket);
@@ -142,21 +142,21 @@ ReturnCode ConnectionManager::SendIndexedCommand(int32_t terminal, const uint8_t
     if (ReturnCode c = check(false); c != rc::kOk) return c;
     std::vector<uint8_t> copy;
     const uint8_t* bytes = taken(data, length, copy);
-    const int32_t r = exchange(terminal, [&](Transport& t) {
+    const TransportResult r = exchange(terminal, [&](Transport& t) {
         return t.SendData(terminal, bytes, command, length, 0, index);
     });
     PumpMessages();
-    return r == transport_result::kSent ? rc::kOk : rc::kFailed;
+    return r == TransportResult::Done ? rc::kOk : rc::kFailed;
 }
 
 namespace {
 // The answer goes to a copy of the caller's buffer while the lock is left,
 // and the whole copy back into the buffer once it is held again.
 template <class Receive>
-int32_t receive_into(uint8_t* buffer, int32_t length, Receive&& receive) {
+TransportResult receive_into(uint8_t* buffer, int32_t length, Receive&& receive) {
     if (buffer == nullptr || length <= 0) return receive(buffer);
     std::vector<uint8_t> copy(buffer, buffer + length);
-    const int32_t r = receive(copy.data());
+    const TransportResult r = receive(copy.data());
     std::copy(copy.begin(), copy.end(), buffer);
     return r;
 }
@@ -165,30 +165,30 @@ int32_t receive_into(uint8_t* buffer, int32_t length, Receive&& receive) {
 ReturnCode ConnectionManager::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length) {
     if (ReturnCode c = check(false); c != rc::kOk) return c;
     PumpMessages();
-    const int32_t r = receive_into(buffer, length, [&](uint8_t* into) {
+    const TransportResult r = receive_into(buffer, length, [&](uint8_t* into) {
         return exchange(terminal, [&](Transport& t) { return t.ReceiveData(terminal, into, command, length, 0); });
     });
-    return r == transport_result::kReceived ? rc::kOk : rc::kFailed;
+    return r == TransportResult::Done ? rc::kOk : rc::kFailed;
 }
 
 ReturnCode ConnectionManager::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command,
                                                  int32_t length) {
     if (ReturnCode c = check(false); c != rc::kOk) return c;
     PumpMessages();
-    const int32_t r = receive_into(buffer, length, [&](uint8_t* into) {
+    const TransportResult r = receive_into(buffer, length, [&](uint8_t* into) {
         return exchange(terminal,
                         [&](Transport& t) { return t.ReceiveDataNoReply(terminal, into, command, length, 0); });
     });
-    return r == transport_result::kReceived ? rc::kOk : rc::kFailed;
+    return r == TransportResult::Done ? rc::kOk : rc::kFailed;
 }
 
 ReturnCode ConnectionManager::SendModemString(const char* text) {
     if (ReturnCode c = check(true); c != rc::kOk) return c;
-    return transport_->SendModemString(text) == 0 ? rc::kOk : rc::kFailed;
+    return transport_->SendModemString(text) == TransportResult::Done ? rc::kOk : rc::kFailed;
 }
 
 int32_t ConnectionManager::ReadModemByte() {
-    if (check(true) != rc::kOk) return transport_result::kNone;
+    if (check(true) != rc::kOk) return kNoModemByte;
     return transport_->ReadModemByte();
 }
 

@@ -54,7 +54,7 @@ private:
     // Runs `call` on the transport for `terminal`, in the terminal's turn and
     // without the process lock.
     template <class Call>
-    int32_t exchange(int32_t terminal, Call&& call);
+    TransportResult exchange(int32_t terminal, Call&& call);
 
     std::shared_ptr<Transport> transport_;
     uint32_t type_ = 2;

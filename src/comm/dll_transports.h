@@ -13,18 +13,18 @@ namespace varanda {
 class SerialDllTransport final : public Transport {
 public:
     SerialDllTransport();
-    int32_t Open(int32_t port, int32_t baud) override;
-    int32_t OpenModem(int32_t port, int32_t baud) override;
-    int32_t SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
+    TransportResult Open(int32_t port, int32_t baud) override;
+    TransportResult OpenModem(int32_t port, int32_t baud) override;
+    TransportResult SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
                      uint16_t index) override;
-    int32_t SendResponse(int32_t terminal, uint8_t response) override;
-    int32_t ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+    TransportResult SendResponse(int32_t terminal, uint8_t response) override;
+    TransportResult ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                         int32_t reserved) override;
     void* ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) override;
-    int32_t ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+    TransportResult ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                int32_t reserved) override;
-    int32_t Close() override;
-    int32_t SendModemString(const char* text) override;
+    void Close() override;
+    TransportResult SendModemString(const char* text) override;
     int32_t ReadModemByte() override;
     bool IsAvailable() const override { return library_.loaded(); }
 
@@ -35,19 +35,19 @@ private:
 class TcpDllTransport final : public Transport {
 public:
     TcpDllTransport();
-    int32_t Open(int32_t port, int32_t baud) override;
-    int32_t OpenModem(int32_t, int32_t) override { return -1; }
-    int32_t SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
+    TransportResult Open(int32_t port, int32_t baud) override;
+    TransportResult OpenModem(int32_t, int32_t) override { return TransportResult::Failed; }
+    TransportResult SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
                      uint16_t index) override;
-    int32_t SendResponse(int32_t terminal, uint8_t response) override;
-    int32_t ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+    TransportResult SendResponse(int32_t terminal, uint8_t response) override;
+    TransportResult ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                         int32_t reserved) override;
     void* ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) override;
-    int32_t ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+    TransportResult ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                int32_t reserved) override;
-    int32_t Close() override;
-    int32_t SendModemString(const char*) override { return -1; }
-    int32_t ReadModemByte() override { return -1; }
+    void Close() override;
+    TransportResult SendModemString(const char*) override { return TransportResult::Failed; }
+    int32_t ReadModemByte() override { return kNoModemByte; }
     bool IsAvailable() const override { return library_.loaded(); }
 
 private:

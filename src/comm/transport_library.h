@@ -15,10 +15,11 @@ public:
     TransportLibrary(const char* file_name, const std::array<const char*, kEntries>& entry_names);
 
     bool loaded() const { return loaded_; }
-    // Entry i in the order given to the constructor; null when not loaded.
+    // Entry i in the order given to the constructor, of function type Fn;
+    // null when not loaded.
     template <class Fn>
-    Fn entry(std::size_t i) const {
-        return reinterpret_cast<Fn>(entries_[i]);
+    Fn* entry(std::size_t i) const {
+        return reinterpret_cast<Fn*>(entries_[i]);
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "api/facade.h"
 #include "config/record_field.h"
 #include "varanda_ops.h"
+#include "wire/byte_order.h"
 #include "wire/card_bcd.h"
 
 namespace varanda::op {
@@ -43,8 +44,7 @@ uint8_t DefinirCodigoEmpresa(ApiFacade& f, int32_t code) {
     // The code travels as a 16-bit value; only those bits of the argument count.
     const uint16_t value = static_cast<uint16_t>(code);
     if (value > 999) return rc::bad_arg(0);
-    f.config.bytes[R::kCompanyCode] = static_cast<uint8_t>(value & 0xFF);
-    f.config.bytes[R::kCompanyCode + 1] = static_cast<uint8_t>(value >> 8);
+    wire::put_u16_le(&f.config.bytes[R::kCompanyCode], value);
     return rc::kOk;
 }
 
@@ -74,10 +74,9 @@ uint8_t DefinirEventoSensor(ApiFacade& f, uint8_t sensor, uint8_t event, uint8_t
 
 uint8_t InserirQuantidadeDigitoVariavel(ApiFacade& f, uint8_t length) {
     if (length > 16) return rc::bad_arg(0);
-    uint16_t mask = static_cast<uint16_t>(f.config.bytes[R::kCardLengths] << 8 | f.config.bytes[R::kCardLengths + 1]);
+    uint16_t mask = wire::get_u16_be(&f.config.bytes[R::kCardLengths]);
     mask = length == 0 ? 0 : static_cast<uint16_t>(mask | 1u << (length - 1));
-    f.config.bytes[R::kCardLengths] = static_cast<uint8_t>(mask >> 8);
-    f.config.bytes[R::kCardLengths + 1] = static_cast<uint8_t>(mask & 0xFF);
+    wire::put_u16_be(&f.config.bytes[R::kCardLengths], mask);
     return rc::kOk;
 }
 

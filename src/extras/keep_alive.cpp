@@ -1,7 +1,7 @@
 // EnviarTempoKeepAliveRabbit and the green LED.
 #include "api/facade.h"
 #include "varanda_ops.h"
-#include "wire/big_endian.h"
+#include "wire/byte_order.h"
 
 namespace varanda::op {
 
@@ -15,7 +15,7 @@ uint8_t EnviarTempoKeepAliveRabbit(ApiFacade& f, int32_t terminal, int32_t time)
     // A negative time has always been answered with 128, not 129.
     if (time < 0) return rc::bad_arg(0);
     uint8_t payload[4];
-    wire::put_be32(payload, static_cast<uint32_t>(time));
+    wire::put_u32_be(payload, static_cast<uint32_t>(time));
     return f.connection().SendCommand(terminal, payload, kKeepAliveCommand, 4);
 }
 

@@ -5,23 +5,17 @@
 #pragma once
 #include <cstdint>
 
+#include "abi/com_types.h"
+
 namespace varanda::platform::com {
 
-using HResult = int32_t;
-using VariantBool = int16_t;
-inline constexpr VariantBool kTrue = -1;
-inline constexpr VariantBool kFalse = 0;
-inline bool failed(HResult hr) { return hr < 0; }
-
-struct Guid {
-    uint32_t data1;
-    uint16_t data2;
-    uint16_t data3;
-    uint8_t data4[8];
-};
-
-// The system SAFEARRAY on Windows; our own layout elsewhere.
-struct SafeArray;
+using abi::failed;
+using abi::Guid;
+using abi::HResult;
+using abi::kFalse;
+using abi::kTrue;
+using abi::SafeArray;
+using abi::VariantBool;
 
 void initialize_apartment(bool single_threaded);
 void uninitialize();

@@ -1,5 +1,6 @@
 #include "schedules/access_list_images.h"
 
+#include "wire/byte_order.h"
 #include "wire/card_bcd.h"
 #include "wire/decimal_text.h"
 
@@ -22,19 +23,13 @@ Shape shape_of(Layout layout) {
     }
     return {0, 0};
 }
-
-void put_be16(uint8_t* out, size_t value) {
-    out[0] = static_cast<uint8_t>(value >> 8);
-    out[1] = static_cast<uint8_t>(value);
-}
 }  // namespace
 
 bool encode_entry(const AccessListEntry& entry, const CardSettings& s, uint8_t* out) noexcept {
     size_t n = 0;
     if (s.numeric()) {
         const uint16_t card = wire::read_decimal(entry.card).low16;
-        out[0] = static_cast<uint8_t>(card);
-        out[1] = static_cast<uint8_t>(card >> 8);
+        wire::put_u16_le(out, card);
         n = 2;
     } else {
         n = s.field_bytes();
@@ -58,14 +53,14 @@ bool build_image(Layout layout, const std::vector<AccessListEntry>& entries, con
     const size_t entry_bytes = entries.size() * size;
     switch (layout) {
         case Layout::kCounted:
-            put_be16(bytes.data(), entry_bytes);
+            wire::put_u16_be(bytes.data(), static_cast<uint16_t>(entry_bytes));
             out.length = static_cast<int32_t>(kHeaderSize + entry_bytes);
             break;
         case Layout::kFull:
             out.length = static_cast<int32_t>(kFullLength);
             break;
         case Layout::kBlocks:
-            put_be16(bytes.data(), entries.size());
+            wire::put_u16_be(bytes.data(), static_cast<uint16_t>(entries.size()));
             out.length = static_cast<int32_t>(kBlocksImageSize);
             break;
         case Layout::kOld:

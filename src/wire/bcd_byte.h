@@ -9,9 +9,4 @@ constexpr uint8_t bcd_to_binary(uint8_t bcd) {
     return static_cast<uint8_t>((bcd >> 4) * 10 + (bcd & 0x0F));
 }
 
-// 45 -> 0x45, for values 0..99.
-constexpr uint8_t binary_to_bcd(uint8_t value) {
-    return static_cast<uint8_t>(((value / 10) << 4) | (value % 10));
-}
-
 }  // namespace varanda::wire

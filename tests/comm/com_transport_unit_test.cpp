@@ -1,5 +1,5 @@
 // The COM transports against the fake components: what they copy out of the
-// arrays a component hands back, and how failures become 21.
+// arrays a component hands back, and how failures become Failed.
 #include <gtest/gtest.h>
 
 #include "comm/com_transports.h"
@@ -17,6 +17,8 @@ const auto* const kApartment = ::testing::AddGlobalTestEnvironment(new ComApartm
 using testsupport::FakeBackend;
 using varanda::SerialComTransport;
 using varanda::TcpComTransport;
+constexpr auto kDone = varanda::TransportResult::Done;
+constexpr auto kFailed = varanda::TransportResult::Failed;
 
 TEST(ComTransport, ReceiveCopiesExactlyLengthBytes) {
     FakeBackend fake(testsupport::kTcpComLib);
@@ -28,14 +30,14 @@ TEST(ComTransport, ReceiveCopiesExactlyLengthBytes) {
     struct Case {
         std::vector<uint8_t> answer;
         int32_t result;  // what the component's receive does (40 true, 0 false, < 0 HRESULT)
-        int32_t expect;
+        varanda::TransportResult expect;
         std::vector<uint8_t> buffer;  // the caller's 4 bytes afterwards
     } cases[] = {
-        {{1, 2, 3, 4}, 40, 40, {1, 2, 3, 4}},
-        {{1, 2, 3, 4, 5, 6}, 40, 40, {1, 2, 3, 4}},                  // longer array: first 4 bytes
-        {{1, 2}, 40, 21, {0xEE, 0xEE, 0xEE, 0xEE}},                  // shorter array: never read past it
-        {{9, 9, 9, 9}, 0, 21, {0xEE, 0xEE, 0xEE, 0xEE}},             // false answer
-        {{9, 9, 9, 9}, static_cast<int32_t>(0x80004005u), 21, {0xEE, 0xEE, 0xEE, 0xEE}},  // failing HRESULT
+        {{1, 2, 3, 4}, 40, kDone, {1, 2, 3, 4}},
+        {{1, 2, 3, 4, 5, 6}, 40, kDone, {1, 2, 3, 4}},                    // longer array: first 4 bytes
+        {{1, 2}, 40, kFailed, {0xEE, 0xEE, 0xEE, 0xEE}},                  // shorter array: never read past it
+        {{9, 9, 9, 9}, 0, kFailed, {0xEE, 0xEE, 0xEE, 0xEE}},             // false answer
+        {{9, 9, 9, 9}, static_cast<int32_t>(0x80004005u), kFailed, {0xEE, 0xEE, 0xEE, 0xEE}},  // failing HRESULT
     };
     for (const Case& c : cases) {
         fake.queue_answer(c.result, c.answer);
@@ -57,12 +59,12 @@ TEST(ComTransport, TcpNoReplyReceiveAcknowledgesWithSix) {
     TcpComTransport t;
     uint8_t b[2] = {};
     fake.queue_answer(40, {7, 8});
-    EXPECT_EQ(40, t.ReceiveDataNoReply(5, b, 0x1CC, 2, 0));  // only the low byte of the command goes
+    EXPECT_EQ(kDone, t.ReceiveDataNoReply(5, b, 0x1CC, 2, 0));  // only the low byte of the command goes
     fake.queue_answer(0, {});
-    EXPECT_EQ(21, t.ReceiveDataNoReply(5, b, 204, 2, 0));     // no acknowledgement after a failure
+    EXPECT_EQ(kFailed, t.ReceiveDataNoReply(5, b, 204, 2, 0));     // no acknowledgement after a failure
     fake.queue_answer(40, {7, 8});
     fake.queue_result("SendResponse", 0);                     // a refused acknowledgement is not examined
-    EXPECT_EQ(40, t.ReceiveDataNoReply(5, b, 204, 2, 0));
+    EXPECT_EQ(kDone, t.ReceiveDataNoReply(5, b, 204, 2, 0));
     auto acks = fake.calls("SendResponse");
     ASSERT_EQ(2u, acks.size());
     EXPECT_EQ(5, acks[0].ints[0]);
@@ -75,8 +77,8 @@ TEST(ComTransport, SendCopiesThePayloadAndPassesLowBytes) {
     fake.reset();
     TcpComTransport t;
     const uint8_t payload[3] = {0x10, 0x20, 0x30};
-    EXPECT_EQ(31, t.SendData(2, payload, 0x16E, 3, 0, 0x0102));
-    EXPECT_EQ(21, t.SendData(2, nullptr, 100, 3, 0, 0));  // a payload promised but missing
+    EXPECT_EQ(kDone, t.SendData(2, payload, 0x16E, 3, 0, 0x0102));
+    EXPECT_EQ(kFailed, t.SendData(2, nullptr, 100, 3, 0, 0));  // a payload promised but missing
     auto sends = fake.calls("Send");
     ASSERT_EQ(1u, sends.size());
     EXPECT_EQ(0x6E, sends[0].ints[1]);
@@ -89,8 +91,8 @@ TEST(ComTransport, ModemOperationsAndMagicOnComVariants) {
     fake.reset();
     SerialComTransport t;
     ASSERT_TRUE(t.IsAvailable());
-    EXPECT_EQ(-1, t.OpenModem(1, 2400));
-    EXPECT_EQ(-1, t.SendModemString("AT"));
+    EXPECT_EQ(kFailed, t.OpenModem(1, 2400));
+    EXPECT_EQ(kFailed, t.SendModemString("AT"));
     EXPECT_EQ(-1, t.ReadModemByte());
     auto* p = static_cast<uint8_t*>(t.ReceiveDataMagic(0, 0, 8, 0));
     ASSERT_NE(nullptr, p);

@@ -5,22 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "comm/com_interfaces.h"
+#include "abi/com_interfaces.h"
 #include "loader.h"
 #include "support/sim_test.h"
 
 #if !defined(_WIN32)
-#  include "platform/posix/com_abi.h"
+#  include "abi/posix_safe_array.h"
 
 namespace {
 
-namespace pc = varanda::posix_com;
-using namespace varanda::com_itf;
-
-constexpr HResult kNoInterface = static_cast<HResult>(0x80004002u);
-constexpr HResult kPointer = static_cast<HResult>(0x80004003u);
-constexpr HResult kNoAggregation = static_cast<HResult>(0x80040110u);
-constexpr HResult kClassNotAvailable = static_cast<HResult>(0x80040111u);
+namespace pc = varanda::abi;
+using namespace varanda::abi;
+using namespace varanda::abi::hr;
 
 SafeArray* array_of(uint32_t n, uint8_t fill) {
     auto* a = pc::safe_array_create_vector(n);
@@ -37,10 +33,10 @@ protected:
         get_ = reinterpret_cast<pc::DllGetClassObjectFn>(lib_.symbol("DllGetClassObject"));
         if (get_ == nullptr) return nullptr;
         void* factory = nullptr;
-        if (get_(reinterpret_cast<const pc::Guid*>(&clsid), &pc::kIidClassFactory, &factory) != 0) return nullptr;
-        auto* fv = pc::vtable<pc::IClassFactoryVtbl>(factory);
+        if (get_(&clsid, &pc::kIidClassFactory, &factory) != 0) return nullptr;
+        auto* fv = pc::vtable<pc::ClassFactoryVtbl>(factory);
         void* object = nullptr;
-        fv->CreateInstance(factory, nullptr, reinterpret_cast<const pc::Guid*>(&iid), &object);
+        fv->CreateInstance(factory, nullptr, &iid, &object);
         fv->unknown.Release(factory);
         return object;
     }
@@ -58,25 +54,25 @@ TEST_F(ComComponent, FactoryAndInterfaceRules) {
         const Guid* iid;
         HResult result;
     } cases[] = {
-        {"the serial class from the TCP library", &kSerialClsid, reinterpret_cast<const Guid*>(&pc::kIidClassFactory),
+        {"the serial class from the TCP library", &kSerialClsid, &pc::kIidClassFactory,
          kClassNotAvailable},
-        {"a factory for IUnknown", &kTcpClsid, reinterpret_cast<const Guid*>(&pc::kIidUnknown), 0},
+        {"a factory for IUnknown", &kTcpClsid, &pc::kIidUnknown, 0},
         {"the factory for the component's interface", &kTcpClsid, &kTcpIid, kNoInterface},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         void* out = reinterpret_cast<void*>(1);
-        EXPECT_EQ(c.result, get_(reinterpret_cast<const pc::Guid*>(c.clsid), reinterpret_cast<const pc::Guid*>(c.iid), &out));
+        EXPECT_EQ(c.result, get_(c.clsid, c.iid, &out));
         EXPECT_EQ(c.result == 0, out != nullptr);
     }
     void* factory = nullptr;
-    ASSERT_EQ(0, get_(reinterpret_cast<const pc::Guid*>(&kTcpClsid), &pc::kIidClassFactory, &factory));
+    ASSERT_EQ(0, get_(&kTcpClsid, &pc::kIidClassFactory, &factory));
     void* out = nullptr;
-    EXPECT_EQ(kNoAggregation, pc::vtable<pc::IClassFactoryVtbl>(factory)->CreateInstance(
-                                  factory, tcp, reinterpret_cast<const pc::Guid*>(&kTcpIid), &out));
+    EXPECT_EQ(kNoAggregation, pc::vtable<pc::ClassFactoryVtbl>(factory)->CreateInstance(
+                                  factory, tcp, &kTcpIid, &out));
     EXPECT_EQ(nullptr, out);
-    EXPECT_EQ(kNoInterface, pc::vtable<pc::IClassFactoryVtbl>(factory)->CreateInstance(
-                                factory, nullptr, reinterpret_cast<const pc::Guid*>(&kSerialIid), &out));
+    EXPECT_EQ(kNoInterface, pc::vtable<pc::ClassFactoryVtbl>(factory)->CreateInstance(
+                                factory, nullptr, &kSerialIid, &out));
     auto* v = *static_cast<const TcpComVtbl* const*>(tcp);
     EXPECT_EQ(kNoInterface, v->dispatch.QueryInterface(tcp, &kSerialIid, &out));
     EXPECT_EQ(0, v->dispatch.QueryInterface(tcp, &kTcpIid, &out));

@@ -238,12 +238,12 @@ TEST_F(SerialLines, Type4SerialComponentSpeaksForTheLinesTerminal) {
 TEST_F(SerialLines, SerialBackEndCarriesExactBytes) {
     testsupport::Library lib;
     ASSERT_TRUE(lib.open(testsupport::env_or("CORVO_2K_LIB", "libCorvo2K.so")));
-    using namespace varanda::backend;
-    auto open = reinterpret_cast<InicializaComFn>(lib.symbol("InicializaCom"));
-    auto send = reinterpret_cast<EnviaDadosFn>(lib.symbol("Envia_Dados"));
-    auto recv = reinterpret_cast<RecebeDadosFn>(lib.symbol("Recebe_Dados"));
-    auto respond = reinterpret_cast<EnviaRespostaSerialFn>(lib.symbol("Envia_Resposta"));
-    auto finish = reinterpret_cast<FinalizaComFn>(lib.symbol("FinalizaCom"));
+    using namespace varanda::abi::corvo2k;
+    auto open = reinterpret_cast<InicializaCom*>(lib.symbol("InicializaCom"));
+    auto send = reinterpret_cast<Envia_Dados*>(lib.symbol("Envia_Dados"));
+    auto recv = reinterpret_cast<Recebe_Dados*>(lib.symbol("Recebe_Dados"));
+    auto respond = reinterpret_cast<Envia_Resposta*>(lib.symbol("Envia_Resposta"));
+    auto finish = reinterpret_cast<FinalizaCom*>(lib.symbol("FinalizaCom"));
     ASSERT_TRUE(open && send && recv && respond && finish && lib.symbol("Recebe_Dados_Magic") &&
                 lib.symbol("Modem_Str") && lib.symbol("Le_Modem") && lib.symbol("InicializaComModem") &&
                 lib.symbol("Recebe_Dados_E_Nao_Responde"));

@@ -11,17 +11,25 @@
 //   Modem_Str: (the text in data)
 #include <cstring>
 
-#include "comm/backend_abi.h"
+#include "abi/backend_entries.h"
 #include "fake_state.h"
 
-#define ENTRY FAKE_EXPORT int32_t VARANDA_BACKEND_CALL
+// The entries exactly as the SDK calls them.
+#if defined(FAKE_TCP)
+VARANDA_CORVOTCP_ENTRIES(VARANDA_DECLARE_BACKEND_ENTRY)
+#else
+VARANDA_CORVO2K_ENTRIES(VARANDA_DECLARE_BACKEND_ENTRY)
+#endif
+
+#define ENTRY VARANDA_BACKEND_ENTRY(int32_t)
+using namespace varanda::abi::backend_result;
 
 namespace {
 // Answers a receive from the queue: the queued bytes (up to `length`) and
 // the queued result; 21 and nothing written when no answer is queued.
 int32_t answer(uint8_t* buffer, int32_t length) {
     fake::Answer a;
-    if (!fake::next_answer(a)) return 21;
+    if (!fake::next_answer(a)) return kFailed;
     const size_t n = std::min(a.bytes.size(), static_cast<size_t>(length > 0 ? length : 0));
     if (buffer != nullptr && n > 0) std::memcpy(buffer, a.bytes.data(), n);
     return a.result;
@@ -35,7 +43,7 @@ ENTRY InicializaCom(int32_t port, int32_t baud) {
 
 ENTRY Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved) {
     fake::record("Envia_Dados", {terminal, command, length, reserved}, data, length);
-    return fake::result_for("Envia_Dados", 31);
+    return fake::result_for("Envia_Dados", kSent);
 }
 
 ENTRY Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t reserved) {
@@ -58,7 +66,7 @@ ENTRY FinalizaCom() {
 
 ENTRY Envia_Resposta(int32_t terminal, int32_t response) {
     fake::record("Envia_Resposta", {terminal, response});
-    return fake::result_for("Envia_Resposta", 31);
+    return fake::result_for("Envia_Resposta", kSent);
 }
 ENTRY Conectado() { return 1; }
 ENTRY Envia(int32_t) { return 0; }
@@ -74,10 +82,10 @@ ENTRY InicializaComModem(int32_t port, int32_t baud) {
 
 ENTRY Envia_Resposta(int32_t response) {
     fake::record("Envia_Resposta", {response});
-    return fake::result_for("Envia_Resposta", 31);
+    return fake::result_for("Envia_Resposta", kSent);
 }
 
-FAKE_EXPORT void* VARANDA_BACKEND_CALL Recebe_Dados_Magic(int32_t a, int32_t b, int32_t c, int32_t d) {
+VARANDA_BACKEND_ENTRY(void*) Recebe_Dados_Magic(int32_t a, int32_t b, int32_t c, int32_t d) {
     fake::record("Recebe_Dados_Magic", {a, b, c, d});
     return nullptr;
 }

@@ -4,27 +4,21 @@
 #include <dlfcn.h>
 
 #include <algorithm>
-#include <cstring>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "abi/com_interfaces.h"
+#include "abi/posix_safe_array.h"
 #include "platform/com.h"
-#include "platform/posix/com_abi.h"
 
 namespace varanda::platform::com {
-namespace pc = varanda::posix_com;
 
 namespace {
 std::mutex g_mutex;
 std::vector<void*> g_libraries;  // dlopen handles of loaded components
 
-pc::Guid to_abi(const Guid& g) {
-    pc::Guid r;
-    std::memcpy(&r, &g, sizeof r);
-    return r;
-}
-pc::SafeArrayData* abi(SafeArray* a) { return reinterpret_cast<pc::SafeArrayData*>(a); }
+abi::SafeArrayData* data_of(SafeArray* a) { return reinterpret_cast<abi::SafeArrayData*>(a); }
 }  // namespace
 
 void initialize_apartment(bool) {}
@@ -51,36 +45,34 @@ void* create_instance(const Guid& clsid, const Guid& iid, const char* posix_libr
             g_libraries.push_back(lib);
         }
     }
-    auto get = reinterpret_cast<pc::DllGetClassObjectFn>(dlsym(lib, "DllGetClassObject"));
+    auto get = reinterpret_cast<abi::DllGetClassObjectFn>(dlsym(lib, "DllGetClassObject"));
     if (get == nullptr) return nullptr;
-    const pc::Guid cls = to_abi(clsid);
-    const pc::Guid want = to_abi(iid);
     void* factory = nullptr;
-    if (get(&cls, &pc::kIidClassFactory, &factory) != pc::kOk || factory == nullptr) return nullptr;
-    const auto* fv = pc::vtable<pc::IClassFactoryVtbl>(factory);
+    if (get(&clsid, &abi::kIidClassFactory, &factory) != abi::hr::kOk || factory == nullptr) return nullptr;
+    const auto* fv = abi::vtable<abi::ClassFactoryVtbl>(factory);
     void* unknown = nullptr;
-    pc::HResult hr = fv->CreateInstance(factory, nullptr, &pc::kIidUnknown, &unknown);
+    HResult hr = fv->CreateInstance(factory, nullptr, &abi::kIidUnknown, &unknown);
     fv->unknown.Release(factory);
-    if (hr != pc::kOk || unknown == nullptr) return nullptr;
+    if (hr != abi::hr::kOk || unknown == nullptr) return nullptr;
     // OleRun has nothing to do for an in-process object.
     void* itf = nullptr;
-    hr = pc::vtable<pc::IUnknownVtbl>(unknown)->QueryInterface(unknown, &want, &itf);
-    pc::vtable<pc::IUnknownVtbl>(unknown)->Release(unknown);
-    return hr == pc::kOk ? itf : nullptr;
+    hr = abi::vtable<abi::UnknownVtbl>(unknown)->QueryInterface(unknown, &iid, &itf);
+    abi::vtable<abi::UnknownVtbl>(unknown)->Release(unknown);
+    return hr == abi::hr::kOk ? itf : nullptr;
 }
 
 void release(void* itf) {
-    if (itf != nullptr) pc::vtable<pc::IUnknownVtbl>(itf)->Release(itf);
+    if (itf != nullptr) abi::vtable<abi::UnknownVtbl>(itf)->Release(itf);
 }
 
 SafeArray* create_byte_vector(uint32_t count) {
-    return reinterpret_cast<SafeArray*>(pc::safe_array_create_vector(count));
+    return reinterpret_cast<SafeArray*>(abi::safe_array_create_vector(count));
 }
 
-void destroy_array(SafeArray* array) { pc::safe_array_destroy(abi(array)); }
+void destroy_array(SafeArray* array) { abi::safe_array_destroy(data_of(array)); }
 
 bool access_bytes(SafeArray* array, uint8_t** data, uint32_t* count) {
-    pc::SafeArrayData* a = abi(array);
+    abi::SafeArrayData* a = data_of(array);
     if (a == nullptr || a->dims != 1 || a->element_size != 1) return false;
     ++a->locks;
     *data = a->data;
@@ -89,7 +81,7 @@ bool access_bytes(SafeArray* array, uint8_t** data, uint32_t* count) {
 }
 
 void unaccess_bytes(SafeArray* array) {
-    pc::SafeArrayData* a = abi(array);
+    abi::SafeArrayData* a = data_of(array);
     if (a != nullptr && a->locks > 0) --a->locks;
 }
 

@@ -4,19 +4,19 @@
 #include <cstdint>
 #include <string>
 
-#include "comm/backend_abi.h"
+#include "abi/backend_entries.h"
 #include "loader.h"
 
 namespace e2e {
 
 struct TcpBackend {
-    varanda::backend::InicializaComFn InicializaCom = nullptr;
-    varanda::backend::EnviaDadosFn Envia_Dados = nullptr;
-    varanda::backend::EnviaRespostaTcpFn Envia_Resposta = nullptr;
-    varanda::backend::RecebeDadosFn Recebe_Dados = nullptr;
-    varanda::backend::RecebeDadosFn Recebe_Dados_E_Nao_Responde = nullptr;
-    varanda::backend::FinalizaComFn FinalizaCom = nullptr;
-    varanda::backend::FinalizaComFn Conectado = nullptr;
+    varanda::abi::corvotcp::InicializaCom* InicializaCom = nullptr;
+    varanda::abi::corvotcp::Envia_Dados* Envia_Dados = nullptr;
+    varanda::abi::corvotcp::Envia_Resposta* Envia_Resposta = nullptr;
+    varanda::abi::corvotcp::Recebe_Dados* Recebe_Dados = nullptr;
+    varanda::abi::corvotcp::Recebe_Dados_E_Nao_Responde* Recebe_Dados_E_Nao_Responde = nullptr;
+    varanda::abi::corvotcp::FinalizaCom* FinalizaCom = nullptr;
+    varanda::abi::corvotcp::Conectado* Conectado = nullptr;
 
     // $CORVO_TCP_LIB, else the platform's file name through the normal search.
     bool load();

@@ -1,7 +1,5 @@
 // The SDK loaded as a host loads it, against corvo-sim, for the end-to-end
-// suites. Operations can also be looked up by name with the signature the
-// public header gives them, so that a suite skips (rather than fails to
-// build) where this build of the SDK lacks a family.
+// suites; every operation is resolved before a test starts.
 #pragma once
 #include "api_table.h"
 #include "loader.h"
@@ -31,12 +29,6 @@ protected:
         ASSERT_EQ(0, api_.DefinirTipoConexao(1));
         ASSERT_EQ(0, api_.AbrirPortaComunicacao(port_));
     }
-    // The operation `name` as F, or null.
-    template <class F>
-    F op(const char* name) {
-        return reinterpret_cast<F>(lib_.symbol(name));
-    }
-
     testsupport::Library lib_;
     VarandaApi api_;
 };

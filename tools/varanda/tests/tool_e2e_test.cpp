@@ -213,13 +213,20 @@ TEST_F(Tool, AccessListArrivesWholeOrNotAtAll) {
         ASSERT_EQ(std::to_string(50000000 + i * 7), list["cards"][std::size_t(i)]["card"].str()) << i;
         ASSERT_EQ(1 + i % 100, list["cards"][std::size_t(i)]["schedule"].num()) << i;
     }
-    // One bad line: named, and nothing sent.
-    const std::string commands = sim.control_port().command("dump 1");
+    // One bad line: named, and nothing sent. The terminal's clock runs on
+    // between the two dumps, so it is left out of the comparison.
+    auto state = [&sim] {
+        std::string d = sim.control_port().command("dump 1");
+        const std::size_t at = d.find("\"clock\":{");
+        if (at != std::string::npos) d.erase(at, d.find('}', at) + 1 - at);
+        return d;
+    };
+    const std::string commands = state();
     spit(path("bad.csv"), "1001,1\n1002,1\n# a comment\n10x3,1\n1004,1\n");
     r = run(sim.link(), {"access-list", "push", path("bad.csv")});
     EXPECT_EQ(2, r.status);
     EXPECT_EQ("varanda: " + path("bad.csv") + ":4: card '10x3' is not a number (digits only) (varanda --help)\n", r.err);
-    EXPECT_EQ(commands, sim.control_port().command("dump 1"));
+    EXPECT_EQ(commands, state());
 }
 
 TEST_F(Tool, ClockSetNowThenGet) {

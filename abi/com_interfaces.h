@@ -1,23 +1,26 @@
-// The dual interfaces of the two COM transport components, as tables of
-// methods after IUnknown and IDispatch. Shared by the SDK and by the
-// components themselves. On 32-bit Windows COM methods are stdcall.
+// The COM interface tables of the contract: IUnknown, IClassFactory and
+// IDispatch, and the dual interfaces of the two COM transport components as
+// tables of methods after IDispatch; their class and interface identifiers;
+// the DllGetClassObject entry. Shared by the SDK, the components and the
+// test fakes.
 #pragma once
 #include <cstdint>
 
-#include "platform/com.h"
+#include "abi/com_types.h"
 
-#if defined(_WIN32) && !defined(_WIN64)
-#  define VARANDA_COM_CALL __stdcall
-#else
-#  define VARANDA_COM_CALL
-#endif
+namespace varanda::abi {
 
-namespace varanda::com_itf {
+struct UnknownVtbl {
+    HResult(VARANDA_COM_CALL* QueryInterface)(void* self, const Guid* iid, void** out);
+    uint32_t(VARANDA_COM_CALL* AddRef)(void* self);
+    uint32_t(VARANDA_COM_CALL* Release)(void* self);
+};
 
-using platform::com::Guid;
-using platform::com::HResult;
-using platform::com::SafeArray;
-using platform::com::VariantBool;
+struct ClassFactoryVtbl {
+    UnknownVtbl unknown;
+    HResult(VARANDA_COM_CALL* CreateInstance)(void* self, void* outer, const Guid* iid, void** out);
+    HResult(VARANDA_COM_CALL* LockServer)(void* self, int32_t lock);
+};
 
 struct DispatchSlots {
     HResult(VARANDA_COM_CALL* QueryInterface)(void* self, const Guid* iid, void** out);
@@ -58,14 +61,24 @@ struct SerialComVtbl {
     HResult(VARANDA_COM_CALL* Close)(void* self);
 };
 
+// Every COM object starts with a pointer to its table.
+template <class Vtbl>
+inline const Vtbl* vtable(void* object) {
+    return *static_cast<const Vtbl* const*>(object);
+}
+
 // The fixed class and interface identifiers.
 inline constexpr Guid kTcpClsid{0x6A1D3C40, 0x2B7E, 0x4F51, {0x9C, 0x0A, 0x1E, 0x5B, 0x7D, 0x3F, 0x0A, 0x11}};
 inline constexpr Guid kTcpIid{0x6A1D3C41, 0x2B7E, 0x4F51, {0x9C, 0x0A, 0x1E, 0x5B, 0x7D, 0x3F, 0x0A, 0x11}};
 inline constexpr Guid kSerialClsid{0x6A1D3C42, 0x2B7E, 0x4F51, {0x9C, 0x0A, 0x1E, 0x5B, 0x7D, 0x3F, 0x0A, 0x11}};
 inline constexpr Guid kSerialIid{0x6A1D3C43, 0x2B7E, 0x4F51, {0x9C, 0x0A, 0x1E, 0x5B, 0x7D, 0x3F, 0x0A, 0x11}};
 
-// Where the POSIX COM layer finds each component.
+// Where the SDK's POSIX COM layer finds each component.
 inline constexpr const char* kTcpPosixLibrary = "libCorvoTcpCom.so";
 inline constexpr const char* kSerialPosixLibrary = "libCorvoSerialCom.so";
 
-}  // namespace varanda::com_itf
+// A component library's entry (the POSIX layer calls it; on Windows the
+// system does).
+using DllGetClassObjectFn = HResult(VARANDA_COM_CALL*)(const Guid* clsid, const Guid* iid, void** out);
+
+}  // namespace varanda::abi
