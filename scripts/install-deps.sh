@@ -3,8 +3,7 @@
 # group at a time: the Linux build (cmake, g++, GoogleTest), a JDK, the
 # mingw-w64 cross compilers (i686 and x86_64), clang with libFuzzer, 64-bit Wine and, where this
 # machine runs 32-bit programs, 32-bit Wine; pkg-config and dpkg-deb for the
-# package tests and scripts/package.sh; clang and its libFuzzer runtime for the
-# fuzz targets (scripts/fuzz.sh). A group that cannot be installed
+# package tests and scripts/package.sh. A group that cannot be installed
 # (no network, a package missing) is said in one line and the others go on:
 # the test command then says which parts it could not build or run.
 # Exit status: 1 only when the Linux build's own tools are missing afterwards.
@@ -47,15 +46,11 @@ fuzzer_links() {
   rm -rf "$d"
   return $rc
 }
-group "clang with libFuzzer" 'command -v clang++ >/dev/null && fuzzer_links' clang libclang-rt-14-dev
+group "clang with libFuzzer" 'command -v clang++ >/dev/null && fuzzer_links' clang libclang-rt-dev
 group "the 32-bit Windows cross compiler" 'command -v i686-w64-mingw32-g++-posix >/dev/null' \
   g++-mingw-w64-i686 mingw-w64-i686-dev
 group "the 64-bit Windows cross compiler" 'command -v x86_64-w64-mingw32-g++-posix >/dev/null' \
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
-# clang installs without its sanitizer and libFuzzer runtime (only recommended,
-# and recommends are not installed): libclang-rt-dev brings them.
-group "clang with libFuzzer" 'command -v clang++ >/dev/null && [ -f "$(clang++ -print-file-name=libclang_rt.fuzzer-x86_64.a)" ]' \
-  clang libclang-rt-dev
 group "64-bit Wine" '[ -x /usr/lib/wine/wine64 ] && command -v wine >/dev/null' wine wine64
 
 probe=$(bash scripts/probe-32bit.sh)
