@@ -31,7 +31,19 @@ void Endpoint::on_corrupt(const Header& header, std::vector<uint8_t>& out) {
 
 void Endpoint::on_frame(const Frame& f, std::vector<uint8_t>& out) {
     const Header& h = f.header;
-    Memory& m = memory_[h.terminal];
+    auto known = memory_.find(h.terminal);
+    if (known == memory_.end()) {
+        if (memory_.size() >= max_terminals_) {
+            ++refused_terminals_;
+            if (h.type == FrameType::Send || h.type == FrameType::Receive) {
+                const uint8_t status = static_cast<uint8_t>(Status::NotSupported);
+                encode(out, answer_header(h, FrameType::Result), &status, 1);
+            }
+            return;
+        }
+        known = memory_.emplace(h.terminal, Memory{}).first;
+    }
+    Memory& m = known->second;
     if (h.type == FrameType::Response) {
         if (f.payload.size() != 1 || m.pending_seq == 0 || h.session != m.session || h.ack != m.pending_seq) return;
         if (f.payload[0] == 6) {

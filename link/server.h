@@ -74,9 +74,19 @@ public:
 
     std::size_t replays() const { return replays_; }
 
+    // At most this many terminals are remembered (and so made behind the
+    // endpoint): a stream of frames naming ever new numbers would otherwise
+    // grow the memory without bound. A frame for a new terminal beyond it is
+    // refused with NotSupported and reaches no handler.
+    static constexpr std::size_t kDefaultMaxTerminals = 1024;
+    void set_max_terminals(std::size_t n) { max_terminals_ = n; }
+    std::size_t refused_terminals() const { return refused_terminals_; }
+
 private:
     Handler& handler_;
     std::map<uint32_t, Memory> memory_;
+    std::size_t max_terminals_ = kDefaultMaxTerminals;
+    std::size_t refused_terminals_ = 0;
     std::size_t replays_ = 0;
 };
 

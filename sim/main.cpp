@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +52,9 @@ const char* kHelp =
     "  --fault-seed N      the bad line's seed (default: random; printed either way)\n"
     "  --keep-blocks LIST  commands whose every accepted block each terminal keeps, for\n"
     "                      the control command 'blocks T C'\n"
+    "  --max-terminals N   frames for more than N different terminals are refused\n"
+    "                      (status 5, no terminal made); default 1024, never fewer than\n"
+    "                      the terminals of --terminals\n"
     "  --latency MS        answers leave MS ms after their request arrived (a network's\n"
     "                      delay); other exchanges go on meanwhile\n"
     "  --port-per-terminal also serve each terminal of --terminals on a port of its own;\n"
@@ -71,6 +75,7 @@ bool number(const char* s, long low, long high, long& out) {
 
 struct Options {
     long latency = 0;
+    long max_terminals = static_cast<long>(corvo::link::Endpoint::kDefaultMaxTerminals);
     bool port_per_terminal = false;
     std::string map_file;
     long port = 0, control_port = 0, punches = 0, events = 0, bio_users = 0, ossel_users = 0, seed = 1, lifetime = 0;
@@ -116,6 +121,7 @@ bool parse(int argc, char** argv, Options& o) {
         else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
         else if (a == "--port-file") o.port_file = v;
         else if (a == "--latency") ok = number(v, 0, 60000, o.latency);
+        else if (a == "--max-terminals") ok = number(v, 1, 1000000, o.max_terminals);
         else if (a == "--map-file") o.map_file = v;
         else if (a == "--state") o.state_file = v;
         else if (a == "--faults") ok = FaultRates::parse(v, o.faults);
@@ -255,6 +261,8 @@ int main(int argc, char** argv) {
         server.set_modem(o.modem, o.verdict);
     }
     server.set_latency(static_cast<int>(o.latency));
+    server.endpoint().set_max_terminals(
+        std::max(static_cast<std::size_t>(o.max_terminals), o.terminals.size()));
     std::string map_path;
     bool map_temporary = false;
     if (o.port_per_terminal && !serve_terminals_apart(server, o, map_path, map_temporary)) return 1;

@@ -207,5 +207,24 @@ TEST(Exchange, TerminalsAreNumberedApart) {
     EXPECT_EQ(2, rig.terminal.head);
 }
 
+TEST(Exchange, TerminalsBeyondTheCapAreRefusedAndNeverMade) {
+    Rig rig;
+    rig.endpoint.set_max_terminals(2);
+    uint8_t buf[2] = {0xAA, 0xAA};
+    const struct {
+        uint32_t terminal;
+        Client::Outcome outcome;
+    } rows[] = {{1, Client::Outcome::Accepted}, {2, Client::Outcome::Accepted}, {3, Client::Outcome::Refused},
+                {4000000000u, Client::Outcome::Refused}, {1, Client::Outcome::Accepted}};
+    for (const auto& r : rows) EXPECT_EQ(r.outcome, rig.client.send(r.terminal, 10, nullptr, 0)) << r.terminal;
+    EXPECT_EQ(3, rig.terminal.handled[10]);
+    EXPECT_EQ(2u, rig.endpoint.memory().size());
+    EXPECT_EQ(2u, rig.endpoint.refused_terminals());
+    // A receive for a new terminal is refused too, its buffer untouched.
+    EXPECT_EQ(Client::Outcome::Refused, rig.client.receive(5, 204, buf, 2, false));
+    EXPECT_EQ(0xAA, buf[0]);
+    EXPECT_EQ(0, rig.terminal.handled[204]);
+}
+
 }  // namespace
 }  // namespace corvo::link
