@@ -12,6 +12,8 @@ folder under src/.  From those declarations this script writes:
   <out>/varanda_ops.h        C++ declarations of the facade operations
   <out>/exports.cpp          the exported wrappers (guard + lock + forward)
   <out>/api_table.h          a table of typed function pointers, for test hosts
+  <out>/sweep_table.h        every operation's arguments, area sizes and
+                             documented codes, for the sweep test (gen_sweep.py)
   <out>/jni_scalar.cpp       the JNI functions of the scalar operations
   <out>/operations.txt       the operation names, one a line
   <out>/jni_forms.cpp        the JNI functions of the string, array and
@@ -36,7 +38,8 @@ The header and the reference pages list the families by ORDER (several files
 may share a family, listed by RANK); an operation's doc lines go into the header, its @ lines
 only into the reference pages (docs/api/, see gen_docs.py).
 
-types:   i32 u8 str buf out_u8 out_u16 out_i32 out_str  (see TYPES)
+types:   i32 u8 str buf out_u8 out_u16 out_i32 out_str  (see TYPES); a buf or
+         out_str argument gives the bytes its area has: buf record[128]
 results: code (uint8_t, 8 on an exception), i32 (int32_t, on_error or -1),
          void
 keys:    java=scalar|custom|none  (default: scalar when every argument is
@@ -62,6 +65,7 @@ import re
 import sys
 
 import gen_docs
+import gen_sweep
 import java_forms
 
 TYPES = {
@@ -80,6 +84,11 @@ RESULTS = {
     "i32": ("int32_t", "-1"),
     "void": ("void", None),
 }
+
+# A pointer the operation writes or reads as an area gives the area's size:
+# `buf template_[404]`, `out_str card[16]` (the bytes a caller must provide).
+SIZED_TYPES = ("buf", "out_str")
+PARAM_RE = re.compile(r"^(\w+)\s+(\w+)(?:\[(\d+)\])?$")
 
 OP_RE = re.compile(r"^op\s+(\w+)\s*\((.*)\)\s*->\s*(\w+)\s*(.*)$")
 
@@ -103,6 +112,7 @@ class Op:
         self.details = []     # the @ lines, for the reference pages
         self.family = None
         self.place = None     # (family order, file, line): the order of the header and pages
+        self.sizes = {}       # buf and out_str arguments: name -> bytes the caller provides
 
     @property
     def ctype(self):
@@ -162,15 +172,23 @@ def parse(paths):
                         sys.exit(f"{where}: cannot read declaration")
                     name, plist, result, rest = m.groups()
                     params = []
+                    sizes = {}
                     for p in filter(None, (x.strip() for x in plist.split(","))):
-                        parts = p.split()
-                        if len(parts) != 2 or parts[0] not in TYPES:
+                        m_param = PARAM_RE.match(p)
+                        if not m_param or m_param.group(1) not in TYPES:
                             sys.exit(f"{where}: bad parameter '{p}'")
-                        params.append((parts[0], parts[1]))
+                        ptype, pname, psize = m_param.groups()
+                        if (psize is not None) != (ptype in SIZED_TYPES):
+                            sys.exit(f"{where}: '{p}': a buf or out_str argument gives its size in bytes, "
+                                     f"e.g. buf record[128]; no other argument does")
+                        params.append((ptype, pname))
+                        if psize is not None:
+                            sizes[pname] = int(psize)
                     if result not in RESULTS:
                         sys.exit(f"{where}: bad result '{result}'")
                     attrs = dict(kv.split("=", 1) for kv in rest.split())
                     current = Op(name, params, result, attrs, [], where)
+                    current.sizes = sizes
                     current.family = family
                     current.place = (family.order, rank, path, lineno)
                     ops.append(current)
@@ -460,6 +478,7 @@ def main():
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
     write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
+    write_if_changed(os.path.join(a.out, "sweep_table.h"), gen_sweep.gen_sweep_table(ops))
     write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(forms))
     write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
     write_if_changed(os.path.join(a.out, "jni_functions.txt"), "".join(j + "\n" for j, _ in java_functions(forms)))

@@ -26,7 +26,7 @@ op ContarAlgo(str final) -> i32
     Counts; a Java keyword as argument name.
 op ReceberRelogio(i32 terminal, out_u8 clock) -> code
     Reads the clock.
-op EnviarUsuario(i32 terminal, buf user) -> code
+op EnviarUsuario(i32 terminal, buf user[404]) -> code
     Sends a user.
 op ColetarBilhete(i32 terminal, out_u8 punch) -> code
     Collects a punch.
