@@ -1,6 +1,8 @@
 // The SDK's exports over connection type 1 (libvaranda + CorvoTCP) against
 // corvo-sim, checking what the emulated terminal ends up with.
+#include <filesystem>
 #include <functional>
+#include <iterator>
 
 #include "support/sdk_fixture.h"
 
@@ -20,6 +22,41 @@ TEST_F(Sdk, OpenPingAndClose) {
     EXPECT_EQ(1, dump(1)["pings"].num());
     EXPECT_EQ(1, dump(9)["pings"].num());
 }
+
+#if !defined(_WIN32)
+// Open file descriptors and threads of this process.
+size_t entries(const char* dir) {
+    using std::filesystem::directory_iterator;
+    return static_cast<size_t>(std::distance(directory_iterator(dir), directory_iterator{}));
+}
+
+// A host that loads the SDK, talks to a terminal and unloads it, a hundred
+// times: every cycle hands back its sockets and threads (the leak checker of
+// the sanitizer build sees the memory).
+TEST_F(Sdk, AHundredLoadExchangeUnloadCyclesLeaveNothingBehind) {
+    api_ = VarandaApi{};
+    lib_.close();
+    const std::string path = testsupport::env_or("VARANDA_SDK", "libvaranda.so");
+    size_t fds = 0, threads = 0;
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        {
+            testsupport::Library lib(path);
+            VarandaApi api;
+            ASSERT_TRUE(api.resolve([&](const char* n) { return lib.symbol(n); })) << path;
+            ASSERT_EQ(0, api.DefinirTipoConexao(1));
+            ASSERT_EQ(0, api.AbrirPortaComunicacao(port_)) << "cycle " << cycle;
+            ASSERT_EQ(0, api.Ping(1)) << "cycle " << cycle;
+            api.FecharPortaComunicacao();
+        }
+        if (cycle == 0) fds = entries("/proc/self/fd"), threads = entries("/proc/self/task");
+    }
+    EXPECT_EQ(fds, entries("/proc/self/fd"));
+    EXPECT_EQ(threads, entries("/proc/self/task"));
+    EXPECT_EQ(100, dump(1)["pings"].num());
+    ASSERT_TRUE(lib_.open(path));
+    ASSERT_TRUE(api_.resolve([this](const char* n) { return lib_.symbol(n); }));
+}
+#endif
 
 TEST_F(Sdk, OpenOnAPortWithoutTerminalsIsRefused) {
     ASSERT_EQ(0, api_.DefinirTipoConexao(1));
