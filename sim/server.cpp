@@ -175,26 +175,7 @@ void Server::read_from(Connection& c) {
         }
         if (n < 0) break;
         if (c.control) {
-            c.line.append(reinterpret_cast<const char*>(buf), static_cast<std::size_t>(n));
-            std::size_t nl;
-            while ((nl = c.line.find('\n')) != std::string::npos) {
-                std::string cmd = c.line.substr(0, nl);
-                if (!cmd.empty() && cmd.back() == '\r') cmd.pop_back();
-                c.line.erase(0, nl + 1);
-                ControlResult r;
-                if (cmd == "modem" || cmd.rfind("modem ", 0) == 0)
-                    r.reply = modem_command(cmd);
-                else if (cmd == "faults" || cmd.rfind("faults ", 0) == 0)
-                    r.reply = faults_command(cmd);
-                else if (cmd.rfind("noise ", 0) == 0)
-                    r.reply = noise_command(cmd);
-                else
-                    r = control_command(bank_, cmd);
-                c.out.insert(c.out.end(), r.reply.begin(), r.reply.end());
-                c.out.push_back('\n');
-                stop_ = stop_ || r.stop;
-            }
-            if (c.line.size() > 65536) c.closing = true;  // no line is that long
+            control_bytes(c, reinterpret_cast<const char*>(buf), static_cast<std::size_t>(n));
         } else if (c.pty && modem_enabled_) {
             std::vector<uint8_t> data;
             modem_.feed(buf, static_cast<std::size_t>(n), c.out, data);
@@ -205,6 +186,57 @@ void Server::read_from(Connection& c) {
         if (static_cast<std::size_t>(n) < sizeof buf) break;
     }
     flush(c);
+}
+
+// Control lines: one command a line. A line longer than kMaxControlLine is
+// answered with an error once and skipped up to its end; a line with bytes
+// other than printable text is answered with an error and not run. Either
+// way the connection stays open and the link is served meanwhile.
+void Server::control_bytes(Connection& c, const char* bytes, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        const char ch = bytes[i];
+        if (ch == '\n') {
+            if (!c.skipping) control_line(c, c.line);
+            c.line.clear();
+            c.skipping = false;
+        } else if (c.skipping) {
+            continue;
+        } else if (c.line.size() == kMaxControlLine) {
+            answer(c, "error line longer than " + std::to_string(kMaxControlLine) + " bytes");
+            c.line.clear();
+            c.skipping = true;
+        } else {
+            c.line.push_back(ch);
+        }
+    }
+}
+
+void Server::control_line(Connection& c, std::string cmd) {
+    if (!cmd.empty() && cmd.back() == '\r') cmd.pop_back();
+    for (const char ch : cmd) {
+        const auto u = static_cast<unsigned char>(ch);
+        if ((u < 0x20 && u != '\t') || u >= 0x7F) return answer(c, "error not a text line");
+    }
+    ControlResult r;
+    if (cmd == "modem" || cmd.rfind("modem ", 0) == 0)
+        r.reply = modem_command(cmd);
+    else if (cmd == "faults" || cmd.rfind("faults ", 0) == 0)
+        r.reply = faults_command(cmd);
+    else if (cmd.rfind("noise ", 0) == 0)
+        r.reply = noise_command(cmd);
+    else
+        r = control_command(bank_, cmd);
+    // A punch a command stored is in the state file before its "ok" leaves.
+    const bool stores = cmd.rfind("punches ", 0) == 0 || cmd.rfind("card ", 0) == 0 || cmd == "reset";
+    if (stores && !state_path_.empty() && !save_state(state_path_, bank_, endpoint_))
+        std::fprintf(stderr, "corvo-sim: cannot write %s\n", state_path_.c_str());
+    answer(c, r.reply);
+    stop_ = stop_ || r.stop;
+}
+
+void Server::answer(Connection& c, const std::string& reply) {
+    c.out.insert(c.out.end(), reply.begin(), reply.end());
+    c.out.push_back('\n');
 }
 
 void Server::link_bytes(Connection& c, const uint8_t* bytes, std::size_t size) {

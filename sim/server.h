@@ -62,6 +62,7 @@ private:
         bool pty = false;  // the pseudo-terminal: read and written as a file, never closed
         link::Parser parser;
         std::string line;
+        bool skipping = false;  // the rest of an over-long control line
         std::vector<uint8_t> out;
         bool closing = false;
         struct Held {
@@ -73,6 +74,10 @@ private:
     };
     void accept_on(int listener, bool control);
     void read_from(Connection& c);
+    void control_bytes(Connection& c, const char* bytes, std::size_t size);
+    void control_line(Connection& c, std::string cmd);
+    static void answer(Connection& c, const std::string& reply);
+    static constexpr std::size_t kMaxControlLine = 4096;
     void flush(Connection& c);
     void link_bytes(Connection& c, const uint8_t* bytes, std::size_t size);
     void inbound_frame(Connection& c, const link::Frame& f);

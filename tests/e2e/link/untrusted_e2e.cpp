@@ -75,6 +75,33 @@ TEST_F(Untrusted, DamageIsRefusedAndServiceGoesOn) {
     EXPECT_EQ(1, dump(1)["pings"].num());  // once, however often it was repeated
 }
 
+// Hostile control clients: one that connects and never sends, a line far
+// longer than any command, a line of binary bytes. Each bad line gets an
+// error line, the connection stays usable and the link is served throughout.
+TEST_F(Untrusted, BadControlLinesAndSilentClientsLeaveTheLinkServed) {
+    SimControl silent;
+    ASSERT_TRUE(silent.connect(env_port("CORVO_SIM_CONTROL")));
+    const struct {
+        std::string line;
+        std::string answer;
+    } cases[] = {
+        {std::string(100000, 'x'), "error line longer than 4096 bytes"},
+        {std::string("ping\x01\xff", 6), "error not a text line"},
+        {"ping", "ok"},
+    };
+    uint16_t seq = 20;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        EXPECT_EQ(c.answer, sim_.command(c.line));
+        const Bytes good = ping_frame(++seq);
+        ASSERT_TRUE(stream_.write(good.data(), good.size()));
+        const auto got = answers(300);
+        ASSERT_EQ(1u, got.size());
+        EXPECT_EQ(FrameType::Result, got[0].header.type);
+    }
+    EXPECT_EQ(3, dump(1)["pings"].num());
+}
+
 TEST_F(Untrusted, ReceiveWithoutItsLengthIsRefused) {
     Header h;
     h.type = FrameType::Receive;
