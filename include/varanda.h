@@ -728,9 +728,9 @@ uint8_t VARANDA_CALL LocalizarProximoUsuarioOssel(int32_t terminal, uint8_t mode
  * 130 length 0 or above 16; nothing sent on 128..130. */
 uint8_t VARANDA_CALL LocalizarUsuarioOssel(int32_t terminal, uint8_t mode, uint8_t length, const char* id);
 
-/* Fetches the current user: the verdict (command 240), then mode 2 the record (242) into
- * `record`, mode 0 the summary (244) with its value byte; the identifier's digits go to `id`
- * (17 bytes). 128 bad mode; 130, 131, 132 null pointer the mode needs; 128..133 the verdict. */
+/* Fetches the current user: the verdict (command 240), then mode 2 the 451-byte record (242)
+ * into `record` (451 bytes), mode 0 the summary (244) with its value byte; the identifier's
+ * digits go to `id` (17 bytes). 128 bad mode; 130, 131, 132 null pointer the mode needs; 128..133 the verdict. */
 uint8_t VARANDA_CALL ReceberUsuarioOssel(int32_t terminal, uint8_t mode, uint8_t* value, uint8_t* record, char* id);
 
 /* Asks for the number of users (command 173). Codes as LocalizarPrimeiroUsuarioOssel. */

@@ -788,9 +788,9 @@ public class Varanda {
     public static native int ReceberUsuarioLista(int terminal, StringBuffer record_);
 
     /**
-     * Fetches the current user: the verdict (command 240), then mode 2 the record (242) into
-     * `record`, mode 0 the summary (244) with its value byte; the identifier's digits go to `id`
-     * (17 bytes). 128 bad mode; 130, 131, 132 null pointer the mode needs; 128..133 the verdict.
+     * Fetches the current user: the verdict (command 240), then mode 2 the 451-byte record (242)
+     * into `record` (451 bytes), mode 0 the summary (244) with its value byte; the identifier's
+     * digits go to `id` (17 bytes). 128 bad mode; 130, 131, 132 null pointer the mode needs; 128..133 the verdict.
      * The value byte goes into the lowest byte of value[0] (its other bytes are
      * kept), written always; record needs 451 elements in mode 2; the
      * identifier's digits (up to 16) are appended on 0.
