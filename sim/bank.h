@@ -62,6 +62,8 @@ public:
     std::mt19937 rng;
     bool verbose = false;
     uint64_t exchanges = 0;
+    // The most terminals a control command makes (frames have the link's own cap).
+    std::size_t max_terminals = link::Endpoint::kDefaultMaxTerminals;
 
 private:
     CommandTable table_;

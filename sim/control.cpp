@@ -1,6 +1,7 @@
 #include "sim/control.h"
 
 #include <sstream>
+#include <string>
 #include <vector>
 
 #include "sim/events.h"
@@ -62,6 +63,8 @@ ControlResult control_command(TerminalBank& bank, const std::string& line) {
 
     long n = 0;
     if (w.size() < 2 || !to_long(w[1], 0, 0xFFFFFFFFL, n)) return {kUsage};
+    if (!bank.has(static_cast<uint32_t>(n)) && bank.terminals().size() >= bank.max_terminals)
+        return {"error already " + std::to_string(bank.max_terminals) + " terminals (--max-terminals)"};
     Terminal& t = bank.terminal(static_cast<uint32_t>(n));
     auto arg = [&](std::size_t i) { return i < w.size() ? w[i] : std::string(); };
     long v = 0;

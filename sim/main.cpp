@@ -261,8 +261,8 @@ int main(int argc, char** argv) {
         server.set_modem(o.modem, o.verdict);
     }
     server.set_latency(static_cast<int>(o.latency));
-    server.endpoint().set_max_terminals(
-        std::max(static_cast<std::size_t>(o.max_terminals), o.terminals.size()));
+    bank.max_terminals = std::max(static_cast<std::size_t>(o.max_terminals), o.terminals.size());
+    server.endpoint().set_max_terminals(bank.max_terminals);
     std::string map_path;
     bool map_temporary = false;
     if (o.port_per_terminal && !serve_terminals_apart(server, o, map_path, map_temporary)) return 1;

@@ -94,5 +94,18 @@ TEST(Json, EscapesEveryByteOutsidePrintableAscii) {
     EXPECT_EQ("{\"a\":\"x\\\"\\\\\\u0001\\u00fe\",\"b\":[1,true]}", j.str());
 }
 
+// Control commands that would make a terminal beyond the cap make none.
+TEST(Control, CommandsForNewTerminalsBeyondTheCapAreRefused) {
+    TerminalBank bank;
+    bank.max_terminals = 2;
+    EXPECT_EQ("ok", control_command(bank, "punches 1 3").reply);
+    EXPECT_EQ("ok", control_command(bank, "card 2 55").reply);
+    EXPECT_EQ("error already 2 terminals (--max-terminals)", control_command(bank, "card 4000000000 55").reply);
+    EXPECT_EQ("error already 2 terminals (--max-terminals)", control_command(bank, "dump 3").reply);
+    EXPECT_EQ(2u, bank.terminals().size());
+    EXPECT_EQ("ok", control_command(bank, "punches 1 1").reply);
+    EXPECT_EQ(4u, bank.terminal(1).punches.size());
+}
+
 }  // namespace
 }  // namespace corvo::sim
