@@ -29,8 +29,10 @@ void on_signal(int) { g_signalled = 1; }
 
 const char* kHelp =
     "usage: corvo-sim [options] [-- command [args...]]\n"
-    "  --port N            link port on 127.0.0.1 (0: any free port; default 0)\n"
-    "  --control-port N    control port on 127.0.0.1 (default 0)\n"
+    "  --port N            link port (0: any free port; default 0)\n"
+    "  --control-port N    control port (default 0)\n"
+    "  --bind ADDR         IPv4 address of the link ports (default 127.0.0.1; 0.0.0.0: every one)\n"
+    "  --control-bind ADDR IPv4 address of the control port (default 127.0.0.1)\n"
     "  --port-file PATH    write 'link=N' and 'control=N' lines to PATH once listening\n"
     "  --terminals LIST    terminals to set up and seed, e.g. 1,2,5-8 (default 1)\n"
     "  --punches N         seed N stored punches in each\n"
@@ -81,6 +83,7 @@ struct Options {
     long port = 0, control_port = 0, punches = 0, events = 0, bio_users = 0, ossel_users = 0, seed = 1, lifetime = 0;
     std::string port_file;
     std::string state_file;
+    std::string bind = "127.0.0.1", control_bind = "127.0.0.1";
     std::set<long> terminals{1};
     TerminalBank::Defaults defaults;
     bool verbose = false;
@@ -120,6 +123,8 @@ bool parse(int argc, char** argv, Options& o) {
         if (a == "--port") ok = number(v, 0, 65535, o.port);
         else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
         else if (a == "--port-file") o.port_file = v;
+        else if (a == "--bind") o.bind = v;
+        else if (a == "--control-bind") o.control_bind = v;
         else if (a == "--latency") ok = number(v, 0, 60000, o.latency);
         else if (a == "--max-terminals") ok = number(v, 1, 1000000, o.max_terminals);
         else if (a == "--map-file") o.map_file = v;
@@ -248,6 +253,10 @@ int main(int argc, char** argv) {
         }
     }
     if (!o.state_file.empty()) server.keep_state(o.state_file);
+    if (!server.set_addresses(o.bind, o.control_bind)) {
+        std::fprintf(stderr, "corvo-sim: --bind and --control-bind take an IPv4 address, e.g. 0.0.0.0\n");
+        return 2;
+    }
     if (!server.listen(static_cast<uint16_t>(o.port), static_cast<uint16_t>(o.control_port), error)) {
         std::fprintf(stderr, "corvo-sim: cannot listen: %s\n", error.c_str());
         return 1;

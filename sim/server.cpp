@@ -23,7 +23,7 @@
 namespace corvo::sim {
 
 namespace {
-int open_listener(uint16_t port, uint16_t& bound, std::string& error) {
+int open_listener(in_addr_t address, uint16_t port, uint16_t& bound, std::string& error) {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0) {
         error = std::strerror(errno);
@@ -33,7 +33,7 @@ int open_listener(uint16_t port, uint16_t& bound, std::string& error) {
     setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
     sockaddr_in a{};
     a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    a.sin_addr.s_addr = address;
     a.sin_port = htons(port);
     socklen_t len = sizeof a;
     if (bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 16) != 0 ||
@@ -56,16 +56,24 @@ Server::~Server() {
     if (control_fd_ >= 0) close(control_fd_);
 }
 
+bool Server::set_addresses(const std::string& link, const std::string& control) {
+    in_addr l{}, c{};
+    if (inet_pton(AF_INET, link.c_str(), &l) != 1 || inet_pton(AF_INET, control.c_str(), &c) != 1) return false;
+    link_address_ = l.s_addr;
+    control_address_ = c.s_addr;
+    return true;
+}
+
 bool Server::listen(uint16_t link_port, uint16_t control_port, std::string& error) {
-    link_fd_ = open_listener(link_port, link_port_, error);
+    link_fd_ = open_listener(link_address_, link_port, link_port_, error);
     if (link_fd_ < 0) return false;
-    control_fd_ = open_listener(control_port, control_port_, error);
+    control_fd_ = open_listener(control_address_, control_port, control_port_, error);
     return control_fd_ >= 0;
 }
 
 uint16_t Server::listen_more(uint16_t port, std::string& error) {
     uint16_t bound = 0;
-    const int fd = open_listener(port, bound, error);
+    const int fd = open_listener(link_address_, port, bound, error);
     if (fd < 0) return 0;
     more_link_fds_.push_back(fd);
     return bound;

@@ -3,6 +3,8 @@
 // 127.0.0.1, served by one poll loop.
 #pragma once
 #include <chrono>
+#include <netinet/in.h>
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -24,7 +26,10 @@ public:
     Server(const Server&) = delete;
     Server& operator=(const Server&) = delete;
 
-    // Binds both listeners on 127.0.0.1 (0: any free port); false on failure.
+    // The IPv4 addresses the link ports and the control port bind to
+    // (127.0.0.1 unless this is called); false, nothing changed, for a bad one.
+    bool set_addresses(const std::string& link, const std::string& control);
+    // Binds both listeners (port 0: any free port); false on failure.
     bool listen(uint16_t link_port, uint16_t control_port, std::string& error);
     uint16_t link_port() const { return link_port_; }
     uint16_t control_port() const { return control_port_; }
@@ -99,6 +104,7 @@ private:
     std::vector<int> more_link_fds_;
     int latency_ms_ = 0;
     uint16_t link_port_ = 0, control_port_ = 0;
+    in_addr_t link_address_ = htonl(INADDR_LOOPBACK), control_address_ = htonl(INADDR_LOOPBACK);
     std::vector<Connection> connections_;
     bool stop_ = false;
     int pty_slave_fd_ = -1;
