@@ -10,7 +10,7 @@
 
 #include "bio/bio_id_form.h"
 #include "bio/bio_settings_block.h"
-#include "bio/held_online_events.h"
+#include "events/held_online_events.h"
 #include "bio/list_collection_state.h"
 #include "bio/no_fingerprint_tables.h"
 #include "collect/last_punch.h"

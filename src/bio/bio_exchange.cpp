@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "api/facade.h"
-#include "online/online_event_record.h"
+#include "events/online_event_record.h"
 #include "platform/system.h"
 
 namespace varanda {

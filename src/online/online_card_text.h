@@ -2,7 +2,7 @@
 // per card position, '0'..'9' for a digit value, a zero byte for an empty
 // position. The text is not terminated beyond its fixed length.
 #pragma once
-#include "online/online_event_record.h"
+#include "events/online_event_record.h"
 
 namespace varanda {
 

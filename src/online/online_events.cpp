@@ -2,7 +2,7 @@
 #include <cstring>
 
 #include "api/facade.h"
-#include "bio/held_online_events.h"
+#include "events/held_online_events.h"
 #include "online/online_card_text.h"
 #include "platform/system.h"
 #include "varanda_ops.h"
@@ -49,7 +49,7 @@ uint8_t ReceberDadosOnLine(ApiFacade& f, int32_t terminal, uint8_t* origin, uint
     if (ReturnCode c = out.check(); c != rc::kOk) return c;
     OnlineEventRecord record;
     // Every unsuccessful exchange reads as "no event": 128.
-    if (next_online_event(f, terminal, record) != rc::kOk) return kNoEvent;
+    if (next_online_event(f.held_events, f.connection(), terminal, record) != rc::kOk) return kNoEvent;
     char text[16];
     card_text16(record, text);
     out.write(record, text);

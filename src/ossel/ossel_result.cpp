@@ -1,7 +1,7 @@
 #include "ossel/ossel_result.h"
 
 #include "api/facade.h"
-#include "online/online_event_record.h"
+#include "events/online_event_record.h"
 
 namespace varanda {
 

@@ -2,6 +2,8 @@
 #pragma once
 #include <cstdint>
 
+#include "wire/local_time.h"
+
 namespace varanda::platform {
 
 // Waits without the process lock (platform/process_lock.h): a fixed pause
@@ -20,15 +22,7 @@ void pump_messages();
 // caption and the text on standard error elsewhere. Returns 1 when closed.
 int32_t message_box(const char* text, const char* caption);
 
-struct LocalTime {
-    int year;    // e.g. 2026
-    int month;   // 1..12
-    int day;     // 1..31
-    int hour;    // 0..23
-    int minute;  // 0..59
-    int second;  // 0..59
-    int weekday; // 0 Sunday .. 6 Saturday
-};
+using varanda::LocalTime;
 
 // The host's local time: the system's, or that of the source set below.
 LocalTime local_time();

@@ -8,7 +8,7 @@ uint8_t packed_bcd(int value) {
     return static_cast<uint8_t>((v / 10) << 4 | (v % 10));
 }
 
-void write_bcd_timestamp(const platform::LocalTime& t, uint8_t* out) {
+void write_bcd_timestamp(const LocalTime& t, uint8_t* out) {
     out[0] = packed_bcd(t.year / 100);
     out[1] = packed_bcd(t.year % 100);
     out[2] = packed_bcd(t.month);

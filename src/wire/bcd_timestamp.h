@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/system.h"
+#include "wire/local_time.h"
 
 namespace varanda::wire {
 
@@ -13,6 +13,6 @@ uint8_t packed_bcd(int value);
 
 inline constexpr int kBcdTimestampSize = 8;
 
-void write_bcd_timestamp(const platform::LocalTime& t, uint8_t* out);
+void write_bcd_timestamp(const LocalTime& t, uint8_t* out);
 
 }  // namespace varanda::wire

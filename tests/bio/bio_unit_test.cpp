@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "api/facade.h"
-#include "bio/held_online_events.h"
+#include "events/held_online_events.h"
 #include "bio/pair_code.h"
 #include "fake_backend.h"
 #include "platform/system.h"
@@ -130,10 +130,10 @@ TEST_F(BioFixedTime, NextOnlineEventHandsOutHeldEventsFirst) {
     f_.held_events.hold(3, held);
     tcp_.queue_answer({9, 9});
     varanda::OnlineEventRecord out;
-    ASSERT_EQ(0, varanda::next_online_event(f_, 3, out));
+    ASSERT_EQ(0, varanda::next_online_event(f_.held_events, f_.connection(), 3, out));
     EXPECT_EQ(5, out.bytes[2]);
     EXPECT_TRUE(tcp_.calls("Recebe_Dados").empty());
-    ASSERT_EQ(0, varanda::next_online_event(f_, 3, out));
+    ASSERT_EQ(0, varanda::next_online_event(f_.held_events, f_.connection(), 3, out));
     EXPECT_EQ(9, out.bytes[0]);
     EXPECT_EQ(1u, tcp_.calls("Recebe_Dados").size());
 }

@@ -11,11 +11,11 @@
 #include <functional>
 #include <map>
 
-#include "online/online_event_record.h"
+#include "events/online_event_record.h"
 
 namespace varanda {
 
-class ApiFacade;
+class ConnectionManager;
 
 class HeldOnlineEvents {
 public:
@@ -40,6 +40,7 @@ private:
 // otherwise one fetched from the terminal (command 207). The online-event
 // operations read through this so that nothing a module operation read
 // meanwhile is lost.
-ReturnCode next_online_event(ApiFacade& f, int32_t terminal, OnlineEventRecord& out);
+ReturnCode next_online_event(HeldOnlineEvents& held, ConnectionManager& connection, int32_t terminal,
+                             OnlineEventRecord& out);
 
 }  // namespace varanda

@@ -1,6 +1,6 @@
-#include "bio/held_online_events.h"
+#include "events/held_online_events.h"
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
 
 namespace varanda {
 
@@ -35,9 +35,10 @@ size_t HeldOnlineEvents::size(int32_t terminal) const {
     return it == queues_.end() ? 0 : it->second.size();
 }
 
-ReturnCode next_online_event(ApiFacade& f, int32_t terminal, OnlineEventRecord& out) {
-    if (f.held_events.take_oldest(terminal, out)) return rc::kOk;
-    return receive_online_event(f.connection(), terminal, out);
+ReturnCode next_online_event(HeldOnlineEvents& held, ConnectionManager& connection, int32_t terminal,
+                             OnlineEventRecord& out) {
+    if (held.take_oldest(terminal, out)) return rc::kOk;
+    return receive_online_event(connection, terminal, out);
 }
 
 }  // namespace varanda

@@ -1,4 +1,4 @@
-#include "online/online_event_record.h"
+#include "events/online_event_record.h"
 
 #include "comm/connection_manager.h"
 
