@@ -127,7 +127,7 @@ Client::Outcome Client::receive(uint32_t terminal, uint8_t command, uint8_t* buf
     }
     for (uint32_t i = 0; i < length; ++i) buffer[i] = answer->payload[i];
     seq_.set_ack(terminal, h.seq);
-    if (acknowledge) respond(terminal, 6);
+    if (acknowledge) respond(terminal, kAcknowledgeByte);
     return Outcome::Accepted;
 }
 

@@ -37,6 +37,10 @@ enum class Status : uint8_t {
 };
 
 inline constexpr uint8_t kFlagIndex = 0x01;  // the block index field is meaningful
+// The byte of a Response frame: the host kept the answer (the terminal then
+// drops what it handed over), or it discards it (the terminal offers it again).
+inline constexpr uint8_t kAcknowledgeByte = 0x06;
+inline constexpr uint8_t kDiscardByte = 0x15;
 
 struct Header {
     FrameType type = FrameType::Send;

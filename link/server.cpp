@@ -46,10 +46,10 @@ void Endpoint::on_frame(const Frame& f, std::vector<uint8_t>& out) {
     Memory& m = known->second;
     if (h.type == FrameType::Response) {
         if (f.payload.size() != 1 || m.pending_seq == 0 || h.session != m.session || h.ack != m.pending_seq) return;
-        if (f.payload[0] == 6) {
+        if (f.payload[0] == kAcknowledgeByte) {
             handler_.commit(h.terminal);
             m.pending_seq = 0;
-        } else if (f.payload[0] == 0x15) {
+        } else if (f.payload[0] == kDiscardByte) {
             handler_.discard(h.terminal);
             m.pending_seq = 0;
         }
