@@ -9,7 +9,9 @@ folder under src/.  From those declarations this script writes:
   <out>/varanda_host.def     the operations as a host links them (the source
                              of the import library Varanda.lib)
   <out>/varanda.map          Linux export map
-  <out>/varanda_ops.h        C++ declarations of the facade operations
+  <out>/varanda_ops.h        C++ declarations of the operations, each with the
+                             state its declaration names (uses=...)
+  <out>/facade_calls.h       each operation called on the facade (varanda::via)
   <out>/exports.cpp          the exported wrappers (guard + lock + forward)
   <out>/api_table.h          a table of typed function pointers, for test hosts
   <out>/sweep_table.h        every operation's arguments, area sizes and
@@ -49,6 +51,10 @@ keys:    java=scalar|custom|none  (default: scalar when every argument is
                                    differs
          sends=N,N  reads=N,N     the terminal command codes it sends and the
                                    answers it reads (an exchange)
+         uses=a,b                 the state the operation is handed, in this
+                                   order (see STATE): the connection, its own
+                                   family's blocks, the settings view; the
+                                   facade passes nothing else
          kind=port|local          opens or closes the port / reads prepared
                                    state or shows a message; without it an
                                    operation with sends or reads is an exchange,
@@ -79,6 +85,31 @@ TYPES = {
     "out_i32": ("int32_t*", None),
     "out_str": ("char*", None),
 }
+# The state an operation may be handed (uses=...): the parameter's type, its
+# header, and how the facade gives it. The order is the parameters' order.
+STATE = {
+    "connection": ("ConnectionManager&", "class ConnectionManager", "f.connection()"),
+    "bio_id_form": ("BioIdForm&", "struct BioIdForm", "f.bio_id_form"),
+    "card_pattern": ("CardPattern&", "struct CardPattern", "f.card_pattern"),
+    "sirens": ("SirenTable&", "struct SirenTable", "f.sirens"),
+    "tlm": ("TlmBuffer&", "struct TlmBuffer", "f.tlm"),
+    "change_events": ("ChangeEventBlock&", "struct ChangeEventBlock", "f.change_events"),
+    "config": ("ConfigurationRecord&", "struct ConfigurationRecord", "f.config"),
+    "online_offline": ("OnlineOfflineChangeBlock&", "struct OnlineOfflineChangeBlock", "f.online_offline"),
+    "function_keys": ("FunctionKeyBlock&", "struct FunctionKeyBlock", "f.function_keys"),
+    "access_schedules": ("AccessScheduleTable&", "struct AccessScheduleTable", "f.access_schedules"),
+    "access_list": ("AccessList&", "struct AccessList", "f.access_list"),
+    "offline_messages": ("OfflineMessageTable&", "struct OfflineMessageTable", "f.offline_messages"),
+    "no_fingerprint": ("NoFingerprintTables&", "struct NoFingerprintTables", "f.no_fingerprint"),
+    "list_collection": ("ListCollectionState&", "struct ListCollectionState", "f.list_collection"),
+    "last_punch": ("LastPunch&", "struct LastPunch", "f.last_punch"),
+    "protocol": ("ProtocolFlags&", "struct ProtocolFlags", "f.protocol"),
+    "bio_settings": ("BioSettingsBlock&", "struct BioSettingsBlock", "f.bio_settings"),
+    "held_events": ("HeldOnlineEvents&", "class HeldOnlineEvents", "f.held_events"),
+    "settings": ("const SettingsView&", "struct SettingsView", "f.settings()"),
+}
+STATE_ORDER = list(STATE)
+
 RESULTS = {
     "code": ("uint8_t", "8"),
     "i32": ("int32_t", "-1"),
@@ -132,6 +163,14 @@ class Op:
 
     def cpp_params(self):
         return ", ".join(f"{TYPES[t][0]} {n}" for t, n in self.params)
+
+    def uses(self):
+        return [u for u in self.attrs.get("uses", "").split(",") if u]
+
+    def op_params(self):
+        """The operation's parameters: the state it uses, then its arguments."""
+        state = [f"{STATE[u][0]} {u}" for u in self.uses()]
+        return ", ".join(state + [f"{TYPES[t][0]} {n}" for t, n in self.params])
 
     def args(self):
         return ", ".join(n for _, n in self.params)
@@ -187,6 +226,9 @@ def parse(paths):
                     if result not in RESULTS:
                         sys.exit(f"{where}: bad result '{result}'")
                     attrs = dict(kv.split("=", 1) for kv in rest.split())
+                    uses = [u for u in attrs.get("uses", "").split(",") if u]
+                    if any(u not in STATE for u in uses) or uses != sorted(uses, key=STATE_ORDER.index):
+                        sys.exit(f"{where}: uses= names state from {', '.join(STATE_ORDER)}, in that order")
                     current = Op(name, params, result, attrs, [], where)
                     current.sizes = sizes
                     current.family = family
@@ -352,23 +394,42 @@ def gen_map(ops, forms):
 
 
 def gen_ops_h(ops):
-    out = ["// Generated: the facade operations behind the exports.\n",
+    out = ["// Generated: the operations behind the exports. Each is handed the state\n",
+           "// its declaration names (uses=...), never the facade.\n",
            "#pragma once\n#include <cstdint>\n\n",
-           "namespace varanda {\nclass ApiFacade;\nnamespace op {\n"]
+           "namespace varanda {\n"]
+    out += [f"{STATE[u][1]};\n" for u in STATE_ORDER]
+    out.append("namespace op {\n")
     for o in ops:
-        params = "ApiFacade& f" + (", " + o.cpp_params() if o.params else "")
-        out.append(f"{o.ctype} {o.name}({params});\n")
+        out.append(f"{o.ctype} {o.name}({o.op_params()});\n")
     out.append("}  // namespace op\n}  // namespace varanda\n")
+    return "".join(out)
+
+
+def gen_facade_calls_h(ops):
+    """Each operation called on the facade: the exported wrappers, the Java
+    bridge and the tests that drive a facade of their own go through these."""
+    out = ["// Generated: each operation called on the facade, which hands it the state\n",
+           "// its declaration names.\n",
+           '#pragma once\n#include "api/facade.h"\n#include "varanda_ops.h"\n\n',
+           "namespace varanda::via {\n"]
+    for o in ops:
+        params = ", ".join(["ApiFacade& f"] + ([o.cpp_params()] if o.params else []))
+        state = [STATE[u][2] for u in o.uses()]
+        args = ", ".join(state + [n for _, n in o.params])
+        unused = "" if o.uses() else "    (void)f;\n"
+        out.append(f"inline {o.ctype} {o.name}({params}) {{\n{unused}    return op::{o.name}({args});\n}}\n")
+    out.append("}  // namespace varanda::via\n")
     return "".join(out)
 
 
 def gen_exports_cpp(ops):
     out = ["// Generated: the exported wrappers. Each runs its facade operation under\n",
            "// the process lock and the catch-all guard.\n",
-           '#include "varanda.h"\n#include "varanda_ops.h"\n#include "api/guard.h"\n\n',
+           '#include "varanda.h"\n#include "facade_calls.h"\n#include "api/guard.h"\n\n',
            'extern "C" {\n']
     for o in ops:
-        fwd = f"varanda::op::{o.name}(f{', ' if o.params else ''}{o.args()})"
+        fwd = f"varanda::via::{o.name}(f{', ' if o.params else ''}{o.args()})"
         out.append(f"VARANDA_EXPORT {o.ctype} VARANDA_CALL {o.name}({o.cpp_params()}) {{\n")
         if o.result == "void":
             out.append(f"    varanda::guarded_void([&](varanda::ApiFacade& f) {{ {fwd}; }});\n")
@@ -405,7 +466,7 @@ def gen_jni_scalar(forms):
     out = ["// Generated: the JNI functions of the operations that take only int and\n",
            "// byte arguments. They call the facade operation through the same guard\n",
            "// as the plain exports.\n",
-           '#include <jni.h>\n#include "varanda_ops.h"\n#include "api/guard.h"\n\n',
+           '#include <jni.h>\n#include "facade_calls.h"\n#include "api/guard.h"\n\n',
            'extern "C" {\n']
     jtype = {"i32": "jint", "u8": "jbyte"}
     conv = {"i32": "{}", "u8": "static_cast<uint8_t>({})"}
@@ -415,7 +476,7 @@ def gen_jni_scalar(forms):
         o = form.op
         params = "".join(f", {jtype[t]} {n}" for t, n in o.params)
         args = ", ".join(conv[t].format(n) for t, n in o.params)
-        fwd = f"varanda::op::{o.name}(f{', ' if o.params else ''}{args})"
+        fwd = f"varanda::via::{o.name}(f{', ' if o.params else ''}{args})"
         out.append(f"VARANDA_EXPORT JNIEXPORT jint JNICALL {jname}(JNIEnv*, jclass{params}) {{\n")
         if o.result == "void":
             out.append(f"    varanda::guarded_void([&](varanda::ApiFacade& f) {{ {fwd}; }});\n    return 0;\n")
@@ -476,6 +537,7 @@ def main():
     write_if_changed(os.path.join(a.out, "varanda_host64.def"), gen_host_def64(ops))
     write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
     write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
+    write_if_changed(os.path.join(a.out, "facade_calls.h"), gen_facade_calls_h(ops))
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
     write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
     write_if_changed(os.path.join(a.out, "sweep_table.h"), gen_sweep.gen_sweep_table(ops))

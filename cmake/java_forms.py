@@ -237,7 +237,7 @@ def _generated_body(form):
             args.append(f"pin_{p.name}.get()")
         else:
             args.append(f"a_{p.name}")
-    call = f"varanda::op::{op.name}(f{', ' if args else ''}{', '.join(args)})"
+    call = f"varanda::via::{op.name}(f{', ' if args else ''}{', '.join(args)})"
     ret = f"return {_result(op, call)};\n"
     if any(p.jtype == "byte[]" for p in refs):
         # Native functions with arrays keep every exception inside.
@@ -253,7 +253,7 @@ def gen_jni_forms_cpp(forms):
            "// strings, arrays or repacked results. Generated forms pin, call and\n",
            "// release here; custom forms forward to their hand-written function.\n",
            "#include <jni.h>\n\n",
-           '#include "jni/bridge.h"\n#include "jni_custom.h"\n#include "varanda_ops.h"\n\n',
+           '#include "jni/bridge.h"\n#include "jni_custom.h"\n#include "facade_calls.h"\n\n',
            'extern "C" {\n']
     for cls, _, enum in JAVA_CLASSES:
         for form in forms:

@@ -9,7 +9,7 @@
 #include "api/facade.h"
 #include "fake_backend.h"
 #include "schedules/access_list_images.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ std::vector<std::string> cards() {
 
 void insert_all(varanda::ApiFacade& f, const std::vector<std::string>& list) {
     for (int i = 0; i < kEntries; ++i) {
-        varanda::op::InserirUsuarioListaAcesso(f, list[i].c_str(), static_cast<uint8_t>(1 + i % 102));
+        varanda::via::InserirUsuarioListaAcesso(f, list[i].c_str(), static_cast<uint8_t>(1 + i % 102));
     }
 }
 
@@ -40,7 +40,7 @@ void BM_SendAccessList8000(benchmark::State& state) {
         tcp.reset();
         insert_all(f, list);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(varanda::op::EnviarListaAcesso(f, 1));
+        benchmark::DoNotOptimize(varanda::via::EnviarListaAcesso(f, 1));
     }
 }
 BENCHMARK(BM_SendAccessList8000)->Unit(benchmark::kMicrosecond);
@@ -49,7 +49,7 @@ BENCHMARK(BM_SendAccessList8000)->Unit(benchmark::kMicrosecond);
 void BM_EncodeAccessList8000(benchmark::State& state) {
     varanda::ApiFacade f;
     insert_all(f, cards());
-    const auto settings = varanda::access_list::settings_of(f);
+    const auto settings = varanda::access_list::settings_of(f.settings());
     varanda::access_list::Image image;
     for (auto _ : state) {
         benchmark::DoNotOptimize(

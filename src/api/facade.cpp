@@ -8,6 +8,17 @@ ApiFacade::ApiFacade() : connection_(std::make_unique<ConnectionManager>()) {}
 // manager destroys its transport without calling the back end's close.
 ApiFacade::~ApiFacade() = default;
 
+SettingsView ApiFacade::settings() const {
+    SettingsView v;
+    v.card_pattern = card_pattern.value;
+    v.card_digits = config.bytes[ConfigurationRecord::kCardDigits];
+    v.old_terminal = protocol.old_terminal != 0;
+    v.clock_seconds = protocol.clock_seconds != 0;
+    v.use_215 = protocol.use_215 != 0;
+    v.short_turnstile = protocol.short_turnstile != 0;
+    return v;
+}
+
 namespace {
 ApiFacade* g_facade = nullptr;
 }

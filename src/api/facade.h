@@ -5,6 +5,9 @@
 // Each member group is its own small type, defined in its subsystem folder.
 // A group's default constructor gives the state the facade starts with; its
 // own reset functions serve the clear and send operations that consume it.
+// Operations never see the facade: each is handed the groups its `.ops` line
+// names (uses=...), and reads other families' settings through
+// SettingsView. Only the exported wrappers and the Java bridge include this.
 #pragma once
 #include <memory>
 
@@ -26,6 +29,8 @@
 #include "schedules/access_list.h"
 #include "schedules/access_schedule_table.h"
 #include "schedules/siren_table.h"
+#include "core/settings_view.h"
+#include "platform/library_entry.h"
 
 namespace varanda {
 
@@ -37,6 +42,9 @@ public:
     ApiFacade& operator=(const ApiFacade&) = delete;
 
     ConnectionManager& connection() { return *connection_; }
+
+    // The settings other families read, as they stand now.
+    SettingsView settings() const;
 
     BioIdForm bio_id_form;                        // light / variable identifier forms
     CardPattern card_pattern;                     // 1 until DefinirPadraoCartao
@@ -63,9 +71,5 @@ private:
 // The process-wide facade. It exists from the library's load to its unload;
 // exports never see it missing.
 ApiFacade& facade();
-
-// Called by the platform's library entry.
-bool library_attach();  // creates the facade when none exists; true when one exists
-void library_detach();  // destroys it
 
 }  // namespace varanda

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "events/online_event_record.h"
 #include "platform/system.h"
 
@@ -13,9 +14,9 @@ constexpr int kOnlineAttempts = 7;
 constexpr uint32_t kOnlineWaitMs = 5;
 constexpr uint8_t kStatusOk = 1;
 
-ReturnCode offline_answer(ApiFacade& f, int32_t terminal, BioMessage& answer) {
+ReturnCode offline_answer(ConnectionManager& connection, int32_t terminal, BioMessage& answer) {
     BioMessage buffer{};
-    const ReturnCode r = f.connection().ReceiveData(terminal, buffer.data(), kBioAnswerCommand, kBioMessageSize);
+    const ReturnCode r = connection.ReceiveData(terminal, buffer.data(), kBioAnswerCommand, kBioMessageSize);
     if (r == rc::kFailed) return 128;
     if (r != rc::kOk) return r;
     if (buffer[0] != kStatusOk) return bio_status_code(buffer[0]);
@@ -25,16 +26,16 @@ ReturnCode offline_answer(ApiFacade& f, int32_t terminal, BioMessage& answer) {
 
 // One attempt: the awaited answer from the held events, else one event read
 // from the terminal; any other event is held.
-ReturnCode online_attempt(ApiFacade& f, int32_t terminal, uint8_t sub_command, BioMessage& answer) {
+ReturnCode online_attempt(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, BioMessage& answer) {
     auto awaited = [sub_command](const OnlineEventRecord& e) {
         return e.origin() == OnlineEventRecord::kOriginBio && e.complement() == sub_command;
     };
     OnlineEventRecord event;
-    if (!f.held_events.take_first(terminal, awaited, event)) {
-        const ReturnCode r = receive_online_event(f.connection(), terminal, event);
+    if (!held_events.take_first(terminal, awaited, event)) {
+        const ReturnCode r = receive_online_event(connection, terminal, event);
         if (r != rc::kOk) return r;
         if (!awaited(event)) {
-            f.held_events.hold(terminal, event);
+            held_events.hold(terminal, event);
             return rc::kFailed;
         }
     }
@@ -51,8 +52,8 @@ BioMessage bio_request(uint8_t sub_command) {
     return m;
 }
 
-ReturnCode send_bio_request(ApiFacade& f, int32_t terminal, const BioMessage& request) {
-    return f.connection().SendCommand(terminal, request.data(), kBioRequestCommand, kBioMessageSize);
+ReturnCode send_bio_request(ConnectionManager& connection, int32_t terminal, const BioMessage& request) {
+    return connection.SendCommand(terminal, request.data(), kBioRequestCommand, kBioMessageSize);
 }
 
 ReturnCode bio_status_code(uint8_t status) {
@@ -70,11 +71,11 @@ ReturnCode bio_status_code(uint8_t status) {
     }
 }
 
-ReturnCode bio_answer(ApiFacade& f, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer) {
-    if (online == 0) return offline_answer(f, terminal, answer);
+ReturnCode bio_answer(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer) {
+    if (online == 0) return offline_answer(connection, terminal, answer);
     ReturnCode result = rc::kFailed;
     for (int attempt = 0; attempt < kOnlineAttempts; ++attempt) {
-        result = online_attempt(f, terminal, sub_command, answer);
+        result = online_attempt(connection, held_events, terminal, sub_command, answer);
         platform::sleep_ms(kOnlineWaitMs);
         if (result == rc::kOk) break;
     }

@@ -7,11 +7,12 @@
 #include <array>
 #include <cstdint>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 
 namespace varanda {
 
-class ApiFacade;
 
 inline constexpr int32_t kBioRequestCommand = 120;
 inline constexpr int32_t kBioAnswerCommand = 220;
@@ -22,7 +23,7 @@ using BioMessage = std::array<uint8_t, kBioMessageSize>;
 // 17 zero bytes with the sub-command in byte 0.
 BioMessage bio_request(uint8_t sub_command);
 
-ReturnCode send_bio_request(ApiFacade& f, int32_t terminal, const BioMessage& request);
+ReturnCode send_bio_request(ConnectionManager& connection, int32_t terminal, const BioMessage& request);
 
 // A module status other than 1 as a ReturnCode (128..137).
 ReturnCode bio_status_code(uint8_t status);
@@ -31,6 +32,6 @@ ReturnCode bio_status_code(uint8_t status);
 // exchange (1) reads 128. Online: up to 7 event reads 5 ms apart for the
 // answer to `sub_command`; events of any other kind are held for the host.
 // `answer` is written only when the result is 0.
-ReturnCode bio_answer(ApiFacade& f, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer);
+ReturnCode bio_answer(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer);
 
 }  // namespace varanda

@@ -1,7 +1,9 @@
 // Enrolment at the reader, verification and identification.
 #include <cstring>
 
-#include "api/facade.h"
+#include "bio/bio_id_form.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "bio/bio_id_field.h"
 #include "varanda_ops.h"
@@ -16,10 +18,10 @@ constexpr uint8_t kSubIdentify = 31;
 constexpr uint8_t kMaxEnrolOption = 2;
 }  // namespace
 
-uint8_t InserirUsuarioLeitorBio(ApiFacade& f, int32_t terminal, uint8_t option, const char* id) {
+uint8_t InserirUsuarioLeitorBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, uint8_t option, const char* id) {
     if (!bio_id_usable(id)) return 128;
     if (option > kMaxEnrolOption) return 129;
-    const BioIdFormKind form = choose_bio_id_form(f.bio_id_form);
+    const BioIdFormKind form = choose_bio_id_form(bio_id_form);
     BioMessage request = bio_request(kSubEnrol);
     if (form == BioIdFormKind::Variable) {
         // The 16-character field starts at byte 1, over the option byte.
@@ -28,37 +30,37 @@ uint8_t InserirUsuarioLeitorBio(ApiFacade& f, int32_t terminal, uint8_t option, 
         request[1] = option;
         write_bio_id_field(&request[2], bio_id_width(form), id);
     }
-    clear_bio_id_flag(f.bio_id_form, form);
-    return send_bio_request(f, terminal, request);
+    clear_bio_id_flag(bio_id_form, form);
+    return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ResultadoInsercaoUsuarioLeitorBio(ApiFacade& f, int32_t terminal, uint8_t online) {
+uint8_t ResultadoInsercaoUsuarioLeitorBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
     BioMessage answer{};
-    return bio_answer(f, terminal, online, kSubEnrolAnswer, answer);
+    return bio_answer(connection, held_events, terminal, online, kSubEnrolAnswer, answer);
 }
 
-uint8_t FazerVerificacaoBiometricaBio(ApiFacade& f, int32_t terminal, const char* id) {
+uint8_t FazerVerificacaoBiometricaBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, const char* id) {
     if (!bio_id_usable(id)) return 128;
-    const BioIdFormKind form = choose_bio_id_form(f.bio_id_form, false);
+    const BioIdFormKind form = choose_bio_id_form(bio_id_form, false);
     BioMessage request = bio_request(kSubVerify);
     write_bio_id_field(&request[1], bio_id_width(form), id);
-    clear_bio_id_flag(f.bio_id_form, form);
-    return send_bio_request(f, terminal, request);
+    clear_bio_id_flag(bio_id_form, form);
+    return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ResultadoVerificacaoBiometrica(ApiFacade& f, int32_t terminal, uint8_t online) {
+uint8_t ResultadoVerificacaoBiometrica(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
     BioMessage answer{};
-    return bio_answer(f, terminal, online, kSubVerify, answer);
+    return bio_answer(connection, held_events, terminal, online, kSubVerify, answer);
 }
 
-uint8_t FazerIdentificacaoBiometricaBio(ApiFacade& f, int32_t terminal) {
-    return send_bio_request(f, terminal, bio_request(kSubIdentify));
+uint8_t FazerIdentificacaoBiometricaBio(ConnectionManager& connection, int32_t terminal) {
+    return send_bio_request(connection, terminal, bio_request(kSubIdentify));
 }
 
-uint8_t ResultadoIdentificacaoBiometrica(ApiFacade& f, int32_t terminal, uint8_t online, uint8_t* result) {
+uint8_t ResultadoIdentificacaoBiometrica(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t* result) {
     if (result == nullptr) return rc::bad_arg(2);
     BioMessage answer{};
-    const ReturnCode r = bio_answer(f, terminal, online, kSubIdentify, answer);
+    const ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubIdentify, answer);
     if (r == rc::kOk) std::memcpy(result, &answer[1], 16);
     return r;
 }

@@ -1,5 +1,7 @@
 // Model, version and user-count queries, and the identifier-form flags.
-#include "api/facade.h"
+#include "bio/bio_id_form.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "bio/packed_decimal.h"
 #include "platform/system.h"
@@ -15,30 +17,30 @@ constexpr int kUserCountTries = 12;
 constexpr uint32_t kUserCountWaitMs = 40;
 }  // namespace
 
-uint8_t SolicitarModeloBio(ApiFacade& f, int32_t terminal) {
-    return send_bio_request(f, terminal, bio_request(kSubModel));
+uint8_t SolicitarModeloBio(ConnectionManager& connection, int32_t terminal) {
+    return send_bio_request(connection, terminal, bio_request(kSubModel));
 }
 
-uint8_t ReceberModeloBio(ApiFacade& f, int32_t terminal, uint8_t online, int32_t* model) {
+uint8_t ReceberModeloBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, int32_t* model) {
     if (model == nullptr) return rc::bad_arg(2);
     *model = 0;
     BioMessage answer{};
-    const ReturnCode r = bio_answer(f, terminal, online, kSubModel, answer);
+    const ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubModel, answer);
     if (r == rc::kOk) *model = answer[1];
     return r;
 }
 
-uint8_t SolicitarVersaoBio(ApiFacade& f, int32_t terminal) {
-    return send_bio_request(f, terminal, bio_request(kSubVersion));
+uint8_t SolicitarVersaoBio(ConnectionManager& connection, int32_t terminal) {
+    return send_bio_request(connection, terminal, bio_request(kSubVersion));
 }
 
-uint8_t ReceberVersaoBio(ApiFacade& f, int32_t terminal, uint8_t online, int32_t* major, int32_t* minor) {
+uint8_t ReceberVersaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, int32_t* major, int32_t* minor) {
     if (major == nullptr) return rc::bad_arg(2);
     if (minor == nullptr) return rc::bad_arg(3);
     *major = 0;
     *minor = 0;
     BioMessage answer{};
-    const ReturnCode r = bio_answer(f, terminal, online, kSubVersion, answer);
+    const ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubVersion, answer);
     if (r == rc::kOk) {
         *major = read_packed_decimal(answer[1]);
         *minor = read_packed_decimal(answer[2]);
@@ -46,16 +48,16 @@ uint8_t ReceberVersaoBio(ApiFacade& f, int32_t terminal, uint8_t online, int32_t
     return r;
 }
 
-uint8_t SolicitarQuantidadeUsuariosBio(ApiFacade& f, int32_t terminal) {
-    return send_bio_request(f, terminal, bio_request(kSubUserCount));
+uint8_t SolicitarQuantidadeUsuariosBio(ConnectionManager& connection, int32_t terminal) {
+    return send_bio_request(connection, terminal, bio_request(kSubUserCount));
 }
 
-uint8_t ReceberQuantidadeUsuariosBio(ApiFacade& f, int32_t terminal, uint8_t online, int32_t* count) {
+uint8_t ReceberQuantidadeUsuariosBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, int32_t* count) {
     if (count == nullptr) return rc::bad_arg(2);
     ReturnCode r = rc::kFailed;
     BioMessage answer{};
     for (int attempt = 0; attempt < kUserCountTries; ++attempt) {
-        r = bio_answer(f, terminal, online, kSubUserCount, answer);
+        r = bio_answer(connection, held_events, terminal, online, kSubUserCount, answer);
         platform::sleep_ms(kUserCountWaitMs);
         if (r == rc::kOk) {
             *count = answer[1] * 256 + answer[2];
@@ -65,14 +67,14 @@ uint8_t ReceberQuantidadeUsuariosBio(ApiFacade& f, int32_t terminal, uint8_t onl
     return r;
 }
 
-int32_t SetarBioLight(ApiFacade& f, int32_t value) {
-    f.bio_id_form.light = value != 0 ? 1 : 0;
-    return f.bio_id_form.light;
+int32_t SetarBioLight(BioIdForm& bio_id_form, int32_t value) {
+    bio_id_form.light = value != 0 ? 1 : 0;
+    return bio_id_form.light;
 }
 
-int32_t SetarBioVariavel(ApiFacade& f, int32_t value) {
-    f.bio_id_form.variable = value != 0 ? 1 : 0;
-    return f.bio_id_form.variable;
+int32_t SetarBioVariavel(BioIdForm& bio_id_form, int32_t value) {
+    bio_id_form.variable = value != 0 ? 1 : 0;
+    return bio_id_form.variable;
 }
 
 }  // namespace varanda::op

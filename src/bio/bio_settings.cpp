@@ -1,5 +1,6 @@
 // The settings block setters and its sending.
-#include "api/facade.h"
+#include "bio/bio_settings_block.h"
+#include "comm/connection_manager.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
 
@@ -12,73 +13,73 @@ bool in(uint8_t v, int lo, int hi) { return v >= lo && v <= hi; }
 uint8_t flag(uint8_t v) { return v != 0 ? 1 : 0; }
 }  // namespace
 
-uint8_t ConfigurarAjustesSensibilidadeBio(ApiFacade& f, int32_t, uint8_t v1, uint8_t v2, uint8_t v3) {
+uint8_t ConfigurarAjustesSensibilidadeBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2, uint8_t v3) {
     if (v1 != 1 && v1 != 2 && v1 != 4 && v1 != 8) return 128;
     if (!in(v2, 0, 100)) return 129;
     if (!in(v3, 0, 100)) return 130;
-    auto& b = f.bio_settings.bytes;
+    auto& b = bio_settings.bytes;
     b[0] = v1;
     b[1] = v2;
     b[2] = v3;
     return rc::kOk;
 }
 
-uint8_t ConfigurarAjustesSegurancaBio(ApiFacade& f, int32_t, uint8_t v1, uint8_t v2) {
+uint8_t ConfigurarAjustesSegurancaBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2) {
     if (!in(v1, 6, 9)) return 128;
     if (!in(v2, 1, 9)) return 129;
-    f.bio_settings.bytes[3] = v1;
-    f.bio_settings.bytes[4] = v2;
+    bio_settings.bytes[3] = v1;
+    bio_settings.bytes[4] = v2;
     return rc::kOk;
 }
 
-uint8_t ConfigurarAjustesQualidadeBio(ApiFacade& f, int32_t, uint8_t v1, uint8_t v2) {
+uint8_t ConfigurarAjustesQualidadeBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2) {
     if (!in(v1, 30, 100)) return 128;
     if (!in(v2, 10, 100)) return 129;
-    f.bio_settings.bytes[5] = v1;
-    f.bio_settings.bytes[6] = v2;
+    bio_settings.bytes[5] = v1;
+    bio_settings.bytes[6] = v2;
     return rc::kOk;
 }
 
-uint8_t ConfigurarFiltroBio(ApiFacade& f, int32_t, uint8_t on) {
-    f.bio_settings.bytes[7] = flag(on);
+uint8_t ConfigurarFiltroBio(BioSettingsBlock& bio_settings, int32_t, uint8_t on) {
+    bio_settings.bytes[7] = flag(on);
     return rc::kOk;
 }
 
-uint8_t ConfigurarCapturaAdaptativaBio(ApiFacade& f, int32_t, uint8_t on, uint8_t v1, uint8_t v2) {
+uint8_t ConfigurarCapturaAdaptativaBio(BioSettingsBlock& bio_settings, int32_t, uint8_t on, uint8_t v1, uint8_t v2) {
     if (!in(v2, 1, 7)) return 128;
     if (!in(v1, 1, 10)) return 129;
-    auto& b = f.bio_settings.bytes;
+    auto& b = bio_settings.bytes;
     b[8] = flag(on);
     b[9] = v1;
     b[10] = v2;
     return rc::kOk;
 }
 
-uint8_t ConfigurarTimeoutIdentificacao(ApiFacade& f, uint8_t seconds) {
+uint8_t ConfigurarTimeoutIdentificacao(BioSettingsBlock& bio_settings, uint8_t seconds) {
     if (seconds < 10) return 128;
-    f.bio_settings.bytes[BioSettingsBlock::kTimeout] = seconds;
+    bio_settings.bytes[BioSettingsBlock::kTimeout] = seconds;
     return rc::kOk;
 }
 
-uint8_t ConfigurarNivelLFD(ApiFacade& f, uint8_t level) {
+uint8_t ConfigurarNivelLFD(BioSettingsBlock& bio_settings, uint8_t level) {
     if (level > 3) return 128;
-    f.bio_settings.bytes[BioSettingsBlock::kLfdLevel] = level;
+    bio_settings.bytes[BioSettingsBlock::kLfdLevel] = level;
     return rc::kOk;
 }
 
-uint8_t EnviarAjustesBio(ApiFacade& f, int32_t terminal) {
+uint8_t EnviarAjustesBio(ConnectionManager& connection, BioSettingsBlock& bio_settings, int32_t terminal) {
     // Taken and reset before the exchange, so that a setter on another thread
     // lands wholly before or after the send; a failed send gives the block
     // back unless a setter has touched the reset block meanwhile.
-    const BioSettingsBlock sent = take_and_reset(f.bio_settings);
-    const auto give_back = [&f, &sent] {
+    const BioSettingsBlock sent = take_and_reset(bio_settings);
+    const auto give_back = [&bio_settings, &sent] {
         BioSettingsBlock untouched = sent;
         untouched.reset();
-        if (f.bio_settings.bytes == untouched.bytes) f.bio_settings = sent;
+        if (bio_settings.bytes == untouched.bytes) bio_settings = sent;
     };
     ReturnCode r;
     try {
-        r = f.connection().SendCommand(terminal, sent.bytes.data(), kSettingsCommand, BioSettingsBlock::kSize);
+        r = connection.SendCommand(terminal, sent.bytes.data(), kSettingsCommand, BioSettingsBlock::kSize);
     } catch (...) {
         give_back();
         throw;

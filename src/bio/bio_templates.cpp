@@ -1,7 +1,8 @@
 // Templates from the reader and comparison with the reader.
 #include <cstring>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "varanda_ops.h"
 
@@ -14,39 +15,39 @@ constexpr int32_t kTemplateCommand = 223;
 constexpr int32_t kCompareCommand = 123;
 constexpr int32_t kTemplateSize = 404;
 
-ReturnCode receive_template(ApiFacade& f, int32_t terminal, uint8_t* out) {
+ReturnCode receive_template(ConnectionManager& connection, int32_t terminal, uint8_t* out) {
     uint8_t work[kTemplateSize] = {};
-    const ReturnCode r = f.connection().ReceiveData(terminal, work, kTemplateCommand, kTemplateSize);
+    const ReturnCode r = connection.ReceiveData(terminal, work, kTemplateCommand, kTemplateSize);
     if (r == rc::kOk) std::memcpy(out, work, kTemplateSize);
     return r;
 }
 }  // namespace
 
-uint8_t SolicitarTemplateLeitor(ApiFacade& f, int32_t terminal) {
-    return send_bio_request(f, terminal, bio_request(kSubTemplate));
+uint8_t SolicitarTemplateLeitor(ConnectionManager& connection, int32_t terminal) {
+    return send_bio_request(connection, terminal, bio_request(kSubTemplate));
 }
 
-uint8_t ReceberTemplateLeitor(ApiFacade& f, int32_t terminal, uint8_t online, uint8_t* template_) {
+uint8_t ReceberTemplateLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(2);
     BioMessage answer{};
-    ReturnCode r = bio_answer(f, terminal, online, kSubTemplate, answer);
-    if (r == rc::kOk) r = receive_template(f, terminal, template_);
+    ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubTemplate, answer);
+    if (r == rc::kOk) r = receive_template(connection, terminal, template_);
     return r == rc::kFailed ? 128 : r;
 }
 
-uint8_t ReceberTemplateCapturadoCorvo(ApiFacade& f, int32_t terminal, uint8_t* template_) {
+uint8_t ReceberTemplateCapturadoCorvo(ConnectionManager& connection, int32_t terminal, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(1);
-    return receive_template(f, terminal, template_);
+    return receive_template(connection, terminal, template_);
 }
 
-uint8_t CompararDigitalLeitor(ApiFacade& f, int32_t terminal, uint8_t* template_) {
+uint8_t CompararDigitalLeitor(ConnectionManager& connection, int32_t terminal, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(1);
-    return f.connection().SendCommand(terminal, template_, kCompareCommand, kTemplateSize);
+    return connection.SendCommand(terminal, template_, kCompareCommand, kTemplateSize);
 }
 
-uint8_t ResultadoComparacaoDigitalLeitor(ApiFacade& f, int32_t terminal, uint8_t online) {
+uint8_t ResultadoComparacaoDigitalLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
     BioMessage answer{};
-    return bio_answer(f, terminal, online, kSubCompareAnswer, answer);
+    return bio_answer(connection, held_events, terminal, online, kSubCompareAnswer, answer);
 }
 
 }  // namespace varanda::op

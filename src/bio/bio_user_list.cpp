@@ -1,7 +1,9 @@
 // The paged collection of the module's user list.
 #include <cstring>
 
-#include "api/facade.h"
+#include "bio/list_collection_state.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "bio/list_package.h"
 #include "varanda_ops.h"
@@ -12,23 +14,23 @@ namespace {
 constexpr uint8_t kSubUserList = 10;
 }
 
-void InicializarColetaListaUsuariosBio(ApiFacade& f) { f.list_collection.reset(); }
+void InicializarColetaListaUsuariosBio(ConnectionManager& connection, ListCollectionState& list_collection) { list_collection.reset(); }
 
-uint8_t SolicitarListaUsuariosBio(ApiFacade& f, int32_t terminal) {
+uint8_t SolicitarListaUsuariosBio(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal) {
     BioMessage request = bio_request(kSubUserList);
-    request[1] = static_cast<uint8_t>(f.list_collection.page_index & 0xFF);
-    return send_bio_request(f, terminal, request);
+    request[1] = static_cast<uint8_t>(list_collection.page_index & 0xFF);
+    return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ReceberPacoteListaUsuariosBio(ApiFacade& f, int32_t terminal) {
-    const ReturnCode r = read_list_answer(f, terminal, kSubUserList, 0);
+uint8_t ReceberPacoteListaUsuariosBio(ConnectionManager& connection, ListCollectionState& list_collection, HeldOnlineEvents& held_events, int32_t terminal) {
+    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, kSubUserList, 0);
     if (r != rc::kOk) return r;
-    return read_list_package(f, terminal, kLargestListRecord);
+    return read_list_package(connection, list_collection, terminal, kLargestListRecord);
 }
 
-uint8_t ReceberUsuarioLista(ApiFacade& f, int32_t, uint8_t* record) {
+uint8_t ReceberUsuarioLista(ListCollectionState& list_collection, int32_t, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(1);
-    ListCollectionState& s = f.list_collection;
+    ListCollectionState& s = list_collection;
     if (!s.has_next_record() || s.record_size > kLargestListRecord) return 128;
     const uint8_t* r = s.next_record();
     if (r == nullptr) return 128;
@@ -36,11 +38,11 @@ uint8_t ReceberUsuarioLista(ApiFacade& f, int32_t, uint8_t* record) {
     return rc::kOk;
 }
 
-int32_t TemProximoUsuario(ApiFacade& f) { return f.list_collection.has_next_record() ? 1 : 0; }
+int32_t TemProximoUsuario(ListCollectionState& list_collection) { return list_collection.has_next_record() ? 1 : 0; }
 
-int32_t TemProximoPacote(ApiFacade& f) {
-    if (f.list_collection.has_next_page()) return 1;
-    f.list_collection.reset();
+int32_t TemProximoPacote(ListCollectionState& list_collection) {
+    if (list_collection.has_next_page()) return 1;
+    list_collection.reset();
     return 0;
 }
 

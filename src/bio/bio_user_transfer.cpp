@@ -1,7 +1,8 @@
 // A whole user record sent to the module, and the module's two options.
 #include <cstring>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "platform/system.h"
 #include "varanda_ops.h"
@@ -17,29 +18,29 @@ constexpr int kCallerRecordSize = 836;
 constexpr int kUserRecordSize = kCallerRecordSize + wire::kBcdTimestampSize;  // 844
 }  // namespace
 
-uint8_t EnviarUsuarioBio(ApiFacade& f, int32_t terminal, uint8_t* record) {
+uint8_t EnviarUsuarioBio(ConnectionManager& connection, int32_t terminal, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(1);
     uint8_t work[kUserRecordSize];
     std::memcpy(work, record, kCallerRecordSize);
     wire::write_bcd_timestamp(platform::local_time(), work + kCallerRecordSize);
-    return f.connection().SendCommand(terminal, work, kUserRecordCommand, kUserRecordSize);
+    return connection.SendCommand(terminal, work, kUserRecordCommand, kUserRecordSize);
 }
 
-uint8_t UsuarioFoiEnviado(ApiFacade& f, int32_t terminal, uint8_t online) {
+uint8_t UsuarioFoiEnviado(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
     BioMessage answer{};
-    return bio_answer(f, terminal, online, kSubRecordAnswer, answer);
+    return bio_answer(connection, held_events, terminal, online, kSubRecordAnswer, answer);
 }
 
-uint8_t ConfigurarBio(ApiFacade& f, int32_t terminal, uint8_t option1, uint8_t option2) {
+uint8_t ConfigurarBio(ConnectionManager& connection, int32_t terminal, uint8_t option1, uint8_t option2) {
     BioMessage request = bio_request(kSubConfigure);
     request[1] = option1 != 0 ? 1 : 0;
     request[2] = option2 != 0 ? 1 : 0;
-    return send_bio_request(f, terminal, request);
+    return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ResultadoConfiguracaoBio(ApiFacade& f, int32_t terminal, uint8_t online) {
+uint8_t ResultadoConfiguracaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
     BioMessage answer{};
-    return bio_answer(f, terminal, online, kSubConfigure, answer);
+    return bio_answer(connection, held_events, terminal, online, kSubConfigure, answer);
 }
 
 }  // namespace varanda::op

@@ -1,7 +1,9 @@
 // The paged list of users with fingerprint.
 #include <algorithm>
 
-#include "api/facade.h"
+#include "bio/list_collection_state.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "bio/list_package.h"
 #include "bio/pair_code.h"
@@ -16,25 +18,25 @@ constexpr int kIdBytes = 11;
 constexpr int kRecordArea = 16;
 }  // namespace
 
-uint8_t SolicitarListaUsuariosBioVariavel(ApiFacade& f, int32_t terminal) {
+uint8_t SolicitarListaUsuariosBioVariavel(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal) {
     BioMessage request = bio_request(kSubFingerprintList);
-    request[1] = static_cast<uint8_t>(f.list_collection.page_index & 0xFF);
-    return send_bio_request(f, terminal, request);
+    request[1] = static_cast<uint8_t>(list_collection.page_index & 0xFF);
+    return send_bio_request(connection, terminal, request);
 }
 
-uint8_t SolicitarListaUsuariosComDigital(ApiFacade& f, int32_t terminal) {
-    const ReturnCode r = read_list_answer(f, terminal, kSubFingerprintList, kAfterAnswerWaitMs);
+uint8_t SolicitarListaUsuariosComDigital(ConnectionManager& connection, ListCollectionState& list_collection, HeldOnlineEvents& held_events, int32_t terminal) {
+    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, kSubFingerprintList, kAfterAnswerWaitMs);
     if (r != rc::kOk) return r;
-    return read_list_package(f, terminal);
+    return read_list_package(connection, list_collection, terminal);
 }
 
-uint8_t ReceberListaUsuariosDigital(ApiFacade& f, int32_t) {
-    return read_list_package(f, f.list_collection.answered_terminal);
+uint8_t ReceberListaUsuariosDigital(ConnectionManager& connection, ListCollectionState& list_collection, int32_t) {
+    return read_list_package(connection, list_collection, list_collection.answered_terminal);
 }
 
-uint8_t ReceberUsuarioComDigital(ApiFacade& f, uint8_t* id) {
+uint8_t ReceberUsuarioComDigital(ListCollectionState& list_collection, uint8_t* id) {
     if (id == nullptr) return rc::bad_arg(0);
-    ListCollectionState& s = f.list_collection;
+    ListCollectionState& s = list_collection;
     if (!s.has_next_record()) return 128;
     const int32_t size = s.record_size;
     const uint8_t* record = s.next_record();

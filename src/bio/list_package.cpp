@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-#include "api/facade.h"
+#include "bio/list_collection_state.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "platform/system.h"
 
@@ -14,12 +16,12 @@ constexpr ReturnCode kOtherPage = 137;
 constexpr ReturnCode kRefusedPackage = 128;  // as for a missing package
 }  // namespace
 
-ReturnCode read_list_answer(ApiFacade& f, int32_t terminal, uint8_t sub_command, uint32_t wait_ms) {
-    ListCollectionState& s = f.list_collection;
+ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& list_collection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, uint32_t wait_ms) {
+    ListCollectionState& s = list_collection;
     s.last_page_index = 0;
     s.package_size = 0;
     BioMessage answer{};
-    const ReturnCode r = bio_answer(f, terminal, 0, sub_command, answer);
+    const ReturnCode r = bio_answer(connection, held_events, terminal, 0, sub_command, answer);
     int32_t answered_page = -1;
     if (r == rc::kOk) {
         answered_page = answer[1];
@@ -34,14 +36,14 @@ ReturnCode read_list_answer(ApiFacade& f, int32_t terminal, uint8_t sub_command,
     return rc::kOk;
 }
 
-ReturnCode read_list_package(ApiFacade& f, int32_t terminal, int32_t largest_record) {
-    ListCollectionState& s = f.list_collection;
+ReturnCode read_list_package(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal, int32_t largest_record) {
+    ListCollectionState& s = list_collection;
     if (s.package_size < 1) return kEmptyList;
     s.free_package();
     s.package.assign(static_cast<size_t>(s.package_size), 0);
     s.record_count = 0;
     s.record_size = 0;
-    const ReturnCode r = f.connection().ReceiveData(terminal, s.package.data(), kListPackageCommand, s.package_size);
+    const ReturnCode r = connection.ReceiveData(terminal, s.package.data(), kListPackageCommand, s.package_size);
     if (r != rc::kOk) {
         s.free_package();
         return r;

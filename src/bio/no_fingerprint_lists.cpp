@@ -2,7 +2,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "api/facade.h"
+#include "bio/no_fingerprint_tables.h"
+#include "comm/connection_manager.h"
 #include "bio/no_fingerprint_entry.h"
 #include "varanda_ops.h"
 #include "wire/byte_order.h"
@@ -36,41 +37,41 @@ std::vector<uint8_t> entries8000(const NoFingerprintTables& t, size_t header) {
 }
 }  // namespace
 
-uint8_t IncluirUsuarioSemDigitalBio(ApiFacade& f, const char* id) {
-    return add_bcd_entry(f.no_fingerprint, f.no_fingerprint.table250.data(), T::kCapacity250, id);
+uint8_t IncluirUsuarioSemDigitalBio(NoFingerprintTables& no_fingerprint, const char* id) {
+    return add_bcd_entry(no_fingerprint, no_fingerprint.table250.data(), T::kCapacity250, id);
 }
 
-uint8_t IncluirUsuarioSemDigitalBio500(ApiFacade& f, const char* id) {
-    return add_bcd_entry(f.no_fingerprint, f.no_fingerprint.table500.data(), T::kCapacity500, id);
+uint8_t IncluirUsuarioSemDigitalBio500(NoFingerprintTables& no_fingerprint, const char* id) {
+    return add_bcd_entry(no_fingerprint, no_fingerprint.table500.data(), T::kCapacity500, id);
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBio(ApiFacade& f, int32_t terminal) {
-    T& t = f.no_fingerprint;
+uint8_t EnviarListaUsuariosSemDigitalBio(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal) {
+    T& t = no_fingerprint;
     std::vector<uint8_t> message(1 + t.table250.size());
     message[0] = static_cast<uint8_t>(t.count & 0xFF);
     std::copy(t.table250.begin(), t.table250.end(), message.begin() + 1);
     const ReturnCode r =
-        f.connection().SendCommand(terminal, message.data(), kList250Command, static_cast<int32_t>(message.size()));
+        connection.SendCommand(terminal, message.data(), kList250Command, static_cast<int32_t>(message.size()));
     if (r == rc::kOk) t.reset250();
     return r;
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBio500(ApiFacade& f, int32_t terminal) {
-    T& t = f.no_fingerprint;
+uint8_t EnviarListaUsuariosSemDigitalBio500(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal) {
+    T& t = no_fingerprint;
     std::vector<uint8_t> message(2 + t.table500.size());
     message[0] = static_cast<uint8_t>(t.count & 0xFF);
     message[1] = t.count > 255 ? 1 : 0;
     std::copy(t.table500.begin(), t.table500.end(), message.begin() + 2);
     const ReturnCode r =
-        f.connection().SendCommand(terminal, message.data(), kList500Command, static_cast<int32_t>(message.size()));
+        connection.SendCommand(terminal, message.data(), kList500Command, static_cast<int32_t>(message.size()));
     if (r == rc::kOk) t.reset500();
     return r;
 }
 
-uint8_t IncluirUsuarioSemDigitalBioCorvoAcesso(ApiFacade& f, const char* id) {
+uint8_t IncluirUsuarioSemDigitalBioCorvoAcesso(NoFingerprintTables& no_fingerprint, const char* id) {
     if (id == nullptr) return 128;
     if (id[0] == '\0') return rc::kException;
-    T& t = f.no_fingerprint;
+    T& t = no_fingerprint;
     if (t.count < 0 || t.count >= T::kCapacity8000) return 128;
     uint8_t entry[kHexEntrySize];
     if (!encode_hex_entry(id, entry)) return 128;
@@ -79,24 +80,24 @@ uint8_t IncluirUsuarioSemDigitalBioCorvoAcesso(ApiFacade& f, const char* id) {
     return rc::kOk;
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBioCorvoAcesso(ApiFacade& f, int32_t terminal) {
-    std::vector<uint8_t> message = entries8000(f.no_fingerprint, 2);
+uint8_t EnviarListaUsuariosSemDigitalBioCorvoAcesso(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal) {
+    std::vector<uint8_t> message = entries8000(no_fingerprint, 2);
     message[0] = kFixedHeader[0];
     message[1] = kFixedHeader[1];
     const ReturnCode r =
-        f.connection().SendCommand(terminal, message.data(), kList8000Command, static_cast<int32_t>(message.size()));
-    if (r == rc::kOk) f.no_fingerprint.reset8000();
+        connection.SendCommand(terminal, message.data(), kList8000Command, static_cast<int32_t>(message.size()));
+    if (r == rc::kOk) no_fingerprint.reset8000();
     return r;
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBioVariavel(ApiFacade& f, int32_t terminal, int32_t) {
-    std::vector<uint8_t> message = entries8000(f.no_fingerprint, 2);
+uint8_t EnviarListaUsuariosSemDigitalBioVariavel(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal, int32_t) {
+    std::vector<uint8_t> message = entries8000(no_fingerprint, 2);
     const size_t length = message.size();  // at most 64,002: two bytes hold it
     wire::put_u16_be(message.data(), static_cast<uint16_t>(length));
     const ReturnCode r =
-        f.connection().SendCommand(terminal, message.data(), kList8000Command, static_cast<int32_t>(length));
-    if (r == rc::kOk) f.no_fingerprint.reset8000();
-    f.no_fingerprint.count = 0;
+        connection.SendCommand(terminal, message.data(), kList8000Command, static_cast<int32_t>(length));
+    if (r == rc::kOk) no_fingerprint.reset8000();
+    no_fingerprint.count = 0;
     return r;
 }
 

@@ -1,7 +1,9 @@
 // ColetarBilhete and ReceberQuantidadeBilhetes.
 #include <cstring>
 
-#include "api/facade.h"
+#include "collect/last_punch.h"
+#include "comm/connection_manager.h"
+#include "core/settings_view.h"
 #include "collect/punch_record.h"
 #include "varanda_ops.h"
 #include "wire/byte_order.h"
@@ -14,7 +16,7 @@ constexpr ReturnCode kRepeated = 128;
 constexpr uint32_t kSerialComType = 4;  // answers an empty memory with an all-zero record
 }  // namespace
 
-uint8_t ColetarBilhete(ApiFacade& f, int32_t terminal, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year,
+uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, const SettingsView& settings, int32_t terminal, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year,
                        uint8_t* hour, uint8_t* minute, char* card) {
     uint8_t* header[PunchRecord::kHeaderSize] = {type, day, month, year, hour, minute};
     for (int i = 0; i < PunchRecord::kHeaderSize; ++i)
@@ -22,16 +24,16 @@ uint8_t ColetarBilhete(ApiFacade& f, int32_t terminal, uint8_t* type, uint8_t* d
     if (card == nullptr) return rc::bad_arg(7);
 
     PunchRecord record;
-    record.card_pattern = f.card_pattern.value;
-    ConnectionManager& conn = f.connection();
+    record.card_pattern = settings.card_pattern;
+    ConnectionManager& conn = connection;
     if (ReturnCode c = conn.ReceiveDataNoReply(terminal, record.bytes.data(), PunchRecord::kCommand,
                                                PunchRecord::size_for(record.card_pattern));
         c != rc::kOk)
         return c;
 
     const LastPunch::Id id = record.id();
-    if (f.last_punch.is_repeat(terminal, id)) return kRepeated;
-    f.last_punch.remember(terminal, id);
+    if (last_punch.is_repeat(terminal, id)) return kRepeated;
+    last_punch.remember(terminal, id);
     if (conn.GetConnectionType() == kSerialComType && record.header_is_zero()) return rc::kFailed;
 
     const auto text = record.card_text();
@@ -40,10 +42,10 @@ uint8_t ColetarBilhete(ApiFacade& f, int32_t terminal, uint8_t* type, uint8_t* d
     return rc::kOk;
 }
 
-uint8_t ReceberQuantidadeBilhetes(ApiFacade& f, int32_t terminal, int32_t* count) {
+uint8_t ReceberQuantidadeBilhetes(ConnectionManager& connection, int32_t terminal, int32_t* count) {
     if (count == nullptr) return rc::bad_arg(1);
     uint8_t answer[2] = {0, 0};
-    const ReturnCode c = f.connection().ReceiveData(terminal, answer, kCountCommand, 2);
+    const ReturnCode c = connection.ReceiveData(terminal, answer, kCountCommand, 2);
     *count = c == rc::kOk ? wire::get_u16_be(answer) : 0;
     return c;
 }

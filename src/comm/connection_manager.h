@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
 #include "comm/transport.h"
 
 namespace varanda {

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
 #include "platform/clock_source.h"
 #include "varanda_ops.h"
 
@@ -42,32 +42,32 @@ constexpr uint32_t kVerdictSeconds = 60;
 constexpr int kPings = 3;
 }  // namespace
 
-int32_t ConectarModem(ApiFacade& f, int32_t port, const char* init, int32_t tone, const char* number,
+int32_t ConectarModem(ConnectionManager& connection, int32_t port, const char* init, int32_t tone, const char* number,
                       int32_t terminal) {
     if (init == nullptr || init[0] == '\0') return kNoInitText;
     modem::DialText dial;
     if (!modem::format_dial_command(tone != 0, number, dial)) return kNoNumber;
 
-    FecharPortaComunicacao(f);
-    if (AbrirPortaComunicacao(f, port) != rc::kOk) return kFailed;
+    FecharPortaComunicacao(connection);
+    if (AbrirPortaComunicacao(connection, port) != rc::kOk) return kFailed;
 
     platform::ClockSource& clock = platform::clock_source();
     clock.sleep_ms(100);
-    if (EnviarStringInicializacaoModem(f, init) != rc::kOk) return kFailed;
+    if (EnviarStringInicializacaoModem(connection, init) != rc::kOk) return kFailed;
     clock.sleep_ms(200);
-    EnviarStringInicializacaoModem(f, dial.data());  // the modem's verdict tells how the dial went
+    EnviarStringInicializacaoModem(connection, dial.data());  // the modem's verdict tells how the dial went
 
     const modem::WholeSecondDeadline deadline(clock.tick_ms(), kVerdictSeconds);
     int32_t answer = -1;
     while (answer == -1 && !deadline.passed(clock.tick_ms())) {
-        answer = LerByteModem(f);
+        answer = LerByteModem(connection);
         clock.sleep_ms(1);
     }
     if (answer == -1 || answer == kNoCarrier || answer == kNoDialTone || answer == kBusy) return answer;
 
     for (int i = 0; i < kPings; ++i) {
         clock.sleep_ms(100);
-        if (Ping(f, terminal) == rc::kOk) return kConnected;
+        if (Ping(connection, terminal) == rc::kOk) return kConnected;
     }
     return kFailed;
 }

@@ -1,14 +1,14 @@
 // The two direct modem exports.
-#include "api/facade.h"
+#include "comm/connection_manager.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
 
-uint8_t EnviarStringInicializacaoModem(ApiFacade& f, const char* text) {
+uint8_t EnviarStringInicializacaoModem(ConnectionManager& connection, const char* text) {
     if (text == nullptr) return rc::bad_arg(0);
-    return f.connection().SendModemString(text);
+    return connection.SendModemString(text);
 }
 
-int32_t LerByteModem(ApiFacade& f) { return f.connection().ReadModemByte(); }
+int32_t LerByteModem(ConnectionManager& connection) { return connection.ReadModemByte(); }
 
 }  // namespace varanda::op

@@ -3,7 +3,7 @@
 // card lengths, Wiegand readers.
 #include <string_view>
 
-#include "api/facade.h"
+#include "config/configuration_record.h"
 #include "config/record_field.h"
 #include "varanda_ops.h"
 #include "wire/byte_order.h"
@@ -14,9 +14,9 @@ namespace varanda::op {
 using R = ConfigurationRecord;
 using record_field::flag;
 
-uint8_t HabilitarTeclado(ApiFacade& f, uint8_t enable, uint8_t second_option) {
-    f.config.bytes[R::kKeypad] = flag(enable);
-    f.config.bytes[R::kSecondKeypadOption] = flag(second_option);
+uint8_t HabilitarTeclado(ConfigurationRecord& config, uint8_t enable, uint8_t second_option) {
+    config.bytes[R::kKeypad] = flag(enable);
+    config.bytes[R::kSecondKeypadOption] = flag(second_option);
     return rc::kOk;
 }
 
@@ -25,30 +25,30 @@ constexpr uint8_t kMaxRelayMode = 9;
 constexpr uint8_t kMaxTime = 50;  // relay and sensor times, in the terminal's unit
 
 // Either argument out of range gives 128.
-uint8_t set_relay(ApiFacade& f, int mode_offset, int time_offset, uint8_t mode, uint8_t time) {
+uint8_t set_relay(ConfigurationRecord& config, int mode_offset, int time_offset, uint8_t mode, uint8_t time) {
     if (mode > kMaxRelayMode || time > kMaxTime) return rc::bad_arg(0);
-    f.config.bytes[mode_offset] = mode;
-    f.config.bytes[time_offset] = time;
+    config.bytes[mode_offset] = mode;
+    config.bytes[time_offset] = time;
     return rc::kOk;
 }
 }  // namespace
 
-uint8_t ConfigurarAcionamento1(ApiFacade& f, uint8_t mode, uint8_t time) {
-    return set_relay(f, R::kRelay1Mode, R::kRelay1Time, mode, time);
+uint8_t ConfigurarAcionamento1(ConfigurationRecord& config, uint8_t mode, uint8_t time) {
+    return set_relay(config, R::kRelay1Mode, R::kRelay1Time, mode, time);
 }
-uint8_t ConfigurarAcionamento2(ApiFacade& f, uint8_t mode, uint8_t time) {
-    return set_relay(f, R::kRelay2Mode, R::kRelay2Time, mode, time);
+uint8_t ConfigurarAcionamento2(ConfigurationRecord& config, uint8_t mode, uint8_t time) {
+    return set_relay(config, R::kRelay2Mode, R::kRelay2Time, mode, time);
 }
 
-uint8_t DefinirCodigoEmpresa(ApiFacade& f, int32_t code) {
+uint8_t DefinirCodigoEmpresa(ConfigurationRecord& config, int32_t code) {
     // The code travels as a 16-bit value; only those bits of the argument count.
     const uint16_t value = static_cast<uint16_t>(code);
     if (value > 999) return rc::bad_arg(0);
-    wire::put_u16_le(&f.config.bytes[R::kCompanyCode], value);
+    wire::put_u16_le(&config.bytes[R::kCompanyCode], value);
     return rc::kOk;
 }
 
-uint8_t DefinirNumeroCartaoMaster(ApiFacade& f, const char* number) {
+uint8_t DefinirNumeroCartaoMaster(ConfigurationRecord& config, const char* number) {
     constexpr std::size_t kMaxDigits = 2 * R::kMasterCardSize;
     std::string_view digits;
     if (number != nullptr) {
@@ -59,29 +59,29 @@ uint8_t DefinirNumeroCartaoMaster(ApiFacade& f, const char* number) {
         digits = std::string_view(number, n);
     }
     // Clears the field first; the check above makes the digits fit.
-    wire::pack_card_bcd(digits, f.config.bytes.data() + R::kMasterCard, R::kMasterCardSize);
+    wire::pack_card_bcd(digits, config.bytes.data() + R::kMasterCard, R::kMasterCardSize);
     return rc::kOk;
 }
 
-uint8_t DefinirEventoSensor(ApiFacade& f, uint8_t sensor, uint8_t event, uint8_t time) {
+uint8_t DefinirEventoSensor(ConfigurationRecord& config, uint8_t sensor, uint8_t event, uint8_t time) {
     if (sensor < 1 || sensor > 3) return rc::bad_arg(0);
     if (event > 5) return rc::bad_arg(1);
     if (time > kMaxTime) return rc::bad_arg(2);
-    f.config.bytes[R::kSensorEvent + sensor - 1] = event;
-    f.config.bytes[R::kSensorTime + sensor - 1] = time;
+    config.bytes[R::kSensorEvent + sensor - 1] = event;
+    config.bytes[R::kSensorTime + sensor - 1] = time;
     return rc::kOk;
 }
 
-uint8_t InserirQuantidadeDigitoVariavel(ApiFacade& f, uint8_t length) {
+uint8_t InserirQuantidadeDigitoVariavel(ConfigurationRecord& config, uint8_t length) {
     if (length > 16) return rc::bad_arg(0);
-    uint16_t mask = wire::get_u16_be(&f.config.bytes[R::kCardLengths]);
+    uint16_t mask = wire::get_u16_be(&config.bytes[R::kCardLengths]);
     mask = length == 0 ? 0 : static_cast<uint16_t>(mask | 1u << (length - 1));
-    wire::put_u16_be(&f.config.bytes[R::kCardLengths], mask);
+    wire::put_u16_be(&config.bytes[R::kCardLengths], mask);
     return rc::kOk;
 }
 
-uint8_t ConfigurarWiegandDoisLeitores(ApiFacade& f, uint8_t first, uint8_t second) {
-    f.config.bytes[R::kWiegandTwoReaders] = static_cast<uint8_t>((first != 0 ? 1 : 0) + (second != 0 ? 2 : 0));
+uint8_t ConfigurarWiegandDoisLeitores(ConfigurationRecord& config, uint8_t first, uint8_t second) {
+    config.bytes[R::kWiegandTwoReaders] = static_cast<uint8_t>((first != 0 ? 1 : 0) + (second != 0 ? 2 : 0));
     return rc::kOk;
 }
 

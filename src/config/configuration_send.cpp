@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "config/configuration_record.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
@@ -13,21 +14,21 @@ constexpr int32_t kSendCommand = 100;
 constexpr int32_t kReadCommand = 200;
 }  // namespace
 
-uint8_t EnviarConfiguracoes(ApiFacade& f, int32_t terminal) {
-    return f.connection().SendCommand(terminal, f.config.bytes.data(), kSendCommand, ConfigurationRecord::kSize);
+uint8_t EnviarConfiguracoes(ConnectionManager& connection, ConfigurationRecord& config, int32_t terminal) {
+    return connection.SendCommand(terminal, config.bytes.data(), kSendCommand, ConfigurationRecord::kSize);
 }
 
-uint8_t GetBufferConfigDLL(ApiFacade& f, int32_t /*unused*/, uint8_t* buffer) {
+uint8_t GetBufferConfigDLL(ConfigurationRecord& config, int32_t /*unused*/, uint8_t* buffer) {
     if (buffer == nullptr) return rc::bad_arg(1);
-    std::copy(f.config.bytes.begin(), f.config.bytes.end(), buffer);
+    std::copy(config.bytes.begin(), config.bytes.end(), buffer);
     return rc::kOk;
 }
 
-uint8_t ReceberBufferConfig(ApiFacade& f, int32_t terminal, uint8_t* buffer) {
+uint8_t ReceberBufferConfig(ConnectionManager& connection, int32_t terminal, uint8_t* buffer) {
     if (buffer == nullptr) return rc::bad_arg(1);
     // Read into a local record, so that a failed exchange leaves the caller's buffer as it was.
     std::array<uint8_t, ConfigurationRecord::kSize> answer{};
-    const ReturnCode result = f.connection().ReceiveData(terminal, answer.data(), kReadCommand, ConfigurationRecord::kSize);
+    const ReturnCode result = connection.ReceiveData(terminal, answer.data(), kReadCommand, ConfigurationRecord::kSize);
     if (result == rc::kOk) std::copy(answer.begin(), answer.end(), buffer);
     return result;
 }

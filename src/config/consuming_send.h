@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
 #include "comm/connection_manager.h"
 
 namespace varanda {

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
 #include "config/configuration_record.h"
 
 namespace varanda::record_field {

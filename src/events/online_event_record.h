@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
 
 namespace varanda {
 

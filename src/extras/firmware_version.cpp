@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
@@ -13,7 +13,7 @@ constexpr int32_t kSize = 16;
 constexpr uint8_t kModelWithByte6 = 14;  // only this first byte gives meaning to byte 6
 }  // namespace
 
-uint8_t ReceberVersaoFirmware(ApiFacade& f, int32_t terminal, uint8_t* byte0, uint16_t* version, uint8_t* byte3,
+uint8_t ReceberVersaoFirmware(ConnectionManager& connection, int32_t terminal, uint8_t* byte0, uint16_t* version, uint8_t* byte3,
                               uint8_t* byte4, uint8_t* byte5, uint8_t* byte6) {
     if (byte0 == nullptr) return rc::bad_arg(1);
     if (version == nullptr) return rc::bad_arg(2);
@@ -22,7 +22,7 @@ uint8_t ReceberVersaoFirmware(ApiFacade& f, int32_t terminal, uint8_t* byte0, ui
         if (rest[i] == nullptr) return rc::bad_arg(3 + i);
 
     uint8_t answer[kSize] = {};
-    const ReturnCode code = f.connection().ReceiveData(terminal, answer, kCommand, kSize);
+    const ReturnCode code = connection.ReceiveData(terminal, answer, kCommand, kSize);
     if (code != rc::kOk) std::fill(std::begin(answer), std::end(answer), uint8_t{0});
     *byte0 = answer[0];
     *version = static_cast<uint16_t>(answer[1] | (answer[2] << 8));

@@ -1,5 +1,5 @@
 // EnviarTempoKeepAliveRabbit and the green LED.
-#include "api/facade.h"
+#include "comm/connection_manager.h"
 #include "varanda_ops.h"
 #include "wire/byte_order.h"
 
@@ -11,20 +11,20 @@ constexpr int32_t kGreenLedOn = 14;   // the terminal uses the backlight command
 constexpr int32_t kGreenLedOff = 15;
 }  // namespace
 
-uint8_t EnviarTempoKeepAliveRabbit(ApiFacade& f, int32_t terminal, int32_t time) {
+uint8_t EnviarTempoKeepAliveRabbit(ConnectionManager& connection, int32_t terminal, int32_t time) {
     // A negative time has always been answered with 128, not 129.
     if (time < 0) return rc::bad_arg(0);
     uint8_t payload[4];
     wire::put_u32_be(payload, static_cast<uint32_t>(time));
-    return f.connection().SendCommand(terminal, payload, kKeepAliveCommand, 4);
+    return connection.SendCommand(terminal, payload, kKeepAliveCommand, 4);
 }
 
-uint8_t LigarLedVerde(ApiFacade& f, int32_t terminal) {
-    return f.connection().SendCommand(terminal, nullptr, kGreenLedOn, 0);
+uint8_t LigarLedVerde(ConnectionManager& connection, int32_t terminal) {
+    return connection.SendCommand(terminal, nullptr, kGreenLedOn, 0);
 }
 
-uint8_t DesligarLedVerde(ApiFacade& f, int32_t terminal) {
-    return f.connection().SendCommand(terminal, nullptr, kGreenLedOff, 0);
+uint8_t DesligarLedVerde(ConnectionManager& connection, int32_t terminal) {
+    return connection.SendCommand(terminal, nullptr, kGreenLedOff, 0);
 }
 
 }  // namespace varanda::op

@@ -8,7 +8,7 @@
 #include "jni/out_values.h"
 #include "jni/string_buffer.h"
 #include "jni_custom.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace varanda::jni {
 
@@ -32,7 +32,7 @@ jint ReceberUsuarioLista(JNIEnv* env, JavaClass cls, jint terminal, jobject reco
     const jint r = call_code([&](ApiFacade& f) {
         const size_t record_size = static_cast<size_t>(std::max<int32_t>(f.list_collection.record_size, 0));
         area.assign(std::max(record_size, kRecordText) + 1, 0);
-        return op::ReceberUsuarioLista(f, terminal, area.data());
+        return via::ReceberUsuarioLista(f, terminal, area.data());
     });
     if (r != rc::kOk) return r;
     const size_t cut = cls == JavaClass::kVaranda ? kShortRecordText : kRecordText;
@@ -44,7 +44,7 @@ jint ReceberUsuarioComDigital(JNIEnv* env, JavaClass, jintArray id) {
     const PinnedInts pin(env, id, kIdElements);
     if (!pin) return kRefused;
     uint8_t area[kIdArea] = {};
-    const jint r = call_code([&](ApiFacade& f) { return op::ReceberUsuarioComDigital(f, area); });
+    const jint r = call_code([&](ApiFacade& f) { return via::ReceberUsuarioComDigital(f, area); });
     if (r == rc::kOk) store_bytes(pin.get(), kIdElements, 0, area, kIdArea);
     return r;
 }

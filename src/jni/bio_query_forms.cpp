@@ -4,7 +4,7 @@
 #include "jni/out_values.h"
 #include "jni/string_buffer.h"
 #include "jni_custom.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace varanda::jni {
 
@@ -14,25 +14,25 @@ constexpr size_t kIdentificationText = 16;
 
 jint ReceberModeloBio(JNIEnv* env, JavaClass, jint terminal, jbyte online, jintArray model) {
     return values_always<int32_t, 1>(env, model, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
-        return op::ReceberModeloBio(f, terminal, static_cast<uint8_t>(online), &v[0]);
+        return via::ReceberModeloBio(f, terminal, static_cast<uint8_t>(online), &v[0]);
     });
 }
 
 jint ReceberQuantidadeUsuariosBio(JNIEnv* env, JavaClass, jint terminal, jbyte online, jintArray count) {
     return values_always<int32_t, 1>(env, count, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
-        return op::ReceberQuantidadeUsuariosBio(f, terminal, static_cast<uint8_t>(online), &v[0]);
+        return via::ReceberQuantidadeUsuariosBio(f, terminal, static_cast<uint8_t>(online), &v[0]);
     });
 }
 
 jint ReceberVersaoBio(JNIEnv* env, JavaClass, jint terminal, jbyte online, jintArray version) {
     return values_always<int32_t, 2>(env, version, [&](ApiFacade& f, std::array<int32_t, 2>& v) {
-        return op::ReceberVersaoBio(f, terminal, static_cast<uint8_t>(online), &v[0], &v[1]);
+        return via::ReceberVersaoBio(f, terminal, static_cast<uint8_t>(online), &v[0], &v[1]);
     });
 }
 
 jint ReceberRespostaRequisicaoBio(JNIEnv* env, JavaClass, jint terminal, jintArray size) {
     return values_always<int32_t, 1>(env, size, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
-        return op::ReceberRespostaRequisicaoBio(f, terminal, &v[0]);
+        return via::ReceberRespostaRequisicaoBio(f, terminal, &v[0]);
     });
 }
 
@@ -42,7 +42,7 @@ jint ResultadoIdentificacaoBiometrica(JNIEnv* env, JavaClass, jint terminal, jby
     if (!text) return kRefused;
     uint8_t area[kIdentificationText + 1] = {};
     const jint r = call_code([&](ApiFacade& f) {
-        return op::ResultadoIdentificacaoBiometrica(f, terminal, static_cast<uint8_t>(online), area);
+        return via::ResultadoIdentificacaoBiometrica(f, terminal, static_cast<uint8_t>(online), area);
     });
     if (r != rc::kOk) return r;
     return text.append(reinterpret_cast<const char*>(area), kIdentificationText) ? r : kRefused;

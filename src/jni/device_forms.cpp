@@ -3,7 +3,7 @@
 #include "jni/int_storage.h"
 #include "jni/out_values.h"
 #include "jni_custom.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace varanda::jni {
 
@@ -27,7 +27,7 @@ jint ReceberVersaoFirmware(JNIEnv* env, JavaClass, jint terminal, jintArray vers
     uint8_t b[5] = {};
     uint16_t v = 0;
     const jint r = call_code(
-        [&](ApiFacade& f) { return op::ReceberVersaoFirmware(f, terminal, &b[0], &v, &b[1], &b[2], &b[3], &b[4]); });
+        [&](ApiFacade& f) { return via::ReceberVersaoFirmware(f, terminal, &b[0], &v, &b[1], &b[2], &b[3], &b[4]); });
     pin[0] = b[0];
     put_byte(pin[1], 0, static_cast<uint8_t>(v >> 8));
     put_byte(pin[2], 0, static_cast<uint8_t>(v & 0xFF));
@@ -51,7 +51,7 @@ jint LerSmartCard(JNIEnv* env, JavaClass, jint terminal, jint area, jintArray r1
         if (!p) return kRefused;
     uint8_t out[kCardAreas][16] = {};
     const jint r = call_code([&](ApiFacade& f) {
-        return op::LerSmartCard(f, terminal, static_cast<uint8_t>(area), out[0], out[1], out[2], out[3]);
+        return via::LerSmartCard(f, terminal, static_cast<uint8_t>(area), out[0], out[1], out[2], out[3]);
     });
     if (r != rc::kOk) return r;
     for (int i = 0; i < kCardAreas; ++i)
@@ -67,7 +67,7 @@ jint LerContadorGiro(JNIEnv* env, JavaClass, jint terminal, jintArray first, jin
         if (!p) return kRefused;
     uint8_t out[kCounters][kCounterSize] = {};
     const jint r = call_code(
-        [&](ApiFacade& f) { return op::LerContadorGiro(f, terminal, out[0], out[1], out[2]); });
+        [&](ApiFacade& f) { return via::LerContadorGiro(f, terminal, out[0], out[1], out[2]); });
     if (r != rc::kOk) return r;
     for (int i = 0; i < kCounters; ++i) store_bytes(pins[i].get(), 1, 0, out[i], kCounterSize);
     return r;
@@ -82,7 +82,7 @@ jint AtribuirContadorGiro(JNIEnv* env, JavaClass, jint terminal, jintArray first
         if (!p) return kRefused;
     const int32_t values[kCounters] = {pins[0][0], pins[1][0], pins[2][0]};
     return call_code(
-        [&](ApiFacade& f) { return op::AtribuirContadorGiro(f, terminal, values[0], values[1], values[2]); });
+        [&](ApiFacade& f) { return via::AtribuirContadorGiro(f, terminal, values[0], values[1], values[2]); });
 }
 
 }  // namespace varanda::jni

@@ -4,7 +4,7 @@
 #include "jni/out_values.h"
 #include "jni_custom.h"
 #include "platform/clock_source.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace varanda::jni {
 
@@ -19,7 +19,7 @@ jint ReceberDigitalUsuario(JNIEnv* env, JavaClass, jint terminal, jbyteArray rec
     const PinnedBytes pin(env, record, least);
     if (!pin) return kRefused;
     platform::clock_source().sleep_ms(kBeforeReceiveWaitMs);
-    return call_code([&](ApiFacade& f) { return op::ReceberDigitalUsuario(f, terminal, pin.get(), size); });
+    return call_code([&](ApiFacade& f) { return via::ReceberDigitalUsuario(f, terminal, pin.get(), size); });
 }
 
 jint EnviarDigitalUsuario(JNIEnv* env, JavaClass, jint terminal, jstring id, jbyteArray template1,
@@ -32,7 +32,7 @@ jint EnviarDigitalUsuario(JNIEnv* env, JavaClass, jint terminal, jstring id, jby
     const PinnedBytes second(env, template2, kFingerprintTemplateSize);
     if (template2 != nullptr && !second) return kRefused;
     return call_code([&](ApiFacade& f) {
-        return op::EnviarDigitalUsuario(f, terminal, text.get(), first.get(),
+        return via::EnviarDigitalUsuario(f, terminal, text.get(), first.get(),
                                         template2 != nullptr ? second.get() : nullptr);
     });
 }

@@ -3,7 +3,7 @@
 #include "jni/out_values.h"
 #include "jni/string_buffer.h"
 #include "jni_custom.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace varanda::jni {
 
@@ -34,16 +34,16 @@ jint receive_event(JNIEnv* env, EventOp receive, jint terminal, jintArray event,
 }  // namespace
 
 jint ReceberDadosOnLine(JNIEnv* env, JavaClass, jint terminal, jintArray event, jobject card) {
-    return receive_event<16>(env, &op::ReceberDadosOnLine, terminal, event, card);
+    return receive_event<16>(env, &via::ReceberDadosOnLine, terminal, event, card);
 }
 
 jint ReceberDadosOnLine2(JNIEnv* env, JavaClass, jint terminal, jintArray event, jobject card) {
-    return receive_event<14>(env, &op::ReceberDadosOnLine2, terminal, event, card);
+    return receive_event<14>(env, &via::ReceberDadosOnLine2, terminal, event, card);
 }
 
 jint LerSensoresCorvo(JNIEnv* env, JavaClass, jint terminal, jintArray sensors) {
     return values_always<uint8_t, 3>(env, sensors, [&](ApiFacade& f, std::array<uint8_t, 3>& v) {
-        return op::LerSensoresCorvo(f, terminal, &v[0], &v[1], &v[2]);
+        return via::LerSensoresCorvo(f, terminal, &v[0], &v[1], &v[2]);
     });
 }
 

@@ -5,7 +5,7 @@
 #include "jni/string_buffer.h"
 #include "jni_custom.h"
 #include "ossel/ossel_id.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace varanda::jni {
 
@@ -28,7 +28,7 @@ jint ReceberUsuarioOssel(JNIEnv* env, JavaClass, jint terminal, jbyte mode, jint
     uint8_t v = 0;
     char area[kOsselIdMaxText + 1] = {};
     const jint r = call_code([&](ApiFacade& f) {
-        return op::ReceberUsuarioOssel(f, terminal, static_cast<uint8_t>(mode), &v, record_pin.get(), area);
+        return via::ReceberUsuarioOssel(f, terminal, static_cast<uint8_t>(mode), &v, record_pin.get(), area);
     });
     put_byte(value_pin[0], 0, v);
     if (r != rc::kOk) return r;
@@ -37,7 +37,7 @@ jint ReceberUsuarioOssel(JNIEnv* env, JavaClass, jint terminal, jbyte mode, jint
 
 jint ReceberTotalUsuariosOssel(JNIEnv* env, JavaClass, jint terminal, jintArray count) {
     return values_always<int32_t, 1>(env, count, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
-        return op::ReceberTotalUsuariosOssel(f, terminal, &v[0]);
+        return via::ReceberTotalUsuariosOssel(f, terminal, &v[0]);
     });
 }
 

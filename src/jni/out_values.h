@@ -8,7 +8,7 @@
 #include <array>
 #include <cstddef>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
 #include "jni/bridge.h"
 #include "jni/pinned.h"
 

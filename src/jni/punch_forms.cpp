@@ -3,7 +3,7 @@
 #include "jni/out_values.h"
 #include "jni/string_buffer.h"
 #include "jni_custom.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace varanda::jni {
 
@@ -21,7 +21,7 @@ jint ColetarBilhete(JNIEnv* env, JavaClass, jint terminal, jintArray punch, jobj
     std::array<uint8_t, kPunchValues> v{};
     char area[kCardText + 1] = {};
     const jint r = call_code([&](ApiFacade& f) {
-        return op::ColetarBilhete(f, terminal, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], area);
+        return via::ColetarBilhete(f, terminal, &v[0], &v[1], &v[2], &v[3], &v[4], &v[5], area);
     });
     if (r != rc::kOk) return r;
     store_values(pin.get(), v);
@@ -30,7 +30,7 @@ jint ColetarBilhete(JNIEnv* env, JavaClass, jint terminal, jintArray punch, jobj
 
 jint ReceberQuantidadeBilhetes(JNIEnv* env, JavaClass, jint terminal, jintArray count) {
     return values_always<int32_t, 1>(env, count, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
-        return op::ReceberQuantidadeBilhetes(f, terminal, &v[0]);
+        return via::ReceberQuantidadeBilhetes(f, terminal, &v[0]);
     });
 }
 

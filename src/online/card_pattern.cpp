@@ -1,18 +1,16 @@
-// DefinirPadraoCartao: a setter; it talks to no terminal.
-#include "api/facade.h"
+// DefinirPadraoCartao: a setter; it talks to no terminal. A new pattern sets
+// the configuration record's card digit count back to its default.
+#include "config/configuration_record.h"
+#include "core/return_code.h"
+#include "online/card_pattern.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
 
-namespace {
-constexpr int kCardDigitCountByte = 14;  // of the configuration record
-constexpr uint8_t kCardDigits = 14;
-}  // namespace
-
-uint8_t DefinirPadraoCartao(ApiFacade& f, uint8_t pattern) {
+uint8_t DefinirPadraoCartao(CardPattern& card_pattern, ConfigurationRecord& config, uint8_t pattern) {
     if (pattern != CardPattern::kNumber && pattern != CardPattern::kDigits) return rc::bad_arg(0);
-    f.card_pattern.value = pattern;
-    f.config.bytes[kCardDigitCountByte] = kCardDigits;
+    card_pattern.value = pattern;
+    config.bytes[ConfigurationRecord::kCardDigits] = ConfigurationRecord::kDefaultCardDigits;
     return rc::kOk;
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
 
 namespace varanda {
 

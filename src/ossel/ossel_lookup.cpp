@@ -1,7 +1,7 @@
 // Walking through and looking up the users of the Ossel module.
 #include <cstring>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
@@ -23,25 +23,25 @@ constexpr uint8_t kModeRecord = 2;
 
 bool valid_mode(uint8_t mode) { return mode == kModeSummary || mode == kModeRecord; }
 
-uint8_t send_mode(ApiFacade& f, int32_t terminal, uint8_t mode, int32_t command) {
+uint8_t send_mode(ConnectionManager& connection, int32_t terminal, uint8_t mode, int32_t command) {
     if (!valid_mode(mode)) return 128;
-    return f.connection().SendCommand(terminal, &mode, command, 1);
+    return connection.SendCommand(terminal, &mode, command, 1);
 }
 }  // namespace
 
-uint8_t LocalizarPrimeiroUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode) {
-    return send_mode(f, terminal, mode, kFirstUserCommand);
+uint8_t LocalizarPrimeiroUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode) {
+    return send_mode(connection, terminal, mode, kFirstUserCommand);
 }
 
-uint8_t LocalizarProximoUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode) {
-    return send_mode(f, terminal, mode, kNextUserCommand);
+uint8_t LocalizarProximoUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode) {
+    return send_mode(connection, terminal, mode, kNextUserCommand);
 }
 
-uint8_t SolicitarTotalUsuariosOssel(ApiFacade& f, int32_t terminal, uint8_t mode) {
-    return send_mode(f, terminal, mode, kFirstUserCommand);
+uint8_t SolicitarTotalUsuariosOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode) {
+    return send_mode(connection, terminal, mode, kFirstUserCommand);
 }
 
-uint8_t LocalizarUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode, uint8_t length, const char* id) {
+uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t length, const char* id) {
     if (id == nullptr || id[0] == '\0') return 128;
     if (!valid_mode(mode)) return 129;
     if (length == 0 || length > kOsselIdMaxText) return 130;
@@ -49,20 +49,20 @@ uint8_t LocalizarUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode, uint
     request[0] = mode;
     request[1] = length;
     pack_ossel_id(id, &request[2]);
-    return f.connection().SendCommand(terminal, request, kFindUserCommand, sizeof request);
+    return connection.SendCommand(terminal, request, kFindUserCommand, sizeof request);
 }
 
-uint8_t ReceberUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode, uint8_t* value, uint8_t* record,
+uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t* value, uint8_t* record,
                             char* id) {
     if (!valid_mode(mode)) return 128;
     if (mode == kModeSummary && value == nullptr) return rc::bad_arg(2);
     if (mode == kModeRecord && record == nullptr) return rc::bad_arg(3);
     if (id == nullptr) return rc::bad_arg(4);
-    ReturnCode r = ossel_offline_result(f, terminal);
+    ReturnCode r = ossel_offline_result(connection, terminal);
     if (r != rc::kOk) return r;
     if (mode == kModeRecord) {
         uint8_t work[kUserRecordSize] = {};
-        r = f.connection().ReceiveData(terminal, work, kUserRecordCommand, kUserRecordSize);
+        r = connection.ReceiveData(terminal, work, kUserRecordCommand, kUserRecordSize);
         if (r == rc::kOk) {
             std::memcpy(record, work, kUserRecordSize);
             unpack_ossel_id(&work[kRecordIdOffset], id);
@@ -72,7 +72,7 @@ uint8_t ReceberUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode, uint8_
     uint8_t summary[kSummarySize];
     summary[0] = 0;
     std::memset(&summary[1], 0x0F, kSummarySize - 1);
-    r = f.connection().ReceiveData(terminal, summary, kSummaryCommand, kSummarySize);
+    r = connection.ReceiveData(terminal, summary, kSummaryCommand, kSummarySize);
     if (r == rc::kOk) {
         *value = summary[1];
         unpack_ossel_id(&summary[2], id);
@@ -80,11 +80,11 @@ uint8_t ReceberUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t mode, uint8_
     return r;
 }
 
-uint8_t ReceberTotalUsuariosOssel(ApiFacade& f, int32_t terminal, int32_t* count) {
+uint8_t ReceberTotalUsuariosOssel(ConnectionManager& connection, int32_t terminal, int32_t* count) {
     if (count == nullptr) return rc::bad_arg(1);
     *count = 0;
     uint8_t answer[2] = {};
-    const ReturnCode r = f.connection().ReceiveData(terminal, answer, kTotalCommand, 2);
+    const ReturnCode r = connection.ReceiveData(terminal, answer, kTotalCommand, 2);
     if (r == rc::kOk) *count = answer[0] * 256 + answer[1];
     return r;
 }

@@ -1,6 +1,7 @@
 #include "ossel/ossel_result.h"
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "events/online_event_record.h"
 
 namespace varanda {
@@ -25,22 +26,22 @@ ReturnCode ossel_online_code(uint8_t result) {
     }
 }
 
-ReturnCode ossel_offline_result(ApiFacade& f, int32_t terminal) {
+ReturnCode ossel_offline_result(ConnectionManager& connection, int32_t terminal) {
     uint8_t result = kOfflinePreset;
-    const ReturnCode r = f.connection().ReceiveData(terminal, &result, kOfflineResultCommand, 1);
+    const ReturnCode r = connection.ReceiveData(terminal, &result, kOfflineResultCommand, 1);
     if (r != rc::kOk) return r;
     return ossel_offline_code(result);
 }
 
-ReturnCode ossel_online_result(ApiFacade& f, int32_t terminal) {
+ReturnCode ossel_online_result(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal) {
     auto is_result = [](const OnlineEventRecord& e) { return e.origin() == OnlineEventRecord::kOriginOssel; };
     OnlineEventRecord event;
-    if (!f.held_events.take_first(terminal, is_result, event)) {
+    if (!held_events.take_first(terminal, is_result, event)) {
         event.bytes[1] = 1;
-        const ReturnCode r = receive_online_event(f.connection(), terminal, event);
+        const ReturnCode r = receive_online_event(connection, terminal, event);
         if (r != rc::kOk) return r;
         if (!is_result(event)) {
-            f.held_events.hold(terminal, event);
+            held_events.hold(terminal, event);
             return rc::kFailed;
         }
     }

@@ -7,14 +7,15 @@
 #pragma once
 #include <cstdint>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 
 namespace varanda {
 
-class ApiFacade;
 
-ReturnCode ossel_offline_result(ApiFacade& f, int32_t terminal);
-ReturnCode ossel_online_result(ApiFacade& f, int32_t terminal);
+ReturnCode ossel_offline_result(ConnectionManager& connection, int32_t terminal);
+ReturnCode ossel_online_result(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal);
 
 ReturnCode ossel_offline_code(uint8_t result);
 ReturnCode ossel_online_code(uint8_t result);

@@ -1,7 +1,8 @@
 // Adding and deleting users of the Ossel module.
 #include <cstring>
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "events/held_online_events.h"
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
@@ -20,49 +21,49 @@ constexpr int kDeleteAllSize = 11;
 constexpr size_t kDeleteAllMaxText = 10;
 }  // namespace
 
-uint8_t IncluirUsuarioOssel(ApiFacade& f, int32_t terminal, uint8_t* record) {
+uint8_t IncluirUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(1);
-    return f.connection().SendCommand(terminal, record, kAddUserCommand, kUserRecordSize);
+    return connection.SendCommand(terminal, record, kAddUserCommand, kUserRecordSize);
 }
 
-uint8_t ResultadoInclusaoUsuarioOssel(ApiFacade& f, int32_t terminal) { return ossel_offline_result(f, terminal); }
+uint8_t ResultadoInclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) { return ossel_offline_result(connection, terminal); }
 
-uint8_t CriarUsuarioLeitorOssel(ApiFacade& f, int32_t terminal) {
+uint8_t CriarUsuarioLeitorOssel(ConnectionManager& connection, int32_t terminal) {
     const uint8_t request = 1;
-    return f.connection().SendCommand(terminal, &request, kEnrolAtReaderCommand, 1);
+    return connection.SendCommand(terminal, &request, kEnrolAtReaderCommand, 1);
 }
 
-uint8_t ResultadoInclusaoUsuarioLeitorOssel(ApiFacade& f, int32_t terminal, uint8_t* template_) {
+uint8_t ResultadoInclusaoUsuarioLeitorOssel(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(1);
-    ReturnCode r = ossel_online_result(f, terminal);
+    ReturnCode r = ossel_online_result(connection, held_events, terminal);
     if (r != rc::kOk) return r;
     uint8_t work[kTemplateSize] = {};
-    r = f.connection().ReceiveData(terminal, work, kNewTemplateCommand, kTemplateSize);
+    r = connection.ReceiveData(terminal, work, kNewTemplateCommand, kTemplateSize);
     if (r == rc::kOk) std::memcpy(template_, work, kTemplateSize);
     return r;
 }
 
-uint8_t ApagarUsuarioOssel(ApiFacade& f, int32_t terminal, const char* id) {
+uint8_t ApagarUsuarioOssel(ConnectionManager& connection, int32_t terminal, const char* id) {
     if (id == nullptr || id[0] == '\0') return 128;
     uint8_t request[1 + kOsselIdSize];
     request[0] = ossel_id_length(id);
     pack_ossel_id(id, &request[1]);
-    return f.connection().SendCommand(terminal, request, kDeleteUserCommand, sizeof request);
+    return connection.SendCommand(terminal, request, kDeleteUserCommand, sizeof request);
 }
 
-uint8_t ResultadoExclusaoUsuarioOssel(ApiFacade& f, int32_t terminal) { return ossel_offline_result(f, terminal); }
+uint8_t ResultadoExclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) { return ossel_offline_result(connection, terminal); }
 
-uint8_t ApagarTodosUsuariosOssel(ApiFacade& f, int32_t terminal, const char* text) {
+uint8_t ApagarTodosUsuariosOssel(ConnectionManager& connection, int32_t terminal, const char* text) {
     if (text == nullptr) return 128;
     uint8_t request[kDeleteAllSize] = {};
     const size_t n = strnlen(text, kDeleteAllMaxText);
     request[0] = static_cast<uint8_t>(n);
     std::memcpy(&request[1], text, n);
-    return f.connection().SendCommand(terminal, request, kDeleteAllCommand, kDeleteAllSize);
+    return connection.SendCommand(terminal, request, kDeleteAllCommand, kDeleteAllSize);
 }
 
-uint8_t ResultadoExclusaoTodosUsuariosOssel(ApiFacade& f, int32_t terminal) {
-    return ossel_offline_result(f, terminal);
+uint8_t ResultadoExclusaoTodosUsuariosOssel(ConnectionManager& connection, int32_t terminal) {
+    return ossel_offline_result(connection, terminal);
 }
 
 }  // namespace varanda::op

@@ -1,6 +1,8 @@
 // The access list: insert one card, send the list in the form the settings
 // and its size select, clear.
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "core/settings_view.h"
+#include "schedules/access_list.h"
 #include "schedules/access_list_images.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
@@ -30,23 +32,23 @@ ReturnCode send_blocks(ConnectionManager& c, int32_t terminal, const Image& imag
 }
 }  // namespace
 
-uint8_t InserirUsuarioListaAcesso(ApiFacade& f, const char* card, uint8_t schedule) {
-    const access_list::CardSettings s = access_list::settings_of(f);
-    if (ReturnCode c = access_list::check_new_entry(card, schedule, f.access_list.entries.size(), s); c != rc::kOk) {
+uint8_t InserirUsuarioListaAcesso(AccessList& access_list, const SettingsView& settings, const char* card, uint8_t schedule) {
+    const access_list::CardSettings s = access_list::settings_of(settings);
+    if (ReturnCode c = access_list::check_new_entry(card, schedule, access_list.entries.size(), s); c != rc::kOk) {
         return c;
     }
-    f.access_list.entries.push_back(AccessListEntry{std::string(card), schedule});
+    access_list.entries.push_back(AccessListEntry{std::string(card), schedule});
     return rc::kOk;
 }
 
-uint8_t EnviarListaAcesso(ApiFacade& f, int32_t terminal) {
-    const access_list::CardSettings s = access_list::settings_of(f);
-    const Layout layout = access_list::first_layout(f.access_list.entries.size(), s);
+uint8_t EnviarListaAcesso(ConnectionManager& connection, AccessList& access_list, const SettingsView& settings, int32_t terminal) {
+    const access_list::CardSettings s = access_list::settings_of(settings);
+    const Layout layout = access_list::first_layout(access_list.entries.size(), s);
     Image image;
-    if (!access_list::build_image(layout, f.access_list.entries, s, image)) return access_list::kDoesNotFit;
+    if (!access_list::build_image(layout, access_list.entries, s, image)) return access_list::kDoesNotFit;
 
-    const auto entries = take_and_reset(f.access_list).entries;
-    ConnectionManager& c = f.connection();
+    const auto entries = take_and_reset(access_list).entries;
+    ConnectionManager& c = connection;
     switch (layout) {
         case Layout::kOld:
             return c.SendCommand(terminal, image.bytes.data(), kOldCommand, image.length);
@@ -63,9 +65,9 @@ uint8_t EnviarListaAcesso(ApiFacade& f, int32_t terminal) {
     return c.SendCommand(terminal, image.bytes.data(), kFullCommand, image.length);
 }
 
-uint8_t ApagarListaAcesso(ApiFacade& f, int32_t terminal) {
-    f.access_list.reset();
-    return EnviarListaAcesso(f, terminal);
+uint8_t ApagarListaAcesso(ConnectionManager& connection, AccessList& access_list, const SettingsView& settings, int32_t terminal) {
+    access_list.reset();
+    return EnviarListaAcesso(connection, access_list, settings, terminal);
 }
 
 }  // namespace varanda::op

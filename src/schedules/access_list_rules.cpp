@@ -3,16 +3,16 @@
 #include <cstring>
 #include <string_view>
 
-#include "api/facade.h"
+#include "core/settings_view.h"
 #include "wire/decimal_text.h"
 
 namespace varanda::access_list {
 
-CardSettings settings_of(const ApiFacade& f) {
+CardSettings settings_of(const SettingsView& settings) {
     CardSettings s;
-    s.pattern = f.card_pattern.value;
-    s.digit_count = f.config.bytes[ConfigurationRecord::kCardDigits];
-    s.old_terminal = f.protocol.old_terminal != 0;
+    s.pattern = settings.card_pattern;
+    s.digit_count = settings.card_digits;
+    s.old_terminal = settings.old_terminal;
     return s;
 }
 

@@ -5,10 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
+#include "core/settings_view.h"
 
 namespace varanda {
-class ApiFacade;
 }
 
 namespace varanda::access_list {
@@ -42,7 +42,7 @@ struct CardSettings {
     size_t estimated_entry_size() const { return field_bytes() + 1; }
 };
 
-CardSettings settings_of(const ApiFacade& f);
+CardSettings settings_of(const SettingsView& settings);
 
 // The layouts of the four payload forms.
 enum class Layout { kCounted, kFull, kBlocks, kOld };

@@ -1,7 +1,8 @@
 // EnviarRelogio, ReceberRelogio and EnviarHorarioVerao.
 #include "schedules/clock.h"
 
-#include "api/facade.h"
+#include "comm/connection_manager.h"
+#include "core/settings_view.h"
 #include "varanda_ops.h"
 
 namespace varanda {
@@ -48,37 +49,37 @@ ReturnCode read_clock(ConnectionManager& connection, int32_t terminal, std::arra
 
 namespace op {
 
-uint8_t EnviarRelogio(ApiFacade& f, int32_t terminal, uint8_t day, uint8_t month, uint8_t year, uint8_t hour,
+uint8_t EnviarRelogio(ConnectionManager& connection, const SettingsView& settings, int32_t terminal, uint8_t day, uint8_t month, uint8_t year, uint8_t hour,
                       uint8_t minute, uint8_t second) {
     const uint8_t payload[6] = {day, month, year, hour, minute, second};
     if (ReturnCode c = check(payload, kClock); c != rc::kOk) return c;
-    ConnectionManager& conn = f.connection();
+    ConnectionManager& conn = connection;
     // Any failure of the six-byte form, a closed port included, falls back to five bytes.
-    if (f.protocol.clock_seconds != 0 &&
+    if (settings.clock_seconds &&
         conn.SendCommand(terminal, payload, ClockCommands::kSetWithSeconds, 6) == rc::kOk)
         return rc::kOk;
     return conn.SendCommand(terminal, payload, ClockCommands::kSet, 5);
 }
 
-uint8_t ReceberRelogio(ApiFacade& f, int32_t terminal, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour,
+uint8_t ReceberRelogio(ConnectionManager& connection, int32_t terminal, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour,
                        uint8_t* minute, uint8_t* second) {
     uint8_t* out[6] = {day, month, year, hour, minute, second};
     for (int i = 0; i < 6; ++i)
         if (out[i] == nullptr) return rc::bad_arg(i + 1);
     std::array<uint8_t, 6> raw;
-    if (ReturnCode c = read_clock(f.connection(), terminal, raw); c != rc::kOk) return c;
+    if (ReturnCode c = read_clock(connection, terminal, raw); c != rc::kOk) return c;
     if (raw[5] > kLastSecond) raw[5] = 0;
     for (int i = 0; i < 6; ++i) *out[i] = raw[i];
     return rc::kOk;
 }
 
-uint8_t EnviarHorarioVerao(ApiFacade& f, int32_t terminal, uint8_t startDay, uint8_t startMonth, uint8_t startYear,
+uint8_t EnviarHorarioVerao(ConnectionManager& connection, int32_t terminal, uint8_t startDay, uint8_t startMonth, uint8_t startYear,
                            uint8_t startHour, uint8_t startMinute, uint8_t endDay, uint8_t endMonth, uint8_t endYear,
                            uint8_t endHour, uint8_t endMinute) {
     const uint8_t payload[10] = {startDay, startMonth, startYear, startHour, startMinute,
                                  endDay,   endMonth,   endYear,   endHour,   endMinute};
     if (ReturnCode c = check(payload, kDaylight); c != rc::kOk) return c;
-    return f.connection().SendCommand(terminal, payload, ClockCommands::kDaylightSaving, 10);
+    return connection.SendCommand(terminal, payload, ClockCommands::kDaylightSaving, 10);
 }
 
 }  // namespace op

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "api/return_code.h"
+#include "core/return_code.h"
 
 namespace varanda {
 

@@ -10,7 +10,7 @@
 #include "bio/pair_code.h"
 #include "fake_backend.h"
 #include "platform/system.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ protected:
 
 TEST_F(BioFixedTime, UserRecordCarriesTheBcdTime) {
     Bytes record(836, 0x42);
-    ASSERT_EQ(0, varanda::op::EnviarUsuarioBio(f_, 3, record.data()));
+    ASSERT_EQ(0, varanda::via::EnviarUsuarioBio(f_, 3, record.data()));
     const Bytes sent = last_sent();
     ASSERT_EQ(844u, sent.size());
     EXPECT_EQ((Bytes{0x20, 0x26, 0x03, 0x07, 0x14, 0x05, 0x09, 0x00}), Bytes(sent.begin() + 836, sent.end()));
@@ -106,20 +106,20 @@ TEST_F(BioFixedTime, UserRecordCarriesTheBcdTime) {
 
 TEST_F(BioFixedTime, FingerprintRecordCarriesTheBcdTime) {
     Bytes t1(404, 0x42);
-    ASSERT_EQ(0, varanda::op::EnviarDigitalUsuario(f_, 3, "12345", t1.data(), nullptr));
+    ASSERT_EQ(0, varanda::via::EnviarDigitalUsuario(f_, 3, "12345", t1.data(), nullptr));
     const Bytes sent = last_sent();
     ASSERT_EQ(472u, sent.size());
     EXPECT_EQ((Bytes{0x20, 0x26, 0x03, 0x07, 0x14, 0x05, 0x09, 0x00}), Bytes(sent.begin() + 40, sent.begin() + 48));
 }
 
 TEST_F(BioFixedTime, FailedLengthHeaderSendKeepsTheEntryBytes) {
-    ASSERT_EQ(0, varanda::op::IncluirUsuarioSemDigitalBioCorvoAcesso(f_, "12345"));
+    ASSERT_EQ(0, varanda::via::IncluirUsuarioSemDigitalBioCorvoAcesso(f_, "12345"));
     tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, varanda::op::EnviarListaUsuariosSemDigitalBioVariavel(f_, 3, 0));
+    EXPECT_EQ(1, varanda::via::EnviarListaUsuariosSemDigitalBioVariavel(f_, 3, 0));
     EXPECT_EQ(0, f_.no_fingerprint.count);
     EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 0x01, 0x23, 0x45}),
               Bytes(f_.no_fingerprint.table8000.begin(), f_.no_fingerprint.table8000.begin() + 8));
-    ASSERT_EQ(0, varanda::op::EnviarListaUsuariosSemDigitalBioVariavel(f_, 3, 0));
+    ASSERT_EQ(0, varanda::via::EnviarListaUsuariosSemDigitalBioVariavel(f_, 3, 0));
     EXPECT_EQ(0xFF, f_.no_fingerprint.table8000[7]);
 }
 

@@ -10,7 +10,7 @@
 #include "comm/modem_dial.h"
 #include "fake_backend.h"
 #include "platform/clock_source.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace {
 
@@ -102,7 +102,7 @@ protected:
 
     int32_t dial(FakeClock& clock) {
         varanda::platform::ScopedClockSource use(clock);
-        return varanda::op::ConectarModem(facade_, 1, "ATZ", 1, "123", 7);
+        return varanda::via::ConectarModem(facade_, 1, "ATZ", 1, "123", 7);
     }
 
     testsupport::FakeBackend serial_{testsupport::kSerialLib};

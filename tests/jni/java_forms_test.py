@@ -107,8 +107,8 @@ class JavaForms(unittest.TestCase):
         self.assertIn("Java_Varanda_DefinirTexto(JNIEnv* env, jclass, jint a_terminal, jstring a_text, jbyte a_line)", f)
         self.assertIn("if (a_text == nullptr) return varanda::jni::kRefused;", f)
         self.assertIn("PinnedString pin_text(env, a_text);", f)
-        self.assertIn("varanda::op::DefinirTexto(f, a_terminal, pin_text.get(), static_cast<uint8_t>(a_line))", f)
-        self.assertIn("call_op<int32_t>(-1, [&](varanda::ApiFacade& f) { return varanda::op::ContarAlgo(f, pin_final.get()); })", f)
+        self.assertIn("varanda::via::DefinirTexto(f, a_terminal, pin_text.get(), static_cast<uint8_t>(a_line))", f)
+        self.assertIn("call_op<int32_t>(-1, [&](varanda::ApiFacade& f) { return varanda::via::ContarAlgo(f, pin_final.get()); })", f)
 
     def test_byte_array_forms_check_the_length_and_catch(self):
         f = self.files["gen/jni_forms.cpp"]

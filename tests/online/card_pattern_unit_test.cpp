@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "api/facade.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ TEST(CardPatternUnit, SetsPatternAndDigitCountOrChangesNothing) {
     } steps[] = {{8, 2, 128, 1, 8}, {8, 0, 0, 0, 14}, {5, 255, 128, 0, 5}, {5, 1, 0, 1, 14}};
     for (const Step& st : steps) {
         f.config.bytes[14] = st.digits_before;
-        EXPECT_EQ(st.code, varanda::op::DefinirPadraoCartao(f, st.value));
+        EXPECT_EQ(st.code, varanda::via::DefinirPadraoCartao(f, st.value));
         EXPECT_EQ(st.pattern, f.card_pattern.value);
         EXPECT_EQ(st.digits, f.config.bytes[14]);
     }

@@ -8,12 +8,12 @@
 
 #include "api/facade.h"
 #include "fake_backend.h"
-#include "varanda_ops.h"
+#include "facade_calls.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-namespace op = varanda::op;
+namespace via = varanda::via;
 
 class SchedulesOps : public ::testing::Test {
 protected:
@@ -45,12 +45,12 @@ protected:
 
 TEST_F(SchedulesOps, PatternZeroListGoesCountedWithThreeByteEntries) {
     set(0, 14, false);
-    ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, "65000", 1));
-    ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, "1", 2));
-    ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, "258", 3));
-    EXPECT_EQ(129, op::InserirUsuarioListaAcesso(f_, std::string(100'000, '1').c_str(), 1));
+    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "65000", 1));
+    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "1", 2));
+    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "258", 3));
+    EXPECT_EQ(129, via::InserirUsuarioListaAcesso(f_, std::string(100'000, '1').c_str(), 1));
     EXPECT_EQ(3u, f_.access_list.entries.size());
-    EXPECT_EQ(0, op::EnviarListaAcesso(f_, 1));
+    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
     auto s = sent();
     ASSERT_EQ(1u, s.size());
     EXPECT_EQ(115, s[0].command);
@@ -60,8 +60,8 @@ TEST_F(SchedulesOps, PatternZeroListGoesCountedWithThreeByteEntries) {
 
 TEST_F(SchedulesOps, PatternZeroTakesTheBlocksFormByTheEstimate) {
     set(0, 14, false);
-    for (int i = 0; i < 5'626; ++i) ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, std::to_string(i).c_str(), 1));
-    EXPECT_EQ(0, op::EnviarListaAcesso(f_, 1));
+    for (int i = 0; i < 5'626; ++i) ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, std::to_string(i).c_str(), 1));
+    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
     auto s = sent();
     ASSERT_EQ(2u, s.size());
     Bytes image = s[0].data;
@@ -79,9 +79,9 @@ TEST_F(SchedulesOps, PatternZeroTakesTheBlocksFormByTheEstimate) {
 
 TEST_F(SchedulesOps, OldFormSendsTheFirstNineThousandBytes) {
     set(0, 14, true);
-    ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, "513", 52));
-    EXPECT_EQ(130, op::InserirUsuarioListaAcesso(f_, "1", 53));
-    EXPECT_EQ(0, op::EnviarListaAcesso(f_, 1));
+    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "513", 52));
+    EXPECT_EQ(130, via::InserirUsuarioListaAcesso(f_, "1", 53));
+    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
     auto s = sent();
     ASSERT_EQ(1u, s.size());
     EXPECT_EQ(102, s[0].command);
@@ -90,11 +90,11 @@ TEST_F(SchedulesOps, OldFormSendsTheFirstNineThousandBytes) {
     EXPECT_EQ(expected, s[0].data);
 
     // Old form of an empty list, after a failed send.
-    ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, "1", 1));
+    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "1", 1));
     tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, op::EnviarListaAcesso(f_, 1));
+    EXPECT_EQ(1, via::EnviarListaAcesso(f_, 1));
     sent();
-    EXPECT_EQ(0, op::EnviarListaAcesso(f_, 1));
+    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
     EXPECT_EQ(Bytes(9'000, 0xFF), sent()[0].data);
 }
 
@@ -118,14 +118,14 @@ TEST_F(SchedulesOps, ListThatNoLongerFitsIsRefusedAndKept) {
         SCOPED_TRACE(c.what);
         set(c.pattern0, c.digits0, c.old0);
         for (int i = 0; i < c.entries; ++i) {
-            ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, c.card, 1)) << i;
+            ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, c.card, 1)) << i;
         }
         set(c.pattern1, c.digits1, c.old1);
-        EXPECT_EQ(131, op::EnviarListaAcesso(f_, 1));
+        EXPECT_EQ(131, via::EnviarListaAcesso(f_, 1));
         EXPECT_TRUE(sent().empty());
         EXPECT_EQ(size_t(c.entries), f_.access_list.entries.size());
         set(c.pattern0, c.digits0, c.old0);  // back to the settings it was made under
-        EXPECT_EQ(0, op::EnviarListaAcesso(f_, 1));
+        EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
         EXPECT_FALSE(sent().empty());
         EXPECT_TRUE(f_.access_list.entries.empty());
     }
@@ -133,23 +133,23 @@ TEST_F(SchedulesOps, ListThatNoLongerFitsIsRefusedAndKept) {
 
 TEST_F(SchedulesOps, PatternChangedAfterInsertionUsesTheNewEncoding) {
     set(1, 14, false);
-    ASSERT_EQ(0, op::InserirUsuarioListaAcesso(f_, "12345678901234", 9));
+    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "12345678901234", 9));
     set(0, 14, false);
-    EXPECT_EQ(0, op::EnviarListaAcesso(f_, 1));
+    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
     const uint16_t low = uint16_t(12345678901234ull & 0xFFFF);
     EXPECT_EQ((Bytes{0x00, 0x03, uint8_t(low), uint8_t(low >> 8), 9}), sent()[0].data);
 }
 
 TEST_F(SchedulesOps, OldTerminalSchedulesAndSirens) {
     set(1, 14, true);
-    EXPECT_EQ(128, op::InserirHorarioAcesso(f_, 51, 1, 1, 0, 0));
-    EXPECT_EQ(0, op::InserirHorarioAcesso(f_, 50, 1, 1, 6, 7));
+    EXPECT_EQ(128, via::InserirHorarioAcesso(f_, 51, 1, 1, 0, 0));
+    EXPECT_EQ(0, via::InserirHorarioAcesso(f_, 50, 1, 1, 6, 7));
     EXPECT_EQ(0xFF, f_.access_schedules.bytes[2'800]);
     EXPECT_EQ(6, f_.access_schedules.bytes[2'744]);
-    EXPECT_EQ(0, op::EnviarHorariosAcesso(f_, 1));
-    for (int i = 0; i < 51; ++i) ASSERT_EQ(0, op::InserirHorarioSirene(f_, 1, 2, 0, 1, 0, 0, 0, 0, 0));
+    EXPECT_EQ(0, via::EnviarHorariosAcesso(f_, 1));
+    for (int i = 0; i < 51; ++i) ASSERT_EQ(0, via::InserirHorarioSirene(f_, 1, 2, 0, 1, 0, 0, 0, 0, 0));
     EXPECT_EQ(51, f_.sirens.count);  // the 51st is stored
-    EXPECT_EQ(0, op::EnviarHorariosSirene(f_, 1));
+    EXPECT_EQ(0, via::EnviarHorariosSirene(f_, 1));
     auto s = sent();
     ASSERT_EQ(2u, s.size());
     EXPECT_EQ(103, s[0].command);

@@ -10,7 +10,7 @@
 // tells the two cases apart.
 #include <cstdlib>
 
-#include "api/facade.h"
+#include "platform/library_entry.h"
 #include "platform/com.h"
 
 namespace {

@@ -9,7 +9,7 @@
 // down then; an unload (FreeLibrary, null `reserved`) tears down as before.
 #include <windows.h>
 
-#include "api/facade.h"
+#include "platform/library_entry.h"
 #include "platform/com.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
