@@ -26,7 +26,8 @@ ReturnCode offline_answer(ConnectionManager& connection, int32_t terminal, BioMe
 
 // One attempt: the awaited answer from the held events, else one event read
 // from the terminal; any other event is held.
-ReturnCode online_attempt(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, BioMessage& answer) {
+ReturnCode online_attempt(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                          uint8_t sub_command, BioMessage& answer) {
     auto awaited = [sub_command](const OnlineEventRecord& e) {
         return e.origin() == OnlineEventRecord::kOriginBio && e.complement() == sub_command;
     };
@@ -71,7 +72,8 @@ ReturnCode bio_status_code(uint8_t status) {
     }
 }
 
-ReturnCode bio_answer(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer) {
+ReturnCode bio_answer(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online,
+                      uint8_t sub_command, BioMessage& answer) {
     if (online == 0) return offline_answer(connection, terminal, answer);
     ReturnCode result = rc::kFailed;
     for (int attempt = 0; attempt < kOnlineAttempts; ++attempt) {

@@ -32,6 +32,7 @@ ReturnCode bio_status_code(uint8_t status);
 // exchange (1) reads 128. Online: up to 7 event reads 5 ms apart for the
 // answer to `sub_command`; events of any other kind are held for the host.
 // `answer` is written only when the result is 0.
-ReturnCode bio_answer(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t sub_command, BioMessage& answer);
+ReturnCode bio_answer(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online,
+                      uint8_t sub_command, BioMessage& answer);
 
 }  // namespace varanda

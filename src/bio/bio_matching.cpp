@@ -18,7 +18,8 @@ constexpr uint8_t kSubIdentify = 31;
 constexpr uint8_t kMaxEnrolOption = 2;
 }  // namespace
 
-uint8_t InserirUsuarioLeitorBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, uint8_t option, const char* id) {
+uint8_t InserirUsuarioLeitorBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
+                                uint8_t option, const char* id) {
     if (!bio_id_usable(id)) return 128;
     if (option > kMaxEnrolOption) return 129;
     const BioIdFormKind form = choose_bio_id_form(bio_id_form);
@@ -34,12 +35,14 @@ uint8_t InserirUsuarioLeitorBio(ConnectionManager& connection, BioIdForm& bio_id
     return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ResultadoInsercaoUsuarioLeitorBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
+uint8_t ResultadoInsercaoUsuarioLeitorBio(ConnectionManager& connection, HeldOnlineEvents& held_events,
+                                          int32_t terminal, uint8_t online) {
     BioMessage answer{};
     return bio_answer(connection, held_events, terminal, online, kSubEnrolAnswer, answer);
 }
 
-uint8_t FazerVerificacaoBiometricaBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, const char* id) {
+uint8_t FazerVerificacaoBiometricaBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
+                                      const char* id) {
     if (!bio_id_usable(id)) return 128;
     const BioIdFormKind form = choose_bio_id_form(bio_id_form, false);
     BioMessage request = bio_request(kSubVerify);
@@ -48,7 +51,8 @@ uint8_t FazerVerificacaoBiometricaBio(ConnectionManager& connection, BioIdForm& 
     return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ResultadoVerificacaoBiometrica(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
+uint8_t ResultadoVerificacaoBiometrica(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                                       uint8_t online) {
     BioMessage answer{};
     return bio_answer(connection, held_events, terminal, online, kSubVerify, answer);
 }
@@ -57,7 +61,8 @@ uint8_t FazerIdentificacaoBiometricaBio(ConnectionManager& connection, int32_t t
     return send_bio_request(connection, terminal, bio_request(kSubIdentify));
 }
 
-uint8_t ResultadoIdentificacaoBiometrica(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t* result) {
+uint8_t ResultadoIdentificacaoBiometrica(ConnectionManager& connection, HeldOnlineEvents& held_events,
+                                         int32_t terminal, uint8_t online, uint8_t* result) {
     if (result == nullptr) return rc::bad_arg(2);
     BioMessage answer{};
     const ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubIdentify, answer);

@@ -21,7 +21,8 @@ uint8_t SolicitarModeloBio(ConnectionManager& connection, int32_t terminal) {
     return send_bio_request(connection, terminal, bio_request(kSubModel));
 }
 
-uint8_t ReceberModeloBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, int32_t* model) {
+uint8_t ReceberModeloBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                         uint8_t online, int32_t* model) {
     if (model == nullptr) return rc::bad_arg(2);
     *model = 0;
     BioMessage answer{};
@@ -34,7 +35,8 @@ uint8_t SolicitarVersaoBio(ConnectionManager& connection, int32_t terminal) {
     return send_bio_request(connection, terminal, bio_request(kSubVersion));
 }
 
-uint8_t ReceberVersaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, int32_t* major, int32_t* minor) {
+uint8_t ReceberVersaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                         uint8_t online, int32_t* major, int32_t* minor) {
     if (major == nullptr) return rc::bad_arg(2);
     if (minor == nullptr) return rc::bad_arg(3);
     *major = 0;
@@ -52,7 +54,8 @@ uint8_t SolicitarQuantidadeUsuariosBio(ConnectionManager& connection, int32_t te
     return send_bio_request(connection, terminal, bio_request(kSubUserCount));
 }
 
-uint8_t ReceberQuantidadeUsuariosBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, int32_t* count) {
+uint8_t ReceberQuantidadeUsuariosBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                                     uint8_t online, int32_t* count) {
     if (count == nullptr) return rc::bad_arg(2);
     ReturnCode r = rc::kFailed;
     BioMessage answer{};

@@ -27,7 +27,8 @@ uint8_t SolicitarTemplateLeitor(ConnectionManager& connection, int32_t terminal)
     return send_bio_request(connection, terminal, bio_request(kSubTemplate));
 }
 
-uint8_t ReceberTemplateLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t* template_) {
+uint8_t ReceberTemplateLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                              uint8_t online, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(2);
     BioMessage answer{};
     ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubTemplate, answer);
@@ -45,7 +46,8 @@ uint8_t CompararDigitalLeitor(ConnectionManager& connection, int32_t terminal, u
     return connection.SendCommand(terminal, template_, kCompareCommand, kTemplateSize);
 }
 
-uint8_t ResultadoComparacaoDigitalLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
+uint8_t ResultadoComparacaoDigitalLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events,
+                                         int32_t terminal, uint8_t online) {
     BioMessage answer{};
     return bio_answer(connection, held_events, terminal, online, kSubCompareAnswer, answer);
 }

@@ -26,7 +26,8 @@ uint8_t EnviarUsuarioBio(ConnectionManager& connection, int32_t terminal, uint8_
     return connection.SendCommand(terminal, work, kUserRecordCommand, kUserRecordSize);
 }
 
-uint8_t UsuarioFoiEnviado(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
+uint8_t UsuarioFoiEnviado(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                          uint8_t online) {
     BioMessage answer{};
     return bio_answer(connection, held_events, terminal, online, kSubRecordAnswer, answer);
 }
@@ -38,7 +39,8 @@ uint8_t ConfigurarBio(ConnectionManager& connection, int32_t terminal, uint8_t o
     return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ResultadoConfiguracaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
+uint8_t ResultadoConfiguracaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                                 uint8_t online) {
     BioMessage answer{};
     return bio_answer(connection, held_events, terminal, online, kSubConfigure, answer);
 }

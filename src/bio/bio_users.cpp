@@ -19,7 +19,8 @@ constexpr int32_t kUserRecordSize = 844;
 // The identifier in bytes 1..16 in the form the flags choose. `clear_variable`
 // says whether the variable form's flag is cleared after use (the light
 // form's always is).
-uint8_t request_with_id(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, uint8_t sub, const char* id, bool clear_variable) {
+uint8_t request_with_id(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, uint8_t sub,
+                        const char* id, bool clear_variable) {
     if (!bio_id_usable(id)) return 128;
     const BioIdFormKind form = choose_bio_id_form(bio_id_form);
     BioMessage request = bio_request(sub);
@@ -29,11 +30,13 @@ uint8_t request_with_id(ConnectionManager& connection, BioIdForm& bio_id_form, i
 }
 }  // namespace
 
-uint8_t SolicitarUsuarioCadastradoBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, const char* id) {
+uint8_t SolicitarUsuarioCadastradoBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
+                                      const char* id) {
     return request_with_id(connection, bio_id_form, terminal, kSubUserQuery, id, false);
 }
 
-uint8_t ReceberUsuarioCadastradoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online, uint8_t* record) {
+uint8_t ReceberUsuarioCadastradoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                                    uint8_t online, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(2);
     BioMessage answer{};
     ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubUserQuery, answer);
@@ -44,11 +47,13 @@ uint8_t ReceberUsuarioCadastradoBio(ConnectionManager& connection, HeldOnlineEve
     return r;
 }
 
-uint8_t SolicitarExclusaoUsuario(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, const char* id) {
+uint8_t SolicitarExclusaoUsuario(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
+                                 const char* id) {
     return request_with_id(connection, bio_id_form, terminal, kSubUserDelete, id, true);
 }
 
-uint8_t UsuarioFoiExcluido(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online) {
+uint8_t UsuarioFoiExcluido(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                           uint8_t online) {
     BioMessage answer{};
     return bio_answer(connection, held_events, terminal, online, kSubUserDelete, answer);
 }

@@ -18,14 +18,17 @@ constexpr int kIdBytes = 11;
 constexpr int kRecordArea = 16;
 }  // namespace
 
-uint8_t SolicitarListaUsuariosBioVariavel(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal) {
+uint8_t SolicitarListaUsuariosBioVariavel(ConnectionManager& connection, ListCollectionState& list_collection,
+                                          int32_t terminal) {
     BioMessage request = bio_request(kSubFingerprintList);
     request[1] = static_cast<uint8_t>(list_collection.page_index & 0xFF);
     return send_bio_request(connection, terminal, request);
 }
 
-uint8_t SolicitarListaUsuariosComDigital(ConnectionManager& connection, ListCollectionState& list_collection, HeldOnlineEvents& held_events, int32_t terminal) {
-    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, kSubFingerprintList, kAfterAnswerWaitMs);
+uint8_t SolicitarListaUsuariosComDigital(ConnectionManager& connection, ListCollectionState& list_collection,
+                                         HeldOnlineEvents& held_events, int32_t terminal) {
+    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, kSubFingerprintList,
+                                          kAfterAnswerWaitMs);
     if (r != rc::kOk) return r;
     return read_list_package(connection, list_collection, terminal);
 }

@@ -29,7 +29,8 @@ uint8_t SolicitarDigitalUsuario(ConnectionManager& connection, int32_t terminal,
     return send_bio_request(connection, terminal, request);
 }
 
-uint8_t ReceberRespostaRequisicaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, int32_t* size) {
+uint8_t ReceberRespostaRequisicaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                                     int32_t* size) {
     if (size == nullptr) return rc::bad_arg(1);
     BioMessage answer{};
     const ReturnCode r = bio_answer(connection, held_events, terminal, 0, kSubUserRecord, answer);

@@ -16,7 +16,8 @@ constexpr ReturnCode kOtherPage = 137;
 constexpr ReturnCode kRefusedPackage = 128;  // as for a missing package
 }  // namespace
 
-ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& list_collection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, uint32_t wait_ms) {
+ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& list_collection,
+                            HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, uint32_t wait_ms) {
     ListCollectionState& s = list_collection;
     s.last_page_index = 0;
     s.package_size = 0;
@@ -36,7 +37,8 @@ ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& 
     return rc::kOk;
 }
 
-ReturnCode read_list_package(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal, int32_t largest_record) {
+ReturnCode read_list_package(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal,
+                             int32_t largest_record) {
     ListCollectionState& s = list_collection;
     if (s.package_size < 1) return kEmptyList;
     s.free_package();

@@ -25,7 +25,8 @@ inline constexpr int32_t kLargestListRecord = 128;
 // collection state. `wait_ms` is waited after the exchange whatever its
 // outcome. 0 when a package of the requested page is announced; 136 for an
 // empty package, 137 for another page; otherwise the exchange's code.
-ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& list_collection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, uint32_t wait_ms);
+ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& list_collection,
+                            HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, uint32_t wait_ms);
 
 // Reads the announced package into a new package buffer and moves to the
 // next page. The record count is cut to the records that the package holds
@@ -33,6 +34,7 @@ ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& 
 // buffer and leaves the page index. A package whose records are longer than
 // `largest_record` is refused with 128: nothing of it is kept and the
 // collection starts again from page 0.
-ReturnCode read_list_package(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal, int32_t largest_record = INT32_MAX);
+ReturnCode read_list_package(ConnectionManager& connection, ListCollectionState& list_collection, int32_t terminal,
+                             int32_t largest_record = INT32_MAX);
 
 }  // namespace varanda

@@ -45,7 +45,8 @@ uint8_t IncluirUsuarioSemDigitalBio500(NoFingerprintTables& no_fingerprint, cons
     return add_bcd_entry(no_fingerprint, no_fingerprint.table500.data(), T::kCapacity500, id);
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBio(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal) {
+uint8_t EnviarListaUsuariosSemDigitalBio(ConnectionManager& connection, NoFingerprintTables& no_fingerprint,
+                                         int32_t terminal) {
     T& t = no_fingerprint;
     std::vector<uint8_t> message(1 + t.table250.size());
     message[0] = static_cast<uint8_t>(t.count & 0xFF);
@@ -56,7 +57,8 @@ uint8_t EnviarListaUsuariosSemDigitalBio(ConnectionManager& connection, NoFinger
     return r;
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBio500(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal) {
+uint8_t EnviarListaUsuariosSemDigitalBio500(ConnectionManager& connection, NoFingerprintTables& no_fingerprint,
+                                            int32_t terminal) {
     T& t = no_fingerprint;
     std::vector<uint8_t> message(2 + t.table500.size());
     message[0] = static_cast<uint8_t>(t.count & 0xFF);
@@ -80,7 +82,8 @@ uint8_t IncluirUsuarioSemDigitalBioCorvoAcesso(NoFingerprintTables& no_fingerpri
     return rc::kOk;
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBioCorvoAcesso(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal) {
+uint8_t EnviarListaUsuariosSemDigitalBioCorvoAcesso(ConnectionManager& connection,
+                                                    NoFingerprintTables& no_fingerprint, int32_t terminal) {
     std::vector<uint8_t> message = entries8000(no_fingerprint, 2);
     message[0] = kFixedHeader[0];
     message[1] = kFixedHeader[1];
@@ -90,7 +93,8 @@ uint8_t EnviarListaUsuariosSemDigitalBioCorvoAcesso(ConnectionManager& connectio
     return r;
 }
 
-uint8_t EnviarListaUsuariosSemDigitalBioVariavel(ConnectionManager& connection, NoFingerprintTables& no_fingerprint, int32_t terminal, int32_t) {
+uint8_t EnviarListaUsuariosSemDigitalBioVariavel(ConnectionManager& connection, NoFingerprintTables& no_fingerprint,
+                                                 int32_t terminal, int32_t) {
     std::vector<uint8_t> message = entries8000(no_fingerprint, 2);
     const size_t length = message.size();  // at most 64,002: two bytes hold it
     wire::put_u16_be(message.data(), static_cast<uint16_t>(length));

@@ -16,8 +16,9 @@ constexpr ReturnCode kRepeated = 128;
 constexpr uint32_t kSerialComType = 4;  // answers an empty memory with an all-zero record
 }  // namespace
 
-uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, const SettingsView& settings, int32_t terminal, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year,
-                       uint8_t* hour, uint8_t* minute, char* card) {
+uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, const SettingsView& settings,
+                       int32_t terminal, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour,
+                       uint8_t* minute, char* card) {
     uint8_t* header[PunchRecord::kHeaderSize] = {type, day, month, year, hour, minute};
     for (int i = 0; i < PunchRecord::kHeaderSize; ++i)
         if (header[i] == nullptr) return rc::bad_arg(i + 1);
@@ -25,8 +26,7 @@ uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, con
 
     PunchRecord record;
     record.card_pattern = settings.card_pattern;
-    ConnectionManager& conn = connection;
-    if (ReturnCode c = conn.ReceiveDataNoReply(terminal, record.bytes.data(), PunchRecord::kCommand,
+    if (ReturnCode c = connection.ReceiveDataNoReply(terminal, record.bytes.data(), PunchRecord::kCommand,
                                                PunchRecord::size_for(record.card_pattern));
         c != rc::kOk)
         return c;
@@ -34,7 +34,7 @@ uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, con
     const LastPunch::Id id = record.id();
     if (last_punch.is_repeat(terminal, id)) return kRepeated;
     last_punch.remember(terminal, id);
-    if (conn.GetConnectionType() == kSerialComType && record.header_is_zero()) return rc::kFailed;
+    if (connection.GetConnectionType() == kSerialComType && record.header_is_zero()) return rc::kFailed;
 
     const auto text = record.card_text();
     for (int i = 0; i < PunchRecord::kHeaderSize; ++i) *header[i] = record.bytes[i];

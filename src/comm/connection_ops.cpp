@@ -7,8 +7,7 @@ namespace varanda::op {
 uint8_t DefinirTipoConexao(ConnectionManager& connection, uint8_t type) { return connection.SetConnectionType(type); }
 
 uint8_t AbrirPortaComunicacao(ConnectionManager& connection, int32_t port) {
-    ConnectionManager& c = connection;
-    return c.GetConnectionType() == 3 ? c.OpenModemPort(port) : c.OpenPort(port);
+    return connection.GetConnectionType() == 3 ? connection.OpenModemPort(port) : connection.OpenPort(port);
 }
 
 void FecharPortaComunicacao(ConnectionManager& connection) { connection.ClosePort(); }

@@ -37,12 +37,12 @@ uint8_t DefinirMensagemApresentacaoSaida(ChangeEventBlock& change_events, uint8_
     return rc::kOk;
 }
 
-uint8_t InserirHorarioMudancaEntrada(ChangeEventBlock& change_events, uint8_t h1, uint8_t m1, uint8_t h2, uint8_t m2, uint8_t h3,
-                                     uint8_t m3) {
+uint8_t InserirHorarioMudancaEntrada(ChangeEventBlock& change_events, uint8_t h1, uint8_t m1, uint8_t h2, uint8_t m2,
+                                     uint8_t h3, uint8_t m3) {
     return set_times(change_events, B::kEntryTimes, {h1, m1, h2, m2, h3, m3});
 }
-uint8_t InserirHorarioMudancaSaida(ChangeEventBlock& change_events, uint8_t h1, uint8_t m1, uint8_t h2, uint8_t m2, uint8_t h3,
-                                   uint8_t m3) {
+uint8_t InserirHorarioMudancaSaida(ChangeEventBlock& change_events, uint8_t h1, uint8_t m1, uint8_t h2, uint8_t m2,
+                                   uint8_t h3, uint8_t m3) {
     return set_times(change_events, B::kExitTimes, {h1, m1, h2, m2, h3, m3});
 }
 
@@ -51,7 +51,8 @@ uint8_t HabilitaMudancaEventoSeta(ChangeEventBlock& change_events, uint8_t enabl
     return rc::kOk;
 }
 
-uint8_t EnviarBufferEventosMudancaAuto(ConnectionManager& connection, ChangeEventBlock& change_events, int32_t terminal) {
+uint8_t EnviarBufferEventosMudancaAuto(ConnectionManager& connection, ChangeEventBlock& change_events,
+                                       int32_t terminal) {
     return connection.SendCommand(terminal, change_events.bytes.data(), kCommand, B::kSize);
 }
 

@@ -14,8 +14,8 @@ constexpr uint8_t kMaxMode = 3;
 uint8_t bit(uint8_t value, int position) { return static_cast<uint8_t>((value != 0 ? 1 : 0) << position); }
 }  // namespace
 
-uint8_t DefinirConfiguracoesFuncoes(FunctionKeyBlock& function_keys, uint8_t function, uint8_t mode, uint8_t option1, uint8_t option2,
-                                    uint8_t option3, uint8_t option4) {
+uint8_t DefinirConfiguracoesFuncoes(FunctionKeyBlock& function_keys, uint8_t function, uint8_t mode, uint8_t option1,
+                                    uint8_t option2, uint8_t option3, uint8_t option4) {
     if (function >= kFunctions) return rc::bad_arg(0);
     if (mode > kMaxMode) return rc::bad_arg(1);
     function_keys.bytes[function] =

@@ -27,7 +27,8 @@ uint8_t DefinirMensagemPadraoOffLine(OfflineMessageTable& offline_messages, uint
     return format_slot(offline_messages, T::kDefaultSlot, second_line, text);
 }
 
-uint8_t DefinirMensagemFuncaoOffLine(OfflineMessageTable& offline_messages, const char* text, uint8_t function, uint8_t enabled) {
+uint8_t DefinirMensagemFuncaoOffLine(OfflineMessageTable& offline_messages, const char* text, uint8_t function,
+                                     uint8_t enabled) {
     if (function >= T::kFunctions) return rc::bad_arg(0);
     const int slot = T::kFirstFunctionSlot + function;
     format_slot(offline_messages, slot, 0, text);
@@ -35,7 +36,8 @@ uint8_t DefinirMensagemFuncaoOffLine(OfflineMessageTable& offline_messages, cons
     return rc::kOk;
 }
 
-uint8_t HabilitarScoreMensagemOffLine(OfflineMessageTable& offline_messages, int32_t /*unused*/, uint8_t slot, uint8_t enabled) {
+uint8_t HabilitarScoreMensagemOffLine(OfflineMessageTable& offline_messages, int32_t /*unused*/, uint8_t slot,
+                                      uint8_t enabled) {
     if (slot > 1) return rc::bad_arg(0);
     offline_messages.slot(slot)[0] = enabled != 0 ? display_message::kScore : display_message::kSecondLine;
     return rc::kOk;

@@ -15,7 +15,8 @@ constexpr int32_t kMessageCommand = 104;
 constexpr int32_t kReadTableCommand = 206;
 constexpr uint8_t kStandard = 0xFF;  // 33rd byte of a standard message
 
-uint8_t send_message(ConnectionManager& connection, int32_t terminal, uint8_t second_line, const char* text, uint8_t last) {
+uint8_t send_message(ConnectionManager& connection, int32_t terminal, uint8_t second_line, const char* text,
+                     uint8_t last) {
     std::array<uint8_t, display_message::kSize + 1> payload;
     format_display_message(DisplayMessageSlot(payload.data(), display_message::kSize), second_line, text);
     payload[display_message::kSize] = last;
@@ -23,12 +24,13 @@ uint8_t send_message(ConnectionManager& connection, int32_t terminal, uint8_t se
 }
 }  // namespace
 
-uint8_t EnviarMensagemPadraoOnLine(ConnectionManager& connection, int32_t terminal, uint8_t second_line, const char* text) {
+uint8_t EnviarMensagemPadraoOnLine(ConnectionManager& connection, int32_t terminal, uint8_t second_line,
+                                   const char* text) {
     return send_message(connection, terminal, second_line, text, kStandard);
 }
 
-uint8_t EnviarMensagemTemporariaOnLine(ConnectionManager& connection, int32_t terminal, uint8_t second_line, const char* text,
-                                       uint8_t time) {
+uint8_t EnviarMensagemTemporariaOnLine(ConnectionManager& connection, int32_t terminal, uint8_t second_line,
+                                       const char* text, uint8_t time) {
     return send_message(connection, terminal, second_line, text, time);
 }
 

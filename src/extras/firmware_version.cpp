@@ -13,8 +13,8 @@ constexpr int32_t kSize = 16;
 constexpr uint8_t kModelWithByte6 = 14;  // only this first byte gives meaning to byte 6
 }  // namespace
 
-uint8_t ReceberVersaoFirmware(ConnectionManager& connection, int32_t terminal, uint8_t* byte0, uint16_t* version, uint8_t* byte3,
-                              uint8_t* byte4, uint8_t* byte5, uint8_t* byte6) {
+uint8_t ReceberVersaoFirmware(ConnectionManager& connection, int32_t terminal, uint8_t* byte0, uint16_t* version,
+                              uint8_t* byte3, uint8_t* byte4, uint8_t* byte5, uint8_t* byte6) {
     if (byte0 == nullptr) return rc::bad_arg(1);
     if (version == nullptr) return rc::bad_arg(2);
     uint8_t* rest[] = {byte3, byte4, byte5, byte6};

@@ -14,7 +14,8 @@ constexpr int kCounterCount = 3;
 constexpr int kCounterSize = ExtendedRequest::kCounterSize;
 }  // namespace
 
-uint8_t AtribuirContadorGiro(ConnectionManager& connection, int32_t terminal, int32_t first, int32_t second, int32_t third) {
+uint8_t AtribuirContadorGiro(ConnectionManager& connection, int32_t terminal, int32_t first, int32_t second,
+                             int32_t third) {
     const int32_t values[kCounterCount] = {first, second, third};
     uint8_t counters[kCounterCount][kCounterSize];
     for (int i = 0; i < kCounterCount; ++i) std::memcpy(counters[i], &values[i], kCounterSize);
@@ -24,7 +25,8 @@ uint8_t AtribuirContadorGiro(ConnectionManager& connection, int32_t terminal, in
 
 // Each counter travels as four packed BCD bytes, most significant first; the
 // caller gets four binary values 0..99, least significant first.
-uint8_t LerContadorGiro(ConnectionManager& connection, int32_t terminal, uint8_t* first, uint8_t* second, uint8_t* third) {
+uint8_t LerContadorGiro(ConnectionManager& connection, int32_t terminal, uint8_t* first, uint8_t* second,
+                        uint8_t* third) {
     uint8_t* out[kCounterCount] = {first, second, third};
     for (int i = 0; i < kCounterCount; ++i)
         if (out[i] == nullptr) return rc::bad_arg(i + 1);

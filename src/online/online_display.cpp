@@ -16,8 +16,8 @@ uint8_t print(ConnectionManager& connection, int32_t terminal, const char* text,
 }
 }  // namespace
 
-uint8_t EnviarFormasEntradasOnLine(ConnectionManager& connection, int32_t terminal, uint8_t keypad1, uint8_t keypad2, uint8_t forms,
-                                   uint8_t keypad3, uint8_t keypad4) {
+uint8_t EnviarFormasEntradasOnLine(ConnectionManager& connection, int32_t terminal, uint8_t keypad1, uint8_t keypad2,
+                                   uint8_t forms, uint8_t keypad3, uint8_t keypad4) {
     const EntryFormsRecord record{{keypad1, keypad2, forms, keypad3, keypad4}};
     if (ReturnCode c = record.check(); c != rc::kOk) return c;
     return connection.SendCommand(terminal, record.bytes.data(), EntryFormsRecord::kCommand,

@@ -43,9 +43,9 @@ struct EventOut {
 };
 }  // namespace
 
-uint8_t ReceberDadosOnLine(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t* origin, uint8_t* complement, char* card,
-                           uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute,
-                           uint8_t* second) {
+uint8_t ReceberDadosOnLine(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
+                           uint8_t* origin, uint8_t* complement, char* card, uint8_t* day, uint8_t* month,
+                           uint8_t* year, uint8_t* hour, uint8_t* minute, uint8_t* second) {
     const EventOut out{origin, complement, card, {day, month, year, hour, minute, second}};
     if (ReturnCode c = out.check(); c != rc::kOk) return c;
     OnlineEventRecord record;
@@ -57,8 +57,9 @@ uint8_t ReceberDadosOnLine(ConnectionManager& connection, HeldOnlineEvents& held
     return rc::kOk;
 }
 
-uint8_t ReceberDadosOnLine2(ConnectionManager& connection, HeldOnlineEvents& held_events, const SettingsView& settings, int32_t terminal, uint8_t* origin, uint8_t* complement, char* card,
-                            uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute,
+uint8_t ReceberDadosOnLine2(ConnectionManager& connection, HeldOnlineEvents& held_events,
+                            const SettingsView& settings, int32_t terminal, uint8_t* origin, uint8_t* complement,
+                            char* card, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour, uint8_t* minute,
                             uint8_t* second) {
     const EventOut out{origin, complement, card, {day, month, year, hour, minute, second}};
     if (ReturnCode c = out.check(); c != rc::kOk) return c;
@@ -83,7 +84,8 @@ uint8_t ReceberDadosOnLine2(ConnectionManager& connection, HeldOnlineEvents& hel
     return rc::kOk;
 }
 
-uint8_t LerSensoresCorvo(ConnectionManager& connection, const SettingsView& settings, int32_t terminal, uint8_t* sensor1, uint8_t* sensor2, uint8_t* sensor3) {
+uint8_t LerSensoresCorvo(ConnectionManager& connection, const SettingsView& settings, int32_t terminal,
+                         uint8_t* sensor1, uint8_t* sensor2, uint8_t* sensor3) {
     uint8_t* out[] = {sensor1, sensor2, sensor3};
     for (int i = 0; i < 3; ++i)
         if (out[i] == nullptr) return rc::bad_arg(i + 1);

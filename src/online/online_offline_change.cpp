@@ -21,15 +21,15 @@ uint8_t HabilitarMudancaOnLineOffLine(OnlineOfflineChangeBlock& online_offline, 
     return rc::kOk;
 }
 
-uint8_t DefinirEntradasMudancaOffLine(OnlineOfflineChangeBlock& online_offline, uint8_t first, uint8_t second, uint8_t third,
-                                      uint8_t /*fourth*/) {
+uint8_t DefinirEntradasMudancaOffLine(OnlineOfflineChangeBlock& online_offline, uint8_t first, uint8_t second,
+                                      uint8_t third, uint8_t /*fourth*/) {
     if (ReturnCode c = check_offline_entry_forms(second, third); c != rc::kOk) return c;
     online_offline.bytes[B::kOfflineForms] = offline_entry_forms(first, second, third);
     return rc::kOk;
 }
 
-uint8_t DefinirEntradasMudancaOffLineComBiometria(OnlineOfflineChangeBlock& online_offline, uint8_t first, uint8_t second, uint8_t third,
-                                                  uint8_t fourth, uint8_t fifth) {
+uint8_t DefinirEntradasMudancaOffLineComBiometria(OnlineOfflineChangeBlock& online_offline, uint8_t first,
+                                                  uint8_t second, uint8_t third, uint8_t fourth, uint8_t fifth) {
     if (ReturnCode c = check_offline_entry_forms(second, third); c != rc::kOk) return c;
     online_offline.bytes[B::kOfflineForms] = offline_entry_forms_bio(first, second, third, fourth, fifth);
     return rc::kOk;
@@ -40,7 +40,8 @@ uint8_t DefinirEntradasMudancaOnLine(OnlineOfflineChangeBlock& online_offline, u
     return rc::kOk;
 }
 
-uint8_t DefinirConfiguracaoTecladoOnLine(OnlineOfflineChangeBlock& online_offline, uint8_t s1, uint8_t s2, uint8_t s3, uint8_t s4) {
+uint8_t DefinirConfiguracaoTecladoOnLine(OnlineOfflineChangeBlock& online_offline, uint8_t s1, uint8_t s2, uint8_t s3,
+                                         uint8_t s4) {
     const uint8_t value[] = {s1, s2, s3, s4};
     constexpr uint8_t kLimit[] = {20, 2, 50, 32};
     constexpr int kOffset[] = {B::kKeypad1, B::kKeypad2, B::kKeypad3, B::kKeypad4};
@@ -51,17 +52,20 @@ uint8_t DefinirConfiguracaoTecladoOnLine(OnlineOfflineChangeBlock& online_offlin
     return rc::kOk;
 }
 
-uint8_t DefinirMensagemPadraoMudancaOnLine(OnlineOfflineChangeBlock& online_offline, uint8_t second_line, const char* text) {
+uint8_t DefinirMensagemPadraoMudancaOnLine(OnlineOfflineChangeBlock& online_offline, uint8_t second_line,
+                                           const char* text) {
     format_display_message(display_slot(online_offline.bytes, B::kOnlineMessage), second_line, text);
     return rc::kOk;
 }
 
-uint8_t DefinirMensagemPadraoMudancaOffLine(OnlineOfflineChangeBlock& online_offline, uint8_t second_line, const char* text) {
+uint8_t DefinirMensagemPadraoMudancaOffLine(OnlineOfflineChangeBlock& online_offline, uint8_t second_line,
+                                            const char* text) {
     format_display_message(display_slot(online_offline.bytes, B::kOfflineMessage), second_line, text);
     return rc::kOk;
 }
 
-uint8_t EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(ConnectionManager& connection, OnlineOfflineChangeBlock& online_offline, int32_t terminal) {
+uint8_t EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(ConnectionManager& connection,
+                                                          OnlineOfflineChangeBlock& online_offline, int32_t terminal) {
     return connection.SendCommand(terminal, online_offline.bytes.data(), kCommand, B::kSize);
 }
 

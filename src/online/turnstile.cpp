@@ -23,19 +23,26 @@ uint8_t after_long_release(ConnectionManager& connection, int32_t terminal) {
 }
 
 uint8_t release(ConnectionManager& connection, const SettingsView& settings, int32_t terminal, const Side& side) {
-    ConnectionManager& c = connection;
     // Any failure of the short form, a closed port included, only selects the long form.
-    if (settings.short_turnstile && c.SendCommand(terminal, nullptr, side.short_command, 0) == rc::kOk)
+    if (settings.short_turnstile && connection.SendCommand(terminal, nullptr, side.short_command, 0) == rc::kOk)
         return rc::kOk;
-    if (c.SendCommand(terminal, nullptr, side.long_command, 0) != rc::kOk) return rc::kFailed;
+    if (connection.SendCommand(terminal, nullptr, side.long_command, 0) != rc::kOk) return rc::kFailed;
     return after_long_release(connection, terminal);
 }
 }  // namespace
 
-uint8_t LiberarCatracaEntrada(ConnectionManager& connection, const SettingsView& settings, int32_t t) { return release(connection, settings, t, kEntry); }
-uint8_t LiberarCatracaSaida(ConnectionManager& connection, const SettingsView& settings, int32_t t) { return release(connection, settings, t, kExit); }
-uint8_t LiberarCatracaEntradaInvertida(ConnectionManager& connection, const SettingsView& settings, int32_t t) { return release(connection, settings, t, kExit); }
-uint8_t LiberarCatracaSaidaInvertida(ConnectionManager& connection, const SettingsView& settings, int32_t t) { return release(connection, settings, t, kEntry); }
+uint8_t LiberarCatracaEntrada(ConnectionManager& connection, const SettingsView& settings, int32_t t) {
+    return release(connection, settings, t, kEntry);
+}
+uint8_t LiberarCatracaSaida(ConnectionManager& connection, const SettingsView& settings, int32_t t) {
+    return release(connection, settings, t, kExit);
+}
+uint8_t LiberarCatracaEntradaInvertida(ConnectionManager& connection, const SettingsView& settings, int32_t t) {
+    return release(connection, settings, t, kExit);
+}
+uint8_t LiberarCatracaSaidaInvertida(ConnectionManager& connection, const SettingsView& settings, int32_t t) {
+    return release(connection, settings, t, kEntry);
+}
 
 uint8_t LiberarCatracaDoisSentidos(ConnectionManager& connection, int32_t terminal) {
     if (connection.SendCommand(terminal, nullptr, kBothDirections, 0) != rc::kOk) return rc::kFailed;

@@ -41,7 +41,8 @@ uint8_t SolicitarTotalUsuariosOssel(ConnectionManager& connection, int32_t termi
     return send_mode(connection, terminal, mode, kFirstUserCommand);
 }
 
-uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t length, const char* id) {
+uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t length,
+                              const char* id) {
     if (id == nullptr || id[0] == '\0') return 128;
     if (!valid_mode(mode)) return 129;
     if (length == 0 || length > kOsselIdMaxText) return 130;
@@ -52,8 +53,8 @@ uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, u
     return connection.SendCommand(terminal, request, kFindUserCommand, sizeof request);
 }
 
-uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t* value, uint8_t* record,
-                            char* id) {
+uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t* value,
+                            uint8_t* record, char* id) {
     if (!valid_mode(mode)) return 128;
     if (mode == kModeSummary && value == nullptr) return rc::bad_arg(2);
     if (mode == kModeRecord && record == nullptr) return rc::bad_arg(3);

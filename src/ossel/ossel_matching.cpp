@@ -19,7 +19,9 @@ uint8_t CompararTemplateOssel(ConnectionManager& connection, int32_t terminal, u
     return connection.SendCommand(terminal, template_, kCompareTemplateCommand, kTemplateSize);
 }
 
-uint8_t ResultadoComparacaoTemplateOssel(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal) { return ossel_online_result(connection, held_events, terminal); }
+uint8_t ResultadoComparacaoTemplateOssel(ConnectionManager& connection, HeldOnlineEvents& held_events,
+                                         int32_t terminal) { return ossel_online_result(connection, held_events,
+                                                                                        terminal); }
 
 uint8_t CompararPINOssel(ConnectionManager& connection, int32_t terminal, const char* pin) {
     if (pin == nullptr || pin[0] == '\0') return 128;
@@ -29,13 +31,18 @@ uint8_t CompararPINOssel(ConnectionManager& connection, int32_t terminal, const 
     return connection.SendCommand(terminal, request, kComparePinCommand, sizeof request);
 }
 
-uint8_t ResultadoComparacaoPINOssel(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal) { return ossel_online_result(connection, held_events, terminal); }
+uint8_t ResultadoComparacaoPINOssel(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal) {
+    return ossel_online_result(connection, held_events, terminal);
+}
 
-uint8_t ConfigurarRedeOssel(ConnectionManager& connection, int32_t terminal, uint8_t flag1, uint8_t flag2, uint8_t flag3) {
+uint8_t ConfigurarRedeOssel(ConnectionManager& connection, int32_t terminal, uint8_t flag1, uint8_t flag2,
+                            uint8_t flag3) {
     const uint8_t flags = static_cast<uint8_t>((flag1 != 0 ? 4 : 0) | (flag2 != 0 ? 8 : 0) | (flag3 != 0 ? 16 : 0));
     return connection.SendCommand(terminal, &flags, kNetworkCommand, 1);
 }
 
-uint8_t ResultadoConfiguracaoRedeOssel(ConnectionManager& connection, int32_t terminal) { return ossel_offline_result(connection, terminal); }
+uint8_t ResultadoConfiguracaoRedeOssel(ConnectionManager& connection, int32_t terminal) {
+    return ossel_offline_result(connection, terminal);
+}
 
 }  // namespace varanda::op

@@ -26,14 +26,17 @@ uint8_t IncluirUsuarioOssel(ConnectionManager& connection, int32_t terminal, uin
     return connection.SendCommand(terminal, record, kAddUserCommand, kUserRecordSize);
 }
 
-uint8_t ResultadoInclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) { return ossel_offline_result(connection, terminal); }
+uint8_t ResultadoInclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) {
+    return ossel_offline_result(connection, terminal);
+}
 
 uint8_t CriarUsuarioLeitorOssel(ConnectionManager& connection, int32_t terminal) {
     const uint8_t request = 1;
     return connection.SendCommand(terminal, &request, kEnrolAtReaderCommand, 1);
 }
 
-uint8_t ResultadoInclusaoUsuarioLeitorOssel(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t* template_) {
+uint8_t ResultadoInclusaoUsuarioLeitorOssel(ConnectionManager& connection, HeldOnlineEvents& held_events,
+                                            int32_t terminal, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(1);
     ReturnCode r = ossel_online_result(connection, held_events, terminal);
     if (r != rc::kOk) return r;
@@ -51,7 +54,9 @@ uint8_t ApagarUsuarioOssel(ConnectionManager& connection, int32_t terminal, cons
     return connection.SendCommand(terminal, request, kDeleteUserCommand, sizeof request);
 }
 
-uint8_t ResultadoExclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) { return ossel_offline_result(connection, terminal); }
+uint8_t ResultadoExclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) {
+    return ossel_offline_result(connection, terminal);
+}
 
 uint8_t ApagarTodosUsuariosOssel(ConnectionManager& connection, int32_t terminal, const char* text) {
     if (text == nullptr) return 128;

@@ -20,19 +20,20 @@ constexpr int32_t kOldCommand = 102;
 
 // Both blocks go out, the second even when the first failed. A failing
 // second block answers 128; a failing first block alone answers its code.
-ReturnCode send_blocks(ConnectionManager& c, int32_t terminal, const Image& image) {
+ReturnCode send_blocks(ConnectionManager& connection, int32_t terminal, const Image& image) {
     using access_list::kBlockSize;
     const int32_t block = static_cast<int32_t>(kBlockSize);
-    const ReturnCode first = c.SendIndexedCommand(terminal, image.bytes.data(), kBlocksCommand, block, 0);
+    const ReturnCode first = connection.SendIndexedCommand(terminal, image.bytes.data(), kBlocksCommand, block, 0);
     const ReturnCode second =
-        c.SendIndexedCommand(terminal, image.bytes.data() + kBlockSize, kBlocksCommand, block, 1);
+        connection.SendIndexedCommand(terminal, image.bytes.data() + kBlockSize, kBlocksCommand, block, 1);
     if (second == rc::kFailed) return rc::bad_arg(0);
     if (second != rc::kOk) return second;
     return first;
 }
 }  // namespace
 
-uint8_t InserirUsuarioListaAcesso(AccessList& access_list, const SettingsView& settings, const char* card, uint8_t schedule) {
+uint8_t InserirUsuarioListaAcesso(AccessList& access_list, const SettingsView& settings, const char* card,
+                                  uint8_t schedule) {
     const access_list::CardSettings s = access_list::settings_of(settings);
     if (ReturnCode c = access_list::check_new_entry(card, schedule, access_list.entries.size(), s); c != rc::kOk) {
         return c;
@@ -41,31 +42,31 @@ uint8_t InserirUsuarioListaAcesso(AccessList& access_list, const SettingsView& s
     return rc::kOk;
 }
 
-uint8_t EnviarListaAcesso(ConnectionManager& connection, AccessList& access_list, const SettingsView& settings, int32_t terminal) {
+uint8_t EnviarListaAcesso(ConnectionManager& connection, AccessList& access_list, const SettingsView& settings,
+                          int32_t terminal) {
     const access_list::CardSettings s = access_list::settings_of(settings);
     const Layout layout = access_list::first_layout(access_list.entries.size(), s);
     Image image;
     if (!access_list::build_image(layout, access_list.entries, s, image)) return access_list::kDoesNotFit;
 
     const auto entries = take_and_reset(access_list).entries;
-    ConnectionManager& c = connection;
     switch (layout) {
         case Layout::kOld:
-            return c.SendCommand(terminal, image.bytes.data(), kOldCommand, image.length);
+            return connection.SendCommand(terminal, image.bytes.data(), kOldCommand, image.length);
         case Layout::kBlocks:
-            return send_blocks(c, terminal, image);
+            return send_blocks(connection, terminal, image);
         case Layout::kCounted:
         case Layout::kFull:
             break;
     }
-    if (ReturnCode r = c.SendCommand(terminal, image.bytes.data(), kCountedCommand, image.length); r == rc::kOk) {
-        return r;
-    }
+    const ReturnCode counted = connection.SendCommand(terminal, image.bytes.data(), kCountedCommand, image.length);
+    if (counted == rc::kOk) return counted;
     if (!access_list::build_image(Layout::kFull, entries, s, image)) return rc::kException;  // fits as counted did
-    return c.SendCommand(terminal, image.bytes.data(), kFullCommand, image.length);
+    return connection.SendCommand(terminal, image.bytes.data(), kFullCommand, image.length);
 }
 
-uint8_t ApagarListaAcesso(ConnectionManager& connection, AccessList& access_list, const SettingsView& settings, int32_t terminal) {
+uint8_t ApagarListaAcesso(ConnectionManager& connection, AccessList& access_list, const SettingsView& settings,
+                          int32_t terminal) {
     access_list.reset();
     return EnviarListaAcesso(connection, access_list, settings, terminal);
 }

@@ -12,8 +12,8 @@ constexpr int32_t kCommand = 111;
 constexpr int32_t kOldCommand = 103;
 }  // namespace
 
-uint8_t InserirHorarioAcesso(AccessScheduleTable& access_schedules, const SettingsView& settings, uint8_t schedule, uint8_t day, uint8_t time, uint8_t hour,
-                             uint8_t minute) {
+uint8_t InserirHorarioAcesso(AccessScheduleTable& access_schedules, const SettingsView& settings, uint8_t schedule,
+                             uint8_t day, uint8_t time, uint8_t hour, uint8_t minute) {
     using T = AccessScheduleTable;
     const int schedules = settings.old_terminal ? T::kOldSchedules : T::kSchedules;
     if (schedule < 1 || schedule > schedules) return rc::bad_arg(0);
@@ -27,7 +27,8 @@ uint8_t InserirHorarioAcesso(AccessScheduleTable& access_schedules, const Settin
     return rc::kOk;
 }
 
-uint8_t EnviarHorariosAcesso(ConnectionManager& connection, AccessScheduleTable& access_schedules, const SettingsView& settings, int32_t terminal) {
+uint8_t EnviarHorariosAcesso(ConnectionManager& connection, AccessScheduleTable& access_schedules,
+                             const SettingsView& settings, int32_t terminal) {
     using T = AccessScheduleTable;
     const bool old = settings.old_terminal;
     const T sent = take_and_reset(access_schedules);
@@ -35,7 +36,8 @@ uint8_t EnviarHorariosAcesso(ConnectionManager& connection, AccessScheduleTable&
                                       static_cast<int32_t>(old ? T::kOldSize : T::kSize));
 }
 
-uint8_t ApagarHorariosAcesso(ConnectionManager& connection, AccessScheduleTable& access_schedules, const SettingsView& settings, int32_t terminal) {
+uint8_t ApagarHorariosAcesso(ConnectionManager& connection, AccessScheduleTable& access_schedules,
+                             const SettingsView& settings, int32_t terminal) {
     access_schedules.reset();
     return EnviarHorariosAcesso(connection, access_schedules, settings, terminal);
 }

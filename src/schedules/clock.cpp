@@ -49,20 +49,19 @@ ReturnCode read_clock(ConnectionManager& connection, int32_t terminal, std::arra
 
 namespace op {
 
-uint8_t EnviarRelogio(ConnectionManager& connection, const SettingsView& settings, int32_t terminal, uint8_t day, uint8_t month, uint8_t year, uint8_t hour,
-                      uint8_t minute, uint8_t second) {
+uint8_t EnviarRelogio(ConnectionManager& connection, const SettingsView& settings, int32_t terminal, uint8_t day,
+                      uint8_t month, uint8_t year, uint8_t hour, uint8_t minute, uint8_t second) {
     const uint8_t payload[6] = {day, month, year, hour, minute, second};
     if (ReturnCode c = check(payload, kClock); c != rc::kOk) return c;
-    ConnectionManager& conn = connection;
     // Any failure of the six-byte form, a closed port included, falls back to five bytes.
     if (settings.clock_seconds &&
-        conn.SendCommand(terminal, payload, ClockCommands::kSetWithSeconds, 6) == rc::kOk)
+        connection.SendCommand(terminal, payload, ClockCommands::kSetWithSeconds, 6) == rc::kOk)
         return rc::kOk;
-    return conn.SendCommand(terminal, payload, ClockCommands::kSet, 5);
+    return connection.SendCommand(terminal, payload, ClockCommands::kSet, 5);
 }
 
-uint8_t ReceberRelogio(ConnectionManager& connection, int32_t terminal, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour,
-                       uint8_t* minute, uint8_t* second) {
+uint8_t ReceberRelogio(ConnectionManager& connection, int32_t terminal, uint8_t* day, uint8_t* month, uint8_t* year,
+                       uint8_t* hour, uint8_t* minute, uint8_t* second) {
     uint8_t* out[6] = {day, month, year, hour, minute, second};
     for (int i = 0; i < 6; ++i)
         if (out[i] == nullptr) return rc::bad_arg(i + 1);
@@ -73,9 +72,9 @@ uint8_t ReceberRelogio(ConnectionManager& connection, int32_t terminal, uint8_t*
     return rc::kOk;
 }
 
-uint8_t EnviarHorarioVerao(ConnectionManager& connection, int32_t terminal, uint8_t startDay, uint8_t startMonth, uint8_t startYear,
-                           uint8_t startHour, uint8_t startMinute, uint8_t endDay, uint8_t endMonth, uint8_t endYear,
-                           uint8_t endHour, uint8_t endMinute) {
+uint8_t EnviarHorarioVerao(ConnectionManager& connection, int32_t terminal, uint8_t startDay, uint8_t startMonth,
+                           uint8_t startYear, uint8_t startHour, uint8_t startMinute, uint8_t endDay,
+                           uint8_t endMonth, uint8_t endYear, uint8_t endHour, uint8_t endMinute) {
     const uint8_t payload[10] = {startDay, startMonth, startYear, startHour, startMinute,
                                  endDay,   endMonth,   endYear,   endHour,   endMinute};
     if (ReturnCode c = check(payload, kDaylight); c != rc::kOk) return c;

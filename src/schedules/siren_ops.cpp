@@ -12,8 +12,8 @@ constexpr int32_t kCommand = 112;
 constexpr int32_t kOldCommand = 105;
 }  // namespace
 
-uint8_t InserirHorarioSirene(SirenTable& sirens, uint8_t hour, uint8_t minute, uint8_t day0, uint8_t day1, uint8_t day2,
-                             uint8_t day3, uint8_t day4, uint8_t day5, uint8_t day6) {
+uint8_t InserirHorarioSirene(SirenTable& sirens, uint8_t hour, uint8_t minute, uint8_t day0, uint8_t day1,
+                             uint8_t day2, uint8_t day3, uint8_t day4, uint8_t day5, uint8_t day6) {
     const uint8_t days[] = {day0, day1, day2, day3, day4, day5, day6};
     uint8_t mask = 0;
     for (int i = 0; i < 7; ++i) {
@@ -25,14 +25,16 @@ uint8_t InserirHorarioSirene(SirenTable& sirens, uint8_t hour, uint8_t minute, u
     return rc::kOk;
 }
 
-uint8_t EnviarHorariosSirene(ConnectionManager& connection, SirenTable& sirens, const SettingsView& settings, int32_t terminal) {
+uint8_t EnviarHorariosSirene(ConnectionManager& connection, SirenTable& sirens, const SettingsView& settings,
+                             int32_t terminal) {
     const bool old = settings.old_terminal;
     const SirenTable sent = take_and_reset(sirens);
     return connection.SendCommand(terminal, sent.bytes.data(), old ? kOldCommand : kCommand,
                                       static_cast<int32_t>(old ? SirenTable::kOldSize : SirenTable::kSize));
 }
 
-uint8_t ApagarHorariosSirene(ConnectionManager& connection, SirenTable& sirens, const SettingsView& settings, int32_t terminal) {
+uint8_t ApagarHorariosSirene(ConnectionManager& connection, SirenTable& sirens, const SettingsView& settings,
+                             int32_t terminal) {
     sirens.reset();
     return EnviarHorariosSirene(connection, sirens, settings, terminal);
 }
