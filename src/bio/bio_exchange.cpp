@@ -17,7 +17,7 @@ constexpr uint8_t kStatusOk = 1;
 ReturnCode offline_answer(ConnectionManager& connection, int32_t terminal, BioMessage& answer) {
     BioMessage buffer{};
     const ReturnCode r = connection.ReceiveData(terminal, buffer.data(), kBioAnswerCommand, kBioMessageSize);
-    if (r == rc::kFailed) return 128;
+    if (r == rc::kFailed) return kBioNoAnswer;
     if (r != rc::kOk) return r;
     if (buffer[0] != kStatusOk) return bio_status_code(buffer[0]);
     answer = buffer;
@@ -58,18 +58,18 @@ ReturnCode send_bio_request(ConnectionManager& connection, int32_t terminal, con
 }
 
 ReturnCode bio_status_code(uint8_t status) {
-    switch (status) {
-        case 2: case 7: case 253: case 254: return 129;
-        case 3: return 130;
-        case 4: return 131;
-        case 5: return 132;
-        case 6: return 133;
-        case 9: return 137;
-        case 14: return 134;
-        case 22: return 136;
-        case 251: case 252: return 135;
-        default: return 128;
-    }
+    // The module's statuses and the codes they come back as; any other status
+    // reads kBioOtherStatus.
+    struct StatusCode {
+        uint8_t status;
+        ReturnCode code;
+    };
+    static constexpr StatusCode kTable[] = {{2, 129},  {7, 129},  {253, 129}, {254, 129}, {3, 130},
+                                            {4, 131},  {5, 132},  {6, 133},   {9, 137},   {14, 134},
+                                            {22, 136}, {251, 135}, {252, 135}};
+    for (const StatusCode& e : kTable)
+        if (e.status == status) return e.code;
+    return kBioOtherStatus;
 }
 
 ReturnCode bio_answer(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal, uint8_t online,

@@ -17,6 +17,8 @@ namespace varanda {
 inline constexpr int32_t kBioRequestCommand = 120;
 inline constexpr int32_t kBioAnswerCommand = 220;
 inline constexpr int kBioMessageSize = 17;
+inline constexpr ReturnCode kBioNoAnswer = 128;     // offline: the answer store gave nothing
+inline constexpr ReturnCode kBioOtherStatus = 128;  // a status the table does not list
 
 using BioMessage = std::array<uint8_t, kBioMessageSize>;
 

@@ -20,8 +20,8 @@ constexpr uint8_t kMaxEnrolOption = 2;
 
 uint8_t InserirUsuarioLeitorBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
                                 uint8_t option, const char* id) {
-    if (!bio_id_usable(id)) return 128;
-    if (option > kMaxEnrolOption) return 129;
+    if (!bio_id_usable(id)) return rc::check_failed(0);
+    if (option > kMaxEnrolOption) return rc::check_failed(1);
     const BioIdFormKind form = choose_bio_id_form(bio_id_form);
     BioMessage request = bio_request(kSubEnrol);
     if (form == BioIdFormKind::Variable) {
@@ -43,7 +43,7 @@ uint8_t ResultadoInsercaoUsuarioLeitorBio(ConnectionManager& connection, HeldOnl
 
 uint8_t FazerVerificacaoBiometricaBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
                                       const char* id) {
-    if (!bio_id_usable(id)) return 128;
+    if (!bio_id_usable(id)) return rc::check_failed(0);
     const BioIdFormKind form = choose_bio_id_form(bio_id_form, false);
     BioMessage request = bio_request(kSubVerify);
     write_bio_id_field(&request[1], bio_id_width(form), id);

@@ -14,9 +14,9 @@ uint8_t flag(uint8_t v) { return v != 0 ? 1 : 0; }
 }  // namespace
 
 uint8_t ConfigurarAjustesSensibilidadeBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2, uint8_t v3) {
-    if (v1 != 1 && v1 != 2 && v1 != 4 && v1 != 8) return 128;
-    if (!in(v2, 0, 100)) return 129;
-    if (!in(v3, 0, 100)) return 130;
+    if (v1 != 1 && v1 != 2 && v1 != 4 && v1 != 8) return rc::check_failed(0);
+    if (!in(v2, 0, 100)) return rc::check_failed(1);
+    if (!in(v3, 0, 100)) return rc::check_failed(2);
     auto& b = bio_settings.bytes;
     b[0] = v1;
     b[1] = v2;
@@ -25,16 +25,16 @@ uint8_t ConfigurarAjustesSensibilidadeBio(BioSettingsBlock& bio_settings, int32_
 }
 
 uint8_t ConfigurarAjustesSegurancaBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2) {
-    if (!in(v1, 6, 9)) return 128;
-    if (!in(v2, 1, 9)) return 129;
+    if (!in(v1, 6, 9)) return rc::check_failed(0);
+    if (!in(v2, 1, 9)) return rc::check_failed(1);
     bio_settings.bytes[3] = v1;
     bio_settings.bytes[4] = v2;
     return rc::kOk;
 }
 
 uint8_t ConfigurarAjustesQualidadeBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2) {
-    if (!in(v1, 30, 100)) return 128;
-    if (!in(v2, 10, 100)) return 129;
+    if (!in(v1, 30, 100)) return rc::check_failed(0);
+    if (!in(v2, 10, 100)) return rc::check_failed(1);
     bio_settings.bytes[5] = v1;
     bio_settings.bytes[6] = v2;
     return rc::kOk;
@@ -46,8 +46,8 @@ uint8_t ConfigurarFiltroBio(BioSettingsBlock& bio_settings, int32_t, uint8_t on)
 }
 
 uint8_t ConfigurarCapturaAdaptativaBio(BioSettingsBlock& bio_settings, int32_t, uint8_t on, uint8_t v1, uint8_t v2) {
-    if (!in(v2, 1, 7)) return 128;
-    if (!in(v1, 1, 10)) return 129;
+    if (!in(v2, 1, 7)) return rc::check_failed(0);
+    if (!in(v1, 1, 10)) return rc::check_failed(1);
     auto& b = bio_settings.bytes;
     b[8] = flag(on);
     b[9] = v1;
@@ -56,13 +56,13 @@ uint8_t ConfigurarCapturaAdaptativaBio(BioSettingsBlock& bio_settings, int32_t, 
 }
 
 uint8_t ConfigurarTimeoutIdentificacao(BioSettingsBlock& bio_settings, uint8_t seconds) {
-    if (seconds < 10) return 128;
+    if (seconds < 10) return rc::check_failed(0);
     bio_settings.bytes[BioSettingsBlock::kTimeout] = seconds;
     return rc::kOk;
 }
 
 uint8_t ConfigurarNivelLFD(BioSettingsBlock& bio_settings, uint8_t level) {
-    if (level > 3) return 128;
+    if (level > 3) return rc::check_failed(0);
     bio_settings.bytes[BioSettingsBlock::kLfdLevel] = level;
     return rc::kOk;
 }

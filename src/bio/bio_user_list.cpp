@@ -35,9 +35,9 @@ uint8_t ReceberPacoteListaUsuariosBio(ConnectionManager& connection, ListCollect
 uint8_t ReceberUsuarioLista(ListCollectionState& list_collection, int32_t, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(1);
     ListCollectionState& s = list_collection;
-    if (!s.has_next_record() || s.record_size > kLargestListRecord) return 128;
+    if (!s.has_next_record() || s.record_size > kLargestListRecord) return kNoListRecord;
     const uint8_t* r = s.next_record();
-    if (r == nullptr) return 128;
+    if (r == nullptr) return kNoListRecord;
     std::memcpy(record, r, static_cast<size_t>(s.record_size));
     return rc::kOk;
 }

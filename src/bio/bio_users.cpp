@@ -21,7 +21,7 @@ constexpr int32_t kUserRecordSize = 844;
 // form's always is).
 uint8_t request_with_id(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal, uint8_t sub,
                         const char* id, bool clear_variable) {
-    if (!bio_id_usable(id)) return 128;
+    if (!bio_id_usable(id)) return rc::check_failed(0);
     const BioIdFormKind form = choose_bio_id_form(bio_id_form);
     BioMessage request = bio_request(sub);
     write_bio_id_field(&request[1], bio_id_width(form), id);

@@ -40,10 +40,10 @@ uint8_t ReceberListaUsuariosDigital(ConnectionManager& connection, ListCollectio
 uint8_t ReceberUsuarioComDigital(ListCollectionState& list_collection, uint8_t* id) {
     if (id == nullptr) return rc::bad_arg(0);
     ListCollectionState& s = list_collection;
-    if (!s.has_next_record()) return 128;
+    if (!s.has_next_record()) return kNoListRecord;
     const int32_t size = s.record_size;
     const uint8_t* record = s.next_record();
-    if (record == nullptr) return 128;
+    if (record == nullptr) return kNoListRecord;
     uint8_t area[kRecordArea] = {};
     std::copy_n(record, std::min(size, kRecordArea), area);
     for (int i = 0; i < kIdBytes; ++i) id[i] = decode_pair_code_byte(area[i]);

@@ -23,7 +23,7 @@ constexpr uint32_t kBeforeSendWaitMs = 5;
 }  // namespace
 
 uint8_t SolicitarDigitalUsuario(ConnectionManager& connection, int32_t terminal, const char* id) {
-    if (!bio_id_usable(id)) return 128;
+    if (!bio_id_usable(id)) return rc::check_failed(0);
     BioMessage request = bio_request(kSubUserRecord);
     write_bio_id_field(&request[1], kIdField, id);
     return send_bio_request(connection, terminal, request);
@@ -53,7 +53,7 @@ uint8_t ReceberDigitalUsuario(ConnectionManager& connection, int32_t terminal, u
 
 uint8_t EnviarDigitalUsuario(ConnectionManager& connection, int32_t terminal, const char* id, uint8_t* template1,
                              uint8_t* template2) {
-    if (id == nullptr || strnlen(id, kPairCodeMaxText + 1) > static_cast<size_t>(kPairCodeMaxText)) return 128;
+    if (id == nullptr || strnlen(id, kPairCodeMaxText + 1) > static_cast<size_t>(kPairCodeMaxText)) return rc::check_failed(0);
     if (template1 == nullptr) return rc::bad_arg(2);
     const std::vector<uint8_t> record = build_fingerprint_record(id, template1, template2, platform::local_time());
     platform::sleep_ms(kBeforeSendWaitMs);

@@ -20,6 +20,8 @@ inline constexpr int kListPackageHeader = 4;
 // layout of the modules fits (16-byte records, 128-byte records). The host's
 // record buffer holds this many bytes.
 inline constexpr int32_t kLargestListRecord = 128;
+// No package collected, or no further record in it.
+inline constexpr ReturnCode kNoListRecord = 128;
 
 // Reads the module's list answer for `sub_command` (offline) into the
 // collection state. `wait_ms` is waited after the exchange whatever its

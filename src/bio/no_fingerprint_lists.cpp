@@ -11,6 +11,8 @@
 namespace varanda::op {
 
 namespace {
+// A null, empty or too long identifier, or a full list: nothing added.
+constexpr ReturnCode kEntryRefused = 128;
 using T = NoFingerprintTables;
 constexpr int32_t kList250Command = 124;
 constexpr int32_t kList500Command = 129;
@@ -19,10 +21,10 @@ constexpr uint8_t kFixedHeader[2] = {0xFA, 0x02};
 
 // Adds a 5-byte entry at the shared count's index of `table`.
 uint8_t add_bcd_entry(NoFingerprintTables& t, uint8_t* table, int capacity, const char* id) {
-    if (id == nullptr || id[0] == '\0') return 128;
-    if (t.count < 0 || t.count >= capacity) return 128;
+    if (id == nullptr || id[0] == '\0') return kEntryRefused;
+    if (t.count < 0 || t.count >= capacity) return kEntryRefused;
     uint8_t entry[kBcdEntrySize];
-    if (!encode_bcd_entry(id, entry)) return 128;
+    if (!encode_bcd_entry(id, entry)) return kEntryRefused;
     std::copy(entry, entry + kBcdEntrySize, table + t.count * kBcdEntrySize);
     ++t.count;
     return rc::kOk;
@@ -71,12 +73,12 @@ uint8_t EnviarListaUsuariosSemDigitalBio500(ConnectionManager& connection, NoFin
 }
 
 uint8_t IncluirUsuarioSemDigitalBioCorvoAcesso(NoFingerprintTables& no_fingerprint, const char* id) {
-    if (id == nullptr) return 128;
+    if (id == nullptr) return kEntryRefused;
     if (id[0] == '\0') return rc::kException;
     T& t = no_fingerprint;
-    if (t.count < 0 || t.count >= T::kCapacity8000) return 128;
+    if (t.count < 0 || t.count >= T::kCapacity8000) return kEntryRefused;
     uint8_t entry[kHexEntrySize];
-    if (!encode_hex_entry(id, entry)) return 128;
+    if (!encode_hex_entry(id, entry)) return kEntryRefused;
     std::copy(entry, entry + kHexEntrySize, t.table8000.begin() + t.count * kHexEntrySize);
     ++t.count;
     return rc::kOk;

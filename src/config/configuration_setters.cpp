@@ -14,24 +14,30 @@ using record_field::store_ranged;
 uint8_t ConfigurarCorvoOffLine(ConfigurationRecord& config) { return store(config, R::kMode, 0); }
 uint8_t ConfigurarCorvoOnLine(ConfigurationRecord& config) { return store(config, R::kMode, 1); }
 
-uint8_t ConfigurarTipoLeitor(ConfigurationRecord& config, uint8_t v) { return store_ranged(config, R::kReaderType, v,
-                             6); }
-uint8_t ConfigurarLeitor1(ConfigurationRecord& config, uint8_t v) { return store_ranged(config, R::kReader1Function,
-                          v, 4); }
-uint8_t ConfigurarLeitor2(ConfigurationRecord& config, uint8_t v) { return store_ranged(config, R::kReader2Function,
-                          v, 4); }
-uint8_t DefinirNivelAcesso(ConfigurationRecord& config, uint8_t v) { return store_ranged(config, R::kAccessLevel, v,
-                           9); }
-uint8_t DefinirTipoListaAcesso(ConfigurationRecord& config, uint8_t v) { return store_ranged(config,
-                               R::kAccessListType, v, 2); }
+uint8_t ConfigurarTipoLeitor(ConfigurationRecord& config, uint8_t v) {
+    return store_ranged(config, R::kReaderType, v, 6);
+}
+uint8_t ConfigurarLeitor1(ConfigurationRecord& config, uint8_t v) {
+    return store_ranged(config, R::kReader1Function, v, 4);
+}
+uint8_t ConfigurarLeitor2(ConfigurationRecord& config, uint8_t v) {
+    return store_ranged(config, R::kReader2Function, v, 4);
+}
+uint8_t DefinirNivelAcesso(ConfigurationRecord& config, uint8_t v) {
+    return store_ranged(config, R::kAccessLevel, v, 9);
+}
+uint8_t DefinirTipoListaAcesso(ConfigurationRecord& config, uint8_t v) {
+    return store_ranged(config, R::kAccessListType, v, 2);
+}
 uint8_t DefinirQuantidadeDigitosCartao(ConfigurationRecord& config, uint8_t v) {
     return store_ranged(config, R::kCardDigits, v, 16, 1);
 }
 uint8_t DefinirPorcentagemRevista(ConfigurationRecord& config, uint8_t v) {
     return store_ranged(config, R::kInspectionPercent, v, 100);
 }
-uint8_t RegistrarAcessoNegado(ConfigurationRecord& config, uint8_t v) { return store_ranged(config,
-                              R::kDeniedAccessLog, v, 3); }
+uint8_t RegistrarAcessoNegado(ConfigurationRecord& config, uint8_t v) {
+    return store_ranged(config, R::kDeniedAccessLog, v, 3);
+}
 uint8_t DefinirLogicaRele(ConfigurationRecord& config, uint8_t v) { return store_ranged(config, R::kRelayLogic, v, 1); }
 uint8_t DefinirFuncaoDefaultLeitoresProximidade(ConfigurationRecord& config, uint8_t v) {
     return store_ranged(config, R::kProximityDefault, v, 12);
@@ -43,22 +49,27 @@ uint8_t DefinirFuncaoDefaultSensorBiometria(ConfigurationRecord& config, uint8_t
     return store_ranged(config, R::kBioSensorDefault, v, 12);
 }
 
-uint8_t UtilizarSenhaAcesso(ConfigurationRecord& config, uint8_t v) { return store(config, R::kAccessPassword,
-                            flag(v)); }
-uint8_t AvisarQuandoMemoriaCheia(ConfigurationRecord& config, uint8_t v) { return store(config, R::kMemoryFullWarning,
-                                 flag(v)); }
+uint8_t UtilizarSenhaAcesso(ConfigurationRecord& config, uint8_t v) {
+    return store(config, R::kAccessPassword, flag(v));
+}
+uint8_t AvisarQuandoMemoriaCheia(ConfigurationRecord& config, uint8_t v) {
+    return store(config, R::kMemoryFullWarning, flag(v));
+}
 uint8_t DesabilitarBloqueioCatracaMicroSwitch(ConfigurationRecord& config, uint8_t v) {
     return store(config, R::kMicroSwitchLockOff, flag(v));
 }
-uint8_t DesabilitarBipCatraca(ConfigurationRecord& config, uint8_t v) { return store(config, R::kTurnstileBeepOff,
-                              flag(v)); }
-uint8_t ReceberDataHoraDadosOnLine(ConfigurationRecord& config, uint8_t v) { return store(config, R::kOnlineDateTime,
-                                   flag(v)); }
+uint8_t DesabilitarBipCatraca(ConfigurationRecord& config, uint8_t v) {
+    return store(config, R::kTurnstileBeepOff, flag(v));
+}
+uint8_t ReceberDataHoraDadosOnLine(ConfigurationRecord& config, uint8_t v) {
+    return store(config, R::kOnlineDateTime, flag(v));
+}
 uint8_t ConfigurarComportamentoIndexSearch(ConfigurationRecord& config, uint8_t v) {
     return store(config, R::kIndexSearch, flag(v));
 }
-uint8_t ConfigurarBioVariavel(ConfigurationRecord& config, uint8_t v) { return store(config, R::kBioVariable,
-                              flag(v)); }
+uint8_t ConfigurarBioVariavel(ConfigurationRecord& config, uint8_t v) {
+    return store(config, R::kBioVariable, flag(v));
+}
 
 uint8_t CartaoMasterLiberaAcesso(ConfigurationRecord& config, uint8_t v) {
     return store(config, R::kMasterCardRelease, inverted_flag(v));
@@ -66,8 +77,9 @@ uint8_t CartaoMasterLiberaAcesso(ConfigurationRecord& config, uint8_t v) {
 uint8_t PermitirCadastroCorvoBioOssel(ConfigurationRecord& config, uint8_t v) {
     return store(config, R::kBioEnrolment, inverted_flag(v));
 }
-uint8_t PermitirCadastroCorvoBio(ConfigurationRecord& config, uint8_t v) { return store(config, R::kBioEnrolment,
-                                 inverted_flag(v)); }
+uint8_t PermitirCadastroCorvoBio(ConfigurationRecord& config, uint8_t v) {
+    return store(config, R::kBioEnrolment, inverted_flag(v));
+}
 
 uint8_t DefinirFuncaoSensor1(ConfigurationRecord& config, uint8_t v) { return store(config, R::kSensor1Function, v); }
 uint8_t HabilitarCriptografia(ConfigurationRecord& config, uint8_t v) { return store(config, R::kEncryption, v); }

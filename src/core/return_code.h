@@ -21,6 +21,11 @@ inline constexpr ReturnCode kSerialComMissing = 10;  // serial COM component (ty
 
 // Argument k (counted from 0, the terminal number included) out of range.
 constexpr ReturnCode bad_arg(int k) { return static_cast<ReturnCode>(128 + k); }
+
+// The k-th of an operation's own checks (counted from 0) refused a value.
+// The fingerprint and Ossel families number their refusals by their checks,
+// not by the argument's position; each operation's description lists them.
+constexpr ReturnCode check_failed(int k) { return static_cast<ReturnCode>(128 + k); }
 }  // namespace rc
 
 }  // namespace varanda

@@ -4,8 +4,9 @@
 
 namespace varanda::op {
 
-int32_t SetarCorvoOld(ProtocolFlags& protocol, int32_t, int32_t v) { return ProtocolFlags::set(protocol.old_terminal,
-                      v); }
+int32_t SetarCorvoOld(ProtocolFlags& protocol, int32_t, int32_t v) {
+    return ProtocolFlags::set(protocol.old_terminal, v);
+}
 int32_t Utilizar215(ProtocolFlags& protocol, int32_t, int32_t v) { return ProtocolFlags::set(protocol.use_215, v); }
 int32_t UtilizarRelogioSegundos(ProtocolFlags& protocol, int32_t, int32_t v) {
     return ProtocolFlags::set(protocol.clock_seconds, v);

@@ -24,7 +24,7 @@ constexpr uint8_t kModeRecord = 2;
 bool valid_mode(uint8_t mode) { return mode == kModeSummary || mode == kModeRecord; }
 
 uint8_t send_mode(ConnectionManager& connection, int32_t terminal, uint8_t mode, int32_t command) {
-    if (!valid_mode(mode)) return 128;
+    if (!valid_mode(mode)) return rc::check_failed(0);
     return connection.SendCommand(terminal, &mode, command, 1);
 }
 }  // namespace
@@ -43,9 +43,9 @@ uint8_t SolicitarTotalUsuariosOssel(ConnectionManager& connection, int32_t termi
 
 uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t length,
                               const char* id) {
-    if (id == nullptr || id[0] == '\0') return 128;
-    if (!valid_mode(mode)) return 129;
-    if (length == 0 || length > kOsselIdMaxText) return 130;
+    if (id == nullptr || id[0] == '\0') return rc::check_failed(0);
+    if (!valid_mode(mode)) return rc::check_failed(1);
+    if (length == 0 || length > kOsselIdMaxText) return rc::check_failed(2);
     uint8_t request[2 + kOsselIdSize];
     request[0] = mode;
     request[1] = length;
@@ -55,7 +55,7 @@ uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, u
 
 uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t* value,
                             uint8_t* record, char* id) {
-    if (!valid_mode(mode)) return 128;
+    if (!valid_mode(mode)) return rc::check_failed(0);
     if (mode == kModeSummary && value == nullptr) return rc::bad_arg(2);
     if (mode == kModeRecord && record == nullptr) return rc::bad_arg(3);
     if (id == nullptr) return rc::bad_arg(4);

@@ -20,11 +20,12 @@ uint8_t CompararTemplateOssel(ConnectionManager& connection, int32_t terminal, u
 }
 
 uint8_t ResultadoComparacaoTemplateOssel(ConnectionManager& connection, HeldOnlineEvents& held_events,
-                                         int32_t terminal) { return ossel_online_result(connection, held_events,
-                                                                                        terminal); }
+                                         int32_t terminal) {
+    return ossel_online_result(connection, held_events, terminal);
+}
 
 uint8_t CompararPINOssel(ConnectionManager& connection, int32_t terminal, const char* pin) {
-    if (pin == nullptr || pin[0] == '\0') return 128;
+    if (pin == nullptr || pin[0] == '\0') return rc::check_failed(0);
     uint8_t request[1 + kOsselIdSize];
     request[0] = ossel_id_length(pin);
     pack_ossel_id(pin, &request[1]);

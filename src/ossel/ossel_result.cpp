@@ -9,21 +9,27 @@ namespace varanda {
 namespace {
 constexpr int32_t kOfflineResultCommand = 240;
 constexpr uint8_t kOfflinePreset = 6;
+constexpr uint8_t kLastOfflineResult = 6;
+constexpr ReturnCode kOtherResult = 128;
 }  // namespace
 
+// Offline results 1..6 come back as 128..133; online, 2 and 7 are a match,
+// 3 and 4 read 130 and 134. Anything else reads kOtherResult.
 ReturnCode ossel_offline_code(uint8_t result) {
     if (result == 0) return rc::kOk;
-    if (result <= 6) return static_cast<ReturnCode>(127 + result);
-    return 128;
+    if (result <= kLastOfflineResult) return static_cast<ReturnCode>(kOtherResult + result - 1);
+    return kOtherResult;
 }
 
 ReturnCode ossel_online_code(uint8_t result) {
-    switch (result) {
-        case 2: case 7: return rc::kOk;
-        case 3: return 130;
-        case 4: return 134;
-        default: return 128;
-    }
+    struct ResultCode {
+        uint8_t result;
+        ReturnCode code;
+    };
+    static constexpr ResultCode kTable[] = {{2, rc::kOk}, {7, rc::kOk}, {3, 130}, {4, 134}};
+    for (const ResultCode& e : kTable)
+        if (e.result == result) return e.code;
+    return kOtherResult;
 }
 
 ReturnCode ossel_offline_result(ConnectionManager& connection, int32_t terminal) {

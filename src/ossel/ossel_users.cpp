@@ -47,7 +47,7 @@ uint8_t ResultadoInclusaoUsuarioLeitorOssel(ConnectionManager& connection, HeldO
 }
 
 uint8_t ApagarUsuarioOssel(ConnectionManager& connection, int32_t terminal, const char* id) {
-    if (id == nullptr || id[0] == '\0') return 128;
+    if (id == nullptr || id[0] == '\0') return rc::check_failed(0);
     uint8_t request[1 + kOsselIdSize];
     request[0] = ossel_id_length(id);
     pack_ossel_id(id, &request[1]);
@@ -59,7 +59,7 @@ uint8_t ResultadoExclusaoUsuarioOssel(ConnectionManager& connection, int32_t ter
 }
 
 uint8_t ApagarTodosUsuariosOssel(ConnectionManager& connection, int32_t terminal, const char* text) {
-    if (text == nullptr) return 128;
+    if (text == nullptr) return rc::check_failed(0);
     uint8_t request[kDeleteAllSize] = {};
     const size_t n = strnlen(text, kDeleteAllMaxText);
     request[0] = static_cast<uint8_t>(n);
