@@ -54,10 +54,4 @@ TEST_F(Sdk, AHundredLoadExchangeUnloadCyclesLeaveNothingBehind) {
 }
 #endif
 
-TEST_F(Sdk, OpenOnAPortWithoutTerminalsIsRefused) {
-    ASSERT_EQ(0, api_.DefinirTipoConexao(1));
-    EXPECT_EQ(1, api_.AbrirPortaComunicacao(1));  // nothing listens on port 1
-    EXPECT_EQ(2, api_.Ping(1));
-}
-
 }  // namespace
