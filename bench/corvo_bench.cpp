@@ -7,7 +7,6 @@
 // Run under the emulator with punches to collect:
 //   LD_LIBRARY_PATH=build/lib build/bin/corvo-sim --punches 40000 -- build/bin/corvo-bench [exchanges]
 #include <arpa/inet.h>
-#include <dlfcn.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
@@ -20,8 +19,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "abi/backend_entries.h"
 #include "link/frame.h"
-#include "varanda.h"
+#include "sdk.h"
 
 namespace {
 
@@ -84,32 +84,30 @@ double raw_rate(int exchanges, std::size_t request = kRequest, std::size_t answe
 
 void tool_rate(int port, double sdk_rate);
 
-template <class F>
-F symbol(void* lib, const char* name) {
-    return reinterpret_cast<F>(dlsym(lib, name));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     const int exchanges = argc > 1 ? std::atoi(argv[1]) : 20000;
     const char* port_text = std::getenv("CORVO_SIM_PORT");
-    void* sdk = dlopen("libvaranda.so", RTLD_NOW);
-    void* tcp = dlopen("libCorvoTCP.so", RTLD_NOW);
-    if (port_text == nullptr || sdk == nullptr || tcp == nullptr || exchanges <= 0) {
+    hostkit::Sdk sdk;
+    sdk.load();  // what it lacks stays null
+    const hostkit::Library tcp(hostkit::library_file("CorvoTCP"));
+    if (port_text == nullptr || !sdk.loaded() || !tcp.is_open() || exchanges <= 0) {
         std::fprintf(stderr, "usage: corvo-sim --punches N -- corvo-bench [exchanges] (with LD_LIBRARY_PATH=build/lib)\n");
         return 2;
     }
     const int port = std::atoi(port_text);
-    auto type = symbol<uint8_t (*)(uint8_t)>(sdk, "DefinirTipoConexao");
-    auto open = symbol<uint8_t (*)(int32_t)>(sdk, "AbrirPortaComunicacao");
-    auto ping = symbol<uint8_t (*)(int32_t)>(sdk, "Ping");
-    auto close_port = symbol<void (*)()>(sdk, "FecharPortaComunicacao");
-    auto collect = symbol<uint8_t (*)(int32_t, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, char*)>(sdk, "ColetarBilhete");
-    auto init = symbol<int32_t (*)(int32_t, int32_t)>(tcp, "InicializaCom");
-    auto send_data = symbol<int32_t (*)(int32_t, const uint8_t*, int32_t, int32_t, int32_t)>(tcp, "Envia_Dados");
-    auto receive_no_reply = symbol<int32_t (*)(int32_t, uint8_t*, int32_t, int32_t, int32_t)>(tcp, "Recebe_Dados_E_Nao_Responde");
-    auto finish = symbol<int32_t (*)()>(tcp, "FinalizaCom");
+    const VarandaApi& api = sdk.api;
+    auto type = api.DefinirTipoConexao;
+    auto open = api.AbrirPortaComunicacao;
+    auto ping = api.Ping;
+    auto close_port = api.FecharPortaComunicacao;
+    auto collect = api.ColetarBilhete;
+    namespace entry = varanda::abi::corvotcp;
+    auto init = tcp.function<entry::InicializaCom*>("InicializaCom");
+    auto send_data = tcp.function<entry::Envia_Dados*>("Envia_Dados");
+    auto receive_no_reply = tcp.function<entry::Recebe_Dados_E_Nao_Responde*>("Recebe_Dados_E_Nao_Responde");
+    auto finish = tcp.function<entry::FinalizaCom*>("FinalizaCom");
 
     // Three rounds, alternating, each side's best kept.
     double raw = 0, chain = 0, backend = 0;
@@ -149,7 +147,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     // Half of what is left through the SDK, the rest through the tool.
-    auto count = symbol<uint8_t (*)(int32_t, int32_t*)>(sdk, "ReceberQuantidadeBilhetes");
+    auto count = api.ReceberQuantidadeBilhetes;
     type(1);
     open(port);
     int32_t left = 0;

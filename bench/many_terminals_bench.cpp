@@ -10,7 +10,6 @@
 // the punches before each run, and its terminal map reaches the back-end in
 // CORVO_TCP_TERMINALS).
 #include <arpa/inet.h>
-#include <dlfcn.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -23,10 +22,12 @@
 #include <thread>
 #include <vector>
 
+#include "sdk.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Collect = uint8_t (*)(int32_t, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, char*);
+using Collect = decltype(VarandaApi::ColetarBilhete);
 
 // One command to corvo-sim's control port; true on "ok".
 bool control(int port, const std::string& line) {
@@ -60,8 +61,8 @@ int main(int argc, char** argv) {
     const int punches = argc > 2 ? std::atoi(argv[2]) : 300;
     const char* port_text = std::getenv("CORVO_SIM_PORT");
     const char* control_text = std::getenv("CORVO_SIM_CONTROL");
-    void* sdk = dlopen("libvaranda.so", RTLD_NOW);
-    if (port_text == nullptr || control_text == nullptr || sdk == nullptr || terminals <= 0 || punches <= 0 ||
+    hostkit::Sdk sdk;
+    if (port_text == nullptr || control_text == nullptr || !sdk.load() || terminals <= 0 || punches <= 0 ||
         std::getenv("CORVO_TCP_TERMINALS") == nullptr) {
         std::fprintf(stderr,
                      "usage: corvo-sim --terminals 1-N --port-per-terminal --latency MS -- corvo-many-bench [N] "
@@ -69,10 +70,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int control_port = std::atoi(control_text);
-    auto type = reinterpret_cast<uint8_t (*)(uint8_t)>(dlsym(sdk, "DefinirTipoConexao"));
-    auto open = reinterpret_cast<uint8_t (*)(int32_t)>(dlsym(sdk, "AbrirPortaComunicacao"));
-    auto collect = reinterpret_cast<Collect>(dlsym(sdk, "ColetarBilhete"));
-    if (type(1) != 0 || open(std::atoi(port_text)) != 0) {
+    const Collect collect = sdk.api.ColetarBilhete;
+    if (sdk.api.DefinirTipoConexao(1) != 0 || sdk.api.AbrirPortaComunicacao(std::atoi(port_text)) != 0) {
         std::fprintf(stderr, "corvo-many-bench: the port does not open\n");
         return 1;
     }

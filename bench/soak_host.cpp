@@ -7,7 +7,6 @@
 // at the end.
 //
 //   corvo-soak-host PORT OUT   (with LD_LIBRARY_PATH naming libvaranda.so)
-#include <dlfcn.h>
 #include <signal.h>
 #include <time.h>
 
@@ -15,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "api_table.h"
+#include "sdk.h"
 
 namespace {
 
@@ -62,9 +61,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int port = std::atoi(argv[1]);
-    void* sdk = dlopen("libvaranda.so", RTLD_NOW);
-    VarandaApi api;
-    if (sdk == nullptr || !api.resolve([&](const char* name) { return dlsym(sdk, name); })) {
+    hostkit::Sdk sdk;
+    const VarandaApi& api = sdk.api;
+    if (!sdk.load()) {
         std::fprintf(stderr, "corvo-soak-host: cannot load libvaranda.so\n");
         return 2;
     }

@@ -1,5 +1,6 @@
 // The demo host: drives terminal 1 through the Varanda SDK the way a host
-// application does: it loads the library by name, looks its operations up,
+// application does: it loads the library by name, looks its operations up
+// (hostkit/ and the generated table of operations, no signature typed here),
 // opens a TCP connection (type 1), pings the terminal, sets its clock, sends a
 // configuration, messages, schedules and an access list of 1,000 cards,
 // collects the stored punches and prints a summary.
@@ -12,56 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "varanda.h"
-
-#if defined(_WIN32)
-#  include <windows.h>
-#else
-#  include <dlfcn.h>
-#endif
+#include "sdk.h"
 
 namespace {
-
-// The SDK, loaded as a host loads it.
-class Sdk {
-public:
-    bool load() {
-#if defined(_WIN32)
-        handle_ = reinterpret_cast<void*>(LoadLibraryA("Varanda.dll"));
-#else
-        handle_ = dlopen("libvaranda.so", RTLD_NOW);
-#endif
-        return handle_ != nullptr;
-    }
-    // The operation `name` with the signature F, or null when this SDK build lacks it.
-    template <class F>
-    F get(const char* name) {
-#if defined(_WIN32)
-        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name)));
-#else
-        return reinterpret_cast<F>(dlsym(handle_, name));
-#endif
-    }
-
-private:
-    void* handle_ = nullptr;
-};
-
-// Operation signatures, as varanda.h declares them.
-using TerminalOp = uint8_t(VARANDA_CALL*)(int32_t terminal);
-using TypeOp = uint8_t(VARANDA_CALL*)(uint8_t type);
-using OpenOp = uint8_t(VARANDA_CALL*)(int32_t port);
-using CloseOp = void(VARANDA_CALL*)();
-using ClockOp = uint8_t(VARANDA_CALL*)(int32_t, uint8_t, uint8_t, uint8_t, uint8_t, uint8_t, uint8_t);
-using NoArgOp = uint8_t(VARANDA_CALL*)();
-using ByteOp = uint8_t(VARANDA_CALL*)(uint8_t);
-using TwoByteOp = uint8_t(VARANDA_CALL*)(uint8_t, uint8_t);
-using MessageOp = uint8_t(VARANDA_CALL*)(uint8_t flag, const char* text);
-using AccessTimeOp = uint8_t(VARANDA_CALL*)(uint8_t, uint8_t, uint8_t, uint8_t, uint8_t);
-using SirenOp = uint8_t(VARANDA_CALL*)(uint8_t, uint8_t, uint8_t, uint8_t, uint8_t, uint8_t, uint8_t, uint8_t, uint8_t);
-using CardOp = uint8_t(VARANDA_CALL*)(const char* card, uint8_t schedule);
-using CountOp = uint8_t(VARANDA_CALL*)(int32_t terminal, int32_t* count);
-using PunchOp = uint8_t(VARANDA_CALL*)(int32_t, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, uint8_t*, char*);
 
 constexpr int32_t kTerminal = 1;
 int g_failures = 0;
@@ -96,33 +50,31 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: corvo-demo PORT (or run it under corvo-sim)\n");
         return 2;
     }
-    Sdk sdk;
-    if (!sdk.load()) {
+    hostkit::Sdk sdk;
+    sdk.load(hostkit::library_file("Varanda", "varanda"));  // what this SDK build lacks stays null
+    if (!sdk.loaded()) {
         std::fprintf(stderr, "corvo-demo: cannot load the Varanda SDK\n");
         return 1;
     }
     std::printf("Varanda demo: terminal %d behind 127.0.0.1:%d\n", kTerminal, port);
 
-    auto DefinirTipoConexao = sdk.get<TypeOp>("DefinirTipoConexao");
-    auto AbrirPortaComunicacao = sdk.get<OpenOp>("AbrirPortaComunicacao");
-    auto FecharPortaComunicacao = sdk.get<CloseOp>("FecharPortaComunicacao");
-    auto Ping = sdk.get<TerminalOp>("Ping");
-    if (!DefinirTipoConexao || !AbrirPortaComunicacao || !FecharPortaComunicacao || !Ping) {
+    const VarandaApi& api = sdk.api;
+    if (!api.DefinirTipoConexao || !api.AbrirPortaComunicacao || !api.FecharPortaComunicacao || !api.Ping) {
         std::fprintf(stderr, "corvo-demo: the SDK lacks its connection operations\n");
         return 1;
     }
 
     step("open the TCP connection");
-    uint8_t code = DefinirTipoConexao(1);
-    if (code == 0) code = AbrirPortaComunicacao(port);
+    uint8_t code = api.DefinirTipoConexao(1);
+    if (code == 0) code = api.AbrirPortaComunicacao(port);
     result(code);
     if (code != 0) return 1;
 
     step("ping terminal 1");
-    result(Ping(kTerminal));
+    result(api.Ping(kTerminal));
 
     step("set the clock");
-    if (auto EnviarRelogio = sdk.get<ClockOp>("EnviarRelogio"); EnviarRelogio || missing("EnviarRelogio")) {
+    if (auto EnviarRelogio = api.EnviarRelogio; EnviarRelogio || missing("EnviarRelogio")) {
         if (EnviarRelogio) {
             const std::time_t now = std::time(nullptr);
             const std::tm* t = std::localtime(&now);
@@ -133,11 +85,11 @@ int main(int argc, char** argv) {
 
     step("send a configuration");
     {
-        auto offline = sdk.get<NoArgOp>("ConfigurarCorvoOffLine");
-        auto keypad = sdk.get<TwoByteOp>("HabilitarTeclado");
-        auto relay = sdk.get<TwoByteOp>("ConfigurarAcionamento1");
-        auto digits = sdk.get<ByteOp>("DefinirQuantidadeDigitosCartao");
-        auto send = sdk.get<TerminalOp>("EnviarConfiguracoes");
+        auto offline = api.ConfigurarCorvoOffLine;
+        auto keypad = api.HabilitarTeclado;
+        auto relay = api.ConfigurarAcionamento1;
+        auto digits = api.DefinirQuantidadeDigitosCartao;
+        auto send = api.EnviarConfiguracoes;
         if (!offline || !keypad || !relay || !digits || !send) {
             missing("EnviarConfiguracoes and its setters");
         } else {
@@ -152,10 +104,10 @@ int main(int argc, char** argv) {
 
     step("send the offline messages");
     {
-        auto entry = sdk.get<MessageOp>("DefinirMensagemEntradaOffLine");
-        auto exit = sdk.get<MessageOp>("DefinirMensagemSaidaOffLine");
-        auto standard = sdk.get<MessageOp>("DefinirMensagemPadraoOffLine");
-        auto send = sdk.get<TerminalOp>("EnviarMensagensOffLine");
+        auto entry = api.DefinirMensagemEntradaOffLine;
+        auto exit = api.DefinirMensagemSaidaOffLine;
+        auto standard = api.DefinirMensagemPadraoOffLine;
+        auto send = api.EnviarMensagensOffLine;
         if (!entry || !exit || !standard || !send) {
             missing("EnviarMensagensOffLine and its setters");
         } else {
@@ -169,10 +121,10 @@ int main(int argc, char** argv) {
 
     step("send access and siren schedules");
     {
-        auto insert = sdk.get<AccessTimeOp>("InserirHorarioAcesso");
-        auto send = sdk.get<TerminalOp>("EnviarHorariosAcesso");
-        auto siren = sdk.get<SirenOp>("InserirHorarioSirene");
-        auto send_sirens = sdk.get<TerminalOp>("EnviarHorariosSirene");
+        auto insert = api.InserirHorarioAcesso;
+        auto send = api.EnviarHorariosAcesso;
+        auto siren = api.InserirHorarioSirene;
+        auto send_sirens = api.EnviarHorariosSirene;
         if (!insert || !send || !siren || !send_sirens) {
             missing("EnviarHorariosAcesso / EnviarHorariosSirene");
         } else {
@@ -193,8 +145,8 @@ int main(int argc, char** argv) {
 
     step("send an access list of 1,000 cards");
     {
-        auto insert = sdk.get<CardOp>("InserirUsuarioListaAcesso");
-        auto send = sdk.get<TerminalOp>("EnviarListaAcesso");
+        auto insert = api.InserirUsuarioListaAcesso;
+        auto send = api.EnviarListaAcesso;
         if (!insert || !send) {
             missing("InserirUsuarioListaAcesso / EnviarListaAcesso");
         } else {
@@ -210,8 +162,8 @@ int main(int argc, char** argv) {
     double seconds = 0;
     step("collect the stored punches");
     {
-        auto count = sdk.get<CountOp>("ReceberQuantidadeBilhetes");
-        auto collect = sdk.get<PunchOp>("ColetarBilhete");
+        auto count = api.ReceberQuantidadeBilhetes;
+        auto collect = api.ColetarBilhete;
         if (!count || !collect) {
             missing("ReceberQuantidadeBilhetes / ColetarBilhete");
         } else {
@@ -238,7 +190,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    FecharPortaComunicacao();
+    api.FecharPortaComunicacao();
 
     std::printf("Summary\n");
     if (stored >= 0) {

@@ -1,7 +1,9 @@
 /* A minimal host in plain C: loads the SDK by name at run time, resolves a
  * few exports and calls them, printing each code. Arguments: the library's
  * path (default: the platform's file name), the connection type (default 1)
- * and the port (default 1). */
+ * and the port (default 1). A sample to copy: it keeps its own few lines of
+ * loading and names its signatures itself, as a C host does (the tree's own
+ * C++ hosts share hostkit/ and the generated table instead). */
 #include <stdio.h>
 #include <stdlib.h>
 

@@ -3,7 +3,8 @@
 # committed .cpp/.h/.c files (generated files live in the build trees, not in
 # git). Code: src/ abi/ link/ sim/ backends/ without their test/ folders.
 # Tests: tests/ and the test/ folders of link/ and sim/. The host tool, demo,
-# bench, fuzz and examples are in neither. Usage: scripts/ratio.sh [REV]
+# bench, fuzz, examples and hostkit/ (the loader the hosts and test programs
+# share) are in neither. Usage: scripts/ratio.sh [REV]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rev=${1:-}

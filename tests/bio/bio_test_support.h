@@ -32,6 +32,11 @@ inline Bytes answer(uint8_t status, const Bytes& data = {}) {
     return b;
 }
 
+// The answer to a list request: page answered, last page, package size.
+inline Bytes page_answer(uint8_t page, uint8_t last, uint16_t size) {
+    return answer(1, {page, last, static_cast<uint8_t>(size >> 8), static_cast<uint8_t>(size & 0xFF)});
+}
+
 // A 22-byte online event: origin, complement, then bytes from offset 2.
 inline Bytes event(uint8_t origin, uint8_t complement, const Bytes& from2 = {}) {
     Bytes b(22, 0);
@@ -60,6 +65,5 @@ inline Bytes bcd_now() {
     return {bcd(year / 100), bcd(year % 100), bcd(tm.tm_mon + 1), bcd(tm.tm_mday),
             bcd(tm.tm_hour), bcd(tm.tm_min),  bcd(tm.tm_sec > 59 ? 59 : tm.tm_sec), 0};
 }
-
 
 }  // namespace biotest

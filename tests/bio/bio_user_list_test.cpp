@@ -11,13 +11,10 @@ namespace {
 
 using biotest::answer;
 using biotest::Bytes;
+using biotest::page_answer;
 
 class BioUserList : public testsupport::SdkTest {
 protected:
-    // The list answer: page answered, last page, package size.
-    static Bytes page_answer(uint8_t page, uint8_t last, uint16_t size) {
-        return answer(1, {page, last, static_cast<uint8_t>(size >> 8), static_cast<uint8_t>(size & 0xFF)});
-    }
     // A package: count and size high byte first, then the records.
     static Bytes package(uint16_t count, uint16_t size, const Bytes& records) {
         Bytes p(4 + records.size());

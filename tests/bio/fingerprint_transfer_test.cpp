@@ -9,13 +9,9 @@ namespace {
 
 using biotest::answer;
 using biotest::Bytes;
+using biotest::page_answer;
 
-class FingerprintTransfer : public testsupport::SdkTest {
-protected:
-    static Bytes page_answer(uint8_t page, uint8_t last, uint16_t size) {
-        return answer(1, {page, last, static_cast<uint8_t>(size >> 8), static_cast<uint8_t>(size & 0xFF)});
-    }
-};
+class FingerprintTransfer : public testsupport::SdkTest {};
 
 TEST_F(FingerprintTransfer, ListRecordsDecodeByPairs) {
     open_tcp_lib();

@@ -178,17 +178,6 @@ TEST_F(ConfigurationRecord, MasterCardNumberIsRightAlignedPackedBcd) {
     }
 }
 
-TEST_F(ConfigurationRecord, FreshRecordIsSentWithCommand100) {
-    open_tcp_lib();
-    EXPECT_EQ(0, api().EnviarConfiguracoes(12));
-    auto s = sent();
-    ASSERT_EQ(1u, s.size());
-    EXPECT_EQ(12, s[0].terminal);
-    EXPECT_EQ(100, s[0].command);
-    EXPECT_EQ(50, tcp_.calls("Envia_Dados")[0].ints[2]);
-    EXPECT_EQ(fresh_record(), s[0].data);
-}
-
 // Also the Windows smoke case of this family: a few fields set, the 50 bytes
 // that reach the back end checked one by one.
 TEST_F(ConfigurationRecord, SetFieldsThenSendGivesTheExactRecord) {

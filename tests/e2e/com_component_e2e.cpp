@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "abi/com_interfaces.h"
-#include "loader.h"
+#include "library.h"
 #include "support/sim_test.h"
 
 #if !defined(_WIN32)
@@ -41,7 +41,7 @@ protected:
         return object;
     }
     void TearDown() override { lib_.close(); }
-    testsupport::Library lib_;
+    hostkit::Library lib_;
     pc::DllGetClassObjectFn get_ = nullptr;
 };
 

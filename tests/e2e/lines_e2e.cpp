@@ -236,8 +236,8 @@ TEST_F(SerialLines, Type4SerialComponentSpeaksForTheLinesTerminal) {
 
 // Corvo2K on its own: exact bytes both ways, and nothing written past `length`.
 TEST_F(SerialLines, SerialBackEndCarriesExactBytes) {
-    testsupport::Library lib;
-    ASSERT_TRUE(lib.open(testsupport::env_or("CORVO_2K_LIB", "libCorvo2K.so")));
+    hostkit::Library lib;
+    ASSERT_TRUE(lib.open(hostkit::env_or("CORVO_2K_LIB", "libCorvo2K.so")));
     using namespace varanda::abi::corvo2k;
     auto open = reinterpret_cast<InicializaCom*>(lib.symbol("InicializaCom"));
     auto send = reinterpret_cast<Envia_Dados*>(lib.symbol("Envia_Dados"));

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "../bio/bio_test_support.h"
 #include "fake_jni_env.h"
 #include "jni_symbols.h"
+#include "online_record.h"
 #include "sdk_test.h"
 
 namespace {
@@ -81,24 +83,7 @@ Ints then_fill(Ints head, size_t n = 8) {
     return head;
 }
 
-// A 22-byte online event: origin, complement, positions from offset 2, date
-// and time at 16..21.
-Bytes online_event(uint8_t origin, uint8_t complement, const Bytes& positions, const Bytes& date_time) {
-    Bytes r(22, 0xFF);
-    r[0] = origin;
-    r[1] = complement;
-    std::copy(positions.begin(), positions.end(), r.begin() + 2);
-    std::copy(date_time.begin(), date_time.end(), r.begin() + 16);
-    return r;
-}
-
-// The fingerprint module's offline answer: status, then data, 17 bytes.
-Bytes bio_answer(uint8_t status, const Bytes& data = {}) {
-    Bytes b(17, 0);
-    b[0] = status;
-    std::copy(data.begin(), data.end(), b.begin() + 1);
-    return b;
-}
+using testsupport::online_event;
 
 class JniCustomForms : public testsupport::SdkTest {
 protected:
@@ -255,14 +240,14 @@ TEST_F(JniCustomForms, OutValuesAlwaysOrOnlyOnZero) {
          [&](auto c, auto a, auto) { return call(c, "ReceberQuantidadeBilhetes", t, a); }, 1, then_fill({0})},
         {"Ossel total, failed: 0", {{21, {0x01, 0x2C}}},
          [&](auto c, auto a, auto) { return call(c, "ReceberTotalUsuariosOssel", t, a); }, 1, then_fill({0})},
-        {"bio model, module error: 0", {{40, bio_answer(5)}},
+        {"bio model, module error: 0", {{40, biotest::answer(5)}},
          [&](auto c, auto a, auto) { return call(c, "ReceberModeloBio", t, jbyte{0}, a); }, 132, then_fill({0})},
-        {"bio version", {{40, bio_answer(1, {0x02, 0x15})}},
+        {"bio version", {{40, biotest::answer(1, {0x02, 0x15})}},
          [&](auto c, auto a, auto) { return call(c, "ReceberVersaoBio", t, jbyte{0}, a); }, 0, then_fill({2, 15})},
-        {"bio user count", {{40, bio_answer(1, {0x01, 0x02})}},
+        {"bio user count", {{40, biotest::answer(1, {0x01, 0x02})}},
          [&](auto c, auto a, auto) { return call(c, "ReceberQuantidadeUsuariosBio", t, jbyte{0}, a); }, 0,
          then_fill({258})},
-        {"fingerprint record size", {{40, bio_answer(1, {0x01, 0xD8})}},
+        {"fingerprint record size", {{40, biotest::answer(1, {0x01, 0xD8})}},
          [&](auto c, auto a, auto) { return call(c, "ReceberRespostaRequisicaoBio", t, a); }, 0, then_fill({472})},
         {"punch", {{40, punch}}, [&](auto c, auto a, auto b) { return call(c, "ColetarBilhete", t, a, b); }, 0,
          then_fill({3, 28, 2, 26, 7, 59}), "000000000012abcd"},
@@ -288,7 +273,7 @@ TEST_F(JniCustomForms, OutValuesAlwaysOrOnlyOnZero) {
              return call(c, "ReceberUsuarioOssel", t, jbyte{0}, a, FakeJniEnv::ref(record), b);
          },
          130, then_fill({0x55555500})},
-        {"identification text", {{40, bio_answer(1, {'A', 'B', 'C', 0, 'D'})}},
+        {"identification text", {{40, biotest::answer(1, {'A', 'B', 'C', 0, 'D'})}},
          [&](auto c, auto, auto b) { return call(c, "ResultadoIdentificacaoBiometrica", t, jbyte{0}, b); }, 0,
          then_fill({}), "ABC"},
     };
@@ -345,7 +330,7 @@ TEST_F(JniCustomForms, RawByteCopiesIntoIntArrays) {
         EXPECT_EQ(1, call(cls, "LerContadorGiro", jint{4}, o.ints(1), o.ints(1), o.ints(1)));
         EXPECT_EQ((Ints{kFill}), o.ints_at(7));  // on 0 only
 
-        script({{40, bio_answer(1, {0, 0, 0, 36})}, {40, list}});
+        script({{40, biotest::page_answer(0, 0, 36)}, {40, list}});
         ASSERT_EQ(0, call(cls, "InicializarColetaListaUsuariosBio"));
         ASSERT_EQ(0, call(cls, "SolicitarListaUsuariosComDigital", jint{4}));
         ASSERT_EQ(0, call(cls, "ReceberUsuarioComDigital", o.ints(4)));
@@ -404,9 +389,7 @@ TEST_F(JniCustomForms, ListRecordTextIsCutPerClass) {
             package[2] = static_cast<uint8_t>(size >> 8);
             package[3] = static_cast<uint8_t>(size);
             std::copy(c.record.begin(), c.record.end(), package.begin() + 4);
-            const uint16_t total = static_cast<uint16_t>(package.size());
-            script({{40, bio_answer(1, {0, 0, static_cast<uint8_t>(total >> 8), static_cast<uint8_t>(total)})},
-                    {40, package}});
+            script({{40, biotest::page_answer(0, 0, static_cast<uint16_t>(package.size()))}, {40, package}});
             ASSERT_EQ(0, call(cls, "InicializarColetaListaUsuariosBio"));
             ASSERT_EQ(0, call(cls, "ReceberPacoteListaUsuariosBio", jint{3}));
             JavaObjects o;
@@ -423,7 +406,7 @@ TEST_F(JniCustomForms, ListRecordTextIsCutPerClass) {
 TEST_F(JniCustomForms, TextThatCannotBeMadeGivesEight) {
     open_tcp_lib();
     vm_.fail_new_string = true;
-    tcp_.queue_answer(bio_answer(1, {'A', 'B'}));
+    tcp_.queue_answer(biotest::answer(1, {'A', 'B'}));
     JavaObjects o;
     EXPECT_EQ(8, call("Varanda", "ResultadoIdentificacaoBiometrica", jint{3}, jbyte{0}, o.buffer()));
     EXPECT_EQ("", o.text_at(0));

@@ -51,8 +51,8 @@ if(WIN32 OR NOT Java_JAVA_EXECUTABLE OR NOT TARGET varanda_java)
   return()
 endif()
 
-add_library(varanda_jni_fakes SHARED jni/fake_backends_jni.cpp support/fake_backend.cpp support/loader.cpp)
-target_include_directories(varanda_jni_fakes PRIVATE support ${VARANDA_JNI_INCLUDE_DIRS})
+add_library(varanda_jni_fakes SHARED jni/fake_backends_jni.cpp support/fake_backend.cpp)
+target_include_directories(varanda_jni_fakes PRIVATE support ${CMAKE_SOURCE_DIR}/hostkit ${VARANDA_JNI_INCLUDE_DIRS})
 set_target_properties(varanda_jni_fakes PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${FAKES_DIR})
 target_link_libraries(varanda_jni_fakes PRIVATE dl)
 

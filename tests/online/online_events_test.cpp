@@ -2,6 +2,7 @@
 // exports: requests, card texts, codes and out-parameters left alone.
 #include <cstring>
 
+#include "online_record.h"
 #include "sdk_test.h"
 
 namespace {
@@ -9,16 +10,7 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 using Requests = std::vector<std::pair<int32_t, int32_t>>;  // command, length
 
-// A 22-byte event: origin, complement, positions from offset 2, and (when
-// given) the date and time at offsets 16..21; 0xFF elsewhere.
-Bytes event(uint8_t origin, uint8_t complement, const Bytes& positions, const Bytes& date_time = {}) {
-    Bytes r(22, 0xFF);
-    r[0] = origin;
-    r[1] = complement;
-    std::copy(positions.begin(), positions.end(), r.begin() + 2);
-    std::copy(date_time.begin(), date_time.end(), r.begin() + 16);
-    return r;
-}
+using testsupport::online_event;
 
 // The out-parameters, 0xEE before the call so that an unwritten one shows.
 struct Out {
@@ -53,19 +45,19 @@ TEST_F(OnlineEvents, CardTextsOfBothReaders) {
         std::string text;  // 16 characters, or 14 for the second form
         Bytes date_time;
     } cases[] = {
-        {false, 1, event(7, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4}, {25, 12, 26, 8, 30, 59}),
+        {false, 1, online_event(7, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4}, {25, 12, 26, 8, 30, 59}),
          std::string("12345678901234\0\0", 16), {25, 12, 26, 8, 30, 59}},
         // byte 20 = 0xFF: 16 positions over offsets 2..17, date and time still 16..21
-        {false, 1, event(1, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5}), "0123456789012345",
+        {false, 1, online_event(1, 2, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5}), "0123456789012345",
          {4, 5, 0xFF, 0xFF, 0xFF, 0xFF}},
-        {false, 1, event(0, 0, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {1, 1, 0, 0, 0, 0}), std::string("9876543210\0\0\0\0\0\0", 16),
+        {false, 1, online_event(0, 0, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {1, 1, 0, 0, 0, 0}), std::string("9876543210\0\0\0\0\0\0", 16),
          {1, 1, 0, 0, 0, 0}},
-        {false, 1, event(13, 21, {10, 65, 3}, {1, 2, 3, 4, 5, 6}), std::string("\0\0" "3\0\0\0\0\0\0\0\0\0\0\0\0\0", 16),
+        {false, 1, online_event(13, 21, {10, 65, 3}, {1, 2, 3, 4, 5, 6}), std::string("\0\0" "3\0\0\0\0\0\0\0\0\0\0\0\0\0", 16),
          {1, 2, 3, 4, 5, 6}},
         // second form: bytes up to 90 pass with the 215 flag on; only digits without it
-        {true, 1, event(5, 6, {1, 65, 90, 91, 0xFF, 48, 10, 9, 0, 0xFE, 0, 0, 0, 7}, {31, 1, 99, 23, 59, 0}),
+        {true, 1, online_event(5, 6, {1, 65, 90, 91, 0xFF, 48, 10, 9, 0, 0xFE, 0, 0, 0, 7}, {31, 1, 99, 23, 59, 0}),
          std::string("1AZ\0\0" "0\n90\0" "0007", 14), {31, 1, 99, 23, 59, 0}},
-        {true, 0, event(5, 6, {1, 65, 90, 91, 0xFF, 48, 10, 9, 0, 0xFE, 0, 0, 0, 7}, {31, 1, 99, 23, 59, 0}),
+        {true, 0, online_event(5, 6, {1, 65, 90, 91, 0xFF, 48, 10, 9, 0, 0xFE, 0, 0, 0, 7}, {31, 1, 99, 23, 59, 0}),
          std::string("1\0\0\0\0\0\0" "90\0" "0007", 14), {31, 1, 99, 23, 59, 0}},
     };
     for (const Case& c : cases) {
@@ -95,14 +87,14 @@ TEST_F(OnlineEvents, FailureCodesOfBothReaders) {
         uint8_t code;
         Requests requests;
     } cases[] = {
-        {false, true, 1, {{21, event(1, 1, {1})}}, 128, {{207, 22}}},  // every failure reads 128
+        {false, true, 1, {{21, online_event(1, 1, {1})}}, 128, {{207, 22}}},  // every failure reads 128
         {false, false, 1, {}, 128, {}},
-        {true, true, 0, {{21, event(1, 1, {1})}}, 1, {{207, 22}}},     // codes pass unchanged
+        {true, true, 0, {{21, online_event(1, 1, {1})}}, 1, {{207, 22}}},     // codes pass unchanged
         {true, false, 1, {}, 2, {}},
         {true, true, 1, {{40, {0}}}, 128, {{215, 1}}},                 // no event waits
         {true, true, 1, {{40, {2}}}, 128, {{215, 1}}},
         {true, true, 1, {{21, {1}}}, 1, {{215, 1}}},
-        {true, true, 1, {{40, {1}}, {21, event(1, 1, {1})}}, 1, {{215, 1}, {207, 22}}},
+        {true, true, 1, {{40, {1}}, {21, online_event(1, 1, {1})}}, 1, {{215, 1}, {207, 22}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.second_form << c.open << c.flag215 << " " << int(c.code));

@@ -75,18 +75,12 @@ TEST_F(AccessList, SmallListReachesTheBackEndByteExact) {
 }
 
 TEST_F(AccessList, InsertRefusesBadEntriesAndKeepsTheList) {
-    const std::string huge(100'000, '5');
+    // One refusal of each kind; every check and its order: AccessListRules.NewEntryChecksInOrder.
     struct Case {
         const char* card;
         uint8_t schedule;
         uint8_t code;
-    } cases[] = {
-        {nullptr, 1, 128},           {nullptr, 0, 128},             // null first, before the schedule
-        {"123456789012345", 1, 129}, {"123456789012345", 0, 129},   // 15 characters
-        {huge.c_str(), 1, 129},      {"", 0, 130},
-        {"1", 0, 130},               {"1", 103, 130},
-        {"1", 255, 130},
-    };
+    } cases[] = {{nullptr, 0, 128}, {"123456789012345", 0, 129}, {"1", 103, 130}};
     open_tcp_lib();
     ASSERT_EQ(0, api().InserirUsuarioListaAcesso("55", 3));
     for (const Case& c : cases) EXPECT_EQ(c.code, api().InserirUsuarioListaAcesso(c.card, c.schedule)) << c.schedule;
@@ -204,11 +198,7 @@ TEST_F(AccessList, ClosedPortEmptiesTheListAndSendsNothing) {
 TEST_F(AccessList, CardPatternZeroSendsSixteenBitNumbers) {
     open_tcp_lib();
     SET_CARD_PATTERN(0);
-    struct Case {
-        const char* card;
-        uint8_t code;
-    } cases[] = {{"65001", 128}, {"-1", 128}, {"123456", 129}, {"99999", 128}, {nullptr, 128}};
-    for (const Case& c : cases) EXPECT_EQ(c.code, api().InserirUsuarioListaAcesso(c.card, 1));
+    EXPECT_EQ(128, api().InserirUsuarioListaAcesso("65001", 1));  // the pattern reaches the checks
     ASSERT_EQ(0, api().InserirUsuarioListaAcesso("65000", 1));
     ASSERT_EQ(0, api().InserirUsuarioListaAcesso(" +259", 2));
     ASSERT_EQ(0, api().InserirUsuarioListaAcesso("x", 3));

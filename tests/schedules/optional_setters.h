@@ -14,7 +14,7 @@ using SetDigitsFn = uint8_t(VARANDA_CALL*)(uint8_t);
 using SetFlagFn = int32_t(VARANDA_CALL*)(int32_t, int32_t);
 
 template <class Fn>
-Fn optional_export(const testsupport::Sdk& sdk, const char* name) {
+Fn optional_export(const hostkit::Sdk& sdk, const char* name) {
     return reinterpret_cast<Fn>(sdk.symbol(name));
 }
 

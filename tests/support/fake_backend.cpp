@@ -2,20 +2,8 @@
 
 namespace testsupport {
 
-#if defined(_WIN32)
-const char* const kSerialLib = "Corvo2K.dll";
-const char* const kTcpLib = "CorvoTCP.dll";
-const char* const kTcpComLib = "CorvoTcpCom.dll";
-const char* const kSerialComLib = "CorvoSerialCom.dll";
-#else
-const char* const kSerialLib = "libCorvo2K.so";
-const char* const kTcpLib = "libCorvoTCP.so";
-const char* const kTcpComLib = "libCorvoTcpCom.so";
-const char* const kSerialComLib = "libCorvoSerialCom.so";
-#endif
-
 template <class Fn>
-static void bind(const Library& lib, Fn& fn, const char* name) {
+static void bind(const hostkit::Library& lib, Fn& fn, const char* name) {
     fn = reinterpret_cast<Fn>(lib.symbol(name));
 }
 

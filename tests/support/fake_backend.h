@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "loader.h"
+#include "library.h"
 
 namespace testsupport {
 
@@ -34,7 +34,7 @@ public:
     int32_t live_objects() const;  // COM fakes only
 
 private:
-    Library lib_;
+    hostkit::Library lib_;
     void (*reset_)() = nullptr;
     void (*set_default_)(const char*, int32_t) = nullptr;
     void (*queue_result_)(const char*, int32_t) = nullptr;
@@ -47,9 +47,9 @@ private:
 };
 
 // File names of the back ends on this platform.
-extern const char* const kSerialLib;     // Corvo2K
-extern const char* const kTcpLib;        // CorvoTCP
-extern const char* const kTcpComLib;     // the TCP COM component
-extern const char* const kSerialComLib;  // the serial COM component
+inline const std::string kSerialLib = hostkit::library_file("Corvo2K");
+inline const std::string kTcpLib = hostkit::library_file("CorvoTCP");
+inline const std::string kTcpComLib = hostkit::library_file("CorvoTcpCom");
+inline const std::string kSerialComLib = hostkit::library_file("CorvoSerialCom");
 
 }  // namespace testsupport

@@ -2,27 +2,9 @@
 
 namespace testsupport {
 
-std::string sdk_path() {
-#if defined(_WIN32)
-    return env_or("VARANDA_SDK", "Varanda.dll");
-#else
-    return env_or("VARANDA_SDK", "libvaranda.so");
-#endif
-}
-
-bool Sdk::load() {
-    if (!lib_.open(sdk_path())) return false;
-    return api.resolve([this](const char* name) { return lib_.symbol(name); });
-}
-
-void Sdk::unload() {
-    api = VarandaApi{};
-    lib_.close();
-}
-
 void SdkTest::SetUp() {
     for (FakeBackend* f : {&serial_, &tcp_, &tcp_com_, &serial_com_}) f->reset();
-    ASSERT_TRUE(sdk_.load()) << "cannot load " << sdk_path();
+    ASSERT_TRUE(sdk_.load()) << "cannot load " << hostkit::sdk_path();
 }
 
 void SdkTest::TearDown() { sdk_.unload(); }

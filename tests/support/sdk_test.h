@@ -7,26 +7,10 @@
 #include <memory>
 #include <vector>
 
-#include "api_table.h"
 #include "fake_backend.h"
-#include "loader.h"
+#include "sdk.h"
 
 namespace testsupport {
-
-// Where the SDK is: $VARANDA_SDK, else the platform's file name.
-std::string sdk_path();
-
-class Sdk {
-public:
-    bool load();
-    void unload();
-    bool loaded() const { return lib_.is_open(); }
-    VarandaApi api;
-    void* symbol(const char* name) const { return lib_.symbol(name); }
-
-private:
-    Library lib_;
-};
 
 class SdkTest : public ::testing::Test {
 protected:
@@ -47,7 +31,7 @@ protected:
     };
     std::vector<Sent> sent() const;
 
-    Sdk sdk_;
+    hostkit::Sdk sdk_;
     FakeBackend serial_{kSerialLib};
     FakeBackend tcp_{kTcpLib};
     FakeBackend tcp_com_{kTcpComLib};

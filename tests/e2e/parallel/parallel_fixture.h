@@ -14,39 +14,33 @@
 #include <thread>
 #include <vector>
 
-#include "api_table.h"
-#include "loader.h"
-#include "sim_control.h"
+#include "sdk.h"
+#include "sim_test.h"
 
 namespace e2e {
 
-class ParallelTest : public ::testing::Test {
+class ParallelTest : public SimTest {
 protected:
     static constexpr int kTerminals = 8;
 
     void SetUp() override {
-        port_ = env_port("CORVO_SIM_PORT");
-        ASSERT_GT(port_, 0) << "run under corvo-sim --terminals 1-8 --port-per-terminal";
-        map_ = testsupport::env_or("CORVO_TCP_TERMINALS", "");
-        ASSERT_FALSE(map_.empty()) << "run under corvo-sim --port-per-terminal";
-        ASSERT_TRUE(sim_.connect(env_port("CORVO_SIM_CONTROL")));
-        ASSERT_EQ("ok", sim_.command("reset"));
+        SimTest::SetUp();
+        map_ = hostkit::env_or("CORVO_TCP_TERMINALS", "");
+        ASSERT_FALSE(map_.empty()) << "run under corvo-sim --terminals 1-8 --port-per-terminal";
         // Loaded once for the whole program and never unloaded (ThreadSanitizer
         // does not follow instrumented libraries that are unloaded and loaded
         // again); every test closes the port it opened.
-        static testsupport::Library* lib = new testsupport::Library(testsupport::env_or("VARANDA_SDK", "libvaranda.so"));
-        ASSERT_TRUE(lib->is_open());
-        ASSERT_TRUE(api_.resolve([](const char* n) { return lib->symbol(n); }));
+        static hostkit::Sdk* sdk = new hostkit::Sdk;
+        if (!sdk->loaded()) {
+            ASSERT_TRUE(sdk->load()) << hostkit::sdk_path();
+        }
+        api_ = sdk->api;
     }
     void TearDown() override {
         if (api_.FecharPortaComunicacao) api_.FecharPortaComunicacao();
     }
-    void sim(const std::string& line) { ASSERT_EQ("ok", sim_.command(line)) << line; }
-    JsonValue dump(int terminal) { return sim_.dump(terminal); }
 
-    int port_ = 0;
     std::string map_;
-    SimControl sim_;
     VarandaApi api_;
 };
 

@@ -27,7 +27,7 @@ void token(int k, uint8_t& hour, uint8_t& minute, uint8_t& mask) {
 int token_of(uint8_t hour, uint8_t minute, uint8_t mask) { return hour + 24 * minute + 1440 * (mask - 1); }
 
 int soak_seconds() {
-    const long s = std::strtol(testsupport::env_or("VARANDA_SOAK_SECONDS", "4").c_str(), nullptr, 10);
+    const long s = std::strtol(hostkit::env_or("VARANDA_SOAK_SECONDS", "4").c_str(), nullptr, 10);
     return s > 0 && s <= 3600 ? static_cast<int>(s) : 4;
 }
 

@@ -5,12 +5,7 @@
 namespace e2e {
 
 bool TcpBackend::load() {
-#if defined(_WIN32)
-    const std::string path = testsupport::env_or("CORVO_TCP_LIB", "CorvoTCP.dll");
-#else
-    const std::string path = testsupport::env_or("CORVO_TCP_LIB", "libCorvoTCP.so");
-#endif
-    if (!lib_.open(path)) return false;
+    if (!lib_.open(hostkit::env_or("CORVO_TCP_LIB", hostkit::library_file("CorvoTCP")))) return false;
     auto get = [&](auto& fn, const char* name) {
         fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(lib_.symbol(name));
         return fn != nullptr;

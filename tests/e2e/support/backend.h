@@ -5,7 +5,7 @@
 #include <string>
 
 #include "abi/backend_entries.h"
-#include "loader.h"
+#include "library.h"
 
 namespace e2e {
 
@@ -22,7 +22,7 @@ struct TcpBackend {
     bool load();
 
 private:
-    testsupport::Library lib_;
+    hostkit::Library lib_;
 };
 
 // Sets an environment variable of this process (empty value: removes it).
