@@ -45,7 +45,7 @@ uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, con
 uint8_t ReceberQuantidadeBilhetes(ConnectionManager& connection, int32_t terminal, int32_t* count) {
     if (count == nullptr) return rc::bad_arg(1);
     uint8_t answer[2] = {0, 0};
-    const ReturnCode c = connection.ReceiveData(terminal, answer, kCountCommand, 2);
+    const ReturnCode c = connection.ReceiveData(terminal, answer, kCountCommand, sizeof answer);
     *count = c == rc::kOk ? wire::get_u16_be(answer) : 0;
     return c;
 }

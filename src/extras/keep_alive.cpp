@@ -16,7 +16,7 @@ uint8_t EnviarTempoKeepAliveRabbit(ConnectionManager& connection, int32_t termin
     if (time < 0) return rc::bad_arg(0);
     uint8_t payload[4];
     wire::put_u32_be(payload, static_cast<uint32_t>(time));
-    return connection.SendCommand(terminal, payload, kKeepAliveCommand, 4);
+    return connection.SendCommand(terminal, payload, kKeepAliveCommand, sizeof payload);
 }
 
 uint8_t LigarLedVerde(ConnectionManager& connection, int32_t terminal) {

@@ -70,7 +70,7 @@ uint8_t ReceberDadosOnLine2(ConnectionManager& connection, HeldOnlineEvents& hel
     const bool held = held_events.take_oldest(terminal, record);
     if (ask_first && !held) {
         uint8_t waiting = 0;
-        if (ReturnCode c = connection.ReceiveData(terminal, &waiting, kEventWaitingCommand, 1); c != rc::kOk)
+        if (ReturnCode c = connection.ReceiveData(terminal, &waiting, kEventWaitingCommand, sizeof waiting); c != rc::kOk)
             return c;
         if (waiting != kEventWaiting) return kNoEvent;
         platform::sleep_ms(kPreReadPauseMs);

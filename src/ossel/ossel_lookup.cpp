@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "comm/connection_manager.h"
+#include "wire/byte_order.h"
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
@@ -25,7 +26,7 @@ bool valid_mode(uint8_t mode) { return mode == kModeSummary || mode == kModeReco
 
 uint8_t send_mode(ConnectionManager& connection, int32_t terminal, uint8_t mode, int32_t command) {
     if (!valid_mode(mode)) return rc::check_failed(0);
-    return connection.SendCommand(terminal, &mode, command, 1);
+    return connection.SendCommand(terminal, &mode, command, sizeof mode);
 }
 }  // namespace
 
@@ -85,8 +86,8 @@ uint8_t ReceberTotalUsuariosOssel(ConnectionManager& connection, int32_t termina
     if (count == nullptr) return rc::bad_arg(1);
     *count = 0;
     uint8_t answer[2] = {};
-    const ReturnCode r = connection.ReceiveData(terminal, answer, kTotalCommand, 2);
-    if (r == rc::kOk) *count = answer[0] * 256 + answer[1];
+    const ReturnCode r = connection.ReceiveData(terminal, answer, kTotalCommand, sizeof answer);
+    if (r == rc::kOk) *count = wire::get_u16_be(answer);
     return r;
 }
 

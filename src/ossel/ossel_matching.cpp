@@ -39,7 +39,7 @@ uint8_t ResultadoComparacaoPINOssel(ConnectionManager& connection, HeldOnlineEve
 uint8_t ConfigurarRedeOssel(ConnectionManager& connection, int32_t terminal, uint8_t flag1, uint8_t flag2,
                             uint8_t flag3) {
     const uint8_t flags = static_cast<uint8_t>((flag1 != 0 ? 4 : 0) | (flag2 != 0 ? 8 : 0) | (flag3 != 0 ? 16 : 0));
-    return connection.SendCommand(terminal, &flags, kNetworkCommand, 1);
+    return connection.SendCommand(terminal, &flags, kNetworkCommand, sizeof flags);
 }
 
 uint8_t ResultadoConfiguracaoRedeOssel(ConnectionManager& connection, int32_t terminal) {

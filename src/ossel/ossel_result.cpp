@@ -34,7 +34,7 @@ ReturnCode ossel_online_code(uint8_t result) {
 
 ReturnCode ossel_offline_result(ConnectionManager& connection, int32_t terminal) {
     uint8_t result = kOfflinePreset;
-    const ReturnCode r = connection.ReceiveData(terminal, &result, kOfflineResultCommand, 1);
+    const ReturnCode r = connection.ReceiveData(terminal, &result, kOfflineResultCommand, sizeof result);
     if (r != rc::kOk) return r;
     return ossel_offline_code(result);
 }

@@ -32,7 +32,7 @@ uint8_t ResultadoInclusaoUsuarioOssel(ConnectionManager& connection, int32_t ter
 
 uint8_t CriarUsuarioLeitorOssel(ConnectionManager& connection, int32_t terminal) {
     const uint8_t request = 1;
-    return connection.SendCommand(terminal, &request, kEnrolAtReaderCommand, 1);
+    return connection.SendCommand(terminal, &request, kEnrolAtReaderCommand, sizeof request);
 }
 
 uint8_t ResultadoInclusaoUsuarioLeitorOssel(ConnectionManager& connection, HeldOnlineEvents& held_events,

@@ -37,9 +37,10 @@ constexpr uint8_t kLastSecond = 59;
 
 ReturnCode read_clock(ConnectionManager& connection, int32_t terminal, std::array<uint8_t, 6>& raw) {
     std::array<uint8_t, 6> answer{};
-    if (connection.ReceiveData(terminal, answer.data(), ClockCommands::kReadWithSeconds, 6) != rc::kOk) {
+    if (connection.ReceiveData(terminal, answer.data(), ClockCommands::kReadWithSeconds,
+                              ClockCommands::kWithSecondsLength) != rc::kOk) {
         answer = {};
-        if (ReturnCode c = connection.ReceiveData(terminal, answer.data(), ClockCommands::kRead, 5); c != rc::kOk)
+        if (ReturnCode c = connection.ReceiveData(terminal, answer.data(), ClockCommands::kRead, ClockCommands::kLength); c != rc::kOk)
             return c;
         answer[5] = 0;
     }
@@ -51,13 +52,13 @@ namespace op {
 
 uint8_t EnviarRelogio(ConnectionManager& connection, const SettingsView& settings, int32_t terminal, uint8_t day,
                       uint8_t month, uint8_t year, uint8_t hour, uint8_t minute, uint8_t second) {
-    const uint8_t payload[6] = {day, month, year, hour, minute, second};
+    const uint8_t payload[ClockCommands::kWithSecondsLength] = {day, month, year, hour, minute, second};
     if (ReturnCode c = check(payload, kClock); c != rc::kOk) return c;
     // Any failure of the six-byte form, a closed port included, falls back to five bytes.
     if (settings.clock_seconds &&
-        connection.SendCommand(terminal, payload, ClockCommands::kSetWithSeconds, 6) == rc::kOk)
+        connection.SendCommand(terminal, payload, ClockCommands::kSetWithSeconds, ClockCommands::kWithSecondsLength) == rc::kOk)
         return rc::kOk;
-    return connection.SendCommand(terminal, payload, ClockCommands::kSet, 5);
+    return connection.SendCommand(terminal, payload, ClockCommands::kSet, ClockCommands::kLength);
 }
 
 uint8_t ReceberRelogio(ConnectionManager& connection, int32_t terminal, uint8_t* day, uint8_t* month, uint8_t* year,
@@ -75,10 +76,10 @@ uint8_t ReceberRelogio(ConnectionManager& connection, int32_t terminal, uint8_t*
 uint8_t EnviarHorarioVerao(ConnectionManager& connection, int32_t terminal, uint8_t startDay, uint8_t startMonth,
                            uint8_t startYear, uint8_t startHour, uint8_t startMinute, uint8_t endDay,
                            uint8_t endMonth, uint8_t endYear, uint8_t endHour, uint8_t endMinute) {
-    const uint8_t payload[10] = {startDay, startMonth, startYear, startHour, startMinute,
+    const uint8_t payload[ClockCommands::kDaylightLength] = {startDay, startMonth, startYear, startHour, startMinute,
                                  endDay,   endMonth,   endYear,   endHour,   endMinute};
     if (ReturnCode c = check(payload, kDaylight); c != rc::kOk) return c;
-    return connection.SendCommand(terminal, payload, ClockCommands::kDaylightSaving, 10);
+    return connection.SendCommand(terminal, payload, ClockCommands::kDaylightSaving, ClockCommands::kDaylightLength);
 }
 
 }  // namespace op

@@ -11,11 +11,14 @@ namespace varanda {
 class ConnectionManager;
 
 struct ClockCommands {
-    static constexpr int32_t kSetWithSeconds = 117;  // 6 bytes
-    static constexpr int32_t kSet = 101;             // 5 bytes, no seconds
+    static constexpr int32_t kSetWithSeconds = 117;  // kWithSecondsLength bytes
+    static constexpr int32_t kSet = 101;             // kLength bytes, no seconds
     static constexpr int32_t kReadWithSeconds = 217;
     static constexpr int32_t kRead = 201;
-    static constexpr int32_t kDaylightSaving = 113;  // 10 bytes
+    static constexpr int32_t kDaylightSaving = 113;  // kDaylightLength bytes
+    static constexpr int32_t kWithSecondsLength = 6;
+    static constexpr int32_t kLength = 5;
+    static constexpr int32_t kDaylightLength = 10;
 };
 
 // Reads the clock: six bytes with command 217, else five with command 201
