@@ -25,12 +25,12 @@ void message(Json& j, const uint8_t* m) {
 void config(Json& j, const Terminal& t) {
     const auto& c = t.config;
     j.key("config").begin_object();
-    j.field("mode", int(c[0]));
-    j.field("reader_type", int(c[6]));
-    j.field("company_code", int(c[9] | (c[10] << 8)));
-    j.field("card_digits", int(c[14]));
-    j.field("master_card", bcd_digits(&c[25], 7));
-    j.field("online_date_time", int(c[41]));
+    j.field("mode", int(c[kConfigMode]));
+    j.field("reader_type", int(c[kConfigReaderType]));
+    j.field("company_code", int(get_u16_le(&c[kConfigCompany])));
+    j.field("card_digits", int(c[kConfigCardDigits]));
+    j.field("master_card", bcd_digits(&c[kConfigMasterCard], kConfigMasterCardSize));
+    j.field("online_date_time", int(c[kConfigEventTime]));
     j.key("hex").hex(c.data(), c.size());
     j.end_object();
 }

@@ -16,9 +16,8 @@ void put_text(uint8_t* slot, uint8_t control, const char* second_line) {
 Terminal::Terminal(uint32_t n) : number(n) {
     // A terminal out of the box: the configuration a fresh SDK would send,
     // the default message table.
-    config[9] = 0xFF;
-    config[10] = 0xFF;
-    config[14] = 14;
+    put_u16_le(&config[kConfigCompany], 0xFFFF);
+    config[kConfigCardDigits] = 14;
     put_text(&offline_messages[0], 0xFE, " Passe o cartao ");
     put_text(&offline_messages[32], 0xFE, "   Entrada OK   ");
     put_text(&offline_messages[64], 0xFE, "    Saida OK    ");
