@@ -117,18 +117,14 @@ Answer list_page(BioModule& m, uint8_t page, bool with_fingerprint) {
 
 // The sub-commands of a request: each answers from the request's bytes
 // (byte 0 the sub-command).
-Answer model(Terminal& t, const uint8_t*) {
+Answer success(std::initializer_list<uint8_t> bytes) {
     Answer a = status(kOk);
-    a[1] = t.bio.model;
+    std::copy(bytes.begin(), bytes.end(), a.begin() + 1);
     return a;
 }
 
-Answer version(Terminal& t, const uint8_t*) {
-    Answer a = status(kOk);
-    a[1] = t.bio.major;
-    a[2] = t.bio.minor;
-    return a;
-}
+Answer model(Terminal& t, const uint8_t*) { return success({t.bio.model}); }
+Answer version(Terminal& t, const uint8_t*) { return success({t.bio.major, t.bio.minor}); }
 
 Answer user_count(Terminal& t, const uint8_t*) {
     Answer a = status(kOk);

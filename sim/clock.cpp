@@ -1,9 +1,8 @@
 // The terminal's clock (the host's clock plus an offset) and the daylight
 // saving period.
-#include <algorithm>
 #include <ctime>
 
-#include "sim/bank.h"
+#include "sim/kept_block.h"
 
 namespace corvo::sim {
 
@@ -43,13 +42,6 @@ Reply get_clock(Terminal& t, TerminalBank&, const Request& r) {
     if (r.command == kGetClockSeconds) a.push_back(static_cast<uint8_t>(c.second));
     return Reply::answer(a);
 }
-
-Reply set_daylight_saving(Terminal& t, TerminalBank&, const Request& r) {
-    decltype(t.daylight_saving)::value_type b{};
-    std::copy(r.payload.begin(), r.payload.end(), b.begin());
-    t.daylight_saving = b;
-    return Reply::accepted();
-}
 }  // namespace
 
 void add_time_commands(CommandTable& table) {
@@ -57,7 +49,7 @@ void add_time_commands(CommandTable& table) {
     table.on_send(kSetClockSeconds, kClockSecondsSize, set_clock);
     table.on_receive(kGetClock, kClockSize, get_clock);
     table.on_receive(kGetClockSeconds, kClockSecondsSize, get_clock);
-    table.on_send(kDaylightSaving, kDaylightSavingSize, set_daylight_saving);
+    table.on_send(kDaylightSaving, kDaylightSavingSize, keep_block<&Terminal::daylight_saving>);
 }
 
 }  // namespace corvo::sim

@@ -143,20 +143,19 @@ Answer pattern(TerminalBank&, Terminal* t, const Words& w) {
     return "ok";
 }
 
-Answer refuse_or_accept(Terminal* t, const Words& w, bool refuse) {
+// "refuse T LIST" or "accept T LIST".
+Answer refuse(TerminalBank&, Terminal* t, const Words& w) {
     if (w.size() != 3) return std::nullopt;
     std::set<long> codes;
     if (!parse_number_list(w[2], 0, 255, codes)) return "error bad command list";
     for (long c : codes) {
-        if (refuse)
+        if (w[0] == "refuse")
             t->refused.insert(static_cast<uint8_t>(c));
         else
             t->refused.erase(static_cast<uint8_t>(c));
     }
     return "ok";
 }
-Answer refuse(TerminalBank&, Terminal* t, const Words& w) { return refuse_or_accept(t, w, true); }
-Answer accept(TerminalBank&, Terminal* t, const Words& w) { return refuse_or_accept(t, w, false); }
 
 Answer online(TerminalBank&, Terminal* t, const Words& w) {
     long v = 0;
@@ -211,7 +210,7 @@ constexpr ControlCommand kCommands[] = {
     {"sensors", sensors, "sensors T A B C", 0},
     {"pattern", pattern, "pattern T 0|1", 0},
     {"refuse", refuse, "refuse T LIST", 0},
-    {"accept", accept, "accept T LIST", 0},
+    {"accept", refuse, "accept T LIST", 0},
     {"online", online, "online T 0|1", 0},
     {"blocks", blocks, "blocks T C", 0},
     {"reset", reset, "reset", kBankWide | kStores},

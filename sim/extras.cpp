@@ -2,7 +2,7 @@
 // firmware version and the network module's keep-alive time.
 #include <algorithm>
 
-#include "sim/bank.h"
+#include "sim/kept_block.h"
 
 namespace corvo::sim {
 
@@ -43,8 +43,6 @@ Reply extended_answer(Terminal& t, TerminalBank&, const Request&) {
     return Reply::answer(t.extended_answer);
 }
 
-Reply firmware(Terminal& t, TerminalBank&, const Request&) { return Reply::answer(Bytes(t.firmware.begin(), t.firmware.end())); }
-
 Reply keep_alive(Terminal& t, TerminalBank&, const Request& r) {
     t.keep_alive = get_u32_be(r.payload.data());
     return Reply::accepted();
@@ -54,7 +52,7 @@ Reply keep_alive(Terminal& t, TerminalBank&, const Request& r) {
 void add_extras_commands(CommandTable& table) {
     table.on_send(kExtended, kExtendedSize, extended);
     table.on_receive(kExtendedAnswer, kExtendedSize, extended_answer);
-    table.on_receive(kFirmware, kFirmwareSize, firmware);
+    table.on_receive(kFirmware, kFirmwareSize, give_block<&Terminal::firmware>);
     table.on_send(kKeepAlive, kKeepAliveSize, keep_alive);
 }
 

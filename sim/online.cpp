@@ -1,8 +1,6 @@
 // Online operation: the action commands without payload, the display and
 // entry-form commands, the printer, sensors and the online event queue.
-#include <algorithm>
-
-#include "sim/bank.h"
+#include "sim/kept_block.h"
 
 namespace corvo::sim {
 
@@ -63,13 +61,6 @@ Reply display(Terminal& t, TerminalBank&, const Request& r) {
     return Reply::accepted();
 }
 
-Reply entry_forms(Terminal& t, TerminalBank&, const Request& r) {
-    decltype(t.entry_forms)::value_type f{};
-    std::copy(r.payload.begin(), r.payload.end(), f.begin());
-    t.entry_forms = f;
-    return Reply::accepted();
-}
-
 Reply printer(Terminal& t, TerminalBank&, const Request& r) {
     const uint8_t marker = r.payload[kPrintTextSize];
     if (marker != (r.command == kPrint ? 0x00 : 0xFF)) return Reply::refused(link::Status::BadContents);
@@ -77,13 +68,6 @@ Reply printer(Terminal& t, TerminalBank&, const Request& r) {
     text.erase(text.find_last_not_of(' ') + 1);
     t.printed.emplace_back(marker, text);
     if (t.printed.size() > 100) t.printed.erase(t.printed.begin());
-    return Reply::accepted();
-}
-
-Reply online_change(Terminal& t, TerminalBank&, const Request& r) {
-    decltype(t.online_change)::value_type b{};
-    std::copy(r.payload.begin(), r.payload.end(), b.begin());
-    t.online_change = b;
     return Reply::accepted();
 }
 
@@ -106,10 +90,10 @@ Reply sensors(Terminal& t, TerminalBank&, const Request& r) {
 void add_online_commands(CommandTable& table) {
     for (const Action& a : kActions) table.on_send(a.code, 0, action);
     table.on_send(kDisplay, kDisplaySize, display);
-    table.on_send(kEntryForms, kEntryFormsSize, entry_forms);
+    table.on_send(kEntryForms, kEntryFormsSize, keep_block<&Terminal::entry_forms>);
     table.on_send(kPrint, kPrintSize, printer);
     table.on_send(kPrintMarked, kPrintSize, printer);
-    table.on_send(kOnlineChange, kOnlineChangeSize, online_change);
+    table.on_send(kOnlineChange, kOnlineChangeSize, keep_block<&Terminal::online_change>);
     table.on_receive(kNextEvent, kEventSize, next_event);
     table.on_receive(kSensors, kAnyLength, sensors);
     table.on_receive(kEventWaiting, 1, event_waiting);
