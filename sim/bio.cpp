@@ -78,10 +78,11 @@ Bytes fingerprint_record(const Terminal& t, const std::string& id, const BioUser
     r[32] = 0xFC;
     r[33] = 0x08;
     put_clock_bcd(&r[kFingerprintTime], t);
-    for (std::size_t k = 0; k < (two ? 2u : 1u); ++k) put_u16_be(&r[kFingerprintLengths + 2 * k], static_cast<uint16_t>(kBioTemplateSize));
-    for (std::size_t k = 0; k < (two ? 2u : 1u) && k < u.templates.size(); ++k)
-        std::copy(u.templates[k].begin(), u.templates[k].end(),
-                  r.begin() + static_cast<std::ptrdiff_t>(kFingerprintTemplates + kBioTemplateSize * k));
+    for (std::size_t k = 0; k < (two ? 2u : 1u); ++k) {
+        put_u16_be(&r[kFingerprintLengths + 2 * k], static_cast<uint16_t>(kBioTemplateSize));
+        if (k < u.templates.size())
+            std::copy(u.templates[k].begin(), u.templates[k].end(), &r[kFingerprintTemplates + kBioTemplateSize * k]);
+    }
     return r;
 }
 

@@ -77,7 +77,7 @@ Reply locate_next(Terminal& t, TerminalBank&, const Request&) {
 
 Reply locate(Terminal& t, TerminalBank&, const Request& r) {
     OsselModule& m = t.ossel;
-    auto it = find(m, ossel_id(&r.payload[2], 8));
+    auto it = find(m, ossel_id(&r.payload[2], kOsselKeySize));
     m.result = it == m.users.end() ? kNotFound : kDone;
     if (it != m.users.end()) m.cursor = static_cast<std::size_t>(it - m.users.begin());
     return Reply::accepted();
@@ -85,7 +85,7 @@ Reply locate(Terminal& t, TerminalBank&, const Request& r) {
 
 Reply erase(Terminal& t, TerminalBank&, const Request& r) {
     OsselModule& m = t.ossel;
-    auto it = find(m, ossel_id(&r.payload[1], 8));
+    auto it = find(m, ossel_id(&r.payload[1], kOsselKeySize));
     m.result = it == m.users.end() ? kNotFound : kDone;
     if (it != m.users.end()) m.users.erase(it);
     return Reply::accepted();
@@ -101,7 +101,7 @@ Reply erase_all(Terminal& t, TerminalBank&, const Request& r) {
 }
 
 Reply compare_pin(Terminal& t, TerminalBank&, const Request& r) {
-    const std::string pin = ossel_id(&r.payload[1], 8);
+    const std::string pin = ossel_id(&r.payload[1], kOsselKeySize);
     const bool found = std::any_of(t.ossel.users.begin(), t.ossel.users.end(),
                                    [&](const OsselUser& u) { return !pin.empty() && record_pin(u.record) == pin; });
     ossel_result_event(t, found ? kEventSuccess : kEventNoMatch);

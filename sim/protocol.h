@@ -19,6 +19,8 @@ inline constexpr uint8_t kPulseRelay1 = 1, kPulseRelay2 = 2, kDenyAccess = 3, kH
 // Online operation.
 inline constexpr uint8_t kDisplay = 104, kEntryForms = 107, kPrint = 109, kPrintMarked = 127, kOnlineChange = 114,
                          kNextEvent = 207, kSensors = 208, kEventWaiting = 215;
+// A message: control byte and first line, then the second line (16 characters each).
+inline constexpr std::size_t kMessageLine = 16;
 inline constexpr std::size_t kDisplaySize = 33, kMessageSize = 32, kEntryFormsSize = 5, kPrintSize = 255,
                              kPrintTextSize = 254, kOnlineChangeSize = 72, kEventSize = 22;
 // An online event: origin, complement, card positions (14, or 16 with the
@@ -82,6 +84,7 @@ inline constexpr uint8_t kOsselCompare = 170, kOsselEnrol = 171, kOsselAddUser =
                          kOsselNext = 174, kOsselLocate = 175, kOsselErase = 176, kOsselEraseAll = 177,
                          kOsselComparePin = 178, kOsselNetwork = 179, kOsselResult = 240, kOsselTotal = 241,
                          kOsselRecord = 242, kOsselTemplateAnswer = 243, kOsselSummary = 244;
+inline constexpr std::size_t kOsselKeySize = 8;  // an identifier or PIN in a request: packed, 8 bytes
 inline constexpr std::size_t kOsselRecordSize = 451, kOsselTemplateSize = 220, kOsselIdSize = 9,
                              kOsselLocateSize = 10, kOsselEraseAllSize = 11, kOsselSummarySize = 11;
 // The user record: identifier, PIN and template.

@@ -48,7 +48,8 @@ Bytes punch_record(const Punch& p, uint32_t length) {
 
 namespace {
 link::Reply give_punch(Terminal& t, TerminalBank&, const link::Request& r) {
-    if (r.expected_length != kPunchShort && r.expected_length != kPunchLong) return link::Reply::refused(link::Status::BadLength);
+    if (r.expected_length != kPunchShort && r.expected_length != kPunchLong)
+        return link::Reply::refused(link::Status::BadLength);
     if (t.punches.empty()) return link::Reply::refused(link::Status::NothingToGive);
     t.handed = Terminal::Handed::Punch;
     return link::Reply::answer(punch_record(t.punches.front(), r.expected_length), true);
