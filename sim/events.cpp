@@ -10,7 +10,7 @@ Event make_event(const Terminal& t, uint8_t origin, uint8_t complement, const st
     Event e{};
     e[0] = origin;
     e[1] = complement;
-    std::fill(&e[kEventCard], &e[kEventTime], 0xFF);
+    std::fill(&e[kEventData], &e[kEventTime], 0xFF);
     if (t.config[kConfigEventTime] != 0) {
         const ClockTime c = terminal_clock(t);
         uint8_t* p = &e[kEventTime];
@@ -19,7 +19,7 @@ Event make_event(const Terminal& t, uint8_t origin, uint8_t complement, const st
     const std::size_t n = std::min(text.size(), kEventLongCard);
     for (std::size_t i = 0; i < n; ++i) {
         const char ch = text[i];
-        e[kEventCard + i] = (ch >= '0' && ch <= '9') ? static_cast<uint8_t>(ch - '0') : static_cast<uint8_t>(ch);
+        e[kEventData + i] = (ch >= '0' && ch <= '9') ? static_cast<uint8_t>(ch - '0') : static_cast<uint8_t>(ch);
     }
     if (n > kEventCardPositions) e[kEventMinute] = 0xFF;  // 16-position form
     return e;
@@ -37,7 +37,7 @@ void bio_answer(Terminal& t, uint8_t sub, const std::array<uint8_t, kBioMessageS
     Event e{};
     e[0] = kOriginBio;
     e[1] = sub;
-    std::copy(answer.begin(), answer.end(), e.begin() + 2);
+    std::copy(answer.begin(), answer.end(), e.begin() + kEventData);
     t.events.push_back(e);
 }
 

@@ -23,9 +23,10 @@ inline constexpr uint8_t kDisplay = 104, kEntryForms = 107, kPrint = 109, kPrint
 inline constexpr std::size_t kMessageLine = 16;
 inline constexpr std::size_t kDisplaySize = 33, kMessageSize = 32, kEntryFormsSize = 5, kPrintSize = 255,
                              kPrintTextSize = 254, kOnlineChangeSize = 72, kEventSize = 22;
-// An online event: origin, complement, card positions (14, or 16 with the
-// minute byte given up), then day, month, year, hour, minute and second.
-inline constexpr std::size_t kEventCard = 2, kEventCardPositions = 14, kEventLongCard = 16, kEventTime = 16,
+// An online event: origin, complement, data (card positions: 14, or 16 with
+// the minute byte given up; or a module's answer), then day, month, year,
+// hour, minute and second.
+inline constexpr std::size_t kEventData = 2, kEventCardPositions = 14, kEventLongCard = 16, kEventTime = 16,
                              kEventMinute = 20;
 inline constexpr uint8_t kDisplayStandard = 0xFF;  // the display time byte of the standard message
 
