@@ -19,14 +19,14 @@ using link::Request;
 
 std::size_t entry_size(const Terminal& t) {
     if (t.card_pattern == 0) return 3;
-    const int digits = std::clamp<int>(t.config[14], 1, 16);
+    const int digits = std::clamp<int>(t.config[kConfigCardDigits], 1, 16);
     return static_cast<std::size_t>(digits / 2) + 1;
 }
 
 AccessCard decode_entry(const Terminal& t, const uint8_t* e, std::size_t size) {
     AccessCard c;
     if (t.card_pattern == 0)
-        c.card = std::to_string(e[0] | (e[1] << 8));
+        c.card = std::to_string(get_u16_le(e));
     else
         c.card = strip_zeros(bcd_digits(e, size - 1));
     c.schedule = e[size - 1];
@@ -62,7 +62,7 @@ Reply counted(Terminal& t, TerminalBank&, const Request& r) {
 }
 
 Reply whole(Terminal& t, TerminalBank&, const Request& r) {
-    decode(t, r.payload, 0, -1, r.command == 110 ? "full" : "old");
+    decode(t, r.payload, 0, -1, r.command == kAccessListFull ? "full" : "old");
     return Reply::accepted();
 }
 
@@ -101,10 +101,10 @@ Reply block(Terminal& t, TerminalBank&, const Request& r) {
 }  // namespace
 
 void add_access_list_commands(CommandTable& table) {
-    table.on_send(115, -1, counted);
-    table.on_send(110, 45000, whole);
-    table.on_send(102, 9000, whole);
-    table.on_send(136, 65536, block);
+    table.on_send(kAccessListCounted, kAnyLength, counted);
+    table.on_send(kAccessListFull, kAccessListFullSize, whole);
+    table.on_send(kAccessListOld, kAccessListOldSize, whole);
+    table.on_send(kAccessListBlock, kAccessListBlockSize, block);
 }
 
 }  // namespace corvo::sim

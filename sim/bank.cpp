@@ -35,7 +35,7 @@ link::Reply TerminalBank::handle(const link::Request& r) {
         reply = link::Reply::refused(link::Status::NotSupported);
     } else if (e.fn == nullptr) {
         reply = link::Reply::refused(link::Status::UnknownCommand);
-    } else if (e.length >= 0 && (send ? r.payload.size() : r.expected_length) != static_cast<std::size_t>(e.length)) {
+    } else if (e.length != kAnyLength && (send ? r.payload.size() : r.expected_length) != e.length) {
         reply = link::Reply::refused(link::Status::BadLength);
     } else {
         reply = e.fn(t, *this, r);

@@ -1,6 +1,7 @@
 // The emulated terminals behind one link endpoint, by terminal number, and
 // the table of the commands they know.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -17,16 +18,19 @@ class TerminalBank;
 // A command's handler: carries the command out on the terminal and answers.
 using CommandFn = link::Reply (*)(Terminal& t, TerminalBank& bank, const link::Request& r);
 
+// The length of a command whose handler checks the length itself.
+inline constexpr std::size_t kAnyLength = SIZE_MAX;
+
 struct CommandEntry {
     CommandFn fn = nullptr;
-    int length = -1;  // the one payload (send) or answer (receive) length; -1: the handler checks
+    std::size_t length = kAnyLength;  // the one payload (send) or answer (receive) length
 };
 
 struct CommandTable {
     CommandEntry send[256];
     CommandEntry receive[256];
-    void on_send(uint8_t code, int length, CommandFn fn) { send[code] = {fn, length}; }
-    void on_receive(uint8_t code, int length, CommandFn fn) { receive[code] = {fn, length}; }
+    void on_send(uint8_t code, std::size_t length, CommandFn fn) { send[code] = {fn, length}; }
+    void on_receive(uint8_t code, std::size_t length, CommandFn fn) { receive[code] = {fn, length}; }
 };
 
 // Each family adds its commands.

@@ -1,9 +1,8 @@
 // The terminal's clock (the host's clock plus an offset) and the daylight
 // saving period.
-#include <algorithm>
 #include <ctime>
 
-#include "sim/bank.h"
+#include "sim/kept_block.h"
 
 namespace corvo::sim {
 
@@ -19,7 +18,7 @@ bool valid(int d, int mo, int y, int h, int mi, int s) {
 
 Reply set_clock(Terminal& t, TerminalBank&, const Request& r) {
     const auto& p = r.payload;
-    const int second = r.command == 117 ? p[5] : 0;
+    const int second = r.command == kSetClockSeconds ? p[5] : 0;
     if (!valid(p[0], p[1], p[2], p[3], p[4], second)) return Reply::refused(link::Status::BadContents);
     std::tm tm{};
     tm.tm_mday = p[0];
@@ -40,24 +39,17 @@ Reply get_clock(Terminal& t, TerminalBank&, const Request& r) {
     const ClockTime c = terminal_clock(t);
     Bytes a = {static_cast<uint8_t>(c.day), static_cast<uint8_t>(c.month), static_cast<uint8_t>(c.year % 100),
                static_cast<uint8_t>(c.hour), static_cast<uint8_t>(c.minute)};
-    if (r.command == 217) a.push_back(static_cast<uint8_t>(c.second));
+    if (r.command == kGetClockSeconds) a.push_back(static_cast<uint8_t>(c.second));
     return Reply::answer(a);
-}
-
-Reply set_daylight_saving(Terminal& t, TerminalBank&, const Request& r) {
-    std::array<uint8_t, 10> b{};
-    std::copy(r.payload.begin(), r.payload.end(), b.begin());
-    t.daylight_saving = b;
-    return Reply::accepted();
 }
 }  // namespace
 
 void add_time_commands(CommandTable& table) {
-    table.on_send(101, 5, set_clock);
-    table.on_send(117, 6, set_clock);
-    table.on_receive(201, 5, get_clock);
-    table.on_receive(217, 6, get_clock);
-    table.on_send(113, 10, set_daylight_saving);
+    table.on_send(kSetClock, kClockSize, set_clock);
+    table.on_send(kSetClockSeconds, kClockSecondsSize, set_clock);
+    table.on_receive(kGetClock, kClockSize, get_clock);
+    table.on_receive(kGetClockSeconds, kClockSecondsSize, get_clock);
+    table.on_send(kDaylightSaving, kDaylightSavingSize, keep_block<&Terminal::daylight_saving>);
 }
 
 }  // namespace corvo::sim

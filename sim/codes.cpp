@@ -13,13 +13,7 @@ std::string bcd_digits(const uint8_t* p, std::size_t size) {
 }
 
 void put_bcd(uint8_t* p, std::size_t size, uint64_t value) {
-    for (std::size_t i = size; i-- > 0;) {
-        const unsigned lo = static_cast<unsigned>(value % 10);
-        value /= 10;
-        const unsigned hi = static_cast<unsigned>(value % 10);
-        value /= 10;
-        p[i] = static_cast<uint8_t>(hi << 4 | lo);
-    }
+    for (std::size_t i = size; i-- > 0; value /= 100) p[i] = packed_bcd(static_cast<int>(value % 100));
 }
 
 std::string strip_zeros(const std::string& s) {

@@ -5,23 +5,26 @@
 #include <string>
 #include <vector>
 
+#include "src/wire/bcd_byte.h"
 #include "src/wire/byte_order.h"
 
 namespace corvo::sim {
 
 using Bytes = std::vector<uint8_t>;
 
-// The byte-order helpers the SDK writes with (header only, no SDK state).
+// The BCD and byte-order helpers the SDK writes with (header only, no SDK state).
 using varanda::wire::get_u16_be;
+using varanda::wire::get_u16_le;
+using varanda::wire::get_u32_be;
+using varanda::wire::packed_bcd;
 using varanda::wire::put_u16_be;
+using varanda::wire::put_u16_le;
 
 // The digits of packed BCD bytes, most significant first; a nibble above 9
 // gives its hexadecimal letter.
 std::string bcd_digits(const uint8_t* p, std::size_t size);
 // The decimal number right-aligned in `size` packed BCD bytes (low digits kept).
 void put_bcd(uint8_t* p, std::size_t size, uint64_t value);
-// The value of a binary byte as two BCD digits (0..99).
-inline uint8_t to_bcd(unsigned v) { return static_cast<uint8_t>(((v / 10) % 10) << 4 | (v % 10)); }
 
 // A text without its leading '0' characters ("0" when nothing is left).
 std::string strip_zeros(const std::string& s);

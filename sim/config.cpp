@@ -2,7 +2,7 @@
 // table, the change-event block, function keys, schedules and the TLM block.
 #include <algorithm>
 
-#include "sim/bank.h"
+#include "sim/kept_block.h"
 
 namespace corvo::sim {
 
@@ -10,74 +10,41 @@ namespace {
 using link::Reply;
 using link::Request;
 
-template <std::size_t N>
-void copy_into(std::array<uint8_t, N>& to, const Bytes& from) {
-    std::copy(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(N), to.begin());
-}
-
-Reply set_config(Terminal& t, TerminalBank&, const Request& r) {
-    copy_into(t.config, r.payload);
-    t.online = t.config[0] == 1;
-    return Reply::accepted();
-}
-Reply get_config(Terminal& t, TerminalBank&, const Request&) { return Reply::answer(Bytes(t.config.begin(), t.config.end())); }
-
-Reply set_messages(Terminal& t, TerminalBank&, const Request& r) {
-    copy_into(t.offline_messages, r.payload);
-    return Reply::accepted();
-}
-Reply get_messages(Terminal& t, TerminalBank&, const Request&) {
-    return Reply::answer(Bytes(t.offline_messages.begin(), t.offline_messages.end()));
-}
-
-Reply set_change_events(Terminal& t, TerminalBank&, const Request& r) {
-    std::array<uint8_t, 77> b{};
-    copy_into(b, r.payload);
-    t.change_events = b;
-    return Reply::accepted();
-}
-
-Reply set_function_keys(Terminal& t, TerminalBank&, const Request& r) {
-    copy_into(t.function_keys, r.payload);
+Reply set_config(Terminal& t, TerminalBank& bank, const Request& r) {
+    keep_block<&Terminal::config>(t, bank, r);
+    t.online = t.config[kConfigMode] == 1;
     return Reply::accepted();
 }
 
 // Access schedules: the whole table (111) or the first 50 schedules (103).
 Reply set_access_schedules(Terminal& t, TerminalBank&, const Request& r) {
-    t.access_schedules.assign(5600, 0xFF);
+    t.access_schedules.assign(kAccessSchedulesSize, 0xFF);
     std::copy(r.payload.begin(), r.payload.end(), t.access_schedules.begin());
-    t.access_schedules_form = r.command == 111 ? "full" : "old";
+    t.access_schedules_form = r.command == kAccessSchedules ? "full" : "old";
     return Reply::accepted();
 }
 
 // Sirens: 100 entries (112) or 50 (105).
 Reply set_sirens(Terminal& t, TerminalBank&, const Request& r) {
-    t.sirens.assign(300, 0);
+    t.sirens.assign(kSirensSize, 0);
     std::copy(r.payload.begin(), r.payload.end(), t.sirens.begin());
-    t.sirens_form = r.command == 112 ? "full" : "old";
-    return Reply::accepted();
-}
-
-Reply set_tlm(Terminal& t, TerminalBank&, const Request& r) {
-    std::array<uint8_t, 26> b{};
-    copy_into(b, r.payload);
-    t.tlm = b;
+    t.sirens_form = r.command == kSirens ? "full" : "old";
     return Reply::accepted();
 }
 }  // namespace
 
 void add_config_commands(CommandTable& table) {
-    table.on_send(100, 50, set_config);
-    table.on_receive(200, 50, get_config);
-    table.on_send(106, 416, set_messages);
-    table.on_receive(206, 416, get_messages);
-    table.on_send(134, 77, set_change_events);
-    table.on_send(128, 10, set_function_keys);
-    table.on_send(111, 5600, set_access_schedules);
-    table.on_send(103, 2800, set_access_schedules);
-    table.on_send(112, 300, set_sirens);
-    table.on_send(105, 150, set_sirens);
-    table.on_send(151, 26, set_tlm);
+    table.on_send(kSetConfig, kConfigSize, set_config);
+    table.on_receive(kGetConfig, kConfigSize, give_block<&Terminal::config>);
+    table.on_send(kSetMessages, kMessagesSize, keep_block<&Terminal::offline_messages>);
+    table.on_receive(kGetMessages, kMessagesSize, give_block<&Terminal::offline_messages>);
+    table.on_send(kChangeEvents, kChangeEventsSize, keep_block<&Terminal::change_events>);
+    table.on_send(kFunctionKeys, kFunctionKeysSize, keep_block<&Terminal::function_keys>);
+    table.on_send(kAccessSchedules, kAccessSchedulesSize, set_access_schedules);
+    table.on_send(kOldAccessSchedules, kOldAccessSchedulesSize, set_access_schedules);
+    table.on_send(kSirens, kSirensSize, set_sirens);
+    table.on_send(kOldSirens, kOldSirensSize, set_sirens);
+    table.on_send(kTlm, kTlmSize, keep_block<&Terminal::tlm>);
 }
 
 }  // namespace corvo::sim

@@ -1,5 +1,6 @@
 #include "sim/control.h"
 
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,10 +25,6 @@ bool all_digits(const std::string& s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string::npos;
 }
 
-const char* kUsage =
-    "error commands: ping, dump [T], dump T punches, card T DIGITS [READER], keypad T DIGITS, finger T ID, punches T N, "
-    "bio-user T ID [TEMPLATES], ossel-user T ID [PIN], sensors T A B C, pattern T 0|1, refuse T LIST, "
-    "accept T LIST, online T 0|1, blocks T C, reset, stop";
 }  // namespace
 
 bool parse_number_list(const std::string& text, long low, long high, std::set<long>& out) {
@@ -47,112 +44,215 @@ bool parse_number_list(const std::string& text, long low, long high, std::set<lo
     return true;
 }
 
+namespace {
+using Words = std::vector<std::string>;
+// A command's answer; nothing when its words do not fit it (the usage text).
+using Answer = std::optional<std::string>;
+
+const std::string& arg(const Words& w, std::size_t i) {
+    static const std::string none;
+    return i < w.size() ? w[i] : none;
+}
+
+// An identifier or card of at most 16 digits in word `i`.
+bool digits_at(const Words& w, std::size_t i) { return all_digits(arg(w, i)) && arg(w, i).size() <= 16; }
+
+Answer ping(TerminalBank&, Terminal*, const Words&) { return "ok"; }
+
+Answer reset(TerminalBank& bank, Terminal*, const Words&) {
+    bank.reset();
+    return "ok";
+}
+
+Answer dump_bank(TerminalBank& bank, Terminal*, const Words&) { return bank_json(bank); }
+
+Answer dump(TerminalBank&, Terminal* t, const Words& w) {
+    if (w.size() == 2) return terminal_json(*t);
+    if (w.size() == 3 && w[2] == "punches") return punches_json(t->number, *t);
+    return std::nullopt;
+}
+
+Answer card(TerminalBank&, Terminal* t, const Words& w) {
+    if (!digits_at(w, 2)) return std::nullopt;
+    long reader = 1;
+    if (w.size() > 3 && !to_long(w[3], 0, 255, reader)) return "error bad reader";
+    present_card(*t, w[2], static_cast<uint8_t>(reader));
+    return "ok";
+}
+
+Answer keypad(TerminalBank&, Terminal* t, const Words& w) {
+    if (!digits_at(w, 2)) return std::nullopt;
+    push_event(*t, kOriginKeypad, 0, w[2]);
+    return "ok";
+}
+
+Answer finger(TerminalBank&, Terminal* t, const Words& w) {
+    if (!digits_at(w, 2)) return std::nullopt;
+    t->bio.finger = strip_zeros(w[2]);
+    if (t->online) push_event(*t, kOriginFinger, 0, w[2]);
+    return "ok";
+}
+
+Answer punches(TerminalBank& bank, Terminal* t, const Words& w) {
+    long v = 0;
+    if (!to_long(arg(w, 2), 0, 1000000, v)) return std::nullopt;
+    seed_punches(*t, static_cast<int>(v), bank.rng);
+    return "ok";
+}
+
+Answer bio_user(TerminalBank& bank, Terminal* t, const Words& w) {
+    if (!digits_at(w, 2)) return std::nullopt;
+    long templates = 1;
+    if (w.size() > 3 && !to_long(w[3], 0, 2, templates)) return "error bad template count";
+    BioUser& u = t->bio.users[strip_zeros(w[2])];
+    u.templates.clear();
+    for (long k = 0; k < templates; ++k) {
+        Bytes tpl(kBioTemplateSize);
+        for (auto& b : tpl) b = static_cast<uint8_t>(bank.rng());
+        tpl[0] = 0x54;
+        u.templates.push_back(tpl);
+    }
+    return "ok";
+}
+
+Answer ossel_user(TerminalBank& bank, Terminal* t, const Words& w) {
+    if (!digits_at(w, 2)) return std::nullopt;
+    OsselUser u;
+    u.id = w[2];
+    u.record.assign(kOsselRecordSize, 0);
+    put_ossel_id(&u.record[kOsselRecordId], kOsselIdSize, u.id);
+    put_ossel_id(&u.record[kOsselRecordPin], kOsselIdSize, all_digits(arg(w, 3)) ? arg(w, 3) : std::string());
+    for (std::size_t i = kOsselRecordTemplate; i < kOsselRecordTemplate + kOsselTemplateSize; ++i)
+        u.record[i] = static_cast<uint8_t>(bank.rng());
+    t->ossel.users.push_back(u);
+    return "ok";
+}
+
+Answer sensors(TerminalBank&, Terminal* t, const Words& w) {
+    if (w.size() != 5) return std::nullopt;
+    long a, b, c;
+    if (!to_long(w[2], 0, 255, a) || !to_long(w[3], 0, 255, b) || !to_long(w[4], 0, 255, c)) return "error bad sensor value";
+    t->sensors = {static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c)};
+    return "ok";
+}
+
+Answer pattern(TerminalBank&, Terminal* t, const Words& w) {
+    long v = 0;
+    if (!to_long(arg(w, 2), 0, 1, v)) return std::nullopt;
+    t->card_pattern = static_cast<uint8_t>(v);
+    return "ok";
+}
+
+// "refuse T LIST" or "accept T LIST".
+Answer refuse(TerminalBank&, Terminal* t, const Words& w) {
+    if (w.size() != 3) return std::nullopt;
+    std::set<long> codes;
+    if (!parse_number_list(w[2], 0, 255, codes)) return "error bad command list";
+    for (long c : codes) {
+        if (w[0] == "refuse")
+            t->refused.insert(static_cast<uint8_t>(c));
+        else
+            t->refused.erase(static_cast<uint8_t>(c));
+    }
+    return "ok";
+}
+
+Answer online(TerminalBank&, Terminal* t, const Words& w) {
+    long v = 0;
+    if (!to_long(arg(w, 2), 0, 1, v)) return std::nullopt;
+    t->online = v == 1;
+    return "ok";
+}
+
+// Every block of command C the terminal accepted (with --keep-blocks), in
+// hexadecimal, oldest first, separated by spaces.
+Answer blocks(TerminalBank&, Terminal* t, const Words& w) {
+    long v = 0;
+    if (!to_long(arg(w, 2), 0, 255, v)) return std::nullopt;
+    static const char* kHex = "0123456789abcdef";
+    std::string out = "ok";
+    for (const auto& block : t->kept_blocks[static_cast<uint8_t>(v)]) {
+        out += ' ';
+        for (uint8_t b : block) {
+            out += kHex[b >> 4];
+            out += kHex[b & 15];
+        }
+    }
+    return out;
+}
+
+// Flags of a control command.
+enum : unsigned {
+    kBankWide = 1,  // needs no terminal number
+    kAlone = 2,     // only when the line is the word alone
+    kStops = 4,     // the emulator stops after answering
+    kStores = 8,    // may store punches: the state file is written before the answer
+};
+
+struct ControlCommand {
+    const char* word;
+    Answer (*fn)(TerminalBank& bank, Terminal* t, const Words& w);  // t: the terminal of word 1, unless kBankWide
+    const char* usage;
+    unsigned flags;
+};
+
+// In the order of the usage text.
+constexpr ControlCommand kCommands[] = {
+    {"ping", ping, "ping", kBankWide},
+    {"dump", dump_bank, "dump [T]", kBankWide | kAlone},
+    {"dump", dump, "dump T punches", 0},
+    {"card", card, "card T DIGITS [READER]", kStores},
+    {"keypad", keypad, "keypad T DIGITS", 0},
+    {"finger", finger, "finger T ID", 0},
+    {"punches", punches, "punches T N", kStores},
+    {"bio-user", bio_user, "bio-user T ID [TEMPLATES]", 0},
+    {"ossel-user", ossel_user, "ossel-user T ID [PIN]", 0},
+    {"sensors", sensors, "sensors T A B C", 0},
+    {"pattern", pattern, "pattern T 0|1", 0},
+    {"refuse", refuse, "refuse T LIST", 0},
+    {"accept", refuse, "accept T LIST", 0},
+    {"online", online, "online T 0|1", 0},
+    {"blocks", blocks, "blocks T C", 0},
+    {"reset", reset, "reset", kBankWide | kStores},
+    {"stop", ping, "stop", kBankWide | kStops},
+};
+
+const std::string& usage() {
+    static const std::string text = [] {
+        std::string s = "error commands:";
+        for (const ControlCommand& c : kCommands) s += std::string(s.back() == ':' ? " " : ", ") + c.usage;
+        return s;
+    }();
+    return text;
+}
+
+const ControlCommand* find_command(const Words& w) {
+    for (const ControlCommand& c : kCommands)
+        if (w[0] == c.word && ((c.flags & kAlone) == 0 || w.size() == 1)) return &c;
+    return nullptr;
+}
+
+ControlResult run(const ControlCommand& c, TerminalBank& bank, Terminal* t, const Words& w) {
+    const Answer a = c.fn(bank, t, w);
+    return {a ? *a : usage(), (c.flags & kStops) != 0, (c.flags & kStores) != 0};
+}
+}  // namespace
+
 ControlResult control_command(TerminalBank& bank, const std::string& line) {
     std::istringstream in(line);
-    std::vector<std::string> w;
+    Words w;
     for (std::string s; in >> s;) w.push_back(s);
-    if (w.empty()) return {kUsage};
-    const std::string& cmd = w[0];
-    if (cmd == "ping") return {"ok"};
-    if (cmd == "stop") return {"ok", true};
-    if (cmd == "reset") {
-        bank.reset();
-        return {"ok"};
-    }
-    if (cmd == "dump" && w.size() == 1) return {bank_json(bank)};
-
+    if (w.empty()) return {usage()};
+    const ControlCommand* c = find_command(w);
+    if (c != nullptr && (c->flags & kBankWide) != 0) return run(*c, bank, nullptr, w);
+    // The other words name a terminal, made (within --max-terminals) even
+    // when the rest of the line is not understood.
     long n = 0;
-    if (w.size() < 2 || !to_long(w[1], 0, 0xFFFFFFFFL, n)) return {kUsage};
+    if (w.size() < 2 || !to_long(w[1], 0, 0xFFFFFFFFL, n)) return {usage()};
     if (!bank.has(static_cast<uint32_t>(n)) && bank.terminals().size() >= bank.max_terminals)
         return {"error already " + std::to_string(bank.max_terminals) + " terminals (--max-terminals)"};
     Terminal& t = bank.terminal(static_cast<uint32_t>(n));
-    auto arg = [&](std::size_t i) { return i < w.size() ? w[i] : std::string(); };
-    long v = 0;
-
-    if (cmd == "dump" && w.size() == 2) return {terminal_json(t)};
-    if (cmd == "dump" && w.size() == 3 && w[2] == "punches") return {punches_json(static_cast<uint32_t>(n), t)};
-    if (cmd == "card" && all_digits(arg(2)) && arg(2).size() <= 16) {
-        long reader = 1;
-        if (w.size() > 3 && !to_long(w[3], 0, 255, reader)) return {"error bad reader"};
-        present_card(t, w[2], static_cast<uint8_t>(reader));
-        return {"ok"};
-    }
-    if (cmd == "keypad" && all_digits(arg(2)) && arg(2).size() <= 16) {
-        push_event(t, kOriginKeypad, 0, w[2]);
-        return {"ok"};
-    }
-    if (cmd == "finger" && all_digits(arg(2)) && arg(2).size() <= 16) {
-        t.bio.finger = strip_zeros(w[2]);
-        if (t.online) push_event(t, kOriginFinger, 0, w[2]);
-        return {"ok"};
-    }
-    if (cmd == "punches" && to_long(arg(2), 0, 1000000, v)) {
-        seed_punches(t, static_cast<int>(v), bank.rng);
-        return {"ok"};
-    }
-    if (cmd == "bio-user" && all_digits(arg(2)) && arg(2).size() <= 16) {
-        long templates = 1;
-        if (w.size() > 3 && !to_long(w[3], 0, 2, templates)) return {"error bad template count"};
-        BioUser& u = t.bio.users[strip_zeros(w[2])];
-        u.templates.clear();
-        for (long k = 0; k < templates; ++k) {
-            Bytes tpl(404);
-            for (auto& b : tpl) b = static_cast<uint8_t>(bank.rng());
-            tpl[0] = 0x54;
-            u.templates.push_back(tpl);
-        }
-        return {"ok"};
-    }
-    if (cmd == "ossel-user" && all_digits(arg(2)) && arg(2).size() <= 16) {
-        OsselUser u;
-        u.id = w[2];
-        u.record.assign(451, 0);
-        put_ossel_id(&u.record[2], 9, u.id);
-        put_ossel_id(&u.record[11], 9, all_digits(arg(3)) ? arg(3) : std::string());
-        for (int i = 20; i < 240; ++i) u.record[static_cast<std::size_t>(i)] = static_cast<uint8_t>(bank.rng());
-        t.ossel.users.push_back(u);
-        return {"ok"};
-    }
-    if (cmd == "sensors" && w.size() == 5) {
-        long a, b, c;
-        if (!to_long(w[2], 0, 255, a) || !to_long(w[3], 0, 255, b) || !to_long(w[4], 0, 255, c)) return {"error bad sensor value"};
-        t.sensors = {static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c)};
-        return {"ok"};
-    }
-    if (cmd == "pattern" && to_long(arg(2), 0, 1, v)) {
-        t.card_pattern = static_cast<uint8_t>(v);
-        return {"ok"};
-    }
-    if ((cmd == "refuse" || cmd == "accept") && w.size() == 3) {
-        std::set<long> codes;
-        if (!parse_number_list(w[2], 0, 255, codes)) return {"error bad command list"};
-        for (long c : codes) {
-            if (cmd == "refuse")
-                t.refused.insert(static_cast<uint8_t>(c));
-            else
-                t.refused.erase(static_cast<uint8_t>(c));
-        }
-        return {"ok"};
-    }
-    if (cmd == "blocks" && to_long(arg(2), 0, 255, v)) {
-        // Every block of command C the terminal accepted (with --keep-blocks),
-        // in hexadecimal, oldest first, separated by spaces.
-        static const char* kHex = "0123456789abcdef";
-        std::string out = "ok";
-        for (const auto& block : t.kept_blocks[static_cast<uint8_t>(v)]) {
-            out += ' ';
-            for (uint8_t b : block) {
-                out += kHex[b >> 4];
-                out += kHex[b & 15];
-            }
-        }
-        return {out};
-    }
-    if (cmd == "online" && to_long(arg(2), 0, 1, v)) {
-        t.online = v == 1;
-        return {"ok"};
-    }
-    return {kUsage};
+    return c == nullptr ? ControlResult{usage()} : run(*c, bank, &t, w);
 }
 
 }  // namespace corvo::sim

@@ -10,6 +10,7 @@ namespace corvo::sim {
 struct ControlResult {
     std::string reply;
     bool stop = false;
+    bool stores = false;  // the command may have stored punches (the state file keeps them)
 };
 
 ControlResult control_command(TerminalBank& bank, const std::string& line);

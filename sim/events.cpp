@@ -1,29 +1,27 @@
 #include "sim/events.h"
 
+#include <algorithm>
+
 #include "sim/punches.h"
 
 namespace corvo::sim {
 
-std::array<uint8_t, 22> make_event(const Terminal& t, uint8_t origin, uint8_t complement, const std::string& text) {
-    std::array<uint8_t, 22> e{};
+Event make_event(const Terminal& t, uint8_t origin, uint8_t complement, const std::string& text) {
+    Event e{};
     e[0] = origin;
     e[1] = complement;
-    for (int i = 2; i < 16; ++i) e[i] = 0xFF;
-    if (t.config[41] != 0) {
+    std::fill(&e[kEventData], &e[kEventTime], 0xFF);
+    if (t.config[kConfigEventTime] != 0) {
         const ClockTime c = terminal_clock(t);
-        e[16] = static_cast<uint8_t>(c.day);
-        e[17] = static_cast<uint8_t>(c.month);
-        e[18] = static_cast<uint8_t>(c.year % 100);
-        e[19] = static_cast<uint8_t>(c.hour);
-        e[20] = static_cast<uint8_t>(c.minute);
-        e[21] = static_cast<uint8_t>(c.second);
+        uint8_t* p = &e[kEventTime];
+        for (const int v : {c.day, c.month, c.year % 100, c.hour, c.minute, c.second}) *p++ = static_cast<uint8_t>(v);
     }
-    const std::size_t n = text.size() > 16 ? 16 : text.size();
+    const std::size_t n = std::min(text.size(), kEventLongCard);
     for (std::size_t i = 0; i < n; ++i) {
         const char ch = text[i];
-        e[2 + i] = (ch >= '0' && ch <= '9') ? static_cast<uint8_t>(ch - '0') : static_cast<uint8_t>(ch);
+        e[kEventData + i] = (ch >= '0' && ch <= '9') ? static_cast<uint8_t>(ch - '0') : static_cast<uint8_t>(ch);
     }
-    if (n > 14) e[20] = 0xFF;  // 16-position form
+    if (n > kEventCardPositions) e[kEventMinute] = 0xFF;  // 16-position form
     return e;
 }
 
@@ -31,20 +29,20 @@ void push_event(Terminal& t, uint8_t origin, uint8_t complement, const std::stri
     t.events.push_back(make_event(t, origin, complement, text));
 }
 
-void bio_answer(Terminal& t, uint8_t sub, const std::array<uint8_t, 17>& answer) {
+void bio_answer(Terminal& t, uint8_t sub, const std::array<uint8_t, kBioMessageSize>& answer) {
     if (!t.online) {
         t.bio.answers.push_back(answer);
         return;
     }
-    std::array<uint8_t, 22> e{};
+    Event e{};
     e[0] = kOriginBio;
     e[1] = sub;
-    for (int i = 0; i < 17; ++i) e[2 + i] = answer[i];
+    std::copy(answer.begin(), answer.end(), e.begin() + kEventData);
     t.events.push_back(e);
 }
 
 void ossel_result_event(Terminal& t, uint8_t code) {
-    std::array<uint8_t, 22> e{};
+    Event e{};
     e[0] = kOriginOssel;
     e[1] = code;
     t.events.push_back(e);

@@ -19,11 +19,12 @@ inline constexpr uint8_t kOriginBio = 13;
 
 // An event with card positions from `text`: a digit as its value, any other
 // character as its byte; more than 14 positions take the 16-position form.
-std::array<uint8_t, 22> make_event(const Terminal& t, uint8_t origin, uint8_t complement, const std::string& text);
+using Event = std::array<uint8_t, kEventSize>;
+Event make_event(const Terminal& t, uint8_t origin, uint8_t complement, const std::string& text);
 void push_event(Terminal& t, uint8_t origin, uint8_t complement, const std::string& text);
 
 // The module's 17-byte answer to sub-command `sub`.
-void bio_answer(Terminal& t, uint8_t sub, const std::array<uint8_t, 17>& answer);
+void bio_answer(Terminal& t, uint8_t sub, const std::array<uint8_t, kBioMessageSize>& answer);
 // A result message of the Ossel module (always an event: the host reads it with 207).
 void ossel_result_event(Terminal& t, uint8_t code);
 

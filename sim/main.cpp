@@ -152,7 +152,9 @@ bool parse(int argc, char** argv, Options& o) {
         } else if (a == "--refuse" || a == "--model") {
             std::set<long> codes;
             ok = a == "--refuse" ? parse_number_list(v, 0, 255, codes) : std::string(v) == "old";
-            if (a == "--model") codes = {110, 111, 112, 115, 117, 136, 217};
+            if (a == "--model")
+                codes = {kAccessListFull, kAccessSchedules,  kSirens,         kAccessListCounted,
+                         kSetClockSeconds, kAccessListBlock, kGetClockSeconds};
             for (long c : codes) o.defaults.refused.insert(static_cast<uint8_t>(c));
         } else if (a == "--keep-blocks") {
             std::set<long> codes;

@@ -17,8 +17,8 @@ using link::Request;
 constexpr uint8_t kDone = 0, kNotFound = 1;
 constexpr uint8_t kEventSuccess = 2, kEventNoMatch = 3;
 
-std::string record_id(const Bytes& rec) { return ossel_id(&rec[2], 9); }
-std::string record_pin(const Bytes& rec) { return ossel_id(&rec[11], 9); }
+std::string record_id(const Bytes& rec) { return ossel_id(&rec[kOsselRecordId], kOsselIdSize); }
+std::string record_pin(const Bytes& rec) { return ossel_id(&rec[kOsselRecordPin], kOsselIdSize); }
 
 std::vector<OsselUser>::iterator find(OsselModule& m, const std::string& id) {
     return std::find_if(m.users.begin(), m.users.end(), [&](const OsselUser& u) { return u.id == id; });
@@ -38,7 +38,7 @@ Reply add_user(Terminal& t, TerminalBank&, const Request& r) {
 
 Reply compare_template(Terminal& t, TerminalBank&, const Request& r) {
     const bool found = std::any_of(t.ossel.users.begin(), t.ossel.users.end(), [&](const OsselUser& u) {
-        return std::equal(r.payload.begin(), r.payload.end(), u.record.begin() + 20);
+        return std::equal(r.payload.begin(), r.payload.end(), u.record.begin() + kOsselRecordTemplate);
     });
     ossel_result_event(t, found ? kEventSuccess : kEventNoMatch);
     return Reply::accepted();
@@ -51,11 +51,12 @@ Reply enrol_at_reader(Terminal& t, TerminalBank& bank, const Request& r) {
     for (const OsselUser& u : m.users) next = std::max(next, decimal_value(u.id) + 1);
     OsselUser u;
     u.id = std::to_string(next);
-    u.record.assign(451, 0);
-    put_ossel_id(&u.record[2], 9, u.id);
-    std::fill(u.record.begin() + 11, u.record.begin() + 20, 0xFF);
-    for (int i = 20; i < 240; ++i) u.record[static_cast<std::size_t>(i)] = static_cast<uint8_t>(bank.rng());
-    m.enrolled_template.assign(u.record.begin() + 20, u.record.begin() + 240);
+    u.record.assign(kOsselRecordSize, 0);
+    put_ossel_id(&u.record[kOsselRecordId], kOsselIdSize, u.id);
+    const auto tpl = u.record.begin() + kOsselRecordTemplate;
+    std::fill(u.record.begin() + kOsselRecordPin, tpl, 0xFF);
+    std::generate(tpl, tpl + kOsselTemplateSize, [&] { return static_cast<uint8_t>(bank.rng()); });
+    m.enrolled_template.assign(tpl, tpl + kOsselTemplateSize);
     m.users.push_back(u);
     ossel_result_event(t, kEventSuccess);
     return Reply::accepted();
@@ -76,7 +77,7 @@ Reply locate_next(Terminal& t, TerminalBank&, const Request&) {
 
 Reply locate(Terminal& t, TerminalBank&, const Request& r) {
     OsselModule& m = t.ossel;
-    auto it = find(m, ossel_id(&r.payload[2], 8));
+    auto it = find(m, ossel_id(&r.payload[2], kOsselKeySize));
     m.result = it == m.users.end() ? kNotFound : kDone;
     if (it != m.users.end()) m.cursor = static_cast<std::size_t>(it - m.users.begin());
     return Reply::accepted();
@@ -84,7 +85,7 @@ Reply locate(Terminal& t, TerminalBank&, const Request& r) {
 
 Reply erase(Terminal& t, TerminalBank&, const Request& r) {
     OsselModule& m = t.ossel;
-    auto it = find(m, ossel_id(&r.payload[1], 8));
+    auto it = find(m, ossel_id(&r.payload[1], kOsselKeySize));
     m.result = it == m.users.end() ? kNotFound : kDone;
     if (it != m.users.end()) m.users.erase(it);
     return Reply::accepted();
@@ -100,7 +101,7 @@ Reply erase_all(Terminal& t, TerminalBank&, const Request& r) {
 }
 
 Reply compare_pin(Terminal& t, TerminalBank&, const Request& r) {
-    const std::string pin = ossel_id(&r.payload[1], 8);
+    const std::string pin = ossel_id(&r.payload[1], kOsselKeySize);
     const bool found = std::any_of(t.ossel.users.begin(), t.ossel.users.end(),
                                    [&](const OsselUser& u) { return !pin.empty() && record_pin(u.record) == pin; });
     ossel_result_event(t, found ? kEventSuccess : kEventNoMatch);
@@ -129,9 +130,9 @@ Reply current_record(Terminal& t, TerminalBank&, const Request&) {
 Reply current_summary(Terminal& t, TerminalBank&, const Request&) {
     if (t.ossel.cursor >= t.ossel.users.size()) return Reply::refused(link::Status::NothingToGive);
     const Bytes& rec = t.ossel.users[t.ossel.cursor].record;
-    Bytes a(11, 0);
+    Bytes a(kOsselSummarySize, 0);
     a[1] = 1;  // templates held
-    std::copy(rec.begin() + 2, rec.begin() + 11, a.begin() + 2);
+    std::copy(rec.begin() + kOsselRecordId, rec.begin() + kOsselRecordPin, a.begin() + 2);
     return Reply::answer(a);
 }
 
@@ -150,21 +151,21 @@ Reply locate_m(Terminal& t, TerminalBank& b, const Request& r) { return mode_che
 }  // namespace
 
 void add_ossel_commands(CommandTable& table) {
-    table.on_send(170, 220, compare_template);
-    table.on_send(171, 1, enrol_at_reader);
-    table.on_send(172, 451, add_user);
-    table.on_send(173, 1, locate_first_m);
-    table.on_send(174, 1, locate_next_m);
-    table.on_send(175, 10, locate_m);
-    table.on_send(176, 9, erase);
-    table.on_send(177, 11, erase_all);
-    table.on_send(178, 9, compare_pin);
-    table.on_send(179, 1, network);
-    table.on_receive(240, 1, result);
-    table.on_receive(241, 2, total);
-    table.on_receive(242, 451, current_record);
-    table.on_receive(243, 220, enrolled_template);
-    table.on_receive(244, 11, current_summary);
+    table.on_send(kOsselCompare, kOsselTemplateSize, compare_template);
+    table.on_send(kOsselEnrol, 1, enrol_at_reader);
+    table.on_send(kOsselAddUser, kOsselRecordSize, add_user);
+    table.on_send(kOsselFirst, 1, locate_first_m);
+    table.on_send(kOsselNext, 1, locate_next_m);
+    table.on_send(kOsselLocate, kOsselLocateSize, locate_m);
+    table.on_send(kOsselErase, kOsselIdSize, erase);
+    table.on_send(kOsselEraseAll, kOsselEraseAllSize, erase_all);
+    table.on_send(kOsselComparePin, kOsselIdSize, compare_pin);
+    table.on_send(kOsselNetwork, 1, network);
+    table.on_receive(kOsselResult, 1, result);
+    table.on_receive(kOsselTotal, kCountSize, total);
+    table.on_receive(kOsselRecord, kOsselRecordSize, current_record);
+    table.on_receive(kOsselTemplateAnswer, kOsselTemplateSize, enrolled_template);
+    table.on_receive(kOsselSummary, kOsselSummarySize, current_summary);
 }
 
 }  // namespace corvo::sim

@@ -38,19 +38,18 @@ Bytes punch_record(const Punch& p, uint32_t length) {
     r[3] = p.year;
     r[4] = p.hour;
     r[5] = p.minute;
-    if (length == 10) {
-        r[6] = static_cast<uint8_t>(p.card);
-        r[7] = static_cast<uint8_t>(p.card >> 8);
-    } else {
+    if (length == kPunchShort)
+        put_u16_le(&r[6], static_cast<uint16_t>(p.card));
+    else
         put_bcd(&r[6], 8, p.card);
-    }
     put_u16_be(&r[length - 2], p.id);
     return r;
 }
 
 namespace {
 link::Reply give_punch(Terminal& t, TerminalBank&, const link::Request& r) {
-    if (r.expected_length != 10 && r.expected_length != 16) return link::Reply::refused(link::Status::BadLength);
+    if (r.expected_length != kPunchShort && r.expected_length != kPunchLong)
+        return link::Reply::refused(link::Status::BadLength);
     if (t.punches.empty()) return link::Reply::refused(link::Status::NothingToGive);
     t.handed = Terminal::Handed::Punch;
     return link::Reply::answer(punch_record(t.punches.front(), r.expected_length), true);
@@ -64,8 +63,8 @@ link::Reply punch_count(Terminal& t, TerminalBank&, const link::Request&) {
 }  // namespace
 
 void add_punch_commands(CommandTable& table) {
-    table.on_receive(204, -1, give_punch);
-    table.on_receive(235, 2, punch_count);
+    table.on_receive(kNextPunch, kAnyLength, give_punch);
+    table.on_receive(kPunchCount, kCountSize, punch_count);
 }
 
 }  // namespace corvo::sim

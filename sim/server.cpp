@@ -235,8 +235,7 @@ void Server::control_line(Connection& c, std::string cmd) {
     else
         r = control_command(bank_, cmd);
     // A punch a command stored is in the state file before its "ok" leaves.
-    const bool stores = cmd.rfind("punches ", 0) == 0 || cmd.rfind("card ", 0) == 0 || cmd == "reset";
-    if (stores && !state_path_.empty() && !save_state(state_path_, bank_, endpoint_))
+    if (r.stores && !state_path_.empty() && !save_state(state_path_, bank_, endpoint_))
         std::fprintf(stderr, "corvo-sim: cannot write %s\n", state_path_.c_str());
     answer(c, r.reply);
     stop_ = stop_ || r.stop;

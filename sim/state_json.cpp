@@ -17,20 +17,20 @@ std::string two(int v) {
 void message(Json& j, const uint8_t* m) {
     j.begin_object();
     j.field("control", int(m[0]));
-    j.field("line1", std::string(m, m + 16));
-    j.field("line2", std::string(m + 16, m + 32));
+    j.field("line1", std::string(m, m + kMessageLine));
+    j.field("line2", std::string(m + kMessageLine, m + kMessageSize));
     j.end_object();
 }
 
 void config(Json& j, const Terminal& t) {
     const auto& c = t.config;
     j.key("config").begin_object();
-    j.field("mode", int(c[0]));
-    j.field("reader_type", int(c[6]));
-    j.field("company_code", int(c[9] | (c[10] << 8)));
-    j.field("card_digits", int(c[14]));
-    j.field("master_card", bcd_digits(&c[25], 7));
-    j.field("online_date_time", int(c[41]));
+    j.field("mode", int(c[kConfigMode]));
+    j.field("reader_type", int(c[kConfigReaderType]));
+    j.field("company_code", int(get_u16_le(&c[kConfigCompany])));
+    j.field("card_digits", int(c[kConfigCardDigits]));
+    j.field("master_card", bcd_digits(&c[kConfigMasterCard], kConfigMasterCardSize));
+    j.field("online_date_time", int(c[kConfigEventTime]));
     j.key("hex").hex(c.data(), c.size());
     j.end_object();
 }
@@ -99,18 +99,18 @@ std::string terminal_json(const Terminal& t) {
     j.field("date", std::to_string(c.year) + "-" + two(c.month) + "-" + two(c.day));
     j.field("time", two(c.hour) + ":" + two(c.minute) + ":" + two(c.second));
     j.end_object();
-    if (t.daylight_saving) j.key("daylight_saving").hex(t.daylight_saving->data(), 10);
+    if (t.daylight_saving) j.key("daylight_saving").hex(t.daylight_saving->data(), t.daylight_saving->size());
     config(j, t);
     j.key("offline_messages").begin_array();
-    for (int s = 0; s < 13; ++s) message(j, &t.offline_messages[static_cast<std::size_t>(s * 32)]);
+    for (std::size_t at = 0; at < kMessagesSize; at += kMessageSize) message(j, &t.offline_messages[at]);
     j.end_array();
     if (t.change_events) {
         j.key("change_events").begin_object();
         j.key("entry");
         message(j, t.change_events->data());
         j.key("exit");
-        message(j, t.change_events->data() + 32);
-        j.key("times").hex(t.change_events->data() + 64, 12);
+        message(j, t.change_events->data() + kMessageSize);
+        j.key("times").hex(t.change_events->data() + 2 * kMessageSize, 12);
         j.field("arrow_keys", int((*t.change_events)[76]));
         j.end_object();
     }
@@ -123,9 +123,9 @@ std::string terminal_json(const Terminal& t) {
         message(j, t.display_temporary.data());
         j.field("display_time", int(t.display_time));
     }
-    j.key("function_keys").hex(t.function_keys.data(), 10);
-    if (t.online_change) j.key("online_change").hex(t.online_change->data(), 72);
-    if (t.entry_forms) j.key("entry_forms").hex(t.entry_forms->data(), 5);
+    j.key("function_keys").hex(t.function_keys.data(), t.function_keys.size());
+    if (t.online_change) j.key("online_change").hex(t.online_change->data(), t.online_change->size());
+    if (t.entry_forms) j.key("entry_forms").hex(t.entry_forms->data(), t.entry_forms->size());
     schedules(j, t);
     j.key("access_list").begin_object();
     j.field("form", t.access_list.form).field("count", int(t.access_list.cards.size()));
@@ -148,9 +148,9 @@ std::string terminal_json(const Terminal& t) {
     j.key("printed").begin_array();
     for (const auto& [marker, text] : t.printed) j.begin_object().field("marker", int(marker)).field("text", text).end_object();
     j.end_array();
-    j.key("counters").hex(t.counters.data(), 12);
+    j.key("counters").hex(t.counters.data(), t.counters.size());
     j.field("keep_alive", t.keep_alive);
-    if (t.tlm) j.key("tlm").hex(t.tlm->data(), 26);
+    if (t.tlm) j.key("tlm").hex(t.tlm->data(), t.tlm->size());
     bio(j, t.bio);
     ossel(j, t.ossel);
     j.key("commands").begin_object();

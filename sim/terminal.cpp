@@ -7,22 +7,22 @@ namespace corvo::sim {
 
 namespace {
 void put_text(uint8_t* slot, uint8_t control, const char* second_line) {
-    std::memset(slot, ' ', 32);
+    std::memset(slot, ' ', kMessageSize);
     slot[0] = control;
-    if (second_line != nullptr) std::memcpy(slot + 16, second_line, 16);
+    if (second_line != nullptr) std::memcpy(slot + kMessageLine, second_line, kMessageLine);
 }
 }  // namespace
 
 Terminal::Terminal(uint32_t n) : number(n) {
     // A terminal out of the box: the configuration a fresh SDK would send,
     // the default message table.
-    config[9] = 0xFF;
-    config[10] = 0xFF;
-    config[14] = 14;
+    put_u16_le(&config[kConfigCompany], 0xFFFF);
+    config[kConfigCardDigits] = 14;
     put_text(&offline_messages[0], 0xFE, " Passe o cartao ");
-    put_text(&offline_messages[32], 0xFE, "   Entrada OK   ");
-    put_text(&offline_messages[64], 0xFE, "    Saida OK    ");
-    for (int slot = 3; slot < 13; ++slot) put_text(&offline_messages[slot * 32], 0xFF, nullptr);
+    put_text(&offline_messages[kMessageSize], 0xFE, "   Entrada OK   ");
+    put_text(&offline_messages[2 * kMessageSize], 0xFE, "    Saida OK    ");
+    for (std::size_t at = 3 * kMessageSize; at < kMessagesSize; at += kMessageSize)
+        put_text(&offline_messages[at], 0xFF, nullptr);
     firmware = {14, 0x2C, 0x01, 3, 0, 12, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 }
 

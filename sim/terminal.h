@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "sim/codes.h"
+#include "sim/protocol.h"
 
 namespace corvo::sim {
 
@@ -38,13 +39,13 @@ struct AccessList {
 };
 
 struct BioUser {
-    std::vector<Bytes> templates;  // 404 bytes each
+    std::vector<Bytes> templates;  // kBioTemplateSize bytes each
     Bytes record;                  // the 844-byte user record, when one was sent
 };
 
 struct BioModule {
     std::map<std::string, BioUser> users;  // by identifier, no leading zeros
-    std::deque<std::array<uint8_t, 17>> answers;  // offline answers, fetched with 220
+    std::deque<std::array<uint8_t, kBioMessageSize>> answers;  // offline answers, fetched with 220
     Bytes settings;                        // the 16-byte settings block, once sent
     std::array<uint8_t, 2> options{0, 0};  // sub-command 60
     std::string no_fingerprint_form = "none";
@@ -81,24 +82,24 @@ struct Terminal {
     uint8_t card_pattern = 1;
     std::set<uint8_t> refused;  // commands this model does not know
 
-    std::array<uint8_t, 50> config{};
+    std::array<uint8_t, kConfigSize> config{};
     bool online = false;
     int64_t clock_offset_s = 0;  // terminal clock = host clock + offset
     bool clock_set = false;
-    std::optional<std::array<uint8_t, 10>> daylight_saving;
+    std::optional<std::array<uint8_t, kDaylightSavingSize>> daylight_saving;
 
-    std::array<uint8_t, 416> offline_messages{};
-    std::optional<std::array<uint8_t, 77>> change_events;
-    std::array<uint8_t, 10> function_keys{};
-    std::optional<std::array<uint8_t, 72>> online_change;
-    std::optional<std::array<uint8_t, 5>> entry_forms;
+    std::array<uint8_t, kMessagesSize> offline_messages{};
+    std::optional<std::array<uint8_t, kChangeEventsSize>> change_events;
+    std::array<uint8_t, kFunctionKeysSize> function_keys{};
+    std::optional<std::array<uint8_t, kOnlineChangeSize>> online_change;
+    std::optional<std::array<uint8_t, kEntryFormsSize>> entry_forms;
     Bytes display_standard;   // 32 bytes, command 104 with 0xFF
     Bytes display_temporary;  // 32 bytes, command 104 with a time byte
     uint8_t display_time = 0;
 
-    Bytes access_schedules = Bytes(5600, 0xFF);
+    Bytes access_schedules = Bytes(kAccessSchedulesSize, 0xFF);
     std::string access_schedules_form = "none";
-    Bytes sirens = Bytes(300, 0);
+    Bytes sirens = Bytes(kSirensSize, 0);
     std::string sirens_form = "none";
     AccessList access_list;
 
@@ -106,7 +107,7 @@ struct Terminal {
     uint16_t next_punch_id = 1;
     uint64_t punches_delivered = 0;
 
-    std::deque<std::array<uint8_t, 22>> events;
+    std::deque<std::array<uint8_t, kEventSize>> events;
     uint64_t events_delivered = 0;
 
     // Actions.
@@ -121,11 +122,11 @@ struct Terminal {
 
     std::array<uint8_t, 3> sensors{0, 0, 0};
     std::vector<std::pair<uint8_t, std::string>> printed;  // marker, text
-    std::array<uint8_t, 16> firmware{};
-    std::array<uint8_t, 12> counters{};
+    std::array<uint8_t, kFirmwareSize> firmware{};
+    std::array<uint8_t, kCountersSize> counters{};
     Bytes extended_answer;  // 225, after command 125
     uint32_t keep_alive = 0;
-    std::optional<std::array<uint8_t, 26>> tlm;
+    std::optional<std::array<uint8_t, kTlmSize>> tlm;
 
     BioModule bio;
     OsselModule ossel;

@@ -43,7 +43,6 @@ TEST(Codes, BcdAndText) {
     EXPECT_EQ(12345u, decimal_value("1x2345"));
     EXPECT_EQ("0000000042", zero_padded("42", 10));
     EXPECT_EQ("345", zero_padded("12345", 3));
-    EXPECT_EQ(0x59, to_bcd(59));
 }
 
 TEST(Control, NumberLists) {

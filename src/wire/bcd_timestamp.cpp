@@ -2,12 +2,6 @@
 
 namespace varanda::wire {
 
-uint8_t packed_bcd(int value) {
-    int v = value % 100;
-    if (v < 0) v += 100;
-    return static_cast<uint8_t>((v / 10) << 4 | (v % 10));
-}
-
 void write_bcd_timestamp(const LocalTime& t, uint8_t* out) {
     out[0] = packed_bcd(t.year / 100);
     out[1] = packed_bcd(t.year % 100);
