@@ -115,7 +115,7 @@ Client::Outcome Client::receive(uint32_t terminal, uint8_t command, uint8_t* buf
     h.ack = seq_.ack(terminal);
     h.command = command;
     uint8_t want[4];
-    put_u32(want, length);
+    varanda::wire::put_u32_le(want, length);
     out_.clear();
     encode(out_, h, want, sizeof want);
     auto answer = exchange(out_, terminal, h.seq);
