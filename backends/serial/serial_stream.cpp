@@ -12,7 +12,20 @@
 
 #include <chrono>
 
+#include "serial_device.h"
+
 namespace corvo::serial {
+
+bool open_port(link::LinkSession& session, int32_t port, int32_t baud) {
+    const std::string device = device_for_port(port);
+    auto connect = [device, baud](int) -> std::unique_ptr<link::Stream> {
+        auto s = std::make_unique<SerialStream>();
+        if (!s->open(device, baud)) return nullptr;
+        return s;
+    };
+    return session.open(connect, link::Settings::from_environment(), link::LinkSession::When::Now,
+                        SerialStream::rate_for(baud));
+}
 
 namespace {
 // Writing gives up when the line takes no byte for this long.
@@ -36,7 +49,7 @@ bool SerialStream::open(const std::string& device, int32_t baud) {
         CloseHandle(h);
         return false;
     }
-    baud_ = baud > 0 ? baud : 9600;
+    baud_ = rate_for(baud);
     dcb.BaudRate = static_cast<DWORD>(baud_);
     dcb.ByteSize = 8;
     dcb.Parity = NOPARITY;
@@ -141,7 +154,7 @@ bool SerialStream::open(const std::string& device, int32_t baud) {
     t.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS);
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
-    baud_ = baud > 0 ? baud : 9600;
+    baud_ = rate_for(baud);
     cfsetispeed(&t, speed_for(baud_));
     cfsetospeed(&t, speed_for(baud_));
     if (tcsetattr(fd, TCSANOW, &t) != 0) {

@@ -36,11 +36,10 @@ bool valid(int32_t command, int32_t length, const void* bytes) {
 
 int32_t receive(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, bool acknowledge) {
     if (!valid(command, length, buffer)) return kFailed;
-    auto l = pool().lease(static_cast<uint32_t>(terminal));
-    if (l.client == nullptr) return kFailed;
-    const auto r = l.client->receive(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), buffer,
-                                     static_cast<uint32_t>(length), acknowledge);
-    return r == corvo::link::Client::Outcome::Accepted ? kReceived : kFailed;
+    const auto s = pool().session(static_cast<uint32_t>(terminal));
+    const bool ok = s && s->receive(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), buffer,
+                                    static_cast<uint32_t>(length), acknowledge);
+    return ok ? kReceived : kFailed;
 }
 
 }  // namespace
@@ -54,11 +53,10 @@ VARANDA_BACKEND_ENTRY(int32_t) InicializaCom(int32_t port, int32_t /*baud*/) {
 
 VARANDA_BACKEND_ENTRY(int32_t) Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t /*reserved*/) {
     if (!valid(command, length, data)) return kFailed;
-    auto l = pool().lease(static_cast<uint32_t>(terminal));
-    if (l.client == nullptr) return kFailed;
-    const auto r = l.client->send(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), data,
-                                  static_cast<uint32_t>(length));
-    return r == corvo::link::Client::Outcome::Accepted ? kSent : kFailed;
+    const auto s = pool().session(static_cast<uint32_t>(terminal));
+    const bool ok = s && s->send(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), data,
+                                 static_cast<uint32_t>(length));
+    return ok ? kSent : kFailed;
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t /*reserved*/) {
@@ -71,8 +69,8 @@ VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados_E_Nao_Responde(int32_t terminal, uin
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Envia_Resposta(int32_t terminal, int32_t response) {
-    auto l = pool().lease(static_cast<uint32_t>(terminal));
-    const bool ok = l.client != nullptr && l.client->respond(static_cast<uint32_t>(terminal), static_cast<uint8_t>(response));
+    const auto s = pool().session(static_cast<uint32_t>(terminal));
+    const bool ok = s && s->respond(static_cast<uint32_t>(terminal), static_cast<uint8_t>(response));
     return ok ? kSent : kFailed;
 }
 
