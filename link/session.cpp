@@ -4,27 +4,24 @@
 
 namespace corvo::link {
 
-namespace {
-// The settings of an exchange of about `bytes` bytes on a line of `baud`:
-// each attempt also gets the time its frames take there (ten bits a byte).
-Settings on_line(Settings s, std::size_t bytes, int32_t baud) {
-    const long long ms = (static_cast<long long>(bytes) + 64) * 10 * 1000 / baud;
-    s.timeout_ms = static_cast<int>(std::min<long long>(s.timeout_ms + ms, 600000));
-    return s;
-}
-}  // namespace
-
-bool LinkSession::open(Connect connect, Settings settings, When when, int32_t baud) {
+bool LinkSession::open(Connect connect, Settings settings, When when) {
     std::lock_guard<std::mutex> g(lock_);
     drop();
     connect_ = std::move(connect);
     settings_ = settings;
     when_ = when;
-    baud_ = baud;
-    if (when_ == When::OnUse) return true;
+    return when_ == When::OnUse || this->connect();
+}
+
+bool LinkSession::connect() {
     stream_ = connect_(settings_.timeout_ms);
     if (stream_) client_ = std::make_unique<Client>(*stream_, seq_, settings_);
     return client_ != nullptr;
+}
+
+void LinkSession::drop() {
+    client_.reset();
+    stream_.reset();
 }
 
 void LinkSession::close() {
@@ -38,18 +35,16 @@ bool LinkSession::connected() {
     return client_ != nullptr;
 }
 
-void LinkSession::drop() {
-    client_.reset();
-    stream_.reset();
-}
-
 Client* LinkSession::usable(std::size_t bytes) {
     if (client_ && client_->broken()) drop();
-    if (!client_ && when_ == When::OnUse && connect_) {
-        stream_ = connect_(settings_.timeout_ms);
-        if (stream_) client_ = std::make_unique<Client>(*stream_, seq_, settings_);
+    if (!client_ && when_ == When::OnUse && !connect()) return nullptr;
+    if (client_ && stream_->baud() > 0) {
+        // Each attempt also gets the time the frames take on the line (ten bits a byte).
+        Settings s = settings_;
+        const long long ms = (static_cast<long long>(bytes) + 64) * 10 * 1000 / stream_->baud();
+        s.timeout_ms = static_cast<int>(std::min<long long>(s.timeout_ms + ms, 600000));
+        client_->set_settings(s);
     }
-    if (client_ && baud_ > 0) client_->set_settings(on_line(settings_, bytes, baud_));
     return client_.get();
 }
 
@@ -57,20 +52,18 @@ bool LinkSession::send(uint32_t terminal, uint8_t command, const uint8_t* data, 
                        std::optional<uint16_t> index) {
     std::lock_guard<std::mutex> g(lock_);
     Client* c = usable(length);
-    if (c == nullptr) return false;
-    last_terminal_ = terminal;
-    return c->send(terminal, command, data, length, index) == Client::Outcome::Accepted;
+    if (c != nullptr) last_terminal_ = terminal;
+    return c != nullptr && c->send(terminal, command, data, length, index) == Client::Outcome::Accepted;
 }
 
 bool LinkSession::receive(uint32_t terminal, uint8_t command, uint8_t* buffer, uint32_t length, bool acknowledge) {
     std::lock_guard<std::mutex> g(lock_);
     Client* c = usable(length);
-    if (c == nullptr) return false;
-    last_terminal_ = terminal;
-    return c->receive(terminal, command, buffer, length, acknowledge) == Client::Outcome::Accepted;
+    if (c != nullptr) last_terminal_ = terminal;
+    return c != nullptr && c->receive(terminal, command, buffer, length, acknowledge) == Client::Outcome::Accepted;
 }
 
-bool LinkSession::respond_to(std::optional<uint32_t> terminal, uint8_t byte) {
+bool LinkSession::respond(std::optional<uint32_t> terminal, uint8_t byte) {
     std::lock_guard<std::mutex> g(lock_);
     Client* c = usable(1);
     return c != nullptr && c->respond(terminal.value_or(last_terminal_), byte);

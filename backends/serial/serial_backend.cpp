@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "abi/backend_entries.h"
+#include "backends/link_entries.h"
 #include "modem_reply.h"
 #include "serial_stream.h"
 
@@ -26,7 +26,6 @@ namespace {
 
 using corvo::link::Stream;
 using corvo::serial::SerialStream;
-using namespace varanda::abi::backend_result;
 // One call of Le_Modem reads at most this many bytes looking for a code.
 constexpr int kModemBytesPerRead = 256;
 
@@ -42,24 +41,12 @@ corvo::serial::ModemReplyDecoder& modem() {
     return d;
 }
 
-bool valid(int32_t command, int32_t length, const void* bytes) {
-    return length >= 0 && command >= 0 && command <= 255 && (length == 0 || bytes != nullptr);
-}
-
 int32_t open_line(int32_t port, int32_t baud) {
     const bool ok = corvo::serial::open_port(line(), port, baud);
     line().with_stream([](Stream*) { modem().clear(); });
     return ok ? 1 : 0;
 }
 
-int32_t receive(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, bool acknowledge) {
-    if (!valid(command, length, buffer)) return kFailed;
-    const bool ok = line().receive(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), buffer,
-                                   static_cast<uint32_t>(length), acknowledge);
-    return ok ? kReceived : kFailed;
-}
-
-// The modem's text and a carriage return, after whatever it sent and nobody read.
 int32_t write_modem(SerialStream& s, const char* text) {
     // An answer to an earlier text that nobody read is no answer to this one.
     s.discard_input();
@@ -88,24 +75,21 @@ VARANDA_BACKEND_ENTRY(int32_t) InicializaComModem(int32_t port, int32_t baud) { 
 
 VARANDA_BACKEND_ENTRY(int32_t) Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
                                  int32_t /*reserved*/) {
-    if (!valid(command, length, data)) return kFailed;
-    const bool ok = line().send(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), data,
-                                static_cast<uint32_t>(length));
-    return ok ? kSent : kFailed;
+    return corvo::backend::send(&line(), terminal, data, command, length);
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Envia_Resposta(int32_t response) {
-    return line().respond_last(static_cast<uint8_t>(response)) ? kSent : kFailed;
+    return corvo::backend::respond(&line(), std::nullopt, response);
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                   int32_t /*reserved*/) {
-    return receive(terminal, buffer, command, length, true);
+    return corvo::backend::receive(&line(), terminal, buffer, command, length, true);
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados_E_Nao_Responde(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                                  int32_t /*reserved*/) {
-    return receive(terminal, buffer, command, length, false);
+    return corvo::backend::receive(&line(), terminal, buffer, command, length, false);
 }
 
 // Not used by the SDK: nothing to hand over.

@@ -23,8 +23,7 @@ bool open_port(link::LinkSession& session, int32_t port, int32_t baud) {
         if (!s->open(device, baud)) return nullptr;
         return s;
     };
-    return session.open(connect, link::Settings::from_environment(), link::LinkSession::When::Now,
-                        SerialStream::rate_for(baud));
+    return session.open(connect, link::Settings::from_environment(), link::LinkSession::When::Now);
 }
 
 namespace {
@@ -49,7 +48,7 @@ bool SerialStream::open(const std::string& device, int32_t baud) {
         CloseHandle(h);
         return false;
     }
-    baud_ = rate_for(baud);
+    baud_ = baud > 0 ? baud : 9600;
     dcb.BaudRate = static_cast<DWORD>(baud_);
     dcb.ByteSize = 8;
     dcb.Parity = NOPARITY;
@@ -154,7 +153,7 @@ bool SerialStream::open(const std::string& device, int32_t baud) {
     t.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS);
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
-    baud_ = rate_for(baud);
+    baud_ = baud > 0 ? baud : 9600;
     cfsetispeed(&t, speed_for(baud_));
     cfsetospeed(&t, speed_for(baud_));
     if (tcsetattr(fd, TCSANOW, &t) != 0) {

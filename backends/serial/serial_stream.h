@@ -20,9 +20,7 @@ public:
     bool open(const std::string& device, int32_t baud);
     void close();
     bool is_open() const { return handle_ != kNone; }
-    int32_t baud() const { return baud_; }
-    // The rate a line opened at `baud` runs at.
-    static int32_t rate_for(int32_t baud) { return baud > 0 ? baud : 9600; }
+    int32_t baud() const override { return baud_; }
 
     bool write(const uint8_t* data, std::size_t size) override;
     int read(uint8_t* buffer, std::size_t capacity, int timeout_ms) override;
