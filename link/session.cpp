@@ -10,10 +10,10 @@ bool LinkSession::open(Connect connect, Settings settings, When when) {
     connect_ = std::move(connect);
     settings_ = settings;
     when_ = when;
-    return when_ == When::OnUse || this->connect();
+    return when_ == When::OnUse || connect_now();
 }
 
-bool LinkSession::connect() {
+bool LinkSession::connect_now() {
     stream_ = connect_(settings_.timeout_ms);
     if (stream_) client_ = std::make_unique<Client>(*stream_, seq_, settings_);
     return client_ != nullptr;
@@ -37,7 +37,7 @@ bool LinkSession::connected() {
 
 Client* LinkSession::usable(std::size_t bytes) {
     if (client_ && client_->broken()) drop();
-    if (!client_ && when_ == When::OnUse && !connect()) return nullptr;
+    if (!client_ && when_ == When::OnUse && !connect_now()) return nullptr;
     if (client_ && stream_->baud() > 0) {
         // Each attempt also gets the time the frames take on the line (ten bits a byte).
         Settings s = settings_;

@@ -50,7 +50,7 @@ public:
 private:
     // Under lock_: the client for an exchange of about `bytes` bytes, or null.
     Client* usable(std::size_t bytes);
-    bool connect();
+    bool connect_now();
     void drop();
 
     std::mutex lock_;

@@ -11,6 +11,7 @@
 #endif
 
 #include <chrono>
+#include <utility>
 
 #include "serial_device.h"
 
@@ -23,7 +24,7 @@ bool open_port(link::LinkSession& session, int32_t port, int32_t baud) {
         if (!s->open(device, baud)) return nullptr;
         return s;
     };
-    return session.open(connect, link::Settings::from_environment(), link::LinkSession::When::Now);
+    return session.open(std::move(connect), link::Settings::from_environment(), link::LinkSession::When::Now);
 }
 
 namespace {
