@@ -29,8 +29,6 @@ inline uint16_t get_u16_be(const uint8_t* in) { return static_cast<uint16_t>((in
 
 inline uint16_t get_u16_le(const uint8_t* in) { return static_cast<uint16_t>(in[0] | (in[1] << 8)); }
 
-inline uint32_t get_u32_le(const uint8_t* in) {
-    return static_cast<uint32_t>(get_u16_le(in)) | (static_cast<uint32_t>(get_u16_le(in + 2)) << 16);
-}
+inline uint32_t get_u32_le(const uint8_t* in) { return get_u16_le(in) | static_cast<uint32_t>(get_u16_le(in + 2)) << 16; }
 
 }  // namespace varanda::wire
