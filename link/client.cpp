@@ -134,11 +134,8 @@ bool Client::respond(uint32_t terminal, uint8_t byte) {
     if (broken_) return false;
     out_.clear();
     encode(out_, header(FrameType::Response, terminal, seq_.ack(terminal), 0), &byte, 1);
-    if (!stream_.write(out_.data(), out_.size())) {
-        broken_ = true;
-        return false;
-    }
-    return true;
+    if (!stream_.write(out_.data(), out_.size())) broken_ = true;
+    return !broken_;
 }
 
 }  // namespace corvo::link

@@ -1,5 +1,6 @@
 #include "endpoint_pool.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "socket_stream.h"
@@ -42,12 +43,10 @@ bool EndpointPool::open(int32_t port, std::string& report) {
 }
 
 void EndpointPool::close() {
-    std::vector<std::shared_ptr<link::LinkSession>> old;
-    {
-        std::lock_guard<std::mutex> g(lock_);
-        old.swap(sessions_);
-        map_.entries.clear();
-    }
+    std::unique_lock<std::mutex> g(lock_);
+    const auto old = std::exchange(sessions_, {});
+    map_.entries.clear();
+    g.unlock();
     for (const auto& s : old) s->close();  // after the exchange running on it, if any
 }
 
@@ -59,14 +58,11 @@ std::shared_ptr<link::LinkSession> EndpointPool::session(uint32_t terminal) {
 }
 
 bool EndpointPool::connected() {
-    std::vector<std::shared_ptr<link::LinkSession>> all;
-    {
-        std::lock_guard<std::mutex> g(lock_);
-        all = sessions_;
-    }
-    bool any = false;
-    for (const auto& s : all) any = s->connected() || any;
-    return any;
+    std::unique_lock<std::mutex> g(lock_);
+    const auto all = sessions_;
+    g.unlock();
+    // Each is asked, so that each drops a broken connection.
+    return std::count_if(all.begin(), all.end(), [](const auto& s) { return s->connected(); }) > 0;
 }
 
 }  // namespace corvo::tcp
