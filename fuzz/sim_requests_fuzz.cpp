@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
             if (h.type == FrameType::Receive && in.ConsumeBool()) {
                 f.payload.resize(4);
-                put_u32(f.payload.data(), in.ConsumeIntegralInRange<uint32_t>(0, 2048));
+                varanda::wire::put_u32_le(f.payload.data(), in.ConsumeIntegralInRange<uint32_t>(0, 2048));
             } else {
                 f.payload = in.ConsumeBytes<uint8_t>(in.ConsumeIntegralInRange<size_t>(0, 1100));
             }

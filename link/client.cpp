@@ -41,6 +41,17 @@ bool answers(const Header& h, uint32_t session, uint32_t terminal, uint16_t seq)
 }
 }  // namespace
 
+Header Client::header(FrameType type, uint32_t terminal, uint16_t seq, uint8_t command) const {
+    Header h;
+    h.type = type;
+    h.terminal = terminal;
+    h.session = seq_.session();
+    h.seq = seq;
+    h.ack = seq_.ack(terminal);  // the last answer received from this terminal
+    h.command = command;
+    return h;
+}
+
 std::optional<Frame> Client::exchange(const std::vector<uint8_t>& request, uint32_t terminal, uint16_t seq) {
     if (broken_) return std::nullopt;
     uint8_t chunk[4096];
@@ -83,13 +94,7 @@ std::optional<Frame> Client::exchange(const std::vector<uint8_t>& request, uint3
 Client::Outcome Client::send(uint32_t terminal, uint8_t command, const uint8_t* data, uint32_t length,
                              std::optional<uint16_t> index) {
     if (length > kMaxPayload || (length > 0 && data == nullptr)) return Outcome::Refused;
-    Header h;
-    h.type = FrameType::Send;
-    h.terminal = terminal;
-    h.session = seq_.session();
-    h.seq = seq_.next_seq(terminal);
-    h.ack = seq_.ack(terminal);
-    h.command = command;
+    Header h = header(FrameType::Send, terminal, seq_.next_seq(terminal), command);
     if (index) {
         h.flags = kFlagIndex;
         h.index = *index;
@@ -107,15 +112,9 @@ Client::Outcome Client::send(uint32_t terminal, uint8_t command, const uint8_t* 
 Client::Outcome Client::receive(uint32_t terminal, uint8_t command, uint8_t* buffer, uint32_t length,
                                 bool acknowledge) {
     if (length > kMaxPayload || (length > 0 && buffer == nullptr)) return Outcome::Refused;
-    Header h;
-    h.type = FrameType::Receive;
-    h.terminal = terminal;
-    h.session = seq_.session();
-    h.seq = seq_.next_seq(terminal);
-    h.ack = seq_.ack(terminal);
-    h.command = command;
+    const Header h = header(FrameType::Receive, terminal, seq_.next_seq(terminal), command);
     uint8_t want[4];
-    put_u32(want, length);
+    varanda::wire::put_u32_le(want, length);
     out_.clear();
     encode(out_, h, want, sizeof want);
     auto answer = exchange(out_, terminal, h.seq);
@@ -133,19 +132,10 @@ Client::Outcome Client::receive(uint32_t terminal, uint8_t command, uint8_t* buf
 
 bool Client::respond(uint32_t terminal, uint8_t byte) {
     if (broken_) return false;
-    Header h;
-    h.type = FrameType::Response;
-    h.terminal = terminal;
-    h.session = seq_.session();
-    h.seq = seq_.ack(terminal);
-    h.ack = seq_.ack(terminal);
     out_.clear();
-    encode(out_, h, &byte, 1);
-    if (!stream_.write(out_.data(), out_.size())) {
-        broken_ = true;
-        return false;
-    }
-    return true;
+    encode(out_, header(FrameType::Response, terminal, seq_.ack(terminal), 0), &byte, 1);
+    if (!stream_.write(out_.data(), out_.size())) broken_ = true;
+    return !broken_;
 }
 
 }  // namespace corvo::link

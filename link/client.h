@@ -23,6 +23,8 @@ public:
     // Waits up to timeout_ms for bytes: the count read, 0 on time-out, -1
     // when the stream is closed or failed.
     virtual int read(uint8_t* buffer, std::size_t capacity, int timeout_ms) = 0;
+    // Bits per second where the time frames take on the line counts (a serial line); 0 elsewhere.
+    virtual int32_t baud() const { return 0; }
 };
 
 // Sequence numbers per terminal, and the sequence number of the last answer
@@ -71,13 +73,12 @@ public:
 
     // Time-out and retries for the next exchanges (a slow line lengthens them).
     void set_settings(Settings settings) { settings_ = settings; }
-    const Settings& settings() const { return settings_; }
 
     // True once the stream failed; every later call fails at once.
     bool broken() const { return broken_; }
-    const Parser& parser() const { return parser_; }
 
 private:
+    Header header(FrameType type, uint32_t terminal, uint16_t seq, uint8_t command) const;
     // Sends `request` and waits for the answer with its sequence number.
     std::optional<Frame> exchange(const std::vector<uint8_t>& request, uint32_t terminal, uint16_t seq);
 

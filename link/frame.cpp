@@ -2,6 +2,8 @@
 
 #include "link/crc.h"
 
+using namespace varanda::wire;
+
 namespace corvo::link {
 
 bool is_known_type(uint8_t type) {
@@ -26,19 +28,17 @@ void encode(std::vector<uint8_t>& out, Header h, const uint8_t* payload, std::si
     p[1] = kSync1;
     p[2] = kVersion;
     p[3] = static_cast<uint8_t>(h.type);
-    put_u32(p + 4, h.terminal);
-    put_u32(p + 8, h.session);
-    put_u16(p + 12, h.seq);
-    put_u16(p + 14, h.ack);
+    put_u32_le(p + 4, h.terminal);
+    put_u32_le(p + 8, h.session);
+    put_u16_le(p + 12, h.seq);
+    put_u16_le(p + 14, h.ack);
     p[16] = h.command;
     p[17] = h.flags;
-    put_u16(p + 18, h.index);
-    put_u32(p + 20, h.length);
-    const uint16_t hc = crc16(p, 24);
-    p[24] = static_cast<uint8_t>(hc >> 8);
-    p[25] = static_cast<uint8_t>(hc);
+    put_u16_le(p + 18, h.index);
+    put_u32_le(p + 20, h.length);
+    put_u16_be(p + 24, crc16(p, 24));
     for (std::size_t i = 0; i < size; ++i) p[kHeaderSize + i] = payload[i];
-    put_u32(p + kHeaderSize + size, crc32(p, kHeaderSize + size));
+    put_u32_le(p + kHeaderSize + size, crc32(p, kHeaderSize + size));
 }
 
 std::vector<uint8_t> encode(const Frame& frame) {
@@ -49,18 +49,17 @@ std::vector<uint8_t> encode(const Frame& frame) {
 
 bool decode_header(const uint8_t* p, Header& h) {
     if (p[0] != kSync0 || p[1] != kSync1 || p[2] != kVersion || !is_known_type(p[3])) return false;
-    const uint16_t hc = static_cast<uint16_t>((p[24] << 8) | p[25]);
-    if (crc16(p, 24) != hc) return false;
-    const uint32_t length = get_u32(p + 20);
+    if (crc16(p, 24) != get_u16_be(p + 24)) return false;
+    const uint32_t length = get_u32_le(p + 20);
     if (length > kMaxPayload) return false;
     h.type = static_cast<FrameType>(p[3]);
-    h.terminal = get_u32(p + 4);
-    h.session = get_u32(p + 8);
-    h.seq = get_u16(p + 12);
-    h.ack = get_u16(p + 14);
+    h.terminal = get_u32_le(p + 4);
+    h.session = get_u32_le(p + 8);
+    h.seq = get_u16_le(p + 12);
+    h.ack = get_u16_le(p + 14);
     h.command = p[16];
     h.flags = p[17];
-    h.index = get_u16(p + 18);
+    h.index = get_u16_le(p + 18);
     h.length = length;
     return true;
 }

@@ -1,10 +1,13 @@
 // One frame of the reference link between a back-end and a terminal (see
 // docs/link-protocol.md): a 26-byte header with its own CRC-16, the payload,
-// and a CRC-32 over header and payload.
+// and a CRC-32 over header and payload. Numbers are little-endian, the
+// header's CRC-16 big-endian (src/wire/byte_order.h).
 #pragma once
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "src/wire/byte_order.h"
 
 namespace corvo::link {
 
@@ -68,19 +71,5 @@ std::vector<uint8_t> encode(const Frame& frame);
 // Reads a header from kHeaderSize bytes; false when the sync bytes, version,
 // type, length or CRC-16 are wrong.
 bool decode_header(const uint8_t* bytes, Header& header);
-
-// Little-endian helpers used by the link and its users.
-inline void put_u16(uint8_t* p, uint16_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-inline void put_u32(uint8_t* p, uint32_t v) {
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
-}
-inline uint16_t get_u16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
-inline uint32_t get_u32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
 
 }  // namespace corvo::link

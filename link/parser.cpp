@@ -39,7 +39,7 @@ Parser::Event Parser::next(Frame& frame) {
         }
         const std::size_t total = kHeaderSize + h.length + kTrailerSize;
         if (avail - i < total) return Event::None;
-        const uint32_t want = get_u32(p + kHeaderSize + h.length);
+        const uint32_t want = varanda::wire::get_u32_le(p + kHeaderSize + h.length);
         frame.header = h;
         start_ += total;
         if (crc32(p, kHeaderSize + h.length) != want) {

@@ -9,7 +9,7 @@ namespace {
 // whose numbering happens to meet the old one is not served a stale answer.
 uint32_t fingerprint(const Frame& f) {
     uint8_t head[6] = {static_cast<uint8_t>(f.header.type), f.header.command, f.header.flags, 0, 0, 0};
-    put_u16(head + 3, f.header.index);
+    varanda::wire::put_u16_le(head + 3, f.header.index);
     return crc32(f.payload.data(), f.payload.size(), crc32(head, sizeof head));
 }
 
@@ -76,7 +76,7 @@ void Endpoint::on_frame(const Frame& f, std::vector<uint8_t>& out) {
         reply = Reply::refused(Status::BadLength);
     } else {
         const Request req{h.type, h.terminal, h.session, h.seq, h.command, h.has_index(), h.index, f.payload,
-                          h.type == FrameType::Receive ? get_u32(f.payload.data()) : 0};
+                          h.type == FrameType::Receive ? varanda::wire::get_u32_le(f.payload.data()) : 0};
         reply = handler_.handle(req);
     }
 

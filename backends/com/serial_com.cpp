@@ -6,21 +6,15 @@
 //
 // Methods answer S_OK with their verdict in the VARIANT_BOOL (-1 done, 0 not);
 // a missing out-parameter or array gives E_POINTER.
-#include <algorithm>
 #include <cstdlib>
-#include <memory>
-#include <mutex>
 #include <new>
 
 #include "com_server.h"
-#include "link/client.h"
-#include "serial_device.h"
 #include "serial_stream.h"
 
 namespace {
 
 using namespace corvo::com;
-using corvo::link::Client;
 
 constexpr int32_t kBaud = 9600;
 
@@ -33,28 +27,8 @@ uint32_t terminal_number() {
 }
 
 struct SerialLine {
-    std::mutex lock;
-    corvo::serial::SerialStream stream;
-    corvo::link::Sequencer sequencer{corvo::link::new_session_id()};
-    corvo::link::Settings base;
-    std::unique_ptr<Client> client;
+    corvo::link::LinkSession session;
     uint32_t terminal = terminal_number();
-
-    // The client for an exchange of about `bytes` bytes (the time-out grows
-    // by the time they take on the line), or null.
-    Client* usable(std::size_t bytes) {
-        if (client && client->broken()) close();
-        if (!client) return nullptr;
-        corvo::link::Settings s = base;
-        const long long on_line = (static_cast<long long>(bytes) + 64) * 10 * 1000 / stream.baud();
-        s.timeout_ms = static_cast<int>(std::min<long long>(s.timeout_ms + on_line, 600000));
-        client->set_settings(s);
-        return client.get();
-    }
-    void close() {
-        client.reset();
-        stream.close();
-    }
 };
 
 SerialLine& line(void* self) { return impl_of<SerialLine>(self); }
@@ -63,14 +37,7 @@ HResult VARANDA_COM_CALL Reserved(void*) { return kOk; }
 
 HResult VARANDA_COM_CALL Open(void* self, int16_t port, VariantBool* ok) {
     if (ok == nullptr) return kPointer;
-    SerialLine& l = line(self);
-    std::lock_guard<std::mutex> g(l.lock);
-    l.close();
-    *ok = kFalse;
-    if (!l.stream.open(corvo::serial::device_for_port(port), kBaud)) return kOk;
-    l.base = corvo::link::Settings::from_environment();
-    l.client = std::make_unique<Client>(l.stream, l.sequencer, l.base);
-    *ok = kTrue;
+    *ok = corvo::serial::open_port(line(self).session, port, kBaud) ? kTrue : kFalse;
     return kOk;
 }
 
@@ -80,20 +47,16 @@ HResult VARANDA_COM_CALL Send(void* self, int32_t command, SafeArray** data, Var
     std::vector<uint8_t> bytes;
     if (command < 0 || command > 255 || !read_array(*data, bytes)) return kOk;
     SerialLine& l = line(self);
-    std::lock_guard<std::mutex> g(l.lock);
-    Client* c = l.usable(bytes.size());
-    if (c == nullptr) return kOk;
-    const auto r = c->send(l.terminal, static_cast<uint8_t>(command), bytes.data(), static_cast<uint32_t>(bytes.size()));
-    *ok = r == Client::Outcome::Accepted ? kTrue : kFalse;
+    const bool sent = l.session.send(l.terminal, static_cast<uint8_t>(command), bytes.data(),
+                                     static_cast<uint32_t>(bytes.size()));
+    *ok = sent ? kTrue : kFalse;
     return kOk;
 }
 
 HResult VARANDA_COM_CALL SendResponse(void* self, uint8_t response, VariantBool* ok) {
     if (ok == nullptr) return kPointer;
     SerialLine& l = line(self);
-    std::lock_guard<std::mutex> g(l.lock);
-    Client* c = l.usable(1);
-    *ok = (c != nullptr && c->respond(l.terminal, response)) ? kTrue : kFalse;
+    *ok = l.session.respond(l.terminal, response) ? kTrue : kFalse;
     return kOk;
 }
 
@@ -103,12 +66,9 @@ HResult receive(void* self, int32_t command, SafeArray** data, int32_t length, b
     if (command < 0 || command > 255 || length < 0 || length > static_cast<int32_t>(corvo::link::kMaxPayload))
         return kOk;
     SerialLine& l = line(self);
-    std::lock_guard<std::mutex> g(l.lock);
-    Client* c = l.usable(static_cast<std::size_t>(length));
-    if (c == nullptr) return kOk;
     std::vector<uint8_t> answer(static_cast<std::size_t>(length));
-    if (c->receive(l.terminal, static_cast<uint8_t>(command), answer.data(), static_cast<uint32_t>(length),
-                   acknowledge) != Client::Outcome::Accepted)
+    if (!l.session.receive(l.terminal, static_cast<uint8_t>(command), answer.data(), static_cast<uint32_t>(length),
+                           acknowledge))
         return kOk;
     if (!write_array(data, answer.data(), static_cast<uint32_t>(length))) return kOutOfMemory;
     *ok = kTrue;
@@ -127,9 +87,7 @@ HResult VARANDA_COM_CALL ReceiveNoReply(void* self, int32_t command, SafeArray**
 }
 
 HResult VARANDA_COM_CALL Close(void* self) {
-    SerialLine& l = line(self);
-    std::lock_guard<std::mutex> g(l.lock);
-    l.close();
+    line(self).session.close();
     return kOk;
 }
 

@@ -19,7 +19,6 @@
 namespace {
 
 using namespace corvo::com;
-using corvo::link::Client;
 using corvo::tcp::EndpointPool;
 
 EndpointPool& line(void* self) { return impl_of<EndpointPool>(self); }
@@ -45,12 +44,10 @@ HResult receive(void* self, int32_t terminal, uint8_t command, SafeArray** data,
     *ok = kFalse;
     if (length < 0 || length > static_cast<int32_t>(corvo::link::kMaxPayload)) return kOk;
     std::vector<uint8_t> answer(static_cast<std::size_t>(length));
-    {
-        auto l = line(self).lease(static_cast<uint32_t>(terminal));
-        if (l.client == nullptr || l.client->receive(static_cast<uint32_t>(terminal), command, answer.data(),
-                                                     static_cast<uint32_t>(length), acknowledge) != Client::Outcome::Accepted)
-            return kOk;
-    }
+    const auto s = line(self).session(static_cast<uint32_t>(terminal));
+    if (!s || !s->receive(static_cast<uint32_t>(terminal), command, answer.data(), static_cast<uint32_t>(length),
+                          acknowledge))
+        return kOk;
     if (!write_array(data, answer.data(), static_cast<uint32_t>(length))) return kOutOfMemory;
     *ok = kTrue;
     return kOk;
@@ -72,18 +69,17 @@ HResult VARANDA_COM_CALL Send(void* self, int32_t terminal, uint8_t command, Saf
     *ok = kFalse;
     std::vector<uint8_t> bytes;
     if (!read_array(*data, bytes)) return kOk;
-    auto l = line(self).lease(static_cast<uint32_t>(terminal));
-    if (l.client == nullptr) return kOk;
-    const auto r = l.client->send(static_cast<uint32_t>(terminal), command, bytes.data(),
-                                  static_cast<uint32_t>(bytes.size()), static_cast<uint16_t>(index));
-    *ok = r == Client::Outcome::Accepted ? kTrue : kFalse;
+    const auto s = line(self).session(static_cast<uint32_t>(terminal));
+    const bool sent = s && s->send(static_cast<uint32_t>(terminal), command, bytes.data(),
+                                   static_cast<uint32_t>(bytes.size()), static_cast<uint16_t>(index));
+    *ok = sent ? kTrue : kFalse;
     return kOk;
 }
 
 HResult VARANDA_COM_CALL SendResponse(void* self, int32_t terminal, uint8_t response, VariantBool* ok) {
     if (ok == nullptr) return kPointer;
-    auto l = line(self).lease(static_cast<uint32_t>(terminal));
-    *ok = (l.client != nullptr && l.client->respond(static_cast<uint32_t>(terminal), response)) ? kTrue : kFalse;
+    const auto s = line(self).session(static_cast<uint32_t>(terminal));
+    *ok = (s && s->respond(static_cast<uint32_t>(terminal), response)) ? kTrue : kFalse;
     return kOk;
 }
 

@@ -11,8 +11,21 @@
 #endif
 
 #include <chrono>
+#include <utility>
+
+#include "serial_device.h"
 
 namespace corvo::serial {
+
+bool open_port(link::LinkSession& session, int32_t port, int32_t baud) {
+    const std::string device = device_for_port(port);
+    auto connect = [device, baud](int) -> std::unique_ptr<link::Stream> {
+        auto s = std::make_unique<SerialStream>();
+        if (!s->open(device, baud)) return nullptr;
+        return s;
+    };
+    return session.open(std::move(connect), link::Settings::from_environment(), link::LinkSession::When::Now);
+}
 
 namespace {
 // Writing gives up when the line takes no byte for this long.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/client.h"
+#include "link/session.h"
 
 namespace corvo::serial {
 
@@ -20,7 +20,7 @@ public:
     bool open(const std::string& device, int32_t baud);
     void close();
     bool is_open() const { return handle_ != kNone; }
-    int32_t baud() const { return baud_; }
+    int32_t baud() const override { return baud_; }
 
     bool write(const uint8_t* data, std::size_t size) override;
     int read(uint8_t* buffer, std::size_t capacity, int timeout_ms) override;
@@ -33,5 +33,10 @@ private:
     int32_t baud_ = 9600;
     int read_timeout_ = -2;  // Windows: the read time-out currently set on the device
 };
+
+// Opens the device of `port` (serial_device.h) at `baud` as the stream of
+// `session`, with the link settings of the environment; false when the device
+// does not open.
+bool open_port(link::LinkSession& session, int32_t port, int32_t baud);
 
 }  // namespace corvo::serial

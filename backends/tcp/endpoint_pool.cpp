@@ -1,18 +1,21 @@
 #include "endpoint_pool.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "socket_stream.h"
+
 namespace corvo::tcp {
 
-link::Client* Connection::usable(link::Sequencer& sequencer, const link::Settings& settings) {
-    if (client && client->broken()) close();
-    if (!client && reconnect && socket.connect(address.host, address.port, settings.timeout_ms))
-        client = std::make_unique<link::Client>(socket, sequencer, settings);
-    return client.get();
+namespace {
+link::LinkSession::Connect connect_to(Address a) {
+    return [a = std::move(a)](int timeout_ms) -> std::unique_ptr<link::Stream> {
+        auto s = std::make_unique<SocketStream>();
+        if (!s->connect(a.host, a.port, timeout_ms)) return nullptr;
+        return s;
+    };
 }
-
-void Connection::close() {
-    client.reset();
-    socket.close();
-}
+}  // namespace
 
 bool EndpointPool::open(int32_t port, std::string& report) {
     close();
@@ -20,72 +23,46 @@ bool EndpointPool::open(int32_t port, std::string& report) {
     if (port <= 0 || port > 65535) return false;
     TerminalMap map;
     if (!load_terminal_map(map, report)) return false;
-    settings_ = link::Settings::from_environment();
+    const link::Settings settings = link::Settings::from_environment();
     map_ = std::move(map);
-    const bool mapped = !map_.entries.empty();
-    std::vector<std::shared_ptr<Connection>> made;
+    const auto when = map_.entries.empty() ? link::LinkSession::When::Now : link::LinkSession::When::OnUse;
+    std::vector<std::pair<Address, std::shared_ptr<link::LinkSession>>> made;
     auto add = [&](const Address& a) {
-        for (const auto& c : made)
-            if (c->address == a) return c;  // entries that share an endpoint share its connection
-        auto c = std::make_shared<Connection>();
-        c->address = a;
-        c->reconnect = mapped;
-        made.push_back(c);
-        return c;
+        for (const auto& m : made)
+            if (m.first == a) return m.second;  // entries that share an endpoint share its connection
+        auto s = std::make_shared<link::LinkSession>(sequencer_);
+        made.emplace_back(a, s);
+        return s->open(connect_to(a), settings, when) ? s : nullptr;
     };
-    std::vector<std::shared_ptr<Connection>> table;
+    std::vector<std::shared_ptr<link::LinkSession>> table;
     for (const MapEntry& e : map_.entries) table.push_back(add(e.address));
     table.push_back(add(Address{default_host(), static_cast<uint16_t>(port)}));
-    if (!mapped) {
-        Connection& c = *table.back();
-        if (!c.socket.connect(c.address.host, c.address.port, settings_.timeout_ms)) return false;
-        c.client = std::make_unique<link::Client>(c.socket, sequencer_, settings_);
-    }
-    connections_ = std::move(table);
+    if (table.back() == nullptr) return false;  // without a map: the open port's endpoint did not connect
+    sessions_ = std::move(table);
     return true;
 }
 
 void EndpointPool::close() {
-    std::vector<std::shared_ptr<Connection>> old;
-    {
-        std::lock_guard<std::mutex> g(lock_);
-        old.swap(connections_);
-        map_.entries.clear();
-    }
-    for (const auto& c : old) {
-        std::lock_guard<std::mutex> g(c->lock);  // after the exchange running on it, if any
-        c->close();
-    }
+    std::unique_lock<std::mutex> g(lock_);
+    const auto old = std::exchange(sessions_, {});
+    map_.entries.clear();
+    g.unlock();
+    for (const auto& s : old) s->close();  // after the exchange running on it, if any
 }
 
-EndpointPool::Lease EndpointPool::lease(uint32_t terminal) {
-    Lease l;
-    link::Settings settings;
-    {
-        std::lock_guard<std::mutex> g(lock_);
-        if (connections_.empty()) return l;
-        const MapEntry* e = map_.find(terminal);
-        l.keep = connections_[e != nullptr ? static_cast<std::size_t>(e - map_.entries.data()) : map_.entries.size()];
-        settings = settings_;
-    }
-    l.lock = std::unique_lock<std::mutex>(l.keep->lock);
-    l.client = l.keep->usable(sequencer_, settings);
-    return l;
+std::shared_ptr<link::LinkSession> EndpointPool::session(uint32_t terminal) {
+    std::lock_guard<std::mutex> g(lock_);
+    if (sessions_.empty()) return nullptr;
+    const MapEntry* e = map_.find(terminal);
+    return sessions_[e != nullptr ? static_cast<std::size_t>(e - map_.entries.data()) : map_.entries.size()];
 }
 
 bool EndpointPool::connected() {
-    std::vector<std::shared_ptr<Connection>> all;
-    {
-        std::lock_guard<std::mutex> g(lock_);
-        all = connections_;
-    }
-    bool any = false;
-    for (const auto& c : all) {
-        std::lock_guard<std::mutex> g(c->lock);
-        if (c->client && c->client->broken()) c->close();
-        any = any || c->client != nullptr;
-    }
-    return any;
+    std::unique_lock<std::mutex> g(lock_);
+    const auto all = sessions_;
+    g.unlock();
+    // Each is asked, so that each drops a broken connection.
+    return std::count_if(all.begin(), all.end(), [](const auto& s) { return s->connected(); }) > 0;
 }
 
 }  // namespace corvo::tcp

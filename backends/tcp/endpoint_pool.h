@@ -1,6 +1,6 @@
 // The connections of a TCP back-end (CorvoTCP, or one object of the TCP COM
-// component): one per endpoint, each with its own lock, so that exchanges
-// with terminals behind different endpoints go on at the same time and the
+// component): one link session per endpoint, so that exchanges with
+// terminals behind different endpoints go on at the same time and the
 // exchanges over one connection (a multi-drop line) one after the other.
 //
 // Without a terminal map the open port's endpoint is connected when the
@@ -15,23 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "link/client.h"
-#include "socket_stream.h"
+#include "link/session.h"
 #include "terminal_map.h"
 
 namespace corvo::tcp {
-
-struct Connection {
-    std::mutex lock;
-    Address address;
-    bool reconnect = false;  // connected on use (with a map)
-    SocketStream socket;
-    std::unique_ptr<link::Client> client;
-
-    // Under `lock`: the client, connecting or dropping a broken one first.
-    link::Client* usable(link::Sequencer& sequencer, const link::Settings& settings);
-    void close();
-};
 
 class EndpointPool {
 public:
@@ -45,14 +32,9 @@ public:
     bool open(int32_t port, std::string& report);
     void close();
 
-    // One exchange's hold on the connection of `terminal`: the connection's
-    // lock and its link client (null when it cannot be used).
-    struct Lease {
-        std::shared_ptr<Connection> keep;  // outlives the lock on it
-        std::unique_lock<std::mutex> lock;
-        link::Client* client = nullptr;
-    };
-    Lease lease(uint32_t terminal);
+    // The session of `terminal`'s endpoint; null while the port is closed.
+    // It outlives a close of the pool for the exchange running on it.
+    std::shared_ptr<link::LinkSession> session(uint32_t terminal);
 
     // True while some endpoint's connection is usable.
     bool connected();
@@ -60,9 +42,8 @@ public:
 private:
     std::mutex lock_;  // the table below; never held during an exchange
     link::Sequencer sequencer_{link::new_session_id()};
-    link::Settings settings_;
     TerminalMap map_;
-    std::vector<std::shared_ptr<Connection>> connections_;  // one per entry of map_, then the open port's
+    std::vector<std::shared_ptr<link::LinkSession>> sessions_;  // one per entry of map_, then the open port's
 };
 
 }  // namespace corvo::tcp

@@ -22,7 +22,6 @@ public:
     // refuses or does not answer in time.
     bool connect(const std::string& host, uint16_t port, int timeout_ms);
     void close();
-    bool connected() const { return handle_ != kNone; }
 
     bool write(const uint8_t* data, std::size_t size) override;
     int read(uint8_t* buffer, std::size_t capacity, int timeout_ms) override;

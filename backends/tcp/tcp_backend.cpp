@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <string>
 
-#include "abi/backend_entries.h"
+#include "backends/link_entries.h"
 #include "endpoint_pool.h"
 
 // The entries exactly as the SDK calls them.
@@ -22,26 +22,14 @@ VARANDA_CORVOTCP_ENTRIES(VARANDA_DECLARE_BACKEND_ENTRY)
 
 namespace {
 
-using namespace varanda::abi::backend_result;
-
 // Closed (the connections with it) when the library is unloaded.
 corvo::tcp::EndpointPool& pool() {
     static corvo::tcp::EndpointPool p;
     return p;
 }
 
-bool valid(int32_t command, int32_t length, const void* bytes) {
-    return length >= 0 && command >= 0 && command <= 255 && (length == 0 || bytes != nullptr);
-}
-
-int32_t receive(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, bool acknowledge) {
-    if (!valid(command, length, buffer)) return kFailed;
-    auto l = pool().lease(static_cast<uint32_t>(terminal));
-    if (l.client == nullptr) return kFailed;
-    const auto r = l.client->receive(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), buffer,
-                                     static_cast<uint32_t>(length), acknowledge);
-    return r == corvo::link::Client::Outcome::Accepted ? kReceived : kFailed;
-}
+// The session of the terminal's endpoint; it lives to the end of the call it is passed to.
+std::shared_ptr<corvo::link::LinkSession> at(int32_t terminal) { return pool().session(static_cast<uint32_t>(terminal)); }
 
 }  // namespace
 
@@ -53,27 +41,20 @@ VARANDA_BACKEND_ENTRY(int32_t) InicializaCom(int32_t port, int32_t /*baud*/) {
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Envia_Dados(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t /*reserved*/) {
-    if (!valid(command, length, data)) return kFailed;
-    auto l = pool().lease(static_cast<uint32_t>(terminal));
-    if (l.client == nullptr) return kFailed;
-    const auto r = l.client->send(static_cast<uint32_t>(terminal), static_cast<uint8_t>(command), data,
-                                  static_cast<uint32_t>(length));
-    return r == corvo::link::Client::Outcome::Accepted ? kSent : kFailed;
+    return corvo::backend::send(at(terminal).get(), terminal, data, command, length);
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t /*reserved*/) {
-    return receive(terminal, buffer, command, length, true);
+    return corvo::backend::receive(at(terminal).get(), terminal, buffer, command, length, true);
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Recebe_Dados_E_Nao_Responde(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                         int32_t /*reserved*/) {
-    return receive(terminal, buffer, command, length, false);
+    return corvo::backend::receive(at(terminal).get(), terminal, buffer, command, length, false);
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) Envia_Resposta(int32_t terminal, int32_t response) {
-    auto l = pool().lease(static_cast<uint32_t>(terminal));
-    const bool ok = l.client != nullptr && l.client->respond(static_cast<uint32_t>(terminal), static_cast<uint8_t>(response));
-    return ok ? kSent : kFailed;
+    return corvo::backend::respond(at(terminal).get(), static_cast<uint32_t>(terminal), response);
 }
 
 VARANDA_BACKEND_ENTRY(int32_t) FinalizaCom() {

@@ -73,7 +73,7 @@ TEST(Frame, LayoutOfAHeader) {
     EXPECT_EQ(want, head);
     EXPECT_EQ(crc16(bytes.data(), 24), (bytes[24] << 8) | bytes[25]);
     EXPECT_EQ(0xAA, bytes[26]);
-    EXPECT_EQ(crc32(bytes.data(), 28), get_u32(bytes.data() + 28));
+    EXPECT_EQ(crc32(bytes.data(), 28), varanda::wire::get_u32_le(bytes.data() + 28));
 }
 
 TEST(Parser, RoundTripsThroughEveryCut) {
@@ -164,7 +164,7 @@ TEST(Parser, MalformedHeadersAndTruncationsAreRefused) {
     };
     std::vector<uint8_t> too_long = good;
     ASSERT_GE(too_long.size(), kHeaderSize);
-    put_u32(too_long.data() + 20, kMaxPayload + 1);
+    varanda::wire::put_u32_le(too_long.data() + 20, kMaxPayload + 1);
     too_long = reheader(too_long, 20, too_long[20]);
     struct Case {
         const char* name;

@@ -20,12 +20,21 @@ inline void put_u32_be(uint8_t* out, uint32_t value) {
     put_u16_be(out + 2, static_cast<uint16_t>(value));
 }
 
+inline void put_u32_le(uint8_t* out, uint32_t value) {
+    put_u16_le(out, static_cast<uint16_t>(value));
+    put_u16_le(out + 2, static_cast<uint16_t>(value >> 16));
+}
+
 inline uint16_t get_u16_be(const uint8_t* in) { return static_cast<uint16_t>((in[0] << 8) | in[1]); }
 
 inline uint16_t get_u16_le(const uint8_t* in) { return static_cast<uint16_t>(in[0] | (in[1] << 8)); }
 
 inline uint32_t get_u32_be(const uint8_t* in) {
     return static_cast<uint32_t>(get_u16_be(in)) << 16 | get_u16_be(in + 2);
+}
+
+inline uint32_t get_u32_le(const uint8_t* in) {
+    return get_u16_le(in) | static_cast<uint32_t>(get_u16_le(in + 2)) << 16;
 }
 
 }  // namespace varanda::wire
