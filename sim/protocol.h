@@ -1,24 +1,18 @@
-// The terminal's numbers, named once: command codes (a send carries a block
-// to the terminal, a receive asks it for one), the lengths of their blocks,
-// the fingerprint module's sub-commands and the record offsets the emulator
-// reads or writes.
+// The terminal's numbers as the emulator uses them: the command codes (shared
+// with the SDK, in wire/terminal_commands.h), the lengths of their blocks, the
+// fingerprint module's sub-commands and the record offsets the emulator reads
+// or writes.
 #pragma once
 #include <cstddef>
 #include <cstdint>
 
+#include "src/wire/terminal_commands.h"
+
 namespace corvo::sim {
 
-// Online actions: sends without a block.
-inline constexpr uint8_t kPulseRelay1 = 1, kPulseRelay2 = 2, kDenyAccess = 3, kHoldRelay1 = 4, kHoldRelay2 = 5,
-                         kReleaseRelay1 = 6, kReleaseRelay2 = 7, kShortBeep = 8, kLongBeep = 9, kPing = 10,
-                         kResetOnline = 11, kTurnstileExit = 12, kTurnstileEntry = 13, kBacklightOn = 14,
-                         kBacklightOff = 15, kTurnstileBoth = 16, kIntermittentBeepOn = 17, kIntermittentBeepOff = 18,
-                         kReturnCard = 21, kRetainCard = 22, kTurnstileExitToo = 23, kTurnstileEntryToo = 24,
-                         kRaiseOnline = 26, kRedLedOn = 27, kRedLedOff = 28;
+using namespace varanda::wire::command;
 
 // Online operation.
-inline constexpr uint8_t kDisplay = 104, kEntryForms = 107, kPrint = 109, kPrintMarked = 127, kOnlineChange = 114,
-                         kNextEvent = 207, kSensors = 208, kEventWaiting = 215;
 // A message: control byte and first line, then the second line (16 characters each).
 inline constexpr std::size_t kMessageLine = 16;
 inline constexpr std::size_t kDisplaySize = 33, kMessageSize = 32, kEntryFormsSize = 5, kPrintSize = 255,
@@ -31,10 +25,6 @@ inline constexpr std::size_t kEventData = 2, kEventCardPositions = 14, kEventLon
 inline constexpr uint8_t kDisplayStandard = 0xFF;  // the display time byte of the standard message
 
 // Offline configuration and the clock.
-inline constexpr uint8_t kSetConfig = 100, kGetConfig = 200, kSetMessages = 106, kGetMessages = 206,
-                         kChangeEvents = 134, kFunctionKeys = 128, kAccessSchedules = 111, kOldAccessSchedules = 103,
-                         kSirens = 112, kOldSirens = 105, kTlm = 151, kSetClock = 101, kSetClockSeconds = 117,
-                         kGetClock = 201, kGetClockSeconds = 217, kDaylightSaving = 113;
 inline constexpr std::size_t kConfigSize = 50, kMessagesSize = 416, kChangeEventsSize = 77, kFunctionKeysSize = 10,
                              kAccessSchedulesSize = 5600, kOldAccessSchedulesSize = 2800, kSirensSize = 300,
                              kOldSirensSize = 150, kTlmSize = 26, kClockSize = 5, kClockSecondsSize = 6,
@@ -46,13 +36,10 @@ inline constexpr std::size_t kConfigMode = 0, kConfigReaderType = 6, kConfigComp
                              kConfigMasterCard = 25, kConfigMasterCardSize = 7, kConfigEventTime = 41;
 
 // The access list and the punch memory.
-inline constexpr uint8_t kAccessListCounted = 115, kAccessListFull = 110, kAccessListOld = 102,
-                         kAccessListBlock = 136, kNextPunch = 204, kPunchCount = 235;
 inline constexpr std::size_t kAccessListFullSize = 45000, kAccessListOldSize = 9000, kAccessListBlockSize = 65536,
                              kPunchShort = 10, kPunchLong = 16, kCountSize = 2;
 
 // Device extras.
-inline constexpr uint8_t kExtended = 125, kExtendedAnswer = 225, kFirmware = 250, kKeepAlive = 198;
 inline constexpr std::size_t kExtendedSize = 66, kFirmwareSize = 16, kKeepAliveSize = 4, kCountersSize = 12;
 // The extended request: function and sub-function, then the data (from byte 2).
 inline constexpr uint8_t kExtendedCounters = 1, kExtendedWriteCounters = 1, kExtendedReadCounters = 2,
@@ -60,10 +47,6 @@ inline constexpr uint8_t kExtendedCounters = 1, kExtendedWriteCounters = 1, kExt
 inline constexpr std::size_t kExtendedData = 2, kSmartCardAreasSize = 58;
 
 // The fingerprint module.
-inline constexpr uint8_t kBioRequest = 120, kBioUserRecord = 121, kBioCompare = 123, kBioSettings = 133,
-                         kBioNoFingerprint250 = 124, kBioNoFingerprint = 129, kBioFingerprint = 131,
-                         kBioAnswer = 220, kBioUserRecordAnswer = 221, kBioPackage = 222, kBioTemplateAnswer = 223,
-                         kBioFingerprintAnswer = 231;
 inline constexpr std::size_t kBioMessageSize = 17, kBioUserRecordSize = 844, kBioTemplateSize = 404,
                              kBioSettingsSize = 16, kBioNoFingerprint250Size = 1251, kBioNoFingerprint500Size = 2502,
                              kBioFingerprintOne = 472, kBioFingerprintTwo = 876, kBioIdSize = 16;
@@ -81,10 +64,6 @@ inline constexpr std::size_t kFingerprintPairCode = 5, kFingerprintTime = 40, kF
                              kFingerprintTemplates = 68;
 
 // The Ossel module.
-inline constexpr uint8_t kOsselCompare = 170, kOsselEnrol = 171, kOsselAddUser = 172, kOsselFirst = 173,
-                         kOsselNext = 174, kOsselLocate = 175, kOsselErase = 176, kOsselEraseAll = 177,
-                         kOsselComparePin = 178, kOsselNetwork = 179, kOsselResult = 240, kOsselTotal = 241,
-                         kOsselRecord = 242, kOsselTemplateAnswer = 243, kOsselSummary = 244;
 inline constexpr std::size_t kOsselKeySize = 8;  // an identifier or PIN in a request: packed, 8 bytes
 inline constexpr std::size_t kOsselRecordSize = 451, kOsselTemplateSize = 220, kOsselIdSize = 9,
                              kOsselLocateSize = 10, kOsselEraseAllSize = 11, kOsselSummarySize = 11;

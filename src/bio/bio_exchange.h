@@ -10,12 +10,13 @@
 #include "core/return_code.h"
 #include "comm/connection_manager.h"
 #include "events/held_online_events.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 
-inline constexpr int32_t kBioRequestCommand = 120;
-inline constexpr int32_t kBioAnswerCommand = 220;
+inline constexpr int32_t kBioRequestCommand = wire::command::kBioRequest;
+inline constexpr int32_t kBioAnswerCommand = wire::command::kBioAnswer;
 inline constexpr int kBioMessageSize = 17;
 inline constexpr ReturnCode kBioNoAnswer = 128;     // offline: the answer store gave nothing
 inline constexpr ReturnCode kBioOtherStatus = 128;  // a status the table does not list

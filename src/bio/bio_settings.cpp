@@ -3,11 +3,12 @@
 #include "comm/connection_manager.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kSettingsCommand = 133;
+constexpr int32_t kSettingsCommand = wire::command::kBioSettings;
 
 bool in(uint8_t v, int lo, int hi) { return v >= lo && v <= hi; }
 uint8_t flag(uint8_t v) { return v != 0 ? 1 : 0; }

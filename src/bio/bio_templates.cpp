@@ -5,14 +5,15 @@
 #include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
 constexpr uint8_t kSubCompareAnswer = 0;
 constexpr uint8_t kSubTemplate = 33;
-constexpr int32_t kTemplateCommand = 223;
-constexpr int32_t kCompareCommand = 123;
+constexpr int32_t kTemplateCommand = wire::command::kBioTemplateAnswer;
+constexpr int32_t kCompareCommand = wire::command::kBioCompare;
 constexpr int32_t kTemplateSize = 404;
 
 ReturnCode receive_template(ConnectionManager& connection, int32_t terminal, uint8_t* out) {

@@ -7,13 +7,14 @@
 #include "platform/system.h"
 #include "varanda_ops.h"
 #include "wire/bcd_timestamp.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
 constexpr uint8_t kSubRecordAnswer = 0;
 constexpr uint8_t kSubConfigure = 60;
-constexpr int32_t kUserRecordCommand = 121;
+constexpr int32_t kUserRecordCommand = wire::command::kBioUserRecord;
 constexpr int kCallerRecordSize = 836;
 constexpr int kUserRecordSize = kCallerRecordSize + wire::kBcdTimestampSize;  // 844
 }  // namespace

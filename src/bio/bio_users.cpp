@@ -7,13 +7,14 @@
 #include "bio/bio_exchange.h"
 #include "bio/bio_id_field.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
 constexpr uint8_t kSubUserQuery = 20;
 constexpr uint8_t kSubUserDelete = 21;
-constexpr int32_t kUserRecordCommand = 221;
+constexpr int32_t kUserRecordCommand = wire::command::kBioUserRecordAnswer;
 constexpr int32_t kUserRecordSize = 844;
 
 // The identifier in bytes 1..16 in the form the flags choose. `clear_variable`

@@ -10,6 +10,7 @@
 #include "bio/pair_code.h"
 #include "platform/system.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
@@ -17,8 +18,8 @@ namespace {
 constexpr uint8_t kSubUserRecord = 20;
 constexpr int kIdField = 16;
 constexpr uint8_t kOneTemplateMark = 0xD8;  // the low byte of 472
-constexpr int32_t kRecordInCommand = 231;
-constexpr int32_t kRecordOutCommand = 131;
+constexpr int32_t kRecordInCommand = wire::command::kBioFingerprintAnswer;
+constexpr int32_t kRecordOutCommand = wire::command::kBioFingerprint;
 constexpr uint32_t kBeforeSendWaitMs = 5;
 }  // namespace
 
@@ -53,7 +54,8 @@ uint8_t ReceberDigitalUsuario(ConnectionManager& connection, int32_t terminal, u
 
 uint8_t EnviarDigitalUsuario(ConnectionManager& connection, int32_t terminal, const char* id, uint8_t* template1,
                              uint8_t* template2) {
-    if (id == nullptr || strnlen(id, kPairCodeMaxText + 1) > static_cast<size_t>(kPairCodeMaxText)) return rc::check_failed(0);
+    if (id == nullptr || strnlen(id, kPairCodeMaxText + 1) > static_cast<size_t>(kPairCodeMaxText))
+        return rc::check_failed(0);
     if (template1 == nullptr) return rc::bad_arg(2);
     const std::vector<uint8_t> record = build_fingerprint_record(id, template1, template2, platform::local_time());
     platform::sleep_ms(kBeforeSendWaitMs);

@@ -10,11 +10,12 @@
 #include "bio/list_collection_state.h"
 #include "comm/connection_manager.h"
 #include "events/held_online_events.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 
-inline constexpr int32_t kListPackageCommand = 222;
+inline constexpr int32_t kListPackageCommand = wire::command::kBioPackage;
 inline constexpr int kListPackageHeader = 4;
 // The longest record that the plain user list hands to a host: every record
 // layout of the modules fits (16-byte records, 128-byte records). The host's

@@ -7,6 +7,7 @@
 #include "bio/no_fingerprint_entry.h"
 #include "varanda_ops.h"
 #include "wire/byte_order.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
@@ -14,9 +15,9 @@ namespace {
 // A null, empty or too long identifier, or a full list: nothing added.
 constexpr ReturnCode kEntryRefused = 128;
 using T = NoFingerprintTables;
-constexpr int32_t kList250Command = 124;
-constexpr int32_t kList500Command = 129;
-constexpr int32_t kList8000Command = 129;
+constexpr int32_t kList250Command = wire::command::kBioNoFingerprint250;
+constexpr int32_t kList500Command = wire::command::kBioNoFingerprint;
+constexpr int32_t kList8000Command = wire::command::kBioNoFingerprint;
 constexpr uint8_t kFixedHeader[2] = {0xFA, 0x02};
 
 // Adds a 5-byte entry at the shared count's index of `table`.

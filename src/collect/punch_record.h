@@ -9,11 +9,12 @@
 #include <cstdint>
 
 #include "collect/last_punch.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 struct PunchRecord {
-    static constexpr int32_t kCommand = 204;
+    static constexpr int32_t kCommand = wire::command::kNextPunch;
     static constexpr int kNumberSize = 10;  // card pattern 0
     static constexpr int kDigitsSize = 16;  // card pattern 1
     static constexpr int kHeaderSize = 6;   // type, day, month, year, hour, minute

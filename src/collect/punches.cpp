@@ -7,11 +7,12 @@
 #include "collect/punch_record.h"
 #include "varanda_ops.h"
 #include "wire/byte_order.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kCountCommand = 235;
+constexpr int32_t kCountCommand = wire::command::kPunchCount;
 constexpr ReturnCode kRepeated = 128;
 constexpr uint32_t kSerialComType = 4;  // answers an empty memory with an all-zero record
 }  // namespace

@@ -3,12 +3,13 @@
 #include "comm/connection_manager.h"
 #include "config/change_event_block.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
 using B = ChangeEventBlock;
-constexpr int32_t kCommand = 134;
+constexpr int32_t kCommand = wire::command::kChangeEvents;
 
 bool valid_hour(uint8_t v) { return v <= 23 || v == B::kNoTime; }
 bool valid_minute(uint8_t v) { return v <= 59 || v == B::kNoTime; }

@@ -6,12 +6,13 @@
 #include "comm/connection_manager.h"
 #include "config/configuration_record.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kSendCommand = 100;
-constexpr int32_t kReadCommand = 200;
+constexpr int32_t kSendCommand = wire::command::kSetConfig;
+constexpr int32_t kReadCommand = wire::command::kGetConfig;
 }  // namespace
 
 uint8_t EnviarConfiguracoes(ConnectionManager& connection, ConfigurationRecord& config, int32_t terminal) {

@@ -3,11 +3,12 @@
 #include "config/function_key_block.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kCommand = 128;
+constexpr int32_t kCommand = wire::command::kFunctionKeys;
 constexpr uint8_t kFunctions = FunctionKeyBlock::kSize;
 constexpr uint8_t kMaxMode = 3;
 

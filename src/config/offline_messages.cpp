@@ -4,12 +4,13 @@
 #include "config/offline_message_table.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
 using T = OfflineMessageTable;
-constexpr int32_t kCommand = 106;
+constexpr int32_t kCommand = wire::command::kSetMessages;
 
 uint8_t format_slot(OfflineMessageTable& offline_messages, int slot, uint8_t second_line, const char* text) {
     format_display_message(offline_messages.slot(slot), second_line, text);

@@ -7,12 +7,13 @@
 #include "config/display_message.h"
 #include "config/offline_message_table.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kMessageCommand = 104;
-constexpr int32_t kReadTableCommand = 206;
+constexpr int32_t kMessageCommand = wire::command::kDisplay;
+constexpr int32_t kReadTableCommand = wire::command::kGetMessages;
 constexpr uint8_t kStandard = 0xFF;  // 33rd byte of a standard message
 
 uint8_t send_message(ConnectionManager& connection, int32_t terminal, uint8_t second_line, const char* text,

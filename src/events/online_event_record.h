@@ -6,13 +6,14 @@
 #include <cstdint>
 
 #include "core/return_code.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 class ConnectionManager;
 
 struct OnlineEventRecord {
-    static constexpr int32_t kCommand = 207;
+    static constexpr int32_t kCommand = wire::command::kNextEvent;
     static constexpr int32_t kSize = 22;
     static constexpr uint8_t kOriginBio = 13;
     static constexpr uint8_t kOriginOssel = 1;

@@ -5,14 +5,15 @@
 #include <cstdint>
 
 #include "core/return_code.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 class ConnectionManager;
 
 struct ExtendedRequest {
-    static constexpr int32_t kCommand = 125;
-    static constexpr int32_t kAnswerCommand = 225;
+    static constexpr int32_t kCommand = wire::command::kExtended;
+    static constexpr int32_t kAnswerCommand = wire::command::kExtendedAnswer;
     static constexpr int32_t kSize = 66;
     static constexpr int kCounterOffset = 2;  // three counters of 4 bytes from here
     static constexpr int kCounterSize = 4;

@@ -4,11 +4,12 @@
 
 #include "comm/connection_manager.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kCommand = 250;
+constexpr int32_t kCommand = wire::command::kFirmware;
 constexpr int32_t kSize = 16;
 constexpr uint8_t kModelWithByte6 = 14;  // only this first byte gives meaning to byte 6
 }  // namespace

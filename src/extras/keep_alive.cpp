@@ -2,13 +2,14 @@
 #include "comm/connection_manager.h"
 #include "varanda_ops.h"
 #include "wire/byte_order.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kKeepAliveCommand = 198;
-constexpr int32_t kGreenLedOn = 14;   // the terminal uses the backlight commands
-constexpr int32_t kGreenLedOff = 15;
+constexpr int32_t kKeepAliveCommand = wire::command::kKeepAlive;
+constexpr int32_t kGreenLedOn = wire::command::kBacklightOn;   // the terminal uses the backlight commands
+constexpr int32_t kGreenLedOff = wire::command::kBacklightOff;
 }  // namespace
 
 uint8_t EnviarTempoKeepAliveRabbit(ConnectionManager& connection, int32_t terminal, int32_t time) {

@@ -6,12 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 struct TlmBuffer {
     static constexpr int kSize = 26;
-    static constexpr int32_t kCommand = 151;
+    static constexpr int32_t kCommand = wire::command::kTlm;
     using Block = std::array<uint8_t, kSize>;
 
     // The key file: bytes 1..108 are scrambled with this mask; the digits sit

@@ -5,11 +5,12 @@
 #include <cstdint>
 
 #include "core/return_code.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 struct EntryFormsRecord {
-    static constexpr int32_t kCommand = 107;
+    static constexpr int32_t kCommand = wire::command::kEntryForms;
     static constexpr int32_t kSize = 5;
     // Highest accepted value of each field, in record order; the entry forms
     // byte takes any value.

@@ -3,12 +3,13 @@
 #include "online/entry_forms_record.h"
 #include "online/printer_message.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kPrinter00Command = 109;
-constexpr int32_t kPrinterFFCommand = 127;
+constexpr int32_t kPrinter00Command = wire::command::kPrint;
+constexpr int32_t kPrinterFFCommand = wire::command::kPrintMarked;
 
 uint8_t print(ConnectionManager& connection, int32_t terminal, const char* text, int32_t command, uint8_t marker) {
     const PrinterMessage message(text, marker);

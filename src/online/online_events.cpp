@@ -7,14 +7,15 @@
 #include "online/online_card_text.h"
 #include "platform/system.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kEventWaitingCommand = 215;
+constexpr int32_t kEventWaitingCommand = wire::command::kEventWaiting;
 constexpr uint8_t kEventWaiting = 1;
 constexpr uint32_t kPreReadPauseMs = 2;
-constexpr int32_t kSensorCommand = 208;
+constexpr int32_t kSensorCommand = wire::command::kSensors;
 constexpr ReturnCode kNoEvent = 128;
 
 // The out-parameters shared by both event readers, in argument order from 1.
@@ -70,8 +71,8 @@ uint8_t ReceberDadosOnLine2(ConnectionManager& connection, HeldOnlineEvents& hel
     const bool held = held_events.take_oldest(terminal, record);
     if (ask_first && !held) {
         uint8_t waiting = 0;
-        if (ReturnCode c = connection.ReceiveData(terminal, &waiting, kEventWaitingCommand, sizeof waiting); c != rc::kOk)
-            return c;
+        const ReturnCode c = connection.ReceiveData(terminal, &waiting, kEventWaitingCommand, sizeof waiting);
+        if (c != rc::kOk) return c;
         if (waiting != kEventWaiting) return kNoEvent;
         platform::sleep_ms(kPreReadPauseMs);
     }

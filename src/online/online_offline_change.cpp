@@ -4,12 +4,13 @@
 #include "online/online_offline_change_block.h"
 #include "online/online_offline_entry_forms.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
 using B = OnlineOfflineChangeBlock;
-constexpr int32_t kCommand = 114;
+constexpr int32_t kCommand = wire::command::kOnlineChange;
 constexpr uint8_t kMaxMode = 2;
 constexpr uint8_t kMaxTime = 50;
 }  // namespace

@@ -4,6 +4,7 @@
 #include "core/settings_view.h"
 #include "platform/system.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
@@ -12,9 +13,9 @@ struct Side {
     int32_t short_command;
     int32_t long_command;
 };
-constexpr Side kExit{23, 12};
-constexpr Side kEntry{24, 13};
-constexpr int32_t kBothDirections = 16;
+constexpr Side kExit{wire::command::kTurnstileExitToo, wire::command::kTurnstileExit};
+constexpr Side kEntry{wire::command::kTurnstileEntryToo, wire::command::kTurnstileEntry};
+constexpr int32_t kBothDirections = wire::command::kTurnstileBoth;
 constexpr uint32_t kSettleMs = 20;
 
 uint8_t after_long_release(ConnectionManager& connection, int32_t terminal) {

@@ -6,19 +6,20 @@
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kFirstUserCommand = 173;
-constexpr int32_t kNextUserCommand = 174;
-constexpr int32_t kFindUserCommand = 175;
-constexpr int32_t kUserRecordCommand = 242;
+constexpr int32_t kFirstUserCommand = wire::command::kOsselFirst;
+constexpr int32_t kNextUserCommand = wire::command::kOsselNext;
+constexpr int32_t kFindUserCommand = wire::command::kOsselLocate;
+constexpr int32_t kUserRecordCommand = wire::command::kOsselRecord;
 constexpr int32_t kUserRecordSize = 451;
 constexpr int kRecordIdOffset = 2;
-constexpr int32_t kSummaryCommand = 244;
+constexpr int32_t kSummaryCommand = wire::command::kOsselSummary;
 constexpr int32_t kSummarySize = 11;
-constexpr int32_t kTotalCommand = 241;
+constexpr int32_t kTotalCommand = wire::command::kOsselTotal;
 constexpr uint8_t kModeSummary = 0;
 constexpr uint8_t kModeRecord = 2;
 

@@ -4,14 +4,15 @@
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kCompareTemplateCommand = 170;
+constexpr int32_t kCompareTemplateCommand = wire::command::kOsselCompare;
 constexpr int32_t kTemplateSize = 220;
-constexpr int32_t kComparePinCommand = 178;
-constexpr int32_t kNetworkCommand = 179;
+constexpr int32_t kComparePinCommand = wire::command::kOsselComparePin;
+constexpr int32_t kNetworkCommand = wire::command::kOsselNetwork;
 }  // namespace
 
 uint8_t CompararTemplateOssel(ConnectionManager& connection, int32_t terminal, uint8_t* template_) {

@@ -3,11 +3,12 @@
 #include "comm/connection_manager.h"
 #include "events/held_online_events.h"
 #include "events/online_event_record.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 namespace {
-constexpr int32_t kOfflineResultCommand = 240;
+constexpr int32_t kOfflineResultCommand = wire::command::kOsselResult;
 constexpr uint8_t kOfflinePreset = 6;
 constexpr uint8_t kLastOfflineResult = 6;
 constexpr ReturnCode kOtherResult = 128;

@@ -6,17 +6,18 @@
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kAddUserCommand = 172;
+constexpr int32_t kAddUserCommand = wire::command::kOsselAddUser;
 constexpr int32_t kUserRecordSize = 451;
-constexpr int32_t kEnrolAtReaderCommand = 171;
-constexpr int32_t kNewTemplateCommand = 243;
+constexpr int32_t kEnrolAtReaderCommand = wire::command::kOsselEnrol;
+constexpr int32_t kNewTemplateCommand = wire::command::kOsselTemplateAnswer;
 constexpr int32_t kTemplateSize = 220;
-constexpr int32_t kDeleteUserCommand = 176;
-constexpr int32_t kDeleteAllCommand = 177;
+constexpr int32_t kDeleteUserCommand = wire::command::kOsselErase;
+constexpr int32_t kDeleteAllCommand = wire::command::kOsselEraseAll;
 constexpr int kDeleteAllSize = 11;
 constexpr size_t kDeleteAllMaxText = 10;
 }  // namespace

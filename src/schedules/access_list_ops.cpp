@@ -6,6 +6,7 @@
 #include "schedules/access_list_images.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
@@ -13,10 +14,10 @@ namespace {
 using access_list::Image;
 using access_list::Layout;
 
-constexpr int32_t kCountedCommand = 115;
-constexpr int32_t kFullCommand = 110;
-constexpr int32_t kBlocksCommand = 136;
-constexpr int32_t kOldCommand = 102;
+constexpr int32_t kCountedCommand = wire::command::kAccessListCounted;
+constexpr int32_t kFullCommand = wire::command::kAccessListFull;
+constexpr int32_t kBlocksCommand = wire::command::kAccessListBlock;
+constexpr int32_t kOldCommand = wire::command::kAccessListOld;
 
 // Both blocks go out, the second even when the first failed. A failing
 // second block answers 128; a failing first block alone answers its code.

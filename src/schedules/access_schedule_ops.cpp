@@ -4,12 +4,13 @@
 #include "schedules/access_schedule_table.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kCommand = 111;
-constexpr int32_t kOldCommand = 103;
+constexpr int32_t kCommand = wire::command::kAccessSchedules;
+constexpr int32_t kOldCommand = wire::command::kOldAccessSchedules;
 }  // namespace
 
 uint8_t InserirHorarioAcesso(AccessScheduleTable& access_schedules, const SettingsView& settings, uint8_t schedule,

@@ -40,8 +40,9 @@ ReturnCode read_clock(ConnectionManager& connection, int32_t terminal, std::arra
     if (connection.ReceiveData(terminal, answer.data(), ClockCommands::kReadWithSeconds,
                               ClockCommands::kWithSecondsLength) != rc::kOk) {
         answer = {};
-        if (ReturnCode c = connection.ReceiveData(terminal, answer.data(), ClockCommands::kRead, ClockCommands::kLength); c != rc::kOk)
-            return c;
+        const ReturnCode c =
+            connection.ReceiveData(terminal, answer.data(), ClockCommands::kRead, ClockCommands::kLength);
+        if (c != rc::kOk) return c;
         answer[5] = 0;
     }
     raw = answer;
@@ -56,7 +57,8 @@ uint8_t EnviarRelogio(ConnectionManager& connection, const SettingsView& setting
     if (ReturnCode c = check(payload, kClock); c != rc::kOk) return c;
     // Any failure of the six-byte form, a closed port included, falls back to five bytes.
     if (settings.clock_seconds &&
-        connection.SendCommand(terminal, payload, ClockCommands::kSetWithSeconds, ClockCommands::kWithSecondsLength) == rc::kOk)
+        connection.SendCommand(terminal, payload, ClockCommands::kSetWithSeconds, ClockCommands::kWithSecondsLength) ==
+            rc::kOk)
         return rc::kOk;
     return connection.SendCommand(terminal, payload, ClockCommands::kSet, ClockCommands::kLength);
 }

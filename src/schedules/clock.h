@@ -5,17 +5,18 @@
 #include <cstdint>
 
 #include "core/return_code.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda {
 
 class ConnectionManager;
 
 struct ClockCommands {
-    static constexpr int32_t kSetWithSeconds = 117;  // kWithSecondsLength bytes
-    static constexpr int32_t kSet = 101;             // kLength bytes, no seconds
-    static constexpr int32_t kReadWithSeconds = 217;
-    static constexpr int32_t kRead = 201;
-    static constexpr int32_t kDaylightSaving = 113;  // kDaylightLength bytes
+    static constexpr int32_t kSetWithSeconds = wire::command::kSetClockSeconds;  // kWithSecondsLength bytes
+    static constexpr int32_t kSet = wire::command::kSetClock;             // kLength bytes, no seconds
+    static constexpr int32_t kReadWithSeconds = wire::command::kGetClockSeconds;
+    static constexpr int32_t kRead = wire::command::kGetClock;
+    static constexpr int32_t kDaylightSaving = wire::command::kDaylightSaving;  // kDaylightLength bytes
     static constexpr int32_t kWithSecondsLength = 6;
     static constexpr int32_t kLength = 5;
     static constexpr int32_t kDaylightLength = 10;

@@ -4,12 +4,13 @@
 #include "schedules/siren_table.h"
 #include "config/consuming_send.h"
 #include "varanda_ops.h"
+#include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr int32_t kCommand = 112;
-constexpr int32_t kOldCommand = 105;
+constexpr int32_t kCommand = wire::command::kSirens;
+constexpr int32_t kOldCommand = wire::command::kOldSirens;
 }  // namespace
 
 uint8_t InserirHorarioSirene(SirenTable& sirens, uint8_t hour, uint8_t minute, uint8_t day0, uint8_t day1,
