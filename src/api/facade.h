@@ -7,7 +7,8 @@
 // own reset functions serve the clear and send operations that consume it.
 // Operations never see the facade: each is handed the groups its `.ops` line
 // names (uses=...), and reads other families' settings through
-// SettingsView. Only the exported wrappers and the Java bridge include this.
+// SettingsView. Only the exported wrappers, the Java bridge and the test and
+// benchmark programs that drive a facade of their own include this.
 #pragma once
 #include <memory>
 
