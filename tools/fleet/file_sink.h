@@ -25,6 +25,7 @@
 
 #include "group_commit.h"
 #include "punch_sink.h"
+#include "record_file.h"
 #include "terminal_lock.h"
 
 namespace fleet {
@@ -61,16 +62,23 @@ private:
         std::string line;  // "" : a confirmation
     };
     explicit FileSink(const FileSinkOptions& o);
-    std::string commit(const std::vector<Entry>& batch);
+    std::string open_output(std::string& notice);
+    std::string repair_last_line(std::string& notice);
+    std::string check_format_or_header();
+    std::string open_records();
+    std::string state_folder() const;
     std::string lock_path(int32_t terminal) const;
+    std::string commit(const std::vector<Entry>& batch);
+    std::string write_lines(const std::string& lines, const std::string& records);
 
     FileSinkOptions options_;
     std::string name_;
-    int out_fd_ = -1;     // the output (1: standard output)
-    int record_fd_ = -1;  // OUT.state/last, -1 with standard output
-    bool broken_ = false; // a write failed: nothing more is stored
-    std::mutex lock_;     // the records and the locks
-    std::map<int32_t, LastPunch> records_;
+    int out_fd_ = -1;      // the output (1: standard output)
+    bool regular_ = false; // a regular file: it gets records and is flushed to disk
+    bool broken_ = false;  // a write failed and could not be undone: nothing more is stored
+    std::mutex lock_;      // the records, the locks and the files
+    RecordFile records_;   // OUT.state/last; closed with standard output
+    std::map<int32_t, LastPunch> stream_records_;  // standard output's records, this run only
     std::map<int32_t, std::unique_ptr<TerminalLock>> locks_;
     GroupCommit<Entry> committer_;
 };
