@@ -38,11 +38,6 @@ void ComTransportBase::release_interface() noexcept {
     itf_ = nullptr;
 }
 
-void* ComTransportBase::ReceiveDataMagic(int32_t, int32_t, int32_t c, int32_t) {
-    scratch_.assign(c > 0 ? static_cast<size_t>(c) : 0u, 0);
-    return scratch_.data();
-}
-
 template <class Call>
 TransportResult ComTransportBase::send_array(const uint8_t* data, int32_t length, Call&& call) {
     if (length < 0 || (length > 0 && data == nullptr)) return kFailed;
@@ -120,12 +115,6 @@ TransportResult TcpComTransport::SendData(int32_t terminal, const uint8_t* data,
     });
 }
 
-TransportResult TcpComTransport::SendResponse(int32_t terminal, uint8_t response) {
-    com::VariantBool ok = com::kFalse;
-    check(v()->SendResponse(itf_, terminal, response, &ok));
-    return done_if(ok == com::kTrue);
-}
-
 TransportResult TcpComTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
     return receive_array(
         buffer, length,
@@ -181,12 +170,6 @@ TransportResult SerialComTransport::SendData(int32_t, const uint8_t* data, int32
     return send_array(data, length, [&](com::SafeArray** a, com::VariantBool* ok) {
         return v()->Send(itf_, command, a, ok);
     });
-}
-
-TransportResult SerialComTransport::SendResponse(int32_t, uint8_t response) {
-    com::VariantBool ok = com::kFalse;
-    check(v()->SendResponse(itf_, response, &ok));
-    return done_if(ok == com::kTrue);
 }
 
 TransportResult SerialComTransport::ReceiveData(int32_t, uint8_t* buffer, int32_t command, int32_t length, int32_t) {

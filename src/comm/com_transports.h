@@ -2,7 +2,6 @@
 // component once, in its constructor; a component that cannot be created
 // leaves the transport unavailable for its whole life.
 #pragma once
-#include <vector>
 
 #include "abi/com_interfaces.h"
 #include "platform/com.h"
@@ -18,7 +17,6 @@ struct ComError {
 class ComTransportBase : public Transport {
 public:
     TransportResult OpenModem(int32_t, int32_t) override { return TransportResult::Failed; }
-    void* ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) override;
     TransportResult SendModemString(const char*) override { return TransportResult::Failed; }
     int32_t ReadModemByte() override { return kNoModemByte; }
     bool IsAvailable() const override { return itf_ != nullptr; }
@@ -38,7 +36,6 @@ protected:
     TransportResult receive_array(uint8_t* buffer, int32_t length, Call&& call, After&& after);
 
     void* itf_ = nullptr;
-    std::vector<uint8_t> scratch_;
 };
 
 class TcpComTransport final : public ComTransportBase {
@@ -48,7 +45,6 @@ public:
     TransportResult Open(int32_t port, int32_t baud) override;
     TransportResult SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
                      uint16_t index) override;
-    TransportResult SendResponse(int32_t terminal, uint8_t response) override;
     TransportResult ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                         int32_t reserved) override;
     TransportResult ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
@@ -66,7 +62,6 @@ public:
     TransportResult Open(int32_t port, int32_t baud) override;
     TransportResult SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
                      uint16_t index) override;
-    TransportResult SendResponse(int32_t terminal, uint8_t response) override;
     TransportResult ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                         int32_t reserved) override;
     TransportResult ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,

@@ -43,9 +43,6 @@ public:
     ReturnCode SendModemString(const char* text);
     int32_t ReadModemByte();  // the byte, or -1
 
-    bool is_open() const { return open_; }
-    bool has_transport() const { return transport_ != nullptr; }
-
 private:
     // The common checks of every exchange: transport, availability, and (for
     // modem operations) type 3, then the open port. kOk when all pass.

@@ -36,16 +36,9 @@ TransportResult SerialDllTransport::SendData(int32_t terminal, const uint8_t* da
                                      int32_t reserved, uint16_t) {
     return sent(VARANDA_ENTRY(corvo2k, Envia_Dados)(terminal, data, command, length, reserved));
 }
-// The serial library's response goes to whichever terminal spoke last.
-TransportResult SerialDllTransport::SendResponse(int32_t, uint8_t response) {
-    return sent(VARANDA_ENTRY(corvo2k, Envia_Resposta)(response));
-}
 TransportResult SerialDllTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                         int32_t reserved) {
     return received(VARANDA_ENTRY(corvo2k, Recebe_Dados)(terminal, buffer, command, length, reserved));
-}
-void* SerialDllTransport::ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) {
-    return VARANDA_ENTRY(corvo2k, Recebe_Dados_Magic)(a, b, c, d);
 }
 TransportResult SerialDllTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                                int32_t reserved) {
@@ -67,18 +60,9 @@ TransportResult TcpDllTransport::SendData(int32_t terminal, const uint8_t* data,
                                   int32_t reserved, uint16_t) {
     return sent(VARANDA_ENTRY(corvotcp, Envia_Dados)(terminal, data, command, length, reserved));
 }
-TransportResult TcpDllTransport::SendResponse(int32_t terminal, uint8_t response) {
-    return sent(VARANDA_ENTRY(corvotcp, Envia_Resposta)(terminal, response));
-}
 TransportResult TcpDllTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                      int32_t reserved) {
     return received(VARANDA_ENTRY(corvotcp, Recebe_Dados)(terminal, buffer, command, length, reserved));
-}
-// No such entry in the TCP library: a zero-filled scratch area of c bytes,
-// owned by the transport and replaced by the next call.
-void* TcpDllTransport::ReceiveDataMagic(int32_t, int32_t, int32_t c, int32_t) {
-    scratch_.assign(c > 0 ? static_cast<size_t>(c) : 0u, 0);
-    return scratch_.data();
 }
 TransportResult TcpDllTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                             int32_t reserved) {

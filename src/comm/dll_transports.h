@@ -2,8 +2,6 @@
 // CorvoTCP. Each loads its library once, in its constructor, and releases it
 // in its destructor without calling FinalizaCom.
 #pragma once
-#include <memory>
-#include <vector>
 
 #include "comm/transport.h"
 #include "comm/transport_library.h"
@@ -17,10 +15,8 @@ public:
     TransportResult OpenModem(int32_t port, int32_t baud) override;
     TransportResult SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
                      uint16_t index) override;
-    TransportResult SendResponse(int32_t terminal, uint8_t response) override;
     TransportResult ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                         int32_t reserved) override;
-    void* ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) override;
     TransportResult ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                int32_t reserved) override;
     void Close() override;
@@ -39,10 +35,8 @@ public:
     TransportResult OpenModem(int32_t, int32_t) override { return TransportResult::Failed; }
     TransportResult SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t reserved,
                      uint16_t index) override;
-    TransportResult SendResponse(int32_t terminal, uint8_t response) override;
     TransportResult ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                         int32_t reserved) override;
-    void* ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) override;
     TransportResult ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                int32_t reserved) override;
     void Close() override;
@@ -52,7 +46,6 @@ public:
 
 private:
     TransportLibrary library_;
-    std::vector<uint8_t> scratch_;  // what ReceiveDataMagic hands out
 };
 
 }  // namespace varanda
