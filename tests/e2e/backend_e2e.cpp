@@ -63,8 +63,6 @@ TEST_F(Backend, SendResults) {
         {"ping", 1, nullptr, 10, 0, 31},
         {"configuration", 1, fifty, 100, 50, 31},
         {"configuration one byte long", 1, fifty, 100, 51, 21},
-        {"unknown command", 1, nullptr, 99, 0, 21},
-        {"a receive code as a command", 1, nullptr, 200, 0, 21},
         {"refused by this terminal's model", 1, nullptr, 4, 0, 21},
         {"accepted by another terminal", 2, nullptr, 4, 0, 31},
         {"negative length", 1, fifty, 100, -1, 21},
