@@ -35,9 +35,9 @@ namespace corvo::sim {
 
 class StateJournal;
 
-inline constexpr std::size_t kMaxControlBacklog = std::size_t{32} << 20;
+inline constexpr std::size_t kMaxControlBacklog = std::size_t{16} << 20;
 inline constexpr std::size_t kMaxLinkBacklog = std::size_t{1} << 20;
-inline constexpr std::size_t kMaxControlConnections = 8;
+inline constexpr std::size_t kMaxControlConnections = 16;
 inline constexpr std::size_t kDefaultMaxConnections = 128;
 
 class Server {
