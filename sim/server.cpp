@@ -108,16 +108,18 @@ int Server::prepare_poll(std::vector<pollfd>& fds) {
     return wait_ms;
 }
 
+// Serves the connections, closes the finished ones, then accepts: a
+// descriptor freed just now is there for a connection waiting.
 void Server::dispatch_poll(const std::vector<pollfd>& fds) {
     const std::size_t first = listeners_.size();
-    for (std::size_t i = 0; i < first; ++i)
-        if (fds[i].revents & POLLIN) accept_on(listeners_[i]);
-    // Connections accepted just now are after the polled ones.
     for (std::size_t i = first; i < fds.size(); ++i) {
         Connection& c = connections_[i - first];
         if (fds[i].revents & POLLOUT) flush(c);
         if (fds[i].revents & (POLLIN | POLLHUP | POLLERR)) read_from(c);
     }
+    close_finished();
+    for (std::size_t i = 0; i < first; ++i)
+        if (fds[i].revents & POLLIN) accept_on(listeners_[i]);
 }
 
 void Server::close_finished() {
@@ -149,7 +151,6 @@ void Server::run(const std::function<bool()>& done) {
             continue;
         }
         dispatch_poll(fds);
-        close_finished();
     }
     // Let the last control answers (the "ok" of a stop) leave.
     for (Connection& c : connections_)
