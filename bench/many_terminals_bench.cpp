@@ -1,7 +1,11 @@
 // A night's collection from many TCP terminals, each on its own endpoint,
 // with a network's delay: (a) one thread, terminal after terminal; (b) one
-// thread per terminal; and one terminal alone, for the scale. Printed side by
-// side.
+// thread per terminal; (c) the varanda tool beside this program, every
+// terminal at once, and its ping of them all; and one terminal alone, for the
+// scale. Printed side by side. The fleet figure:
+//
+//   build/bin/corvo-sim --terminals 1-200 --port-per-terminal --latency 20 --max-connections 200
+//       -- build/bin/corvo-many-bench 200 200
 //
 //   LD_LIBRARY_PATH=build/lib build/bin/corvo-sim --terminals 1-32 --port-per-terminal
 //       --latency 5 -- build/bin/corvo-many-bench [terminals] [punches]
@@ -18,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -52,6 +57,65 @@ int collect_all(Collect collect, int32_t terminal) {
     int n = 0;
     while (collect(terminal, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card) == 0) ++n;
     return n;
+}
+
+// The varanda tool beside this program, "" when there is none.
+std::string tool_path() {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return {};
+    std::string tool(self, static_cast<std::size_t>(n));
+    tool = tool.substr(0, tool.rfind('/') + 1) + "varanda";
+    return access(tool.c_str(), X_OK) == 0 ? tool : std::string();
+}
+
+// Runs the tool with `args` (its output thrown away); the seconds it took,
+// or -1 when it failed.
+double run_tool(const std::string& tool, const std::string& args) {
+    const auto start = Clock::now();
+    const int status = std::system(("'" + tool + "' " + args + " >/dev/null 2>&1").c_str());
+    const double secs = std::chrono::duration<double>(Clock::now() - start).count();
+    return status == 0 ? secs : -1;
+}
+
+// The lines of a file.
+long lines_in(const std::string& path) {
+    FILE* f = std::fopen(path.c_str(), "r");
+    if (f == nullptr) return 0;
+    long n = 0;
+    for (int c; (c = std::fgetc(f)) != EOF;) n += c == '\n';
+    std::fclose(f);
+    return n;
+}
+
+// (c): varanda collects terminal 1 alone, then all of them at once, into a
+// file; then pings all of them. False when a run failed or lost punches.
+bool tool_figures(int port, int terminals, int punches, const std::function<bool(int, int)>& store, double alone) {
+    const std::string tool = tool_path();
+    if (tool.empty()) {
+        std::printf("  (c) varanda: not beside this program\n");
+        return true;
+    }
+    char dir[] = "/tmp/corvo-many-bench-XXXXXX";
+    if (mkdtemp(dir) == nullptr) return false;
+    const std::string out = std::string(dir) + "/one.csv", all = std::string(dir) + "/all.csv";
+    const std::string at = "--port " + std::to_string(port) + " ";
+    const bool stored = store(1, terminals);
+    const double one = stored ? run_tool(tool, at + "--terminal 1 collect --out " + out) : -1;
+    const double every = one > 0 ? run_tool(tool, at + "--terminal 1-" + std::to_string(terminals) + " collect --out " + all) : -1;
+    const double ping = run_tool(tool, at + "--terminal 1-" + std::to_string(terminals) + " ping");
+    const long got = lines_in(one > 0 ? out : "") + lines_in(all) - (one > 0 ? 2 : 1);
+    std::system(("rm -rf '" + std::string(dir) + "'").c_str());
+    if (one < 0 || every < 0 || ping < 0) {
+        std::printf("  (c) varanda: a run failed\n");
+        return false;
+    }
+    std::printf("  (c) varanda collect, 1 terminal  %6d punches in %7.3f s  (%.2fx ColetarBilhete's time)\n", punches,
+                one, one / alone);
+    std::printf("      varanda collect, %d at once %6ld punches in %7.3f s  (%.2fx one terminal's time by varanda)\n",
+                terminals, got - punches, every, every / one);
+    std::printf("      varanda ping of %d terminals          in %7.3f s\n", terminals, ping);
+    return got == static_cast<long>(punches) * terminals;
 }
 
 }  // namespace
@@ -109,7 +173,8 @@ int main(int argc, char** argv) {
     std::printf("  (b) %2d threads, one each       %6d punches in %7.3f s  (%.1fx faster than (a), %.2fx one "
                 "terminal's time)\n",
                 terminals, par_n.load(), parallel, sequential / parallel, parallel / alone);
-    const bool complete = alone_n == punches && seq_n == punches * terminals && par_n == punches * terminals;
+    bool complete = alone_n == punches && seq_n == punches * terminals && par_n == punches * terminals;
+    complete = tool_figures(std::atoi(port_text), terminals, punches, store, alone) && complete;
     if (!complete) std::printf("  NOT every punch was collected\n");
     return complete ? 0 : 1;
 }

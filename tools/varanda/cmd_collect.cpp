@@ -56,7 +56,7 @@ private:
         fleet::CollectSettings settings;
         settings.max = options_->max ? *options_->max : -1;
         settings.stop = &fleet::stop_flag();
-        settings.progress = [&](long done, long total) { progress.update(done, total); };
+        if (one_at_a_time_) settings.progress = [&](long done, long total) { progress.update(done, total); };
         if (r.s.options.verbose)
             settings.trace = [&](const char* name, uint8_t code, double ms) { r.s.trace_code(name, r.t, code, ms); };
         const auto start = std::chrono::steady_clock::now();

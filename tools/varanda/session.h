@@ -42,11 +42,6 @@ public:
         }
     }
 
-    // Reports a failed operation of one terminal on standard error and counts it.
-    void fail(const std::string& what, long terminal, uint8_t code);
-    // Reports a failure of one terminal in words of its own and counts it.
-    void fail(const std::string& what, long terminal, const std::string& reason);
-
     // A terminal failed (its lines are printed by its run).
     void count_failure() { ++failures_; }
     // What a failed exchange with the terminal means, in words: the code,
@@ -71,6 +66,7 @@ private:
     static std::string result_text(int32_t value) { return std::to_string(value); }
     void trace(const char* name, long terminal, const std::string& result, std::chrono::steady_clock::time_point start);
     void set_link_options();
+    bool refuse(const std::string& why);
     bool opened_ = false;
     std::atomic<int> failures_{0};
 };

@@ -52,7 +52,7 @@ void run_all(Session& s, const std::string& what, const TerminalJob& job) {
                                                });
     for (const fleet::Outcome& o : outcomes)
         if (o.status != fleet::Outcome::Status::ok) s.count_failure();
-    if (outcomes.size() > 1 || fleet::stop_flag().load()) fleet::print_summary(outcomes, "varanda: " + what, false);
+    if (outcomes.size() > 1) fleet::print_summary(outcomes, "varanda: " + what, false);
 }
 
 }  // namespace vtool

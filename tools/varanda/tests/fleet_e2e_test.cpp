@@ -48,7 +48,7 @@ TEST_F(Fleet, TwoHundredTerminalsAtOnceEachPunchOnce) {
     constexpr int kTerminals = 200, kPunches = 200;
     sim_ = std::make_unique<e2e::SimProcess>(dir_);
     ASSERT_TRUE(sim_->start({"--terminals", "1-200", "--punches", std::to_string(kPunches), "--port-per-terminal",
-                             "--map-file", path("map"), "--latency", "20"}));
+                             "--map-file", path("map"), "--latency", "20", "--max-connections", "200"}));
     const auto expected = held(*sim_, kTerminals);
     const std::map<std::string, std::string> env = {{"CORVO_TCP_TERMINALS", path("map")}};
     tool_test::Outcome r = run(sim_->link(), {"--terminal", "1-200", "collect", "--out", path("all.csv")}, env);
