@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text.h"
+
 namespace vtool {
 
 bool read_text_file(const std::string& path, std::string& text, std::string& error) {
@@ -98,19 +100,9 @@ std::string without_bom(const std::string& text) {
     return text.rfind("\xEF\xBB\xBF", 0) == 0 ? text.substr(3) : text;
 }
 
-std::string printable(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            out += static_cast<char>(c);
-        } else {
-            char b[8];
-            std::snprintf(b, sizeof b, "\\x%02x", c);
-            out += b;
-        }
-    }
-    return out;
-}
+std::string printable(const std::string& text) { return fleet::printable(text); }
+
+std::string json_string(const std::string& text) { return fleet::json_text(text); }
 
 namespace {
 // The code point of the UTF-8 sequence at text[i], advancing i; -1 for a bad sequence (one byte skipped).
@@ -154,22 +146,6 @@ std::string display_bytes(const std::string& text, std::string& lacking) {
 #endif
 }
 
-std::string json_string(const std::string& text) {
-    std::string s = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            s += '\\';
-            s += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7F) {
-            char b[8];
-            std::snprintf(b, sizeof b, "\\u%04x", c);
-            s += b;
-        } else {
-            s += static_cast<char>(c);
-        }
-    }
-    return s + "\"";
-}
 
 }  // namespace vtool
 
