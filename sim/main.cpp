@@ -91,6 +91,7 @@ constexpr long kMaxSeededItems = 100000;  // fingerprint users, Ossel users
 constexpr long kMaxSeed = 0xFFFFFFFFL;
 constexpr long kMaxLifetimeS = 86400 * 7;
 constexpr long kMaxCommand = 255;
+constexpr long kMaxTerminalNumber = 0xFFFFFFFFL;
 
 struct Options {
     long latency = 0;
@@ -149,7 +150,7 @@ bool set_card_pattern(Options& o, const char* v) {
 
 bool set_terminals(Options& o, const char* v) {
     o.terminals.clear();
-    return parse_number_list(v, 0, 0xFFFFFFFFL, o.terminals, kMaxSeededTerminals);
+    return parse_number_list(v, 0, kMaxTerminalNumber, o.terminals, kMaxSeededTerminals);
 }
 
 struct ValueOption {
