@@ -39,7 +39,7 @@ const char* kHelp =
     "  --port-file PATH    write 'link=N' and 'control=N' lines to PATH once listening\n"
     "  --terminals LIST    terminals to set up and seed, e.g. 1,2,5-8 (default 1; at most\n"
     "                      10000)\n"
-    "  --punches N         seed N stored punches in each\n"
+    "  --punches N         seed N stored punches in each (8000000 in all at most)\n"
     "  --events N          seed N online card events in each\n"
     "  --bio-users N       seed N fingerprint users (identifiers 1..N)\n"
     "  --ossel-users N     seed N Ossel users (identifiers 1..N, PIN = identifier)\n"
@@ -222,6 +222,10 @@ bool parse(int argc, char** argv, Options& o) {
             break;
         }
         if (!option(a, i, argc, argv, o)) return false;
+    }
+    if (o.terminals.size() * static_cast<std::size_t>(o.punches) > kMaxStoredPunches) {
+        std::fprintf(stderr, "corvo-sim: --punches: at most %zu punches in all the terminals\n", kMaxStoredPunches);
+        return false;
     }
     return true;
 }
