@@ -110,8 +110,9 @@ protected:
     FakeJniEnv vm_;
 };
 
-// Null references, short arrays, a StringBuffer without "append" and a
-// virtual machine that cannot pin: 8 before the terminal hears anything,
+// Null references, a StringBuffer without "append" and a virtual machine
+// that cannot pin: 8; a short array: 128 + its position; before the
+// terminal hears anything,
 // every Java object as it was.
 TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
     const jint t = 3;
@@ -122,17 +123,17 @@ TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
         bool vm_fails = false;
     } cases[] = {
         {"clock, null", 8, [&](auto c, auto&) { return call(c, "ReceberRelogio", t, kNoInts); }},
-        {"clock, int[5]", 8, [&](auto c, auto& o) { return call(c, "ReceberRelogio", t, o.ints(5)); }},
+        {"clock, int[5]", 129, [&](auto c, auto& o) { return call(c, "ReceberRelogio", t, o.ints(5)); }},
         {"clock, no pin", 8, [&](auto c, auto& o) { return call(c, "ReceberRelogio", t, o.ints(6)); }, true},
-        {"firmware, int[6]", 8, [&](auto c, auto& o) { return call(c, "ReceberVersaoFirmware", t, o.ints(6)); }},
+        {"firmware, int[6]", 129, [&](auto c, auto& o) { return call(c, "ReceberVersaoFirmware", t, o.ints(6)); }},
         {"bio model, null", 8,
          [&](auto c, auto&) { return call(c, "ReceberModeloBio", t, jbyte{0}, kNoInts); }},
-        {"bio version, int[1]", 8,
+        {"bio version, int[1]", 130,
          [&](auto c, auto& o) { return call(c, "ReceberVersaoBio", t, jbyte{0}, o.ints(1)); }},
-        {"punch count, int[0]", 8, [&](auto c, auto& o) { return call(c, "ReceberQuantidadeBilhetes", t, o.ints(0)); }},
-        {"sensors, int[2]", 8, [&](auto c, auto& o) { return call(c, "LerSensoresCorvo", t, o.ints(2)); }},
-        {"user with fingerprint, int[3]", 8, [&](auto c, auto& o) { return call(c, "ReceberUsuarioComDigital", o.ints(3)); }},
-        {"smart card, int[3] last", 8,
+        {"punch count, int[0]", 129, [&](auto c, auto& o) { return call(c, "ReceberQuantidadeBilhetes", t, o.ints(0)); }},
+        {"sensors, int[2]", 129, [&](auto c, auto& o) { return call(c, "LerSensoresCorvo", t, o.ints(2)); }},
+        {"user with fingerprint, int[3]", 128, [&](auto c, auto& o) { return call(c, "ReceberUsuarioComDigital", o.ints(3)); }},
+        {"smart card, int[3] last", 133,
          [&](auto c, auto& o) {
              return call(c, "LerSmartCard", t, jint{1}, o.ints(3), o.ints(4), o.ints(4), o.ints(3));
          }},
@@ -146,17 +147,17 @@ TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
          [&](auto c, auto& o) {
              return call(c, "LerSmartCard", t, jint{-1}, o.ints(3), o.ints(4), o.ints(4), o.ints(4));
          }},
-        {"read counters, empty third", 8,
+        {"read counters, empty third", 131,
          [&](auto c, auto& o) { return call(c, "LerContadorGiro", t, o.ints(1), o.ints(1), o.ints(0)); }},
         {"set counters, null second", 8,
          [&](auto c, auto& o) { return call(c, "AtribuirContadorGiro", t, o.ints(1), kNoInts, o.ints(1)); }},
         {"set counters, no pin", 8,
          [&](auto c, auto& o) { return call(c, "AtribuirContadorGiro", t, o.ints(1), o.ints(1), o.ints(1)); }, true},
         {"punch, null StringBuffer", 8, [&](auto c, auto& o) { return call(c, "ColetarBilhete", t, o.ints(6), kNoBuffer); }},
-        {"punch, int[5]", 8, [&](auto c, auto& o) { return call(c, "ColetarBilhete", t, o.ints(5), o.buffer()); }},
+        {"punch, int[5]", 129, [&](auto c, auto& o) { return call(c, "ColetarBilhete", t, o.ints(5), o.buffer()); }},
         {"punch, no append", 8,
          [&](auto c, auto& o) { return call(c, "ColetarBilhete", t, o.ints(6), o.buffer(false)); }},
-        {"online event, int[7]", 8,
+        {"online event, int[7]", 129,
          [&](auto c, auto& o) { return call(c, "ReceberDadosOnLine", t, o.ints(7), o.buffer()); }},
         {"online event 2, no append", 8,
          [&](auto c, auto& o) { return call(c, "ReceberDadosOnLine2", t, o.ints(8), o.buffer(false)); }},
@@ -169,24 +170,24 @@ TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
          [&](auto c, auto& o) {
              return call(c, "ReceberUsuarioOssel", t, jbyte{0}, o.ints(1), kNoBytes, o.buffer());
          }},
-        {"Ossel user, mode 2, byte[450]", 8,
+        {"Ossel user, mode 2, byte[450]", 131,
          [&](auto c, auto& o) {
              return call(c, "ReceberUsuarioOssel", t, jbyte{2}, o.ints(1), o.bytes(450), o.buffer());
          }},
         {"Ossel total, null", 8, [&](auto c, auto&) { return call(c, "ReceberTotalUsuariosOssel", t, kNoInts); }},
-        {"fingerprint record, byte[471] for 472", 8,
+        {"fingerprint record, byte[471] for 472", 129,
          [&](auto c, auto& o) { return call(c, "ReceberDigitalUsuario", t, o.bytes(471), jint{472}); }},
         {"send fingerprint, null identifier", 8,
          [&](auto c, auto& o) { return call(c, "EnviarDigitalUsuario", t, kNoString, o.bytes(404), kNoBytes); }},
         {"send fingerprint, null first template", 8,
          [&](auto c, auto& o) { return call(c, "EnviarDigitalUsuario", t, o.text("12"), kNoBytes, o.bytes(404)); }},
-        {"send fingerprint, byte[403] second", 8,
+        {"send fingerprint, byte[403] second", 131,
          [&](auto c, auto& o) {
              return call(c, "EnviarDigitalUsuario", t, o.text("12"), o.bytes(404), o.bytes(403));
          }},
-        {"compare template, byte[403]", 8,
+        {"compare template, byte[403]", 129,
          [&](auto c, auto& o) { return call(c, "CompararDigitalLeitor", t, o.bytes(403)); }},
-        {"bio user record, byte[843]", 8,
+        {"bio user record, byte[843]", 130,
          [&](auto c, auto& o) { return call(c, "ReceberUsuarioCadastradoBio", t, jbyte{0}, o.bytes(843)); }},
     };
     open_tcp_lib();
