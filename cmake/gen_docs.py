@@ -66,7 +66,7 @@ def anchor(name):
     return name.lower()
 
 
-def default_meaning(ptype, name):
+def default_meaning(ptype, name, size=None):
     if name == "terminal":
         return "the terminal number, passed to the back end unchanged"
     if name == "online":
@@ -74,12 +74,14 @@ def default_meaning(ptype, name):
                 "answer is taken from its event stream")
     if name.startswith("unused") or name.startswith("reserved"):
         return "not used"
-    if ptype.startswith("out_"):
+    if ptype.startswith("out_") and ptype != "out_str":
         return "out-parameter; must not be null"
     if ptype == "buf":
-        return "the caller's buffer (its size in the description); must not be null"
+        return f"the caller's area of {size} bytes, binary (no terminating zero); must not be null"
+    if ptype == "out_str":
+        return f"the caller's area of {size} bytes for text (see the description for its end); must not be null"
     if ptype == "str":
-        return "zero-terminated text"
+        return "zero-terminated text, one ISO-8859-1 byte a character"
     if ptype == "u8":
         return "see the description"
     return "see the description"
@@ -182,7 +184,7 @@ def op_section(op, form, linker, here):
         out += ["", "| k | Argument | C type | Range and meaning |", "|---|---|---|---|"]
         for i, (t, n) in enumerate(op.params):
             from_ops = args.get(n)
-            meaning = linker.link(from_ops, here, op.name) if from_ops else default_meaning(t, n)
+            meaning = linker.link(from_ops, here, op.name) if from_ops else default_meaning(t, n, op.sizes.get(n))
             out.append(f"| {i} | `{n}` | `{op.ctype_of(t)}` | {meaning} |")
     for note in notes:
         out += ["", linker.link(note, here, op.name)]
