@@ -90,8 +90,9 @@ def check(op, where, line):
 
 
 def own_codes(op):
-    """{code: text} of the @code lines of `op`."""
-    out = {}
+    """{code: text} of the @code lines of `op`. A code a named table gave
+    and a later line names again carries both meanings."""
+    out, from_table = {}, set()
     for line, _ in op.details:
         m = CODE_RE.match(line)
         if not m:
@@ -101,20 +102,25 @@ def own_codes(op):
             if text.startswith("="):
                 if c in NAMED[text[1:]]:
                     out[c] = NAMED[text[1:]][c]
-            elif len(codes) > 1 and text.startswith("null") and 0 <= c - 128 < len(op.params):
-                out[c] = f"{text} ({op.params[c - 128][1]})"
-            else:
-                out[c] = text
+                    from_table.add(c)
+                continue
+            mine = text
+            if len(codes) > 1 and text.startswith("null") and 0 <= c - 128 < len(op.params):
+                mine = f"{text} ({op.params[c - 128][1]})"
+            out[c] = f"{mine}, or {out[c]}" if c in from_table else mine
+            from_table.discard(c)
     return out
 
 
 def op_codes(op, by_name, seen=None):
-    """{code: text} of the codes `op` gives a meaning of its own."""
+    """{code: text} of the codes `op` gives a meaning of its own. From the
+    operation its description names ("codes as X") it takes the codes that
+    are not about X's own pointers (null ...)."""
     seen = (seen or set()) | {op.name}
     out = {}
     for name in SAME_AS_RE.findall(" ".join(op.doc)):
         if name in by_name and name not in seen:
-            out.update(op_codes(by_name[name], by_name, seen))
+            out.update({c: t for c, t in op_codes(by_name[name], by_name, seen).items() if not t.startswith("null")})
     out.update(own_codes(op))
     return out
 
