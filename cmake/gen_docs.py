@@ -263,7 +263,9 @@ INDEX_CODES_END = """\
 | 128 + k | argument k out of range (arguments counted from 0, the terminal number included); nothing was stored or sent |
 
 Some operations give the codes from 128 up a meaning of their own; their
-sections say so:
+sections list them ("Codes of its own"), and
+`varanda_code_text_for(operation, code)` of `varanda_codes.h` gives those
+texts (the general one for any other code). Among them:
 
 - [`ColetarBilhete`](punches.md#coletarbilhete): 128, the terminal offered its
   last punch again (the host asks again).

@@ -11,9 +11,9 @@
 
 namespace varanda::jni {
 
-// A null or unobtainable reference, a short array, a StringBuffer without
-// "append", a Java string that could not be made, or an exception in a
-// function with array or StringBuffer arguments.
+// A null or unobtainable reference, a StringBuffer without "append", a Java
+// string that could not be made, or an exception in a function with array or
+// StringBuffer arguments (a short array is refused_at its position).
 inline constexpr jint kRefused = 8;
 
 // A caller's array shorter than the operation needs: 128 + the argument's
