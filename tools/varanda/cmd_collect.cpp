@@ -72,7 +72,7 @@ private:
         const std::string punches = std::to_string(c.stored) + " punches";
         if (c.end == End::refused) return r.fail("collect", c.failure);
         if (c.end == End::failed)
-            return r.fail("collect", c.failure + (c.code != 0 ? ": " + r.s.explain(r.t, c.code) : std::string()) +
+            return r.fail("collect", c.failure + (c.code != 0 ? ": " + r.s.explain(r.t, c.code, c.operation) : std::string()) +
                                          " (" + punches + " written)", c.code != 0 ? c.code : -1);
         if (c.end == End::interrupted) return fleet::Outcome::interrupted(r.t, punches + " written");
         r.note("collect: terminal " + std::to_string(r.t) + ": " + punches + " collected" +

@@ -28,8 +28,8 @@ const char* type_name(uint8_t type) {
 }
 }  // namespace
 
-std::string describe_code(uint8_t code) {
-    std::string s = std::string(varanda_code_text(code)) + " (code " + std::to_string(code) + ")";
+std::string describe_code(uint8_t code, const char* operation) {
+    std::string s = std::string(varanda_code_text_for(operation, code)) + " (code " + std::to_string(code) + ")";
     if (const char* h = hint(code)) s += std::string(": ") + h;
     return s;
 }
@@ -102,8 +102,10 @@ bool Session::refuse(const std::string& why) {
     return false;
 }
 
-std::string Session::explain(int32_t terminal, uint8_t code) {
-    if (code != VARANDA_FAILED) return describe_code(code);
+thread_local const char* Session::last_operation_ = nullptr;
+
+std::string Session::explain(int32_t terminal, uint8_t code, const char* operation) {
+    if (code != VARANDA_FAILED) return describe_code(code, operation != nullptr ? operation : last_operation_);
     return diagnose(options, terminal, [&] { return call("Ping", terminal, sdk.Ping, terminal); }) + " (code 1)";
 }
 
@@ -112,10 +114,12 @@ std::string connection_name(const Options& o) {
 }
 
 void Session::trace_code(const char* name, long terminal, uint8_t code, double ms) {
-    std::fprintf(stderr, "varanda: trace: %s terminal %ld: %s, %.2f ms\n", name, terminal, result_text(code).c_str(), ms);
+    std::fprintf(stderr, "varanda: trace: %s terminal %ld: %s, %.2f ms\n", name, terminal, result_text(name, code).c_str(), ms);
 }
 
-std::string Session::result_text(uint8_t code) { return "code " + std::to_string(code) + " " + varanda_code_text(code); }
+std::string Session::result_text(const char* name, uint8_t code) {
+    return "code " + std::to_string(code) + " " + varanda_code_text_for(name, code);
+}
 
 void Session::trace(const char* name, long terminal, const std::string& result,
                     std::chrono::steady_clock::time_point start) {

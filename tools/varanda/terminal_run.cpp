@@ -27,8 +27,8 @@ fleet::Outcome TerminalRun::ok(const std::string& text, const std::string& json)
     return fleet::Outcome::ok(t);
 }
 
-fleet::Outcome TerminalRun::fail(const std::string& what, uint8_t code) {
-    return fail(what, s.explain(t, code), code);
+fleet::Outcome TerminalRun::fail(const std::string& what, uint8_t code, const char* operation) {
+    return fail(what, s.explain(t, code, operation), code);
 }
 
 fleet::Outcome TerminalRun::fail(const std::string& what, const std::string& reason, int code) {
