@@ -171,7 +171,7 @@ void print_summary(const Collection& c) {
 
 // Opens the TCP connection to `port` and pings the terminal; false when the
 // connection does not open.
-bool connect(const VarandaApi& api, int port) {
+bool open_connection(const VarandaApi& api, int port) {
     step("open the TCP connection");
     uint8_t code = api.DefinirTipoConexao(1);
     if (code == 0) code = api.AbrirPortaComunicacao(port);
@@ -205,7 +205,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (!connect(api, port)) return 1;
+    if (!open_connection(api, port)) return 1;
     for (const Step& s : kSteps) {
         step(s.what);
         const int outcome = s.run(api);
