@@ -22,8 +22,8 @@ const char* type_name(uint8_t type) {
 }
 }  // namespace
 
-std::string describe_code(uint8_t code) {
-    std::string s = std::string(varanda_code_text(code)) + " (code " + std::to_string(code) + ")";
+std::string describe_code(uint8_t code, const char* operation) {
+    std::string s = std::string(varanda_code_text_for(operation, code)) + " (code " + std::to_string(code) + ")";
     if (const char* h = hint(code)) s += std::string(": ") + h;
     return s;
 }
@@ -72,14 +72,18 @@ bool Session::open() {
     return true;
 }
 
-void Session::fail(const std::string& what, long terminal, uint8_t code) { fail(what, terminal, describe_code(code)); }
+void Session::fail(const std::string& what, long terminal, uint8_t code) {
+    fail(what, terminal, describe_code(code, last_operation_));
+}
 
 void Session::fail(const std::string& what, long terminal, const std::string& reason) {
     say(what + ": terminal " + std::to_string(terminal) + ": " + reason);
     ++failures_;
 }
 
-std::string Session::result_text(uint8_t code) { return "code " + std::to_string(code) + " " + varanda_code_text(code); }
+std::string Session::result_text(const char* name, uint8_t code) {
+    return "code " + std::to_string(code) + " " + varanda_code_text_for(name, code);
+}
 
 void Session::trace(const char* name, long terminal, const std::string& result,
                     std::chrono::steady_clock::time_point start) {

@@ -13,7 +13,8 @@ namespace vtool {
 
 // The code, its meaning and what to do about it: "no answer or not the
 // expected answer (code 1): check the cable, the address and the terminal number".
-std::string describe_code(uint8_t code);
+// With `operation`, the meaning that operation gives the code.
+std::string describe_code(uint8_t code, const char* operation = nullptr);
 
 class Session {
 public:
@@ -30,12 +31,13 @@ public:
     template <class F, class... A>
     auto call(const char* name, long terminal, F op, A... args) {
         const auto start = std::chrono::steady_clock::now();
+        last_operation_ = name;
         if constexpr (std::is_void_v<decltype(op(args...))>) {
             op(args...);
             if (options.verbose) trace(name, terminal, "done", start);
         } else {
             const auto r = op(args...);
-            if (options.verbose) trace(name, terminal, result_text(r), start);
+            if (options.verbose) trace(name, terminal, result_text(name, r), start);
             return r;
         }
     }
@@ -52,9 +54,10 @@ public:
     Sdk sdk;
 
 private:
-    static std::string result_text(uint8_t code);
-    static std::string result_text(int32_t value) { return std::to_string(value); }
+    static std::string result_text(const char* name, uint8_t code);
+    static std::string result_text(const char*, int32_t value) { return std::to_string(value); }
     void trace(const char* name, long terminal, const std::string& result, std::chrono::steady_clock::time_point start);
+    const char* last_operation_ = nullptr;  // whose codes fail() reports
     bool opened_ = false;
     int failures_ = 0;
 };
