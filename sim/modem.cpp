@@ -56,6 +56,12 @@ void Modem::reset() {
     line_.clear();
 }
 
+void Modem::hang_up() {
+    data_mode_ = false;
+    connected_ = false;
+    line_.clear();
+}
+
 void Modem::result(int code, std::vector<uint8_t>& reply) const {
     if (quiet_) return;
     const std::string s = verbose_ ? std::string("\r\n") + text_of(code) + "\r\n" : std::to_string(code) + "\r";

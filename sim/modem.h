@@ -21,6 +21,9 @@ public:
 
     // Back to command mode with the factory settings; the verdict stays.
     void reset();
+    // The host dropped the line (closed its end): the call ends and the modem
+    // is back in command mode, its settings kept, ready for the next dial.
+    void hang_up();
     void set_verdict(Verdict v) { verdict_ = v; }
     Verdict verdict() const { return verdict_; }
     bool data_mode() const { return data_mode_; }

@@ -15,6 +15,7 @@ namespace corvo::sim {
 namespace {
 constexpr int kIdleWaitMs = 50;  // also how often `done` is asked
 constexpr int kHeldWaitMs = 2;   // while a bad line holds frames back
+constexpr int kHungUpWaitMs = 20;  // how soon a host reopening the serial line is served
 constexpr auto kDoneInterval = std::chrono::milliseconds(kIdleWaitMs);
 constexpr std::size_t kReadChunk = 16384;
 constexpr timeval kLastAnswerTimeout{1, 0};  // for a client that does not read them
@@ -27,7 +28,6 @@ Server::Server(TerminalBank& bank) : bank_(bank), endpoint_(bank) {
 Server::~Server() {
     for (Connection& c : connections_) close(c.fd);
     for (const Listener& l : listeners_) close(l.fd);
-    if (pty_slave_fd_ >= 0) close(pty_slave_fd_);
     if (reserve_fd_ >= 0) close(reserve_fd_);
 }
 
@@ -72,6 +72,7 @@ void Server::read_from(Connection& c) {
         const ssize_t n = c.pty ? ::read(c.fd, buf, sizeof buf) : recv(c.fd, buf, sizeof buf, 0);
         if (n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
             c.closing = !c.pty;
+            if (c.pty) serial_hung_up(c);
             return;
         }
         if (n < 0) break;
@@ -103,8 +104,11 @@ int Server::prepare_poll(std::vector<pollfd>& fds) {
         if (!c.out.empty()) flush(c);
     }
     if (held && wait_ms > kHeldWaitMs) wait_ms = kHeldWaitMs;
-    for (const Connection& c : connections_)
-        fds.push_back({c.fd, static_cast<short>(POLLIN | (c.out.empty() ? 0 : POLLOUT)), 0});
+    for (Connection& c : connections_) {
+        const bool idle = c.pty && still_hung_up(c);
+        if (idle && wait_ms > kHungUpWaitMs) wait_ms = kHungUpWaitMs;
+        fds.push_back({idle ? -1 : c.fd, static_cast<short>(POLLIN | (c.out.empty() ? 0 : POLLOUT)), 0});
+    }
     return wait_ms;
 }
 

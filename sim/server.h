@@ -64,8 +64,8 @@ public:
     const link::Endpoint& endpoint() const { return endpoint_; }
 
     // Opens a pseudo-terminal whose other end is one more link line (a
-    // serial line); its device path goes to `path`. The emulator keeps the
-    // device end open too, so that hosts may close and reopen it.
+    // serial line); its device path goes to `path`. Hosts may close and
+    // reopen it; when the last host closes it, the modem hangs up.
     bool open_pty(std::string& path, std::string& error);
     // With a verdict, a modem answers on the pseudo-terminal first; without, it
     // is a plain line.
@@ -93,6 +93,7 @@ private:
         int fd = -1;
         bool control = false;
         bool pty = false;  // the pseudo-terminal: read and written as a file, never closed
+        bool hung_up = false;  // the pseudo-terminal with no host on its device end
         link::Parser parser;
         std::string line;
         bool skipping = false;  // the rest of an over-long control line
@@ -141,6 +142,10 @@ private:
     std::string modem_command(const std::string& line);
     Connection* pty_connection();
     void serial_bytes(Connection& c, const uint8_t* bytes, std::size_t size);
+    void serial_hung_up(Connection& c);
+    // True while no host has the device end open (then not polled: it would
+    // report the hang-up again and again).
+    static bool still_hung_up(Connection& c);
 
     TerminalBank& bank_;
     link::Endpoint endpoint_;
@@ -154,7 +159,6 @@ private:
     in_addr_t link_address_ = htonl(INADDR_LOOPBACK), control_address_ = htonl(INADDR_LOOPBACK);
     std::vector<Connection> connections_;
     bool stop_ = false;
-    int pty_slave_fd_ = -1;
     bool modem_enabled_ = false;
     Modem modem_;
     FaultInjector faults_;

@@ -1,5 +1,6 @@
 // The pseudo-terminal (a serial line) and the modem that may answer on it.
 #include <fcntl.h>
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -31,15 +32,16 @@ bool Server::open_pty(std::string& path, std::string& error) {
         close(master);
         return false;
     }
-    // Raw, so that nothing on the way changes the link's bytes.
+    // Raw, so that nothing on the way changes the link's bytes (the setting
+    // stays while the emulator holds the other end).
     termios t{};
     tcgetattr(slave, &t);
     cfmakeraw(&t);
     tcsetattr(slave, TCSANOW, &t);
+    close(slave);
     fcntl(master, F_SETFL, fcntl(master, F_GETFL, 0) | O_NONBLOCK);
     fcntl(master, F_SETFD, FD_CLOEXEC);
     path = name;
-    pty_slave_fd_ = slave;
     Connection c;
     c.fd = master;
     c.pty = true;
@@ -58,6 +60,23 @@ void Server::serial_bytes(Connection& c, const uint8_t* bytes, std::size_t size)
     std::vector<uint8_t> data;
     modem_.feed(bytes, size, c.out, data);
     if (!data.empty()) link_bytes(c, data.data(), data.size());
+}
+
+// The last host closed the device end (a real port drops DTR then): the
+// modem hangs up, and what was half read or unsent for that host is dropped.
+void Server::serial_hung_up(Connection& c) {
+    if (c.hung_up) return;
+    c.hung_up = true;
+    modem_.hang_up();
+    c.parser.clear();
+    c.out.clear();
+}
+
+bool Server::still_hung_up(Connection& c) {
+    if (!c.hung_up) return false;
+    pollfd p{c.fd, POLLIN, 0};
+    c.hung_up = poll(&p, 1, 0) == 1 && (p.revents & POLLHUP) != 0;
+    return c.hung_up;
 }
 
 void Server::set_modem(bool enabled, Modem::Verdict verdict) {

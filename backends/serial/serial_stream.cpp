@@ -146,7 +146,8 @@ bool SerialStream::open(const std::string& device, int32_t baud) {
         return false;
     }
     cfmakeraw(&t);
-    t.c_cflag |= CLOCAL | CREAD;
+    // HUPCL: closing the port drops DTR, so a modem on it hangs up.
+    t.c_cflag |= CLOCAL | CREAD | HUPCL;
     t.c_cflag &= ~(CSTOPB | PARENB | CRTSCTS);
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;

@@ -72,6 +72,20 @@ TEST(Modem, RemembersTheDialAndPassesDataAfterConnect) {
     EXPECT_EQ('T', m.method());
 }
 
+// The host closed the line: the call is over, the settings stay, and the
+// next bytes are commands again.
+TEST(Modem, HangsUpWhenTheLineIsClosed) {
+    Modem m;
+    feed(m, "ATE0V0\rATDT1\r");
+    ASSERT_TRUE(m.data_mode());
+    m.hang_up();
+    EXPECT_FALSE(m.data_mode());
+    const Fed f = feed(m, "ATO\rATDT2\r\xC5");
+    EXPECT_EQ("4\r1\r", f.reply);  // no call to go back to; a new dial connects
+    EXPECT_EQ("\xC5", f.data);
+    EXPECT_EQ("2", m.dialed());
+}
+
 TEST(Modem, VerdictNames) {
     struct Case {
         const char* word;

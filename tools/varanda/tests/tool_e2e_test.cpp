@@ -248,3 +248,26 @@ TEST_F(Tool, RetriesCarryEveryCommandOverALossyLine) {
 }
 
 }  // namespace
+
+namespace {
+
+// The tool closes the serial port at the end of a run and the modem hangs
+// up: the next run dials again and is answered.
+TEST_F(Tool, EveryModemRunDialsAfresh) {
+    Sim sim(dir_);
+    ASSERT_TRUE(sim.start({"--pty", "--modem", "connect"}));
+    const std::string ports = slurp(dir_ + "/ports");
+    const std::size_t at = ports.find("pty=");
+    ASSERT_NE(std::string::npos, at) << ports;
+    const std::string pty = ports.substr(at + 4, ports.find('\n', at) - at - 4);
+    for (int n = 1; n <= 2; ++n) {
+        SCOPED_TRACE(n);
+        const Outcome r = run(7, {"--type", "modem", "--dial", "555", "ping"},
+                              {{"CORVO_SERIAL_DEVICE_7", pty}});
+        EXPECT_EQ(0, r.status) << r.err;
+        const auto modem = [&] { return e2e::JsonValue::parse(sim.control_port().command("modem")); };
+        EXPECT_TRUE(eventually([&] { return !modem()["data_mode"].boolean(); })) << "still in data mode";
+    }
+}
+
+}  // namespace
