@@ -18,6 +18,8 @@ gen_exports.py.
 import re
 import sys
 
+import gen_text
+
 GENERAL = [
     "success",
     "no answer or not the expected answer",
@@ -231,13 +233,13 @@ def gen_header(ops):
 def gen_test_table(ops):
     """The declarations as written, for the table test: each operation's
     declared code and the words its text must carry."""
-    out = ["// Generated: every code an operation declares (@code, and those of the\n",
-           "// operation its description refers to), with the meaning declared.\n",
-           "#pragma once\n#include <cstdint>\n\n",
-           "struct DeclaredCode {\n    const char* operation;\n    uint8_t code;\n    const char* meaning;\n};\n\n",
-           "inline const DeclaredCode kDeclaredCodes[] = {\n"]
-    for name, code, text in table(ops):
+    def row(name, code, text):
         meaning = text.split(" (")[0] if text.endswith(")") and "null" in text else text
-        out.append(f'    {{"{name}", {code}, "{meaning}"}},\n')
-    out.append("};\n")
-    return "".join(out)
+        return f'    {{"{name}", {code}, "{meaning}"}},\n'
+    return gen_text.cpp_file(
+        "every code an operation declares (@code, and those of the\n"
+        "operation its description refers to), with the meaning declared.",
+        "#pragma once\n#include <cstdint>\n\n"
+        "struct DeclaredCode {\n    const char* operation;\n    uint8_t code;\n    const char* meaning;\n};\n\n"
+        "inline const DeclaredCode kDeclaredCodes[] = {\n",
+        [row(*r) for r in table(ops)], "};\n")
