@@ -21,6 +21,10 @@ struct Options {
     std::string modem_init = "ATZ";
     std::string dial;
     bool pulse = false;
+    unsigned parallel = 0;              // terminals at once; 0: all of them (up to 1,000)
+    std::optional<long> timeout_ms;     // an exchange's time-out
+    std::optional<long> retries;        // an exchange's further attempts
+    bool old_model = false;             // terminals that refuse the current forms
     // Per command.
     std::string out;
     std::optional<long> max;
@@ -29,6 +33,7 @@ struct Options {
     std::string grant = "none";
     std::string allow;
     std::optional<uint8_t> seconds;
+    bool reconfigure = false;  // access-list push may change the terminal's card settings
 
     std::vector<std::string> words;  // the command and its arguments
     std::set<std::string> given;     // the command options met, by name
@@ -47,6 +52,11 @@ Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& geten
 
 // Checks that every command option met belongs to the command; "" when so.
 std::string check_command_options(const Options& o, const std::string& command);
+
+// --type serial-com: the serial component names no terminal in its calls; its
+// frames go to terminal 1 or CORVO_SERIAL_COM_TERMINAL, which the tool sets
+// to the one terminal given. "" when there is one, not contradicted.
+std::string check_serial_com(const Options& o, const Getenv& getenv);
 
 // "1", "1,3,5-8": ascending or as written, no repeats; error text on failure.
 std::optional<std::vector<int32_t>> parse_terminal_list(const std::string& text, std::string& error);

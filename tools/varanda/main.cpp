@@ -1,5 +1,6 @@
 // varanda: the command-line tool for the people who run the terminals. It
 // loads the SDK by name at run time, as any host does.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,7 +13,8 @@ namespace {
 constexpr int kUsage = 2;
 
 const char* kGlobalHelp =
-    "usage: varanda [--type tcp|serial|modem|tcp-com|serial-com] [--port N] [--terminal LIST] [--json] [-v]\n"
+    "usage: varanda [--type tcp|serial|modem|tcp-com|serial-com] [--port N] [--terminal LIST] [--parallel N]\n"
+    "               [--timeout MS] [--retries N] [--old-model] [--json] [-v]\n"
     "               COMMAND ...\n"
     "\n"
     "  --type T          connection type (default tcp; VARANDA_TYPE)\n"
@@ -20,6 +22,10 @@ const char* kGlobalHelp =
     "  --terminal LIST   terminals such as 1 or 1,3,5-8 (default 1; VARANDA_TERMINALS)\n"
     "  --json            JSON lines on standard output\n"
     "  -v                trace every exchange (operation, terminal, code, time) on standard error\n"
+    "  --parallel N      terminals served at once (default: all of them, up to 1000; 1: one after another)\n"
+    "  --timeout MS      an exchange's time-out (1..60000; default the back-end's, 1000)\n"
+    "  --retries N       an exchange's further attempts (0..20; default the back-end's, 3)\n"
+    "  --old-model       terminals of the older model (reduced schedule tables and access list)\n"
     "  --modem-init TEXT, --dial NUMBER, --pulse   dialling with --type modem (default init ATZ, tone)\n"
     "\n"
     "Exit status: 0 every terminal succeeded, 1 some failed, 2 usage error.\n"
@@ -41,15 +47,20 @@ const std::vector<CommandInfo>& command_table() {
         {"dst", "set START END",
          "Sends the daylight saving period, START and END as YYYY-MM-DDTHH:MM.", make_dst},
         {"collect", "[--out FILE] [--max N]",
-         "Collects every stored punch of each terminal (at most N a terminal) as CSV\n"
-         "(terminal,type,date,time,card) or, with --json, JSON lines. FILE is appended to (the header\n"
-         "only when it is new) and flushed punch by punch: an interrupted collection keeps every punch\n"
-         "collected. Ctrl-C stops after the current punch. Progress goes to standard error.",
+         "Collects every stored punch of each terminal (at most N a terminal), up to --parallel terminals\n"
+         "at once, as CSV (terminal,type,date,time,card) or, with --json, JSON lines. FILE is appended to\n"
+         "(the header only when it is new); each punch is on disk before the terminal is told it was taken.\n"
+         "FILE.state/ beside it keeps each terminal's last punch, so that a punch offered again after a\n"
+         "crash is written once, and a lock per terminal: a second collection of a terminal into FILE is\n"
+         "refused. A last line cut short by a crash or a full disk is removed at the next run. Ctrl-C stops\n"
+         "after the current punch. Progress goes to standard error.",
          make_collect},
-        {"access-list", "push FILE.csv [--card-digits N] [--card-pattern 0|1] | clear",
-         "push: sends the cards of FILE (lines card,schedule; an optional header line; # comments).\n"
-         "Every line is checked first (digits only, at most the terminal's card length, or --card-digits;\n"
-         "schedule 1..102; no card twice): a bad line is named and nothing is sent.\n"
+        {"access-list", "push FILE.csv [--card-digits N [--reconfigure]] [--card-pattern 0|1] | clear",
+         "push: sends the cards of FILE (lines card,schedule, ',' or ';' between them, quotes allowed; an\n"
+         "optional header line; # comments). Every line is checked first (digits only, at most the\n"
+         "terminal's card length; schedule 1..102; no card twice): a bad line is named and nothing is sent.\n"
+         "--card-digits must agree with the terminal's card length (read from it first), unless\n"
+         "--reconfigure sets the terminal to it before the list goes.\n"
          "--card-pattern 0 sends cards as 16-bit numbers (up to 65000). clear: sends an empty list.",
          make_access_list},
         {"schedules", "push FILE",
@@ -130,6 +141,8 @@ int run(int argc, char** argv) {
     if (command->run_offline(o)) return 0;
     if (!o.port) return usage_error("no port: give --port N or set VARANDA_PORT");
     if (o.type == 3 && o.dial.empty()) return usage_error("--type modem needs --dial NUMBER");
+    if (std::string e = check_serial_com(o, [](const char* name) { return std::getenv(name); }); !e.empty())
+        return usage_error(e);
     Session session(o);
     if (session.open()) command->run(session);
     return session.exit_status();
@@ -139,4 +152,11 @@ int run(int argc, char** argv) {
 
 }  // namespace vtool
 
-int main(int argc, char** argv) { return vtool::run(argc, argv); }
+int main(int argc, char** argv) {
+#if !defined(_WIN32)
+    // A closed standard output or a full file is an error of the write, not the end of the tool.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    return vtool::run(argc, argv);
+}

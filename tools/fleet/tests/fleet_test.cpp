@@ -1,0 +1,236 @@
+// The exactly-once loop against a terminal of the test's own (the
+// acknowledgement rule: a punch handed over stays until the next request),
+// and the file sink's records, repair and locks.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <thread>
+
+#include "collect_loop.h"
+#include "file_sink.h"
+#include "runner.h"
+
+namespace fleet {
+bool operator==(const LastPunch& a, const LastPunch& b) { return a.key == b.key && a.confirmed == b.confirmed; }
+}  // namespace fleet
+
+namespace {
+
+// Terminal 1: its punches, the one handed over and not yet acknowledged, and
+// scripted answers: 128 (the SDK's "offered again") or a failed exchange.
+struct FakeTerminal {
+    std::deque<fleet::Punch> punches;
+    bool handed = false;  // the front punch was handed over; the next request acknowledges it
+    std::deque<uint8_t> script;  // codes to answer before doing anything
+    int requests = 0;
+} g;
+
+void acknowledge() {
+    if (g.handed) g.punches.pop_front();
+    g.handed = false;
+}
+uint8_t scripted() {
+    if (g.script.empty()) return 0;
+    const uint8_t c = g.script.front();
+    g.script.pop_front();
+    return c;
+}
+uint8_t fake_count(int32_t, int32_t* left) {
+    ++g.requests;
+    if (const uint8_t c = scripted()) return c;
+    acknowledge();
+    *left = static_cast<int32_t>(g.punches.size());
+    return 0;
+}
+uint8_t fake_collect(int32_t, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour,
+                     uint8_t* minute, char* card) {
+    ++g.requests;
+    if (const uint8_t c = scripted()) return c;
+    acknowledge();
+    if (g.punches.empty()) return 1;
+    const fleet::Punch& p = g.punches.front();
+    *type = p.type, *day = p.day, *month = p.month, *year = p.year, *hour = p.hour, *minute = p.minute;
+    std::copy(p.card, p.card + 16, card);
+    g.handed = true;
+    return 0;
+}
+
+fleet::Punch punch(uint8_t minute) {
+    fleet::Punch p;
+    p.terminal = 1, p.type = 1, p.day = 7, p.month = 12, p.year = 26, p.hour = 9, p.minute = minute;
+    std::snprintf(p.card, sizeof p.card, "%016d", 4242);
+    return p;
+}
+
+// A sink in memory that may refuse its n-th store.
+struct MemorySink : fleet::PunchSink {
+    fleet::LastPunch record;
+    std::vector<uint8_t> stored;  // minutes
+    int fail_at = -1;
+    std::string holder;
+    std::string claim(int32_t) override { return holder; }
+    void release(int32_t) override {}
+    fleet::LastPunch last(int32_t) override { return record; }
+    std::string store(const fleet::Punch& p) override {
+        if (static_cast<int>(stored.size()) == fail_at) return "disk full";
+        stored.push_back(p.minute);
+        record = {fleet::punch_key(p), false};
+        return {};
+    }
+    std::string confirm(int32_t) override {
+        record.confirmed = true;
+        return {};
+    }
+};
+
+struct LoopCase {
+    const char* name;
+    std::vector<uint8_t> on_terminal;  // minutes of the punches it holds
+    fleet::LastPunch record;           // the sink's record before
+    std::deque<uint8_t> script;
+    int fail_at;
+    std::string holder;
+    std::vector<uint8_t> stored;  // minutes stored
+    fleet::CollectReport::End end;
+    std::size_t left_on_terminal;
+    bool confirmed;
+};
+
+TEST(CollectLoop, StoresEveryPunchOnceAndStopsTalkingAfterAFailedStore) {
+    const std::string p1 = fleet::punch_key(punch(1));
+    using End = fleet::CollectReport::End;
+    const LoopCase cases[] = {
+        {"all", {1, 2, 3}, {}, {}, -1, "", {1, 2, 3}, End::done, 0, true},
+        {"offered again after a restart", {1, 2}, {p1, false}, {}, -1, "", {2}, End::done, 0, true},
+        {"same fields after a confirmed one: new", {1, 2}, {p1, true}, {}, -1, "", {1, 2}, End::done, 0, true},
+        {"SDK says 128", {1, 2}, {}, {0, 0, 128}, -1, "", {1, 2}, End::done, 0, true},
+        {"store fails: the punch stays", {1, 2, 3}, {}, {}, 1, "", {1}, End::failed, 2, false},
+        {"held by another", {1}, {}, {}, -1, "held by pid 1", {}, End::refused, 1, false},
+        {"dead terminal", {1}, {}, {1, 1, 1, 1}, -1, "", {}, End::failed, 1, false},
+        {"stuck offering", {1}, {}, {0, 0, 128, 128, 128, 128, 128}, -1, "", {1}, End::failed, 1, false},
+    };
+    for (const LoopCase& c : cases) {
+        g = {};
+        for (uint8_t m : c.on_terminal) g.punches.push_back(punch(m));
+        g.script = c.script;
+        MemorySink sink;
+        sink.record = c.record, sink.fail_at = c.fail_at, sink.holder = c.holder;
+        const fleet::CollectReport r = fleet::collect_terminal({fake_collect, fake_count}, 1, sink, {});
+        EXPECT_EQ(c.stored, sink.stored) << c.name;
+        EXPECT_EQ(c.end, r.end) << c.name << ": " << r.failure;
+        EXPECT_EQ(c.left_on_terminal, g.punches.size()) << c.name;
+        EXPECT_EQ(c.confirmed, sink.record.confirmed) << c.name;
+        if (!c.holder.empty()) {
+            EXPECT_EQ(0, g.requests) << c.name;
+        }
+    }
+}
+
+class FileSinkTest : public testing::Test {
+protected:
+    void SetUp() override {
+        char d[] = "/tmp/fleet-test-XXXXXX";
+        ASSERT_NE(nullptr, mkdtemp(d));
+        dir_ = d;
+        options_.path = dir_ + "/punches.csv";
+        options_.header = "terminal,minute\n";
+        options_.line = [](const fleet::Punch& p) { return std::to_string(p.terminal) + "," + std::to_string(p.minute) + "\n"; };
+    }
+    void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+    std::unique_ptr<fleet::FileSink> open(std::string& error, std::string& notice) {
+        return fleet::FileSink::open(options_, error, notice);
+    }
+    std::string text() const {
+        std::stringstream s;
+        s << std::ifstream(options_.path).rdbuf();
+        return s.str();
+    }
+    std::string dir_;
+    fleet::FileSinkOptions options_;
+};
+
+TEST_F(FileSinkTest, RecordsSurviveReopeningAndACutLineIsRemoved) {
+    std::string error, notice;
+    {
+        auto sink = open(error, notice);
+        ASSERT_TRUE(sink) << error;
+        ASSERT_EQ("", sink->claim(1));
+        ASSERT_EQ("", sink->store(punch(1)));
+        ASSERT_EQ("", sink->store(punch(2)));
+    }
+    std::ofstream(options_.path, std::ios::app) << "1,3";  // a write that never ended
+    auto sink = open(error, notice);
+    ASSERT_TRUE(sink) << error;
+    EXPECT_NE(std::string::npos, notice.find("\"1,3\"")) << notice;
+    EXPECT_EQ("terminal,minute\n1,1\n1,2\n", text());
+    ASSERT_EQ("", sink->claim(1));
+    EXPECT_EQ((fleet::LastPunch{fleet::punch_key(punch(2)), false}), sink->last(1));
+    ASSERT_EQ("", sink->confirm(1));
+    EXPECT_TRUE(fleet::FileSink::open(options_, error, notice)->last(1).confirmed);
+}
+
+TEST_F(FileSinkTest, ASecondCollectorOfATerminalIsToldWhoHoldsIt) {
+    std::string error, notice;
+    auto first = open(error, notice);
+    auto second = open(error, notice);
+    ASSERT_EQ("", first->claim(5));
+    const std::string refused = second->claim(5);
+    EXPECT_NE(std::string::npos, refused.find("held by pid " + std::to_string(getpid()))) << refused;
+    EXPECT_EQ("", second->claim(6));
+    first->release(5);
+    EXPECT_EQ("", second->claim(5));
+}
+
+TEST_F(FileSinkTest, RefusesToMixFormats) {
+    std::ofstream(options_.path) << "{\"terminal\":1}\n";
+    std::string error, notice;
+    EXPECT_FALSE(open(error, notice));
+    EXPECT_NE(std::string::npos, error.find("holds JSON lines")) << error;
+}
+
+TEST_F(FileSinkTest, ManyTerminalsStoringAtOnceEachLineWhole) {
+    std::string error, notice;
+    auto sink = open(error, notice);
+    std::vector<std::thread> threads;
+    for (int t = 1; t <= 8; ++t)
+        threads.emplace_back([&, t] {
+            for (uint8_t m = 0; m < 50; ++m) {
+                fleet::Punch p = punch(m);
+                p.terminal = t;
+                EXPECT_EQ("", sink->store(p));
+            }
+        });
+    for (auto& th : threads) th.join();
+    std::istringstream in(text());
+    std::map<int, int> next;
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        const int t = std::stoi(line), m = std::stoi(line.substr(line.find(',') + 1));
+        EXPECT_EQ(next[t]++, m) << line;
+    }
+    for (int t = 1; t <= 8; ++t) EXPECT_EQ(50, next[t]);
+}
+
+TEST(Runner, KeepsTheOrderOfOutcomesAndRunsAtMostParallel) {
+    std::atomic<int> running{0}, most{0};
+    const auto outcomes = fleet::run_terminals({3, 1, 2, 9}, 2, [&](int32_t t, fleet::Output&) {
+        const int now = ++running;
+        for (int seen = most; now > seen && !most.compare_exchange_weak(seen, now);) {
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        --running;
+        return t == 2 ? fleet::Outcome::failed(t, "no") : fleet::Outcome::ok(t);
+    });
+    ASSERT_EQ(4u, outcomes.size());
+    EXPECT_EQ(9, outcomes[3].terminal);
+    EXPECT_EQ(fleet::Outcome::Status::failed, outcomes[2].status);
+    EXPECT_LE(most.load(), 2);
+}
+
+}  // namespace
