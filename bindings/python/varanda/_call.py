@@ -53,7 +53,7 @@ def arguments(spec):
     return out
 
 
-def operation(name, spec):
+def operation(name, result, spec):
     """The function that calls `name` of a loaded library: f(lib, inputs...)."""
     args = arguments(spec)
     signature = inspect.Signature(
@@ -69,6 +69,8 @@ def operation(name, spec):
 
     call.__name__ = call.__qualname__ = name
     call.__signature__ = signature
+    returned = [result] + [a.name for a in args if a.written]
+    call.__doc__ = f"{name}{signature} -> {', '.join(returned)}"
     return call
 
 
