@@ -188,6 +188,41 @@ class Op:
 FAMILY_RE = re.compile(r"^family\s+(\d+)(?:\.(\d+))?\s+([a-z0-9-]+)\s+(\S.*)$")
 
 
+def _params(plist, where):
+    """'i32 terminal, out_str card[16]' -> ([(type, name)], {name: bytes})"""
+    params, sizes = [], {}
+    for p in filter(None, (x.strip() for x in plist.split(","))):
+        m_param = PARAM_RE.match(p)
+        if not m_param or m_param.group(1) not in TYPES:
+            sys.exit(f"{where}: bad parameter '{p}'")
+        ptype, pname, psize = m_param.groups()
+        if (psize is not None) != (ptype in SIZED_TYPES):
+            sys.exit(f"{where}: '{p}': a buf or out_str argument gives its size in bytes, "
+                     f"e.g. buf record[128]; no other argument does")
+        params.append((ptype, pname))
+        if psize is not None:
+            sizes[pname] = int(psize)
+    return params, sizes
+
+
+def _op_line(line, where, family, place):
+    """The Op of an 'op' line."""
+    m = OP_RE.match(line.strip())
+    if not m:
+        sys.exit(f"{where}: cannot read declaration")
+    name, plist, result, rest = m.groups()
+    params, sizes = _params(plist, where)
+    if result not in RESULTS:
+        sys.exit(f"{where}: bad result '{result}'")
+    attrs = dict(kv.split("=", 1) for kv in rest.split())
+    uses = [u for u in attrs.get("uses", "").split(",") if u]
+    if any(u not in STATE for u in uses) or uses != sorted(uses, key=STATE_ORDER.index):
+        sys.exit(f"{where}: uses= names state from {', '.join(STATE_ORDER)}, in that order")
+    op = Op(name, params, result, attrs, [], where)
+    op.sizes, op.family, op.place = sizes, family, place
+    return op
+
+
 def parse(paths):
     ops = []
     families = {}
@@ -207,33 +242,7 @@ def parse(paths):
             if line.startswith("op "):
                 if family is None:
                     sys.exit(f"{where}: an operation before the file's family line")
-                m = OP_RE.match(line.strip())
-                if not m:
-                    sys.exit(f"{where}: cannot read declaration")
-                name, plist, result, rest = m.groups()
-                params = []
-                sizes = {}
-                for p in filter(None, (x.strip() for x in plist.split(","))):
-                    m_param = PARAM_RE.match(p)
-                    if not m_param or m_param.group(1) not in TYPES:
-                        sys.exit(f"{where}: bad parameter '{p}'")
-                    ptype, pname, psize = m_param.groups()
-                    if (psize is not None) != (ptype in SIZED_TYPES):
-                        sys.exit(f"{where}: '{p}': a buf or out_str argument gives its size in bytes, "
-                                 f"e.g. buf record[128]; no other argument does")
-                    params.append((ptype, pname))
-                    if psize is not None:
-                        sizes[pname] = int(psize)
-                if result not in RESULTS:
-                    sys.exit(f"{where}: bad result '{result}'")
-                attrs = dict(kv.split("=", 1) for kv in rest.split())
-                uses = [u for u in attrs.get("uses", "").split(",") if u]
-                if any(u not in STATE for u in uses) or uses != sorted(uses, key=STATE_ORDER.index):
-                    sys.exit(f"{where}: uses= names state from {', '.join(STATE_ORDER)}, in that order")
-                current = Op(name, params, result, attrs, [], where)
-                current.sizes = sizes
-                current.family = family
-                current.place = (family.order, rank, path, lineno)
+                current = _op_line(line, where, family, (family.order, rank, path, lineno))
                 ops.append(current)
             elif line[0].isspace() and current is not None and line.strip().startswith("@"):
                 current.details.append((line.strip(), where))
