@@ -489,7 +489,28 @@ def gen_jni_scalar(forms):
         [function(j, f.op) for j, f in java_functions(forms) if f.kind == "scalar"], "}\n")
 
 
-def main():
+# The files only the build reads: name -> its text from (ops, forms).
+BUILD_FILES = {
+    "varanda.def": gen_def,
+    "varanda64.def": gen_def64,
+    "varanda_host.def": lambda ops, _: gen_host_def(ops),
+    "varanda_host64.def": lambda ops, _: gen_host_def64(ops),
+    "varanda.map": gen_map,
+    "varanda_ops.h": lambda ops, _: gen_ops_h(ops),
+    "facade_calls.h": lambda ops, _: gen_facade_calls_h(ops),
+    "exports.cpp": lambda ops, _: gen_exports_cpp(ops),
+    "api_table.h": lambda ops, _: gen_api_table(ops),
+    "sweep_table.h": lambda ops, _: gen_sweep.gen_sweep_table(ops),
+    "declared_codes.h": lambda ops, _: gen_codes.gen_test_table(ops),
+    "jni_scalar.cpp": lambda _, forms: gen_jni_scalar(forms),
+    "operations.txt": lambda ops, _: "".join(o.name + "\n" for o in ops),
+    "jni_functions.txt": lambda _, forms: "".join(j + "\n" for j, _ in java_functions(forms)),
+    "jni_forms.cpp": lambda _, forms: java_forms.gen_jni_forms_cpp(forms),
+    "jni_custom.h": lambda _, forms: java_forms.gen_jni_custom_h(forms),
+}
+
+
+def _arguments():
     ap = argparse.ArgumentParser()
     ap.add_argument("--src", required=True, help="the src/ folder")
     ap.add_argument("--header", required=True, help="path of include/varanda.h")
@@ -503,9 +524,38 @@ def main():
     ap.add_argument("--list", action="store_true", help="print the operation names")
     ap.add_argument("--list-java", action="store_true",
                     help="print the JNI functions as Name@bytes, then the operations still without a Java form")
-    a = ap.parse_args()
-    paths = sorted(glob.glob(os.path.join(a.src, "*", "*.ops")))
-    ops = parse(paths)
+    return ap.parse_args()
+
+
+def _committed(a, ops, forms):
+    """The generated files that are also committed with the sources (the build
+    writes its fresh copies; the test generated_sources_current compares)."""
+    out = [(a.header, gen_header(ops))]
+    if a.codes_header:
+        out.append((a.codes_header, gen_codes.gen_header(ops)))
+    if a.python:
+        out.append((a.python, gen_python.gen_module(ops)))
+    if a.csharp:
+        out.append((a.csharp, gen_csharp.gen_file(ops)))
+    if a.java:
+        out += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
+    return out
+
+
+def _write_docs(folder, ops, forms):
+    """The reference pages, and no page of an earlier run that is gone."""
+    pages = gen_docs.pages(by_family(ops), forms)
+    for name, text in pages:
+        write_if_changed(os.path.join(folder, name), text)
+    names = {name for name, _ in pages}
+    for n in os.listdir(folder):
+        if n.endswith(".md") and n not in names:
+            os.remove(os.path.join(folder, n))
+
+
+def main():
+    a = _arguments()
+    ops = parse(sorted(glob.glob(os.path.join(a.src, "*", "*.ops"))))
     if a.list:
         print("\n".join(o.name for o in ops))
         return
@@ -515,45 +565,14 @@ def main():
         print("\n".join(f"{j}@{f.stack_bytes()}" for j, f in java_functions(forms)))
         print("\n".join(f"missing {o.name}" for o in missing))
         return
-    # The generated files that are also committed with the sources (the build
-    # writes its fresh copies; the test generated_sources_current compares).
-    committed = [(a.header, gen_header(ops))]
-    if a.codes_header:
-        committed.append((a.codes_header, gen_codes.gen_header(ops)))
-    if a.python:
-        committed.append((a.python, gen_python.gen_module(ops)))
-    if a.csharp:
-        committed.append((a.csharp, gen_csharp.gen_file(ops)))
-    if a.java:
-        committed += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
-    if a.docs:
-        pages = gen_docs.pages(by_family(ops), forms)
-        committed += [(os.path.join(a.docs, name), text) for name, text in pages]
-        names = {name for name, _ in pages}
     for o in missing:
         print(f"{o.where}: note: {o.name} has no Java form yet (declare it in {table_path})", file=sys.stderr)
-    for path, text in committed:
+    for path, text in _committed(a, ops, forms):
         write_if_changed(path, text)
     if a.docs:
-        for n in os.listdir(a.docs):
-            if n.endswith(".md") and n not in names:
-                os.remove(os.path.join(a.docs, n))
-    write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
-    write_if_changed(os.path.join(a.out, "varanda64.def"), gen_def64(ops, forms))
-    write_if_changed(os.path.join(a.out, "varanda_host.def"), gen_host_def(ops))
-    write_if_changed(os.path.join(a.out, "varanda_host64.def"), gen_host_def64(ops))
-    write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
-    write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
-    write_if_changed(os.path.join(a.out, "facade_calls.h"), gen_facade_calls_h(ops))
-    write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
-    write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
-    write_if_changed(os.path.join(a.out, "sweep_table.h"), gen_sweep.gen_sweep_table(ops))
-    write_if_changed(os.path.join(a.out, "declared_codes.h"), gen_codes.gen_test_table(ops))
-    write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(forms))
-    write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
-    write_if_changed(os.path.join(a.out, "jni_functions.txt"), "".join(j + "\n" for j, _ in java_functions(forms)))
-    write_if_changed(os.path.join(a.out, "jni_forms.cpp"), java_forms.gen_jni_forms_cpp(forms))
-    write_if_changed(os.path.join(a.out, "jni_custom.h"), java_forms.gen_jni_custom_h(forms))
+        _write_docs(a.docs, ops, forms)
+    for name, gen in BUILD_FILES.items():
+        write_if_changed(os.path.join(a.out, name), gen(ops, forms))
 
 
 if __name__ == "__main__":
