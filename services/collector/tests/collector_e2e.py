@@ -1,0 +1,243 @@
+#!/usr/bin/env python3
+"""varanda-collector end to end against corvo-sim (COLLECTOR_BIN, CORVO_SIM_BIN).
+
+The kill test: terminals on a bad line, the collector and the emulator each
+killed (SIGKILL) and restarted during collection; in the end the store holds
+every punch the emulator held, exactly once, and the terminals are empty. With
+COLLECTOR_TEST_PG the same over PostgreSQL, and two collectors sharing the
+fleet through leases. The status server read back; a bad site file refused.
+"""
+import asyncio
+import json
+import os
+import random
+import re
+import signal
+import socket
+import sqlite3
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+import urllib.error
+import urllib.request
+
+COLLECTOR = os.environ.get("COLLECTOR_BIN", "build/bin/varanda-collector")
+SIM = os.environ.get("CORVO_SIM_BIN", "build/bin/corvo-sim")
+PG = os.environ.get("COLLECTOR_TEST_PG", "")
+WAIT_S = 60  # the longest any single wait in these tests may take
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def wait_for(what, check, timeout=WAIT_S):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = check()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise AssertionError("timed out waiting for " + what)
+
+
+class Proxy:
+    """Fixed ports for each terminal, forwarded to the emulator's ports of the
+    moment (its map file), so that a restarted emulator is found again."""
+
+    def __init__(self, terminals, upstream_map):
+        self.upstream_map = upstream_map
+        self.ports = {t: free_port() for t in terminals}
+        self.loop = asyncio.new_event_loop()
+        ready = threading.Event()
+        threading.Thread(target=self._run, args=(ready,), daemon=True).start()
+        ready.wait(WAIT_S)
+
+    def write_map(self, path):
+        with open(path, "w") as f:
+            f.writelines("%d 127.0.0.1:%d\n" % (t, p) for t, p in self.ports.items())
+
+    def _upstream(self, terminal):
+        try:
+            for line in open(self.upstream_map):
+                parts = line.split("#")[0].split()
+                if len(parts) == 2 and parts[0] == str(terminal):
+                    return int(parts[1].rsplit(":", 1)[1])
+        except OSError:
+            return None
+        return None
+
+    def _run(self, ready):
+        asyncio.set_event_loop(self.loop)
+        for t, p in self.ports.items():
+            self.loop.run_until_complete(asyncio.start_server(lambda r, w, t=t: self._serve(t, r, w), "127.0.0.1", p))
+        ready.set()
+        self.loop.run_forever()
+
+    async def _serve(self, terminal, reader, writer):
+        port = self._upstream(terminal)
+        try:
+            up_reader, up_writer = await asyncio.open_connection("127.0.0.1", port)
+        except (OSError, TypeError):
+            writer.close()
+            return
+
+        async def pipe(src, dst):
+            try:
+                while data := await src.read(65536):
+                    dst.write(data)
+                    await dst.drain()
+            except (OSError, asyncio.IncompleteReadError):
+                pass
+            finally:
+                dst.close()
+
+        await asyncio.gather(pipe(reader, up_writer), pipe(up_reader, writer))
+
+
+class Sim:
+    """A corvo-sim of the test's own, killed and restarted from its state file."""
+
+    def __init__(self, folder, terminals, punches, extra=()):
+        self.folder, self.terminals, self.seeded, self.extra = folder, terminals, punches, list(extra)
+        self.control = free_port()
+        self.map = os.path.join(folder, "sim.map")
+        self.proc = None
+        self.start()
+
+    def start(self):
+        if os.path.exists(self.map):
+            os.remove(self.map)
+        args = [SIM, "--terminals", "1-%d" % self.terminals, "--punches", str(self.seeded), "--port-per-terminal",
+                "--map-file", self.map, "--control-port", str(self.control), "--state",
+                os.path.join(self.folder, "sim.state"), "--fault-seed", "7"] + self.extra
+        self.proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the emulator's map", lambda: os.path.exists(self.map) and open(self.map).read().count("\n") > self.terminals)
+        wait_for("the emulator's control port", lambda: self._try("ping") == "ok")
+
+    def kill(self):
+        self.proc.send_signal(signal.SIGKILL)
+        self.proc.wait(WAIT_S)
+
+    def stop(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.terminate()
+            self.proc.wait(WAIT_S)
+
+    def _try(self, line):
+        try:
+            return self.command(line)
+        except OSError:
+            return None
+
+    def command(self, line):
+        with socket.create_connection(("127.0.0.1", self.control), timeout=WAIT_S) as s:
+            s.sendall((line + "\n").encode())
+            data = b""
+            while not data.endswith(b"\n"):
+                chunk = s.recv(1 << 20)
+                if not chunk:
+                    break
+                data += chunk
+            return data.decode().strip()
+
+    def punches(self, terminal):
+        return json.loads(self.command("dump %d punches" % terminal))["punches"]
+
+
+def as_row(p):
+    """An emulator punch as the store keeps it."""
+    return (p["type"], "%04d-%02d-%02d" % (2000 + p["year"], p["month"], p["day"]),
+            "%02d:%02d" % (p["hour"], p["minute"]), p["card"])
+
+
+def write_site(folder, name, store, map_path, terminals, extra=""):
+    path = os.path.join(folder, name + ".toml")
+    with open(path, "w") as f:
+        f.write('[collector]\nname = "%s"\ninterval = 1\nretry_min = 1\nretry_max = 2\nlease = 6\n'
+                '[connection]\ntype = "tcp"\nmap = "%s"\n[store]\nurl = "%s"\n%s\n[[terminal]]\nnumbers = "1-%d"\n'
+                % (name, map_path, store, extra, terminals))
+    return path
+
+
+def store_rows(store):
+    if store.startswith("postgresql://"):
+        out = subprocess.run(["psql", store, "-At", "-F", "|", "-c",
+                              "SELECT terminal, type, punch_date, punch_time, card FROM punches ORDER BY terminal, seq"],
+                             check=True, capture_output=True, text=True).stdout
+        rows = [line.split("|") for line in out.splitlines() if line]
+    else:
+        with sqlite3.connect(store) as db:
+            rows = db.execute("SELECT terminal, type, punch_date, punch_time, card FROM punches ORDER BY terminal, seq").fetchall()
+    found = {}
+    for t, typ, d, tm, card in rows:
+        found.setdefault(int(t), []).append((int(typ), d, tm, int(card)))
+    return found
+
+
+class Collector:
+    def __init__(self, site, *args):
+        self.log = site + ".log"
+        self.proc = subprocess.Popen([COLLECTOR, site] + list(args), stdout=subprocess.DEVNULL,
+                                     stderr=open(self.log, "ab"))
+
+    def status_port(self):
+        def port():
+            m = re.findall(r"status: listening on http://[^:]+:(\d+)/", open(self.log).read())
+            return int(m[-1]) if m else None
+        return wait_for("the status server", port)
+
+
+class KillTest(unittest.TestCase):
+    TERMINALS, PUNCHES, KILLS = 50, 40, 10
+
+    def run_kills(self, store):
+        rng = random.Random(11)
+        with tempfile.TemporaryDirectory() as scratch:
+            folder = os.environ.get("COLLECTOR_E2E_KEEP") or scratch  # a folder kept for a look afterwards
+            sim = Sim(folder, self.TERMINALS, self.PUNCHES, ["--faults", "5 2 1 20"])
+            try:
+                expected = {t: [as_row(p) for p in sim.punches(t)] for t in range(1, self.TERMINALS + 1)}
+                proxy = Proxy(range(1, self.TERMINALS + 1), sim.map)
+                proxy_map = os.path.join(folder, "proxy.map")
+                proxy.write_map(proxy_map)
+                site = write_site(folder, "kill", store if store else os.path.join(folder, "p.db"), proxy_map, self.TERMINALS)
+                collector = Collector(site)
+                for i in range(2 * self.KILLS):
+                    time.sleep(rng.uniform(0.2, 1.2))
+                    if i % 2 == 0:
+                        collector.proc.send_signal(signal.SIGKILL)
+                        collector.proc.wait(WAIT_S)
+                        collector = Collector(site)
+                    else:
+                        sim.kill()
+                        sim.start()
+                collector.proc.send_signal(signal.SIGKILL)
+                collector.proc.wait(WAIT_S)
+                for _ in range(5):  # passes until every terminal is empty
+                    if subprocess.run([COLLECTOR, site, "--once"], stderr=open(site + ".log", "ab")).returncode == 0 \
+                            and all(not sim.punches(t) for t in expected):
+                        break
+                found = store_rows(store if store else os.path.join(folder, "p.db"))
+                for t in expected:
+                    self.assertEqual(found.get(t, []), expected[t], "terminal %d" % t)
+                    self.assertEqual(sim.punches(t), [], "terminal %d is not empty" % t)
+            finally:
+                sim.stop()
+
+    def test_sqlite(self):
+        self.run_kills("")
+
+    @unittest.skipUnless(PG, "COLLECTOR_TEST_PG not set: no PostgreSQL server")
+    def test_postgres(self):
+        subprocess.run(["psql", PG, "-q", "-c", "DROP TABLE IF EXISTS schema_version, terminals, punches, runs, "
+                        "collectors, access_list"], check=True, capture_output=True)
+        self.run_kills(PG)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
