@@ -112,13 +112,28 @@ int64_t Store::commit(const std::vector<PunchRow>& rows, const std::vector<std::
             if (fresh < static_cast<int64_t>(to - from)) check_kept(rows, from, to);
             added += fresh;
         }
-        for (const auto& [terminal, r] : records) {
-            run("UPDATE terminals SET last_seq = ?, last_key = ?, last_confirmed = ?,"
-                " punches = punches + (? - last_seq) WHERE terminal = ?",
-                {num(r.seq), r.key, r.confirmed ? "1" : "0", num(r.seq), num(terminal)});
-        }
+        update_records(records);
     });
     return added;
+}
+
+// Every terminal's record in one statement (one round trip to a server).
+void Store::update_records(const std::vector<std::pair<int64_t, TerminalRecord>>& records) {
+    for (size_t from = 0; from < records.size(); from += kRowsPerInsert) {
+        const size_t to = std::min(records.size(), from + kRowsPerInsert);
+        std::string rows;
+        std::vector<Value> params;
+        for (size_t i = from; i < to; ++i) {
+            const auto& [terminal, r] = records[i];
+            rows += i == from ? "SELECT CAST(? AS BIGINT) AS t, CAST(? AS BIGINT) AS seq, CAST(? AS TEXT) AS k,"
+                                " CAST(? AS INTEGER) AS c"
+                              : " UNION ALL SELECT ?, ?, ?, ?";
+            params.insert(params.end(), {num(terminal), num(r.seq), r.key, r.confirmed ? "1" : "0"});
+        }
+        run("UPDATE terminals SET last_seq = v.seq, last_key = v.k, last_confirmed = v.c,"
+            " punches = punches + (v.seq - last_seq) FROM (" + rows + ") AS v WHERE terminals.terminal = v.t",
+            params);
+    }
 }
 
 // A row that was there already must be the same punch (a commit that went

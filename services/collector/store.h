@@ -88,6 +88,7 @@ public:
 private:
     std::vector<Row> run(const std::string& sql, const std::vector<Value>& params = {});
     void migrate();
+    void update_records(const std::vector<std::pair<int64_t, TerminalRecord>>& records);
     void check_kept(const std::vector<PunchRow>& rows, size_t from, size_t to);
     // Runs `body` in a transaction: committed when it returns, rolled back when it throws.
     template <class F>

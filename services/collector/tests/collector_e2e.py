@@ -12,10 +12,12 @@ import json
 import os
 import random
 import re
+import shutil
 import signal
 import socket
 import sqlite3
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -26,6 +28,7 @@ import urllib.request
 COLLECTOR = os.environ.get("COLLECTOR_BIN", "build/bin/varanda-collector")
 SIM = os.environ.get("CORVO_SIM_BIN", "build/bin/corvo-sim")
 PG = os.environ.get("COLLECTOR_TEST_PG", "")
+CHROMIUM = shutil.which("chromium") or shutil.which("chromium-browser")
 WAIT_S = 60  # the longest any single wait in these tests may take
 
 
@@ -239,5 +242,149 @@ class KillTest(unittest.TestCase):
         self.run_kills(PG)
 
 
+def leases(store):
+    out = subprocess.run(["psql", store, "-At", "-F", "|", "-c", "SELECT terminal, COALESCE(lease_holder, '') FROM terminals"],
+                         check=True, capture_output=True, text=True).stdout
+    return dict((int(t), h) for t, h in (line.split("|") for line in out.splitlines() if line))
+
+
+@unittest.skipUnless(PG, "COLLECTOR_TEST_PG not set: no PostgreSQL server")
+class LeaseTest(unittest.TestCase):
+    """Two collectors on one PostgreSQL over 100 terminals: both collect, one is
+    killed, the other takes its terminals over; nothing lost or doubled."""
+    TERMINALS, PUNCHES, LEASE_S = 100, 20, 6
+
+    def test_takeover(self):
+        subprocess.run(["psql", PG, "-q", "-c", "DROP TABLE IF EXISTS schema_version, terminals, punches, runs, "
+                        "collectors, access_list"], check=True, capture_output=True)
+        with tempfile.TemporaryDirectory() as folder:
+            sim = Sim(folder, self.TERMINALS, self.PUNCHES, ["--latency", "2"])
+            a = b = None
+            try:
+                terminals = range(1, self.TERMINALS + 1)
+                expected = {t: [as_row(p) for p in sim.punches(t)] for t in terminals}
+                a = Collector(write_site(folder, "a", PG, sim.map, self.TERMINALS))
+                b = Collector(write_site(folder, "b", PG, sim.map, self.TERMINALS))
+                wait_for("both collectors holding half", lambda: sorted(collections_count(leases(PG))) == [50, 50])
+                wait_for("every terminal emptied", lambda: all(not sim.punches(t) for t in terminals))
+                for t in terminals:  # new punches while a is killed
+                    self.assertEqual(sim.command("card %d %d" % (t, 7000000 + t)), "ok")
+                a.proc.send_signal(signal.SIGKILL)
+                a.proc.wait(WAIT_S)
+                killed = time.monotonic()
+                wait_for("b holding every terminal", lambda: set(leases(PG).values()) == {"b"})
+                self.assertLess(time.monotonic() - killed, 2 * self.LEASE_S + 5)
+                wait_for("every terminal emptied", lambda: all(not sim.punches(t) for t in terminals))
+                found = store_rows(PG)
+                for t in terminals:
+                    self.assertEqual(found[t][:-1], expected[t], "terminal %d" % t)
+                    self.assertEqual(found[t][-1][3], 7000000 + t, "terminal %d" % t)
+                out = subprocess.run(["psql", PG, "-At", "-c", "SELECT collector FROM runs GROUP BY collector"
+                                      " HAVING SUM(punches) > 0 ORDER BY collector"], capture_output=True, text=True)
+                self.assertEqual(out.stdout.split(), ["a", "b"])  # both collected
+                b.proc.send_signal(signal.SIGTERM)
+                self.assertEqual(b.proc.wait(WAIT_S), 0)
+                self.assertEqual(set(leases(PG).values()), {""})
+            finally:
+                for c in (a, b):
+                    if c and c.proc.poll() is None:
+                        c.proc.kill()
+                        c.proc.wait(WAIT_S)
+                sim.stop()
+
+
+def collections_count(holders):
+    counts = {}
+    for h in holders.values():
+        counts[h] = counts.get(h, 0) + 1
+    return [counts.get("a", 0), counts.get("b", 0)]
+
+
+def get(url, token=None):
+    """The status code and body of a GET."""
+    request = urllib.request.Request(url, headers={"Authorization": "Bearer " + token} if token else {})
+    try:
+        with urllib.request.urlopen(request, timeout=WAIT_S) as r:
+            return r.status, r.read().decode()
+    except urllib.error.HTTPError as e:
+        return e.code, e.read().decode()
+
+
+class StatusTest(unittest.TestCase):
+    """The status server read back, SIGHUP and SIGTERM, and a bad site file."""
+
+    def setUp(self):
+        self.scratch = tempfile.TemporaryDirectory()
+        self.folder = self.scratch.name
+        self.sim = Sim(self.folder, 3, 5)
+        self.store = os.path.join(self.folder, "s.db")
+        self.site = write_site(self.folder, "status", self.store, self.sim.map, 3,
+                               '[status]\nlisten = "127.0.0.1:0"\ntoken = "t0ken"\n')
+        self.collector = Collector(self.site)
+        self.base = "http://127.0.0.1:%d" % self.collector.status_port()
+        wait_for("a pass", lambda: "info pass:" in open(self.collector.log).read())
+
+    def tearDown(self):
+        if self.collector.proc.poll() is None:
+            self.collector.proc.kill()
+            self.collector.proc.wait(WAIT_S)
+        self.sim.stop()
+        self.scratch.cleanup()
+
+    def test_pages(self):
+        status, page = get(self.base + "/", "t0ken")
+        self.assertEqual(status, 200)
+        self.assertNotIn("<script", page)
+        self.assertEqual(len(re.findall(r"<tr><td>\d+</td><td>[0-9T:Z-]+</td><td>5</td><td></td><td>status</td></tr>", page)), 3)
+        doc = json.loads(get(self.base + "/status", "t0ken")[1])
+        self.assertEqual([(t["terminal"], t["punches"], t["lease_holder"]) for t in doc["terminals"]],
+                         [(1, 5, "status"), (2, 5, "status"), (3, 5, "status")])
+        metrics = get(self.base + "/metrics", "t0ken")[1]
+        self.assertIn("varanda_collector_punches_stored_total 15\n", metrics)
+        self.assertRegex(metrics, r"varanda_collector_pass_duration_seconds [0-9.]+\n")
+        csv = get(self.base + "/punches?since=0", "t0ken")[1].splitlines()
+        self.assertEqual(csv[0], "id,terminal,type,date,time,card,collected_at")
+        self.assertEqual(len(csv), 16)
+        lines = get(self.base + "/punches?since=13&format=jsonl", "t0ken")[1].splitlines()
+        self.assertEqual([json.loads(l)["id"] for l in lines], [14, 15])
+        self.assertEqual(len(get(self.base + "/punches?since=2026-01-01&limit=4", "t0ken")[1].splitlines()), 5)
+        for query, code in [("/punches?since=yesterday", 400), ("/punches?format=xml", 400), ("/punches?limit=0", 400),
+                            ("/punches?since=0&token=t0ken", 200)]:
+            self.assertEqual(get(self.base + query, "t0ken" if "token=" not in query else None)[0], code, query)
+        for token in (None, "wrong"):
+            self.assertEqual(get(self.base + "/status", token)[0], 401)
+
+    def test_browser(self):
+        profile = os.path.join(self.folder, "chromium")
+        run = subprocess.run([CHROMIUM, "--headless", "--no-sandbox", "--disable-gpu", "--user-data-dir=" + profile,
+                              "--dump-dom", self.base + "/?token=t0ken"], capture_output=True, text=True, timeout=WAIT_S)
+        text = re.sub(r"\s+", " ", re.sub(r"<[^>]+>", " ", run.stdout))
+        self.assertIn("varanda-collector status", text)
+        self.assertIn("Terminal Last collection Punches today Last error Lease holder", text)
+        self.assertEqual(len(re.findall(r" [123] 20\d\d-[0-9T:-]+Z 5 status", text)), 3, text)
+
+    def test_hangup_and_stop(self):
+        with open(self.site, "a") as f:
+            f.write("[[terminal]]\nnumbers = 9\n")
+        self.collector.proc.send_signal(signal.SIGHUP)
+        wait_for("terminal 9", lambda: 9 in [t["terminal"] for t in json.loads(get(self.base + "/status", "t0ken")[1])["terminals"]])
+        self.collector.proc.send_signal(signal.SIGTERM)
+        self.assertEqual(self.collector.proc.wait(WAIT_S), 0)
+        with sqlite3.connect(self.store) as db:
+            self.assertEqual(db.execute("SELECT COUNT(*) FROM terminals WHERE lease_holder IS NOT NULL").fetchone()[0], 0)
+
+    def test_bad_site_file(self):
+        bad = os.path.join(self.folder, "bad.toml")
+        with open(bad, "w") as f:
+            f.write('[store]\nurl = "x.db"\n[[terminal]]\nnumbers = "1-3"\ncard_pattern = 2\n')
+        run = subprocess.run([COLLECTOR, bad, "--once"], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 2)
+        self.assertRegex(run.stderr, r"error .*bad.toml: line 5: terminal.card_pattern: must be 0..1\n")
+        self.assertFalse(os.path.exists(os.path.join(self.folder, "x.db")))
+
+
 if __name__ == "__main__":
+    if any("test_browser" in a for a in sys.argv[1:]) and not CHROMIUM:
+        print("collector_e2e: skipped: no chromium on this machine (the chromium package)")
+        sys.exit(77)
     unittest.main(verbosity=2)
