@@ -75,26 +75,26 @@ inline constexpr int32_t kFailed = 21;
 // Per back-end: the function type of each entry (corvo2k::Envia_Dados), its
 // place in the library table (corvo2k::at::Envia_Dados) and the names to look
 // up (corvo2k::kEntryNames).
+#define VARANDA_ABI_BACKEND(ENTRIES)                                                 \
+    ENTRIES(VARANDA_ABI_ENTRY_TYPE)                                                  \
+    namespace at {                                                                   \
+    enum : std::size_t { ENTRIES(VARANDA_ABI_ENTRY_INDEX) kCount };                  \
+    }                                                                                \
+    inline constexpr std::array<const char*, at::kCount> kEntryNames{ENTRIES(VARANDA_ABI_ENTRY_NAME)};
+
 namespace corvo2k {
-VARANDA_CORVO2K_ENTRIES(VARANDA_ABI_ENTRY_TYPE)
-namespace at {
-enum : std::size_t { VARANDA_CORVO2K_ENTRIES(VARANDA_ABI_ENTRY_INDEX) kCount };
-}
-inline constexpr std::array<const char*, at::kCount> kEntryNames{VARANDA_CORVO2K_ENTRIES(VARANDA_ABI_ENTRY_NAME)};
+VARANDA_ABI_BACKEND(VARANDA_CORVO2K_ENTRIES)
 }  // namespace corvo2k
 
 namespace corvotcp {
-VARANDA_CORVOTCP_ENTRIES(VARANDA_ABI_ENTRY_TYPE)
-namespace at {
-enum : std::size_t { VARANDA_CORVOTCP_ENTRIES(VARANDA_ABI_ENTRY_INDEX) kCount };
-}
-inline constexpr std::array<const char*, at::kCount> kEntryNames{VARANDA_CORVOTCP_ENTRIES(VARANDA_ABI_ENTRY_NAME)};
+VARANDA_ABI_BACKEND(VARANDA_CORVOTCP_ENTRIES)
 }  // namespace corvotcp
 
 static_assert(std::size_t{corvo2k::at::kCount} == std::size_t{corvotcp::at::kCount}, "the SDK's library table holds ten entries of each");
 
 }  // namespace varanda::abi
 
+#undef VARANDA_ABI_BACKEND
 #undef VARANDA_ABI_ENTRY_TYPE
 #undef VARANDA_ABI_ENTRY_INDEX
 #undef VARANDA_ABI_ENTRY_NAME

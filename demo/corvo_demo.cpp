@@ -18,6 +18,7 @@
 namespace {
 
 constexpr int32_t kTerminal = 1;
+constexpr int kSkipped = -1;  // a step's outcome when this SDK build lacks an operation it needs
 int g_failures = 0;
 int g_skipped = 0;
 
@@ -30,16 +31,149 @@ void result(uint8_t code) {
         ++g_failures;
     }
 }
-bool missing(const char* name) {
+void missing(const char* name) {
     std::printf("skipped: this SDK build has no %s\n", name);
     ++g_skipped;
-    return true;
 }
+
+int set_clock(const VarandaApi& api) {
+    if (!api.EnviarRelogio) return kSkipped;
+    const std::time_t now = std::time(nullptr);
+    const std::tm* t = std::localtime(&now);
+    return api.EnviarRelogio(kTerminal, uint8_t(t->tm_mday), uint8_t(t->tm_mon + 1), uint8_t(t->tm_year % 100),
+                             uint8_t(t->tm_hour), uint8_t(t->tm_min), uint8_t(t->tm_sec));
+}
+
+int send_configuration(const VarandaApi& api) {
+    if (!api.ConfigurarCorvoOffLine || !api.HabilitarTeclado || !api.ConfigurarAcionamento1 ||
+        !api.DefinirQuantidadeDigitosCartao || !api.EnviarConfiguracoes)
+        return kSkipped;
+    uint8_t code = api.ConfigurarCorvoOffLine();
+    if (code == 0) code = api.HabilitarTeclado(1, 0);
+    if (code == 0) code = api.ConfigurarAcionamento1(1, 5);
+    if (code == 0) code = api.DefinirQuantidadeDigitosCartao(14);
+    if (code == 0) code = api.EnviarConfiguracoes(kTerminal);
+    return code;
+}
+
+int send_messages(const VarandaApi& api) {
+    if (!api.DefinirMensagemEntradaOffLine || !api.DefinirMensagemSaidaOffLine || !api.DefinirMensagemPadraoOffLine ||
+        !api.EnviarMensagensOffLine)
+        return kSkipped;
+    uint8_t code = api.DefinirMensagemEntradaOffLine(1, "Bem-vindo");
+    if (code == 0) code = api.DefinirMensagemSaidaOffLine(1, "Ate amanha");
+    if (code == 0) code = api.DefinirMensagemPadraoOffLine(0, "Varanda demo    Passe o cartao");
+    if (code == 0) code = api.EnviarMensagensOffLine(kTerminal);
+    return code;
+}
+
+// Schedule 1: weekdays 08:00-12:00 and 13:00-18:00; sirens at 08:00 and 18:00 on weekdays.
+int send_schedules(const VarandaApi& api) {
+    if (!api.InserirHorarioAcesso || !api.EnviarHorariosAcesso || !api.InserirHorarioSirene ||
+        !api.EnviarHorariosSirene)
+        return kSkipped;
+    static constexpr uint8_t kTimes[4][2] = {{8, 0}, {12, 0}, {13, 0}, {18, 0}};
+    uint8_t code = 0;
+    for (uint8_t day = 2; day <= 6 && code == 0; ++day) {
+        for (uint8_t time = 1; time <= 4 && code == 0; ++time)
+            code = api.InserirHorarioAcesso(1, day, time, kTimes[time - 1][0], kTimes[time - 1][1]);
+    }
+    if (code == 0) code = api.EnviarHorariosAcesso(kTerminal);
+    if (code == 0) code = api.InserirHorarioSirene(8, 0, 0, 1, 1, 1, 1, 1, 0);
+    if (code == 0) code = api.InserirHorarioSirene(18, 0, 0, 1, 1, 1, 1, 1, 0);
+    if (code == 0) code = api.EnviarHorariosSirene(kTerminal);
+    return code;
+}
+
+int send_access_list(const VarandaApi& api) {
+    if (!api.InserirUsuarioListaAcesso || !api.EnviarListaAcesso) return kSkipped;
+    uint8_t code = 0;
+    for (int i = 0; i < 1000 && code == 0; ++i)
+        code = api.InserirUsuarioListaAcesso(std::to_string(1000000 + i).c_str(), 1);
+    if (code == 0) code = api.EnviarListaAcesso(kTerminal);
+    return code;
+}
+
+struct Step {
+    const char* what;
+    const char* needs;  // said when the step is skipped
+    int (*run)(const VarandaApi& api);
+};
+
+const Step kSteps[] = {
+    {"set the clock", "EnviarRelogio", set_clock},
+    {"send a configuration", "EnviarConfiguracoes and its setters", send_configuration},
+    {"send the offline messages", "EnviarMensagensOffLine and its setters", send_messages},
+    {"send access and siren schedules", "EnviarHorariosAcesso / EnviarHorariosSirene", send_schedules},
+    {"send an access list of 1,000 cards", "InserirUsuarioListaAcesso / EnviarListaAcesso", send_access_list},
+};
 
 struct Punch {
     uint8_t type, day, month, year, hour, minute;
     char card[17];
 };
+
+struct Collection {
+    std::vector<Punch> punches;
+    int32_t stored = -1;
+    double seconds = 0;
+};
+
+void show_progress(const Collection& c, int& shown) {
+    const int tenth = static_cast<int>(c.punches.size() * 10 / static_cast<std::size_t>(c.stored > 0 ? c.stored : 1));
+    if (tenth <= shown) return;
+    shown = tenth;
+    std::printf("    [%-10s] %zu of %d\n", std::string(static_cast<std::size_t>(tenth > 10 ? 10 : tenth), '#').c_str(),
+                c.punches.size(), c.stored);
+    std::fflush(stdout);
+}
+
+void collect_punches(const VarandaApi& api, Collection& c) {
+    if (!api.ReceberQuantidadeBilhetes || !api.ColetarBilhete) {
+        missing("ReceberQuantidadeBilhetes / ColetarBilhete");
+        return;
+    }
+    const uint8_t code = api.ReceberQuantidadeBilhetes(kTerminal, &c.stored);
+    std::printf("%d stored\n", code == 0 ? c.stored : -1);
+    const auto start = std::chrono::steady_clock::now();
+    int shown = 0;
+    for (int calls = 0; calls < 2 * c.stored + 10; ++calls) {
+        Punch p{};
+        const uint8_t r = api.ColetarBilhete(kTerminal, &p.type, &p.day, &p.month, &p.year, &p.hour, &p.minute, p.card);
+        if (r == 128) continue;  // the same punch offered again
+        if (r != 0) break;       // no more punches
+        c.punches.push_back(p);
+        show_progress(c, shown);
+    }
+    c.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (static_cast<int32_t>(c.punches.size()) != c.stored) ++g_failures;
+}
+
+void print_summary(const Collection& c) {
+    std::printf("Summary\n");
+    if (c.stored >= 0) {
+        std::printf("  punches collected: %zu of %d in %.2f s\n", c.punches.size(), c.stored, c.seconds);
+        for (std::size_t i = 0; i < c.punches.size() && i < 5; ++i) {
+            const Punch& p = c.punches[i];
+            std::printf("    type %u  %02u/%02u/%02u %02u:%02u  card %.16s\n", p.type, p.day, p.month, p.year, p.hour,
+                        p.minute, p.card);
+        }
+    }
+    std::printf("  steps failed: %d, skipped: %d\n", g_failures, g_skipped);
+}
+
+// Opens the TCP connection to `port` and pings the terminal; false when the
+// connection does not open.
+bool connect(const VarandaApi& api, int port) {
+    step("open the TCP connection");
+    uint8_t code = api.DefinirTipoConexao(1);
+    if (code == 0) code = api.AbrirPortaComunicacao(port);
+    result(code);
+    if (code != 0) return false;
+    step("ping terminal 1");
+    result(api.Ping(kTerminal));
+    return true;
+}
 
 }  // namespace
 
@@ -64,143 +198,20 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    step("open the TCP connection");
-    uint8_t code = api.DefinirTipoConexao(1);
-    if (code == 0) code = api.AbrirPortaComunicacao(port);
-    result(code);
-    if (code != 0) return 1;
-
-    step("ping terminal 1");
-    result(api.Ping(kTerminal));
-
-    step("set the clock");
-    if (auto EnviarRelogio = api.EnviarRelogio; EnviarRelogio || missing("EnviarRelogio")) {
-        if (EnviarRelogio) {
-            const std::time_t now = std::time(nullptr);
-            const std::tm* t = std::localtime(&now);
-            result(EnviarRelogio(kTerminal, uint8_t(t->tm_mday), uint8_t(t->tm_mon + 1), uint8_t(t->tm_year % 100),
-                                 uint8_t(t->tm_hour), uint8_t(t->tm_min), uint8_t(t->tm_sec)));
-        }
+    if (!connect(api, port)) return 1;
+    for (const Step& s : kSteps) {
+        step(s.what);
+        const int outcome = s.run(api);
+        if (outcome == kSkipped)
+            missing(s.needs);
+        else
+            result(static_cast<uint8_t>(outcome));
     }
 
-    step("send a configuration");
-    {
-        auto offline = api.ConfigurarCorvoOffLine;
-        auto keypad = api.HabilitarTeclado;
-        auto relay = api.ConfigurarAcionamento1;
-        auto digits = api.DefinirQuantidadeDigitosCartao;
-        auto send = api.EnviarConfiguracoes;
-        if (!offline || !keypad || !relay || !digits || !send) {
-            missing("EnviarConfiguracoes and its setters");
-        } else {
-            code = offline();
-            if (code == 0) code = keypad(1, 0);
-            if (code == 0) code = relay(1, 5);
-            if (code == 0) code = digits(14);
-            if (code == 0) code = send(kTerminal);
-            result(code);
-        }
-    }
-
-    step("send the offline messages");
-    {
-        auto entry = api.DefinirMensagemEntradaOffLine;
-        auto exit = api.DefinirMensagemSaidaOffLine;
-        auto standard = api.DefinirMensagemPadraoOffLine;
-        auto send = api.EnviarMensagensOffLine;
-        if (!entry || !exit || !standard || !send) {
-            missing("EnviarMensagensOffLine and its setters");
-        } else {
-            code = entry(1, "Bem-vindo");
-            if (code == 0) code = exit(1, "Ate amanha");
-            if (code == 0) code = standard(0, "Varanda demo    Passe o cartao");
-            if (code == 0) code = send(kTerminal);
-            result(code);
-        }
-    }
-
-    step("send access and siren schedules");
-    {
-        auto insert = api.InserirHorarioAcesso;
-        auto send = api.EnviarHorariosAcesso;
-        auto siren = api.InserirHorarioSirene;
-        auto send_sirens = api.EnviarHorariosSirene;
-        if (!insert || !send || !siren || !send_sirens) {
-            missing("EnviarHorariosAcesso / EnviarHorariosSirene");
-        } else {
-            code = 0;
-            for (uint8_t day = 2; day <= 6 && code == 0; ++day) {  // schedule 1: weekdays 08:00-12:00, 13:00-18:00
-                code = insert(1, day, 1, 8, 0);
-                if (code == 0) code = insert(1, day, 2, 12, 0);
-                if (code == 0) code = insert(1, day, 3, 13, 0);
-                if (code == 0) code = insert(1, day, 4, 18, 0);
-            }
-            if (code == 0) code = send(kTerminal);
-            if (code == 0) code = siren(8, 0, 0, 1, 1, 1, 1, 1, 0);
-            if (code == 0) code = siren(18, 0, 0, 1, 1, 1, 1, 1, 0);
-            if (code == 0) code = send_sirens(kTerminal);
-            result(code);
-        }
-    }
-
-    step("send an access list of 1,000 cards");
-    {
-        auto insert = api.InserirUsuarioListaAcesso;
-        auto send = api.EnviarListaAcesso;
-        if (!insert || !send) {
-            missing("InserirUsuarioListaAcesso / EnviarListaAcesso");
-        } else {
-            code = 0;
-            for (int i = 0; i < 1000 && code == 0; ++i) code = insert(std::to_string(1000000 + i).c_str(), 1);
-            if (code == 0) code = send(kTerminal);
-            result(code);
-        }
-    }
-
-    std::vector<Punch> punches;
-    int32_t stored = -1;
-    double seconds = 0;
+    Collection collection;
     step("collect the stored punches");
-    {
-        auto count = api.ReceberQuantidadeBilhetes;
-        auto collect = api.ColetarBilhete;
-        if (!count || !collect) {
-            missing("ReceberQuantidadeBilhetes / ColetarBilhete");
-        } else {
-            code = count(kTerminal, &stored);
-            std::printf("%d stored\n", code == 0 ? stored : -1);
-            const auto start = std::chrono::steady_clock::now();
-            int shown = 0;
-            for (int calls = 0; calls < 2 * stored + 10; ++calls) {
-                Punch p{};
-                const uint8_t r = collect(kTerminal, &p.type, &p.day, &p.month, &p.year, &p.hour, &p.minute, p.card);
-                if (r == 128) continue;  // the same punch offered again
-                if (r != 0) break;       // no more punches
-                punches.push_back(p);
-                const int tenth = static_cast<int>(punches.size() * 10 / static_cast<std::size_t>(stored > 0 ? stored : 1));
-                if (tenth > shown) {
-                    shown = tenth;
-                    std::printf("    [%-10s] %zu of %d\n", std::string(static_cast<std::size_t>(tenth > 10 ? 10 : tenth), '#').c_str(),
-                                punches.size(), stored);
-                    std::fflush(stdout);
-                }
-            }
-            seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            if (static_cast<int32_t>(punches.size()) != stored) ++g_failures;
-        }
-    }
-
+    collect_punches(api, collection);
     api.FecharPortaComunicacao();
-
-    std::printf("Summary\n");
-    if (stored >= 0) {
-        std::printf("  punches collected: %zu of %d in %.2f s\n", punches.size(), stored, seconds);
-        for (std::size_t i = 0; i < punches.size() && i < 5; ++i) {
-            const Punch& p = punches[i];
-            std::printf("    type %u  %02u/%02u/%02u %02u:%02u  card %.16s\n", p.type, p.day, p.month, p.year, p.hour,
-                        p.minute, p.card);
-        }
-    }
-    std::printf("  steps failed: %d, skipped: %d\n", g_failures, g_skipped);
+    print_summary(collection);
     return g_failures == 0 ? 0 : 1;
 }

@@ -37,7 +37,13 @@ put("sim_requests_fuzz", "send_receive_ack", bytes([0, 0, 1, 200, 1, 0, 50]) + b
 put("sim_control_fuzz", "lines", "ping\ncard 1 1234567890\nkeypad 2 42\nfinger 1 7\npunches 3 5\n"
     "bio-user 1 12 2\nossel-user 4 99 1234\nsensors 1 1 0 1\npattern 1 0\nrefuse 1 1,2,5-7\n"
     "accept 1 5-6\nblocks 1 200\nonline 1 1\ndump 1\ndump 3 punches\ndump\nreset\n")
-put("sim_state_fuzz", "two_terminals", "corvo-sim-state 1\nterminal 3 7 2 1 4951 12 1\n"
-    "1 7 3 26 10 45 00001234567890 6\nmemory 3 4951 12 1 305419896 0 c53a\nterminal 5 1 0 0 0 0 0\nend\n")
+def state_line(text):
+    return "%s ~%08x\n" % (text, zlib.crc32(text.encode()))
+
+
+put("sim_state_fuzz", "two_terminals", "".join(state_line(t) for t in [
+    "corvo-sim-state 2", "terminal 3 7 2 1 4951 12", "punch 3 1 7 3 26 10 45 1234567890 6",
+    "memory 3 4951 12 1 305419896 0 c53a", "terminal 5 1 0 0 0 0", "journal",
+    "punch 3 0 8 3 26 11 0 42 7", "delivered 3 1", "terminal 3 8 3 0 4951 13", "forget 5"]))
 put("tlm_key_fuzz", "key", bytes((i * 37 + 11) & 0xFF for i in range(120)))
 put("tlm_key_fuzz", "short", bytes(108))

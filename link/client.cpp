@@ -113,7 +113,7 @@ Client::Outcome Client::receive(uint32_t terminal, uint8_t command, uint8_t* buf
                                 bool acknowledge) {
     if (length > kMaxPayload || (length > 0 && buffer == nullptr)) return Outcome::Refused;
     const Header h = header(FrameType::Receive, terminal, seq_.next_seq(terminal), command);
-    uint8_t want[4];
+    uint8_t want[kReceivePayloadSize];
     varanda::wire::put_u32_le(want, length);
     out_.clear();
     encode(out_, h, want, sizeof want);

@@ -16,6 +16,8 @@ inline constexpr uint8_t kSync1 = 0x3A;
 inline constexpr uint8_t kVersion = 1;
 inline constexpr std::size_t kHeaderSize = 26;
 inline constexpr std::size_t kTrailerSize = 4;
+// The payload of a Receive: the answer length asked for.
+inline constexpr std::size_t kReceivePayloadSize = 4;
 // The largest payload a frame may carry; longer claims are refused as corrupt.
 inline constexpr uint32_t kMaxPayload = 256u * 1024u;
 

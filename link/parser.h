@@ -24,14 +24,12 @@ public:
     void clear();
 
     std::size_t skipped_bytes() const { return skipped_; }
-    std::size_t corrupt_frames() const { return corrupt_; }
     std::size_t buffered() const { return buffer_.size() - start_; }
 
 private:
     std::vector<uint8_t> buffer_;
     std::size_t start_ = 0;
     std::size_t skipped_ = 0;
-    std::size_t corrupt_ = 0;
 };
 
 }  // namespace corvo::link

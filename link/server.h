@@ -67,7 +67,6 @@ public:
         uint16_t pending_seq = 0;          // 0: nothing handed over and unacknowledged
     };
     const std::map<uint32_t, Memory>& memory() const { return memory_; }
-    void forget() { memory_.clear(); }
     // Puts back what was remembered about a terminal (an emulator restarting
     // from its saved state).
     void restore(uint32_t terminal, Memory memory) { memory_[terminal] = std::move(memory); }
@@ -83,6 +82,16 @@ public:
     std::size_t refused_terminals() const { return refused_terminals_; }
 
 private:
+    // The memory of the frame's terminal, made on its first frame; null (and
+    // NotSupported answered to a request) when no more terminals fit.
+    Memory* memory_for(const Header& header, std::vector<uint8_t>& out);
+    // A Response byte: kAcknowledgeByte commits what the last answer handed
+    // over, kDiscardByte keeps it to offer again.
+    void on_acknowledgement(const Frame& frame, Memory& memory);
+    // A new request settles what the last answer handed over: its `ack` field
+    // commits it, anything else discards it.
+    void settle_pending(const Header& header, Memory& memory);
+
     Handler& handler_;
     std::map<uint32_t, Memory> memory_;
     std::size_t max_terminals_ = kDefaultMaxTerminals;

@@ -6,14 +6,27 @@
 # is written to build-fuzz/fuzz/crashes/NAME (commit it to fuzz/crashes/NAME
 # once its fault is fixed).
 #   scripts/fuzz.sh [SECONDS]            build and fuzz
+#   scripts/fuzz.sh --corpus DIR [SECONDS]
+#                                        the same, keeping the corpus in DIR/NAME and the
+#                                        crashes in DIR/crashes/NAME (a long campaign outside
+#                                        the tree; the committed seeds are only read)
 #   scripts/fuzz.sh --replay             build and replay every seed and reproducer
 # Exit status 0 exactly when no target crashed.
 set -u
 cd "$(dirname "$0")/.."
-mode=fuzz seconds=60
-if [ "${1:-}" = "--replay" ]; then mode=replay; elif [ -n "${1:-}" ]; then seconds=$1; fi
+mode=fuzz seconds=60 corpus=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --replay) mode=replay ;;
+    --corpus) [ $# -ge 2 ] || { echo "fuzz: --corpus needs a directory"; exit 2; }; corpus=$(realpath -m "$2"); shift ;;
+    *) seconds=$1 ;;
+  esac
+  shift
+done
 targets="link_parser_fuzz link_client_fuzz sim_requests_fuzz sim_control_fuzz sim_state_fuzz tlm_key_fuzz sdk_answers_fuzz"
 out=build-fuzz/fuzz
+kept=${corpus:-$out/corpus} crashes=${corpus:+$corpus/crashes}
+crashes=${crashes:-$out/crashes}
 mkdir -p build-logs
 if ! command -v clang++ >/dev/null; then echo "fuzz: no clang++ on this machine"; exit 2; fi
 if ! CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARANDA_FUZZ=ON \
@@ -28,7 +41,7 @@ status=0
 rows=()
 for t in $targets; do
   seeds=fuzz/corpus/$t repro=fuzz/crashes/$t
-  mkdir -p "$out/corpus/$t" "$out/crashes/$t"
+  mkdir -p "$kept/$t" "$crashes/$t"
   log=build-logs/fuzz-$t.log
   if [ $mode = replay ]; then
     files=$(find "$seeds" "$repro" -type f 2>/dev/null)
@@ -40,12 +53,12 @@ for t in $targets; do
     fi
     continue
   fi
-  before=$(ls "$out/crashes/$t" | wc -l)
-  dirs=("$out/corpus/$t" "$seeds")
+  before=$(ls "$crashes/$t" | wc -l)
+  dirs=("$kept/$t" "$seeds")
   [ -d "$repro" ] && dirs+=("$repro")
   "$out/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 \
-    -artifact_prefix="$out/crashes/$t/" "${dirs[@]}" >"$log" 2>&1
-  after=$(ls "$out/crashes/$t" | wc -l)
+    -artifact_prefix="$crashes/$t/" "${dirs[@]}" >"$log" 2>&1
+  after=$(ls "$crashes/$t" | wc -l)
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
   new=$((after - before))

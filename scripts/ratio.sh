@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Lines of tests against lines of code, both counted with wc -l over the
-# committed .cpp/.h/.c files (generated files live in the build trees, not in
-# git). Code: src/ abi/ link/ sim/ backends/ without their test/ folders.
-# Tests: tests/ and the test/ folders of link/, sim/ and the back-ends. The host tool, demo,
-# bench, fuzz, examples and hostkit/ (the loader the hosts and test programs
-# share) are in neither. Usage: scripts/ratio.sh [REV]
+# Lines of tests against lines of code: wc -l of the committed .cpp/.h/.c/.py/
+# .java/.sh files. Tests are the files under any folder named tests/ or test/
+# (tests/, link/test/, sim/test/, backends/*/test/, tools/varanda/tests/, and
+# every such folder added later). Code is every other counted file, except:
+# - the generated files that are committed: include/varanda.h and
+#   java/Varanda.java, java/com/melbrosa/Varanda.java, written by
+#   cmake/gen_exports.py and copied over by the refresh_generated target;
+# - fuzz/ (the libFuzzer targets of scripts/fuzz.sh), counted as neither.
+# Usage: scripts/ratio.sh [REV]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rev=${1:-}
 files() {
-  if [ -n "$rev" ]; then git ls-tree -r --name-only "$rev" -- "$@"; else git ls-files -- "$@"; fi
+  if [ -n "$rev" ]; then git ls-tree -r --name-only "$rev"; else git ls-files; fi
 }
 count() {
   local n=0 f
@@ -18,7 +21,9 @@ count() {
   done
   echo "$n"
 }
-src='\.(cpp|h|c)$'
-code=$(files src abi link sim backends | grep -E "$src" | grep -vE '^(link|sim)/test/|^backends/[a-z]+/test/' | count)
-tests=$(files tests link/test sim/test backends | grep -E '^(tests|link/test|sim/test|backends/[a-z]+/test)/' | grep -E "$src" | count)
+counted=$(files | grep -E '\.(cpp|h|c|py|java|sh)$' |
+  grep -vxE 'include/varanda\.h|java/Varanda\.java|java/com/melbrosa/Varanda\.java' | grep -vE '^fuzz/' || true)
+is_test='(^|/)tests?/'
+code=$(grep -vE "$is_test" <<<"$counted" | count)
+tests=$(grep -E "$is_test" <<<"$counted" | count)
 awk -v c="$code" -v t="$tests" 'BEGIN { printf "code %d lines, tests %d lines, tests/code %.2f\n", c, t, t / c }'

@@ -193,5 +193,6 @@ echo "== Summary ($probe)"
 printf '%s\n' "${summary[@]}"
 printf '%-34s %5ss\n' "all" "$SECONDS"
 echo
+bash scripts/ratio.sh
 echo "total: $passed passed, $failed failed, $skipped skipped"
 exit $status

@@ -42,7 +42,7 @@ link::Reply TerminalBank::handle(const link::Request& r) {
     }
     if (reply.status == link::Status::Accepted) {
         ++t.commands[r.command];
-        if (send && defaults.kept.count(r.command) != 0) t.kept_blocks[r.command].push_back(r.payload);
+        if (send && defaults.kept.count(r.command) != 0) keep_block(t, r);
     }
     t.last_session = r.session;
     t.last_seq = r.seq;
@@ -51,6 +51,12 @@ link::Reply TerminalBank::handle(const link::Request& r) {
                      send ? "command" : "asks", r.command, send ? r.payload.size() : std::size_t{r.expected_length},
                      static_cast<unsigned>(reply.status));
     return reply;
+}
+
+void TerminalBank::keep_block(Terminal& t, const link::Request& r) {
+    if (kept_bytes_ + r.payload.size() > kMaxKeptBytes) return;
+    t.kept_blocks[r.command].push_back(r.payload);
+    kept_bytes_ += r.payload.size();
 }
 
 void TerminalBank::commit(uint32_t number) {

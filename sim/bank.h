@@ -15,6 +15,10 @@ namespace corvo::sim {
 
 class TerminalBank;
 
+// The most bytes of blocks all the terminals keep for the control command
+// `blocks` (--keep-blocks); later blocks are accepted and not kept.
+inline constexpr std::size_t kMaxKeptBytes = std::size_t{64} << 20;
+
 // A command's handler: carries the command out on the terminal and answers.
 using CommandFn = link::Reply (*)(Terminal& t, TerminalBank& bank, const link::Request& r);
 
@@ -56,7 +60,10 @@ public:
     Terminal& terminal(uint32_t number);  // made on first use, with the defaults
     bool has(uint32_t number) const { return terminals_.count(number) != 0; }
     const std::map<uint32_t, Terminal>& terminals() const { return terminals_; }
-    void reset() { terminals_.clear(); }
+    void reset() {
+        terminals_.clear();
+        kept_bytes_ = 0;
+    }
 
     link::Reply handle(const link::Request& request) override;
     void commit(uint32_t terminal) override;
@@ -70,7 +77,9 @@ public:
     std::size_t max_terminals = link::Endpoint::kDefaultMaxTerminals;
 
 private:
+    void keep_block(Terminal& t, const link::Request& r);
     CommandTable table_;
+    std::size_t kept_bytes_ = 0;  // in the terminals' kept blocks
     std::map<uint32_t, Terminal> terminals_;
 };
 

@@ -1,5 +1,6 @@
 #include "sim/control.h"
 
+#include <algorithm>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -27,7 +28,7 @@ bool all_digits(const std::string& s) {
 
 }  // namespace
 
-bool parse_number_list(const std::string& text, long low, long high, std::set<long>& out) {
+bool parse_number_list(const std::string& text, long low, long high, std::set<long>& out, std::size_t max_count) {
     std::stringstream ss(text);
     std::string part;
     while (std::getline(ss, part, ',')) {
@@ -39,6 +40,8 @@ bool parse_number_list(const std::string& text, long low, long high, std::set<lo
         } else if (!to_long(part.substr(0, dash), low, high, a) || !to_long(part.substr(dash + 1), low, high, b) || b < a) {
             return false;
         }
+        // Counted before it is expanded: "1-100000000" costs nothing to refuse.
+        if (static_cast<unsigned long>(b - a) >= max_count - std::min(max_count, out.size())) return false;
         for (long v = a; v <= b; ++v) out.insert(v);
     }
     return true;
@@ -72,8 +75,13 @@ Answer dump(TerminalBank&, Terminal* t, const Words& w) {
     return std::nullopt;
 }
 
-Answer card(TerminalBank&, Terminal* t, const Words& w) {
+std::string memories_full() {
+    return "error the punch memories are full (" + std::to_string(kMaxStoredPunches) + " punches)";
+}
+
+Answer card(TerminalBank& bank, Terminal* t, const Words& w) {
     if (!digits_at(w, 2)) return std::nullopt;
+    if (!t->online && stored_punches(bank) >= kMaxStoredPunches) return memories_full();
     long reader = 1;
     if (w.size() > 3 && !to_long(w[3], 0, 255, reader)) return "error bad reader";
     present_card(*t, w[2], static_cast<uint8_t>(reader));
@@ -96,6 +104,7 @@ Answer finger(TerminalBank&, Terminal* t, const Words& w) {
 Answer punches(TerminalBank& bank, Terminal* t, const Words& w) {
     long v = 0;
     if (!to_long(arg(w, 2), 0, 1000000, v)) return std::nullopt;
+    if (stored_punches(bank) + static_cast<std::size_t>(v) > kMaxStoredPunches) return memories_full();
     seed_punches(*t, static_cast<int>(v), bank.rng);
     return "ok";
 }

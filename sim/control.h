@@ -15,7 +15,9 @@ struct ControlResult {
 
 ControlResult control_command(TerminalBank& bank, const std::string& line);
 
-// "1,2,5-7" as a set of numbers in [low, high]; false on anything else.
-bool parse_number_list(const std::string& text, long low, long high, std::set<long>& out);
+// "1,2,5-7" as a set of numbers in [low, high], at most `max_count` of them
+// (checked before a range is expanded); false on anything else.
+bool parse_number_list(const std::string& text, long low, long high, std::set<long>& out,
+                       std::size_t max_count = 256);
 
 }  // namespace corvo::sim

@@ -25,27 +25,33 @@ Event make_event(const Terminal& t, uint8_t origin, uint8_t complement, const st
     return e;
 }
 
+namespace {
+void queue_event(Terminal& t, const Event& e) {
+    if (t.events.size() < kMaxQueuedEvents) t.events.push_back(e);
+}
+}  // namespace
+
 void push_event(Terminal& t, uint8_t origin, uint8_t complement, const std::string& text) {
-    t.events.push_back(make_event(t, origin, complement, text));
+    queue_event(t, make_event(t, origin, complement, text));
 }
 
 void bio_answer(Terminal& t, uint8_t sub, const std::array<uint8_t, kBioMessageSize>& answer) {
     if (!t.online) {
-        t.bio.answers.push_back(answer);
+        if (t.bio.answers.size() < kMaxQueuedBioAnswers) t.bio.answers.push_back(answer);
         return;
     }
     Event e{};
     e[0] = kOriginBio;
     e[1] = sub;
     std::copy(answer.begin(), answer.end(), e.begin() + kEventData);
-    t.events.push_back(e);
+    queue_event(t, e);
 }
 
 void ossel_result_event(Terminal& t, uint8_t code) {
     Event e{};
     e[0] = kOriginOssel;
     e[1] = code;
-    t.events.push_back(e);
+    queue_event(t, e);
 }
 
 void present_card(Terminal& t, const std::string& digits, uint8_t reader) {

@@ -3,6 +3,7 @@
 // online and to the module's answer queue (command 220) while it is offline.
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,12 @@ inline constexpr uint8_t kOriginKeypad = 3;
 inline constexpr uint8_t kOriginFinger = 4;
 inline constexpr uint8_t kOriginOssel = 1;
 inline constexpr uint8_t kOriginBio = 13;
+
+// The most events a terminal queues for the host, and the most answers its
+// fingerprint module queues; beyond them new ones are dropped, as a full
+// buffer does.
+inline constexpr std::size_t kMaxQueuedEvents = 10000;
+inline constexpr std::size_t kMaxQueuedBioAnswers = 1000;
 
 // An event with card positions from `text`: a digit as its value, any other
 // character as its byte; more than 14 positions take the 16-position form.

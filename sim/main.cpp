@@ -1,6 +1,7 @@
 // corvo-sim: emulates any number of terminals behind one TCP endpoint on
 // 127.0.0.1, for the back-ends of the reference link. See docs/corvo-sim.md.
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "sim/punches.h"
 #include "sim/server.h"
 #include "sim/state_file.h"
+#include "sim/state_journal.h"
 
 namespace {
 
@@ -34,7 +37,8 @@ const char* kHelp =
     "  --bind ADDR         IPv4 address of the link ports (default 127.0.0.1; 0.0.0.0: every one)\n"
     "  --control-bind ADDR IPv4 address of the control port (default 127.0.0.1)\n"
     "  --port-file PATH    write 'link=N' and 'control=N' lines to PATH once listening\n"
-    "  --terminals LIST    terminals to set up and seed, e.g. 1,2,5-8 (default 1)\n"
+    "  --terminals LIST    terminals to set up and seed, e.g. 1,2,5-8 (default 1; at most\n"
+    "                      10000)\n"
     "  --punches N         seed N stored punches in each\n"
     "  --events N          seed N online card events in each\n"
     "  --bio-users N       seed N fingerprint users (identifiers 1..N)\n"
@@ -49,14 +53,16 @@ const char* kHelp =
     "                      no-carrier or no-dialtone (default: a plain line)\n"
     "  --faults 'D C H MS' a bad line: D% of frames dropped, C% corrupted, H% held back\n"
     "                      up to MS ms, in each direction (e.g. '5 2 1 20')\n"
-    "  --state FILE        keep the punch memories and the link's state in FILE after\n"
-    "                      every exchange; start from it when it exists (no seeding)\n"
+    "  --state FILE        keep the punch memories and the link's state in FILE (a journal\n"
+    "                      of every exchange); start from it when it exists (no seeding)\n"
     "  --fault-seed N      the bad line's seed (default: random; printed either way)\n"
     "  --keep-blocks LIST  commands whose every accepted block each terminal keeps, for\n"
     "                      the control command 'blocks T C'\n"
     "  --max-terminals N   frames for more than N different terminals are refused\n"
     "                      (status 5, no terminal made); default 1024, never fewer than\n"
     "                      the terminals of --terminals\n"
+    "  --max-connections N at most N link connections at once (default 128); more are\n"
+    "                      closed at once, with a line on standard error\n"
     "  --latency MS        answers leave MS ms after their request arrived (a network's\n"
     "                      delay); other exchanges go on meanwhile\n"
     "  --port-per-terminal also serve each terminal of --terminals on a port of its own;\n"
@@ -75,9 +81,21 @@ bool number(const char* s, long low, long high, long& out) {
     return true;
 }
 
+constexpr long kMaxPort = 65535;
+constexpr long kMaxLatencyMs = 60000;
+constexpr long kMaxMaxTerminals = 1000000;
+constexpr long kMaxMaxConnections = 100000;
+constexpr std::size_t kMaxSeededTerminals = 10000;
+constexpr long kMaxSeededPunches = 1000000;
+constexpr long kMaxSeededItems = 100000;  // fingerprint users, Ossel users
+constexpr long kMaxSeed = 0xFFFFFFFFL;
+constexpr long kMaxLifetimeS = 86400 * 7;
+constexpr long kMaxCommand = 255;
+
 struct Options {
     long latency = 0;
     long max_terminals = static_cast<long>(corvo::link::Endpoint::kDefaultMaxTerminals);
+    long max_connections = static_cast<long>(kDefaultMaxConnections);
     bool port_per_terminal = false;
     std::string map_file;
     long port = 0, control_port = 0, punches = 0, events = 0, bio_users = 0, ossel_users = 0, seed = 1, lifetime = 0;
@@ -96,6 +114,105 @@ struct Options {
     std::vector<char*> command;
 };
 
+bool set_fault_seed(Options& o, const char* v) {
+    char* end = nullptr;
+    o.fault_seed = std::strtoull(v, &end, 10);
+    o.fault_seed_given = true;
+    return *v != '\0' && *end == '\0';
+}
+
+bool set_modem(Options& o, const char* v) {
+    o.modem = std::string(v) != "off";
+    return !o.modem || Modem::parse_verdict(v, o.verdict);
+}
+
+bool set_codes(std::set<uint8_t>& into, const char* v) {
+    std::set<long> codes;
+    if (!parse_number_list(v, 0, kMaxCommand, codes)) return false;
+    for (long c : codes) into.insert(static_cast<uint8_t>(c));
+    return true;
+}
+
+bool set_model(Options& o, const char* v) {
+    for (uint8_t c : {kAccessListFull, kAccessSchedules, kSirens, kAccessListCounted, kSetClockSeconds,
+                      kAccessListBlock, kGetClockSeconds})
+        o.defaults.refused.insert(c);
+    return std::string(v) == "old";
+}
+
+bool set_card_pattern(Options& o, const char* v) {
+    long n = 0;
+    const bool ok = number(v, 0, 1, n);
+    o.defaults.card_pattern = static_cast<uint8_t>(n);
+    return ok;
+}
+
+bool set_terminals(Options& o, const char* v) {
+    o.terminals.clear();
+    return parse_number_list(v, 0, 0xFFFFFFFFL, o.terminals, kMaxSeededTerminals);
+}
+
+struct ValueOption {
+    const char* name;
+    bool (*set)(Options& o, const char* v);
+};
+
+// Options that take a value.
+constexpr ValueOption kValueOptions[] = {
+    {"--port", [](Options& o, const char* v) { return number(v, 0, kMaxPort, o.port); }},
+    {"--control-port", [](Options& o, const char* v) { return number(v, 0, kMaxPort, o.control_port); }},
+    {"--port-file", [](Options& o, const char* v) { return o.port_file = v, true; }},
+    {"--bind", [](Options& o, const char* v) { return o.bind = v, true; }},
+    {"--control-bind", [](Options& o, const char* v) { return o.control_bind = v, true; }},
+    {"--latency", [](Options& o, const char* v) { return number(v, 0, kMaxLatencyMs, o.latency); }},
+    {"--max-terminals", [](Options& o, const char* v) { return number(v, 1, kMaxMaxTerminals, o.max_terminals); }},
+    {"--max-connections",
+     [](Options& o, const char* v) { return number(v, 1, kMaxMaxConnections, o.max_connections); }},
+    {"--map-file", [](Options& o, const char* v) { return o.map_file = v, true; }},
+    {"--state", [](Options& o, const char* v) { return o.state_file = v, true; }},
+    {"--faults", [](Options& o, const char* v) { return FaultRates::parse(v, o.faults); }},
+    {"--fault-seed", set_fault_seed},
+    {"--modem", set_modem},
+    {"--terminals", set_terminals},
+    {"--punches", [](Options& o, const char* v) { return number(v, 0, kMaxSeededPunches, o.punches); }},
+    {"--events", [](Options& o, const char* v) { return number(v, 0, kMaxQueuedEvents, o.events); }},
+    {"--bio-users", [](Options& o, const char* v) { return number(v, 0, kMaxSeededItems, o.bio_users); }},
+    {"--ossel-users", [](Options& o, const char* v) { return number(v, 0, kMaxSeededItems, o.ossel_users); }},
+    {"--card-pattern", set_card_pattern},
+    {"--refuse", [](Options& o, const char* v) { return set_codes(o.defaults.refused, v); }},
+    {"--model", set_model},
+    {"--keep-blocks", [](Options& o, const char* v) { return set_codes(o.defaults.kept, v); }},
+    {"--seed", [](Options& o, const char* v) { return number(v, 0, kMaxSeed, o.seed); }},
+    {"--lifetime", [](Options& o, const char* v) { return number(v, 0, kMaxLifetimeS, o.lifetime); }},
+};
+
+struct FlagOption {
+    const char* name;
+    bool Options::*flag;
+};
+
+constexpr FlagOption kFlags[] = {
+    {"-v", &Options::verbose},
+    {"--verbose", &Options::verbose},
+    {"--pty", &Options::pty},
+    {"--port-per-terminal", &Options::port_per_terminal},
+};
+
+// Sets the option `a` (with the next argument as its value when it takes one).
+bool option(const std::string& a, int& i, int argc, char** argv, Options& o) {
+    for (const FlagOption& f : kFlags)
+        if (a == f.name) return o.*f.flag = true;
+    for (const ValueOption& v : kValueOptions) {
+        if (a != v.name) continue;
+        if (i + 1 >= argc) return false;
+        const char* value = argv[++i];
+        if (v.set(o, value)) return true;
+        std::fprintf(stderr, "corvo-sim: bad option %s %s\n", a.c_str(), value);
+        return false;
+    }
+    return false;  // -h, --help, or unknown
+}
+
 bool parse(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -103,70 +220,7 @@ bool parse(int argc, char** argv, Options& o) {
             for (int k = i + 1; k < argc; ++k) o.command.push_back(argv[k]);
             break;
         }
-        if (a == "-v" || a == "--verbose") {
-            o.verbose = true;
-            continue;
-        }
-        if (a == "--pty") {
-            o.pty = true;
-            continue;
-        }
-        if (a == "--port-per-terminal") {
-            o.port_per_terminal = true;
-            continue;
-        }
-        if (a == "-h" || a == "--help") return false;
-        if (i + 1 >= argc) return false;
-        const char* v = argv[++i];
-        long n = 0;
-        bool ok = true;
-        if (a == "--port") ok = number(v, 0, 65535, o.port);
-        else if (a == "--control-port") ok = number(v, 0, 65535, o.control_port);
-        else if (a == "--port-file") o.port_file = v;
-        else if (a == "--bind") o.bind = v;
-        else if (a == "--control-bind") o.control_bind = v;
-        else if (a == "--latency") ok = number(v, 0, 60000, o.latency);
-        else if (a == "--max-terminals") ok = number(v, 1, 1000000, o.max_terminals);
-        else if (a == "--map-file") o.map_file = v;
-        else if (a == "--state") o.state_file = v;
-        else if (a == "--faults") ok = FaultRates::parse(v, o.faults);
-        else if (a == "--fault-seed") {
-            char* end = nullptr;
-            o.fault_seed = std::strtoull(v, &end, 10);
-            ok = *v != '\0' && *end == '\0';
-            o.fault_seed_given = true;
-        } else if (a == "--modem") {
-            o.modem = std::string(v) != "off";
-            ok = !o.modem || Modem::parse_verdict(v, o.verdict);
-        }
-        else if (a == "--terminals") {
-            o.terminals.clear();
-            ok = parse_number_list(v, 0, 0xFFFFFFFFL, o.terminals) && o.terminals.size() <= 10000;
-        } else if (a == "--punches") ok = number(v, 0, 1000000, o.punches);
-        else if (a == "--events") ok = number(v, 0, 100000, o.events);
-        else if (a == "--bio-users") ok = number(v, 0, 100000, o.bio_users);
-        else if (a == "--ossel-users") ok = number(v, 0, 100000, o.ossel_users);
-        else if (a == "--card-pattern") {
-            ok = number(v, 0, 1, n);
-            o.defaults.card_pattern = static_cast<uint8_t>(n);
-        } else if (a == "--refuse" || a == "--model") {
-            std::set<long> codes;
-            ok = a == "--refuse" ? parse_number_list(v, 0, 255, codes) : std::string(v) == "old";
-            if (a == "--model")
-                codes = {kAccessListFull, kAccessSchedules,  kSirens,         kAccessListCounted,
-                         kSetClockSeconds, kAccessListBlock, kGetClockSeconds};
-            for (long c : codes) o.defaults.refused.insert(static_cast<uint8_t>(c));
-        } else if (a == "--keep-blocks") {
-            std::set<long> codes;
-            ok = parse_number_list(v, 0, 255, codes);
-            for (long c : codes) o.defaults.kept.insert(static_cast<uint8_t>(c));
-        } else if (a == "--seed") ok = number(v, 0, 0xFFFFFFFFL, o.seed);
-        else if (a == "--lifetime") ok = number(v, 0, 86400 * 7, o.lifetime);
-        else ok = false;
-        if (!ok) {
-            std::fprintf(stderr, "corvo-sim: bad option %s %s\n", a.c_str(), v);
-            return false;
-        }
+        if (!option(a, i, argc, argv, o)) return false;
     }
     return true;
 }
@@ -225,89 +279,79 @@ bool write_port_file(const std::string& path, uint16_t link, uint16_t control, c
     return ok && std::rename(tmp.c_str(), path.c_str()) == 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    Options o;
-    if (!parse(argc, argv, o)) {
-        std::fputs(kHelp, stderr);
-        return 2;
-    }
-    signal(SIGPIPE, SIG_IGN);
-    signal(SIGINT, on_signal);
-    signal(SIGTERM, on_signal);
-
-    TerminalBank bank(static_cast<uint32_t>(o.seed));
-    bank.defaults = o.defaults;
-    bank.verbose = o.verbose;
-    Server server(bank);
+// Starts from the state file when it exists (and seeds nothing), else seeds;
+// from then on the journal keeps the file up to date.
+bool prepare_state(TerminalBank& bank, Server& server, const Options& o, StateJournal& journal) {
+    struct stat st {};
     std::string error;
-    if (!o.state_file.empty() && std::ifstream(o.state_file).good()) {
-        if (!load_state(o.state_file, bank, server.endpoint(), error)) {
+    if (!o.state_file.empty() && stat(o.state_file.c_str(), &st) == 0) {
+        StateLimits limits;
+        limits.max_terminals = bank.max_terminals;
+        limits.interrupted = &g_signalled;
+        if (!load_state(o.state_file, bank, server.endpoint(), limits, error)) {
             std::fprintf(stderr, "corvo-sim: %s\n", error.c_str());
-            return 1;
+            return false;
         }
     } else {
         seed(bank, o);
-        if (!o.state_file.empty() && !save_state(o.state_file, bank, server.endpoint())) {
-            std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.state_file.c_str());
-            return 1;
-        }
     }
-    if (!o.state_file.empty()) server.keep_state(o.state_file);
+    if (o.state_file.empty()) return true;
+    if (!journal.start(o.state_file, error)) {
+        std::fprintf(stderr, "corvo-sim: %s\n", error.c_str());
+        return false;
+    }
+    server.keep_state(&journal);
+    return true;
+}
+
+// Listens, opens the pseudo-terminal and applies the line's options; false
+// (after saying why) on failure.
+bool start_server(Server& server, const Options& o, std::string& pty) {
+    std::string error;
     if (!server.set_addresses(o.bind, o.control_bind)) {
         std::fprintf(stderr, "corvo-sim: --bind and --control-bind take an IPv4 address, e.g. 0.0.0.0\n");
-        return 2;
+        return false;
     }
     if (!server.listen(static_cast<uint16_t>(o.port), static_cast<uint16_t>(o.control_port), error)) {
         std::fprintf(stderr, "corvo-sim: cannot listen: %s\n", error.c_str());
-        return 1;
+        return false;
     }
-    std::string pty;
     if (o.pty) {
         if (!server.open_pty(pty, error)) {
             std::fprintf(stderr, "corvo-sim: %s\n", error.c_str());
-            return 1;
+            return false;
         }
         server.set_modem(o.modem, o.verdict);
     }
     server.set_latency(static_cast<int>(o.latency));
-    bank.max_terminals = std::max(static_cast<std::size_t>(o.max_terminals), o.terminals.size());
-    server.endpoint().set_max_terminals(bank.max_terminals);
-    std::string map_path;
-    bool map_temporary = false;
-    if (o.port_per_terminal && !serve_terminals_apart(server, o, map_path, map_temporary)) return 1;
-    struct RemoveAtExit {
-        const std::string& path;
-        bool remove;
-        ~RemoveAtExit() {
-            if (remove) std::remove(path.c_str());
-        }
-    } remove_map{map_path, map_temporary};
+    server.set_max_connections(static_cast<std::size_t>(o.max_connections));
     if (o.faults.any()) server.set_faults(o.faults, o.fault_seed_given ? o.fault_seed : std::random_device{}());
-    if (o.verbose)
-        std::fprintf(stderr, "corvo-sim: link 127.0.0.1:%u control 127.0.0.1:%u seed %ld\n", server.link_port(),
-                     server.control_port(), o.seed);
-    if (!o.port_file.empty() && !write_port_file(o.port_file, server.link_port(), server.control_port(), pty)) {
-        std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.port_file.c_str());
-        return 1;
+    return true;
+}
+
+struct RemoveAtExit {
+    std::string path;
+    bool remove = false;
+    ~RemoveAtExit() {
+        if (remove) std::remove(path.c_str());
     }
+};
 
-    const auto start = std::chrono::steady_clock::now();
-    auto expired = [&] {
-        return o.lifetime > 0 && std::chrono::steady_clock::now() - start > std::chrono::seconds(o.lifetime);
-    };
-
-    if (o.command.empty()) {
-        if (o.port_file.empty()) {
-            std::printf("link=%u\ncontrol=%u\n", server.link_port(), server.control_port());
-            if (!pty.empty()) std::printf("pty=%s\n", pty.c_str());
-            std::fflush(stdout);
-        }
-        server.run([&] { return g_signalled != 0 || expired(); });
-        return 0;
+// Serves until a signal, the lifetime, or a control "stop".
+int serve_alone(Server& server, const Options& o, const std::string& pty, const std::function<bool()>& expired) {
+    if (o.port_file.empty()) {
+        std::printf("link=%u\ncontrol=%u\n", server.link_port(), server.control_port());
+        if (!pty.empty()) std::printf("pty=%s\n", pty.c_str());
+        std::fflush(stdout);
     }
+    server.run([&] { return g_signalled != 0 || expired(); });
+    return 0;
+}
 
+// Runs the command with the emulator's ports in its environment and serves
+// until it ends; its exit status (124 when the emulator ended first).
+int serve_command(Server& server, Options& o, const std::string& pty, const std::string& map_path,
+                  const std::function<bool()>& expired) {
     std::fflush(nullptr);
     const pid_t child = fork();
     if (child < 0) {
@@ -337,4 +381,46 @@ int main(int argc, char** argv) {
     }
     if (WIFEXITED(status)) return WEXITSTATUS(status);
     return 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+}
+
+int serve(Server& server, Options& o) {
+    std::string pty;
+    if (!start_server(server, o, pty)) return 1;
+    RemoveAtExit map;
+    if (o.port_per_terminal && !serve_terminals_apart(server, o, map.path, map.remove)) return 1;
+    if (o.verbose)
+        std::fprintf(stderr, "corvo-sim: link 127.0.0.1:%u control 127.0.0.1:%u seed %ld\n", server.link_port(),
+                     server.control_port(), o.seed);
+    if (!o.port_file.empty() && !write_port_file(o.port_file, server.link_port(), server.control_port(), pty)) {
+        std::fprintf(stderr, "corvo-sim: cannot write %s\n", o.port_file.c_str());
+        return 1;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const std::function<bool()> expired = [&] {
+        return o.lifetime > 0 && std::chrono::steady_clock::now() - start > std::chrono::seconds(o.lifetime);
+    };
+    return o.command.empty() ? serve_alone(server, o, pty, expired) : serve_command(server, o, pty, map.path, expired);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (!parse(argc, argv, o)) {
+        std::fputs(kHelp, stderr);
+        return 2;
+    }
+    signal(SIGPIPE, SIG_IGN);
+    signal(SIGINT, on_signal);
+    signal(SIGTERM, on_signal);
+
+    TerminalBank bank(static_cast<uint32_t>(o.seed));
+    bank.defaults = o.defaults;
+    bank.verbose = o.verbose;
+    bank.max_terminals = std::max(static_cast<std::size_t>(o.max_terminals), o.terminals.size());
+    Server server(bank);
+    server.endpoint().set_max_terminals(bank.max_terminals);
+    StateJournal journal(bank, server.endpoint());
+    if (!prepare_state(bank, server, o, journal)) return 1;
+    return serve(server, o);
 }

@@ -12,6 +12,12 @@ void store_punch(Terminal& t, Punch p) {
     t.punches.push_back(p);
 }
 
+std::size_t stored_punches(const TerminalBank& bank) {
+    std::size_t n = 0;
+    for (const auto& [number, t] : bank.terminals()) n += t.punches.size();
+    return n;
+}
+
 void seed_punches(Terminal& t, int count, std::mt19937& rng) {
     std::time_t when = std::time(nullptr) + static_cast<std::time_t>(t.clock_offset_s) - static_cast<std::time_t>(count) * 420;
     for (int i = 0; i < count; ++i) {

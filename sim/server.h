@@ -1,9 +1,23 @@
-// The emulator's sockets: the link listener (any number of connections, all
+// The emulator's sockets: the link listeners (any number of connections, all
 // speaking to the same terminals) and the control listener, both on
 // 127.0.0.1, served by one poll loop.
+//
+// The loop and the connections are in server.cpp, the listeners in
+// server_sockets.cpp, the control lines in server_control.cpp, the link's
+// frames with the bad line and the network's delay in server_link.cpp, the
+// pseudo-terminal and its modem in server_serial.cpp.
+//
+// Every queue kept for a peer has a bound: a control client whose unread
+// answers pass kMaxControlBacklog, or a link client whose unread answers and
+// held frames pass kMaxLinkBacklog, is disconnected; at most
+// max_connections link and kMaxControlConnections control connections are
+// open at once; at the file-descriptor limit a new connection is accepted and
+// closed at once (one descriptor is kept in reserve for that), never left
+// pending.
 #pragma once
 #include <chrono>
 #include <netinet/in.h>
+#include <poll.h>
 
 #include <cstdint>
 #include <deque>
@@ -19,9 +33,16 @@
 
 namespace corvo::sim {
 
+class StateJournal;
+
+inline constexpr std::size_t kMaxControlBacklog = std::size_t{16} << 20;
+inline constexpr std::size_t kMaxLinkBacklog = std::size_t{1} << 20;
+inline constexpr std::size_t kMaxControlConnections = 16;
+inline constexpr std::size_t kDefaultMaxConnections = 128;
+
 class Server {
 public:
-    explicit Server(TerminalBank& bank) : bank_(bank), endpoint_(bank) {}
+    explicit Server(TerminalBank& bank);
     ~Server();
     Server(const Server&) = delete;
     Server& operator=(const Server&) = delete;
@@ -33,6 +54,8 @@ public:
     bool listen(uint16_t link_port, uint16_t control_port, std::string& error);
     uint16_t link_port() const { return link_port_; }
     uint16_t control_port() const { return control_port_; }
+    // The most link connections open at once.
+    void set_max_connections(std::size_t n) { max_connections_ = n; }
 
     // Serves until a control "stop", or until `done()` answers true (asked at
     // least every 100 ms).
@@ -56,11 +79,16 @@ public:
     // One more link listener on 127.0.0.1 (0: any free port); its port, or 0
     // on failure. Every link listener serves every terminal.
     uint16_t listen_more(uint16_t port, std::string& error);
-    // Keeps the state in `path` after every exchange (sim/state_file.h).
-    void keep_state(const std::string& path) { state_path_ = path; }
+    // Records every exchange and control command in the state file before
+    // its answer leaves (sim/state_journal.h).
+    void keep_state(StateJournal* journal) { journal_ = journal; }
     link::Endpoint& endpoint() { return endpoint_; }
 
 private:
+    struct Held {
+        std::chrono::steady_clock::time_point due;
+        std::vector<uint8_t> bytes;
+    };
     struct Connection {
         int fd = -1;
         bool control = false;
@@ -70,38 +98,57 @@ private:
         bool skipping = false;  // the rest of an over-long control line
         std::vector<uint8_t> out;
         bool closing = false;
-        struct Held {
-            std::chrono::steady_clock::time_point due;
-            std::vector<uint8_t> bytes;
-        };
         std::deque<Held> held_in, held_out;  // frames a bad line holds back, in order
         std::deque<Held> late;               // answers waiting for the latency to pass
+        std::size_t held_bytes = 0;          // in held_in, held_out and late
     };
-    void accept_on(int listener, bool control);
+    struct Listener {
+        int fd = -1;
+        bool control = false;
+    };
+    // server_sockets.cpp
+    void accept_on(const Listener& l);
+    bool admit(int fd, bool control);
+    bool refuse_at_fd_limit(int listener);
+    std::size_t open_connections(bool control) const;
+    // server.cpp
     void read_from(Connection& c);
+    void flush(Connection& c);
+    bool over_backlog(Connection& c);
+    void close_finished();
+    int prepare_poll(std::vector<pollfd>& fds);
+    void dispatch_poll(const std::vector<pollfd>& fds);
+    // server_control.cpp
     void control_bytes(Connection& c, const char* bytes, std::size_t size);
     void control_line(Connection& c, std::string cmd);
-    static void answer(Connection& c, const std::string& reply);
+    void answer(Connection& c, const std::string& reply);
+    std::string server_command(const std::string& cmd, bool& handled);
+    std::string faults_command(const std::string& line);
     static constexpr std::size_t kMaxControlLine = 4096;
-    void flush(Connection& c);
+    // server_link.cpp
     void link_bytes(Connection& c, const uint8_t* bytes, std::size_t size);
     void inbound_frame(Connection& c, const link::Frame& f);
+    void frames_of(Connection& c, link::Parser& parser, bool fresh);
     void serve(Connection& c, const link::Frame& f);
     void outbound(Connection& c, std::vector<uint8_t>& reply);
-    void hold(std::deque<Connection::Held>& queue, std::vector<uint8_t> bytes, bool delayed);
+    void hold(Connection& c, std::deque<Held>& queue, std::vector<uint8_t> bytes, bool delayed);
     bool release_held(Connection& c);
     // Lets the answers out whose latency has passed; the milliseconds until
     // the next one is due, or -1 when none waits.
     int release_late(Connection& c);
-    std::string faults_command(const std::string& line);
+    // server_serial.cpp
     std::string noise_command(const std::string& line);
     std::string modem_command(const std::string& line);
     Connection* pty_connection();
+    void serial_bytes(Connection& c, const uint8_t* bytes, std::size_t size);
 
     TerminalBank& bank_;
     link::Endpoint endpoint_;
-    int link_fd_ = -1, control_fd_ = -1;
-    std::vector<int> more_link_fds_;
+    std::vector<Listener> listeners_;  // the link listener first, then the control one, then more link ones
+    int reserve_fd_ = -1;              // given up for a moment at the descriptor limit
+    std::chrono::steady_clock::time_point accept_paused_until_{};
+    bool refusing_logged_ = false;
+    std::size_t max_connections_ = kDefaultMaxConnections;
     int latency_ms_ = 0;
     uint16_t link_port_ = 0, control_port_ = 0;
     in_addr_t link_address_ = htonl(INADDR_LOOPBACK), control_address_ = htonl(INADDR_LOOPBACK);
@@ -111,7 +158,7 @@ private:
     bool modem_enabled_ = false;
     Modem modem_;
     FaultInjector faults_;
-    std::string state_path_;
+    StateJournal* journal_ = nullptr;
 };
 
 }  // namespace corvo::sim

@@ -132,7 +132,8 @@ struct Terminal {
     OsselModule ossel;
 
     std::map<uint8_t, uint64_t> commands;  // commands carried out, by code
-    std::map<uint8_t, std::vector<std::vector<uint8_t>>> kept_blocks;  // every block of the kept commands
+    // Every block of the kept commands (--keep-blocks; up to kMaxKeptBytes in all the terminals).
+    std::map<uint8_t, std::vector<std::vector<uint8_t>>> kept_blocks;
     uint32_t last_session = 0;
     uint16_t last_seq = 0;
 

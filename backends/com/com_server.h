@@ -10,6 +10,7 @@
 #pragma once
 #include <atomic>
 #include <cstdint>
+#include <new>
 #include <vector>
 
 #include "abi/com_interfaces.h"
@@ -41,6 +42,13 @@ struct Object {
 const DispatchSlots& dispatch_slots();
 // A new object with one reference; counted for DllCanUnloadNow.
 Object* new_object(const void* vtbl, const Guid& iid, void* impl, void (*destroy)(void*));
+// A new object of `vtbl` owning a new Impl; null when either cannot be made.
+template <class Impl>
+Object* new_object_owning(const void* vtbl, const Guid& iid) {
+    auto* impl = new (std::nothrow) Impl();
+    if (impl == nullptr) return nullptr;
+    return new_object(vtbl, iid, impl, [](void* p) { delete static_cast<Impl*>(p); });
+}
 // The objects alive in this library.
 int live_objects();
 template <class Impl>

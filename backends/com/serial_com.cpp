@@ -7,7 +7,6 @@
 // Methods answer S_OK with their verdict in the VARIANT_BOOL (-1 done, 0 not);
 // a missing out-parameter or array gives E_POINTER.
 #include <cstdlib>
-#include <new>
 
 #include "com_server.h"
 #include "serial_stream.h"
@@ -93,11 +92,7 @@ HResult VARANDA_COM_CALL Close(void* self) {
 
 const SerialComVtbl kVtbl{dispatch_slots(), Reserved, Open, Send, SendResponse, Receive, ReceiveNoReply, Close};
 
-Object* create() {
-    auto* l = new (std::nothrow) SerialLine();
-    if (l == nullptr) return nullptr;
-    return new_object(&kVtbl, kSerialIid, l, [](void* p) { delete static_cast<SerialLine*>(p); });
-}
+Object* create() { return new_object_owning<SerialLine>(&kVtbl, kSerialIid); }
 
 }  // namespace
 

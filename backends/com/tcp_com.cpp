@@ -9,7 +9,6 @@
 // Every method answers S_OK with its verdict in the VARIANT_BOOL (-1 done,
 // 0 not); a missing out-parameter or array gives E_POINTER.
 #include <cstdio>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -85,11 +84,7 @@ HResult VARANDA_COM_CALL SendResponse(void* self, int32_t terminal, uint8_t resp
 
 const TcpComVtbl kVtbl{dispatch_slots(), Open, Close, ReceiveNoReply, Send, SendResponse, Receive};
 
-Object* create() {
-    auto* l = new (std::nothrow) EndpointPool();
-    if (l == nullptr) return nullptr;
-    return new_object(&kVtbl, kTcpIid, l, [](void* p) { delete static_cast<EndpointPool*>(p); });
-}
+Object* create() { return new_object_owning<EndpointPool>(&kVtbl, kTcpIid); }
 
 }  // namespace
 

@@ -36,6 +36,7 @@ bool set_blocking(socket_t s, bool blocking) {
     return ioctlsocket(s, FIONBIO, &mode) == 0;
 }
 bool in_progress() { return WSAGetLastError() == WSAEWOULDBLOCK; }
+bool made(socket_t s) { return s != INVALID_SOCKET; }
 // Waits for the socket to become readable (or writable); 1 ready, 0 time-out, -1 error.
 int wait_for(socket_t s, bool for_write, int timeout_ms) {
     fd_set set, err;
@@ -58,6 +59,7 @@ bool set_blocking(socket_t s, bool blocking) {
     return fcntl(s, F_SETFL, blocking ? (flags & ~O_NONBLOCK) : (flags | O_NONBLOCK)) == 0;
 }
 bool in_progress() { return errno == EINPROGRESS; }
+bool made(socket_t s) { return s >= 0; }
 int wait_for(socket_t s, bool for_write, int timeout_ms) {
     pollfd p{s, static_cast<short>(for_write ? POLLOUT : POLLIN), 0};
     int r;
@@ -74,41 +76,23 @@ int wait_for(socket_t s, bool for_write, int timeout_ms) {
 
 socket_t as_socket(intptr_t h) { return static_cast<socket_t>(h); }
 
-}  // namespace
-
-bool resolves(const std::string& host) {
-    if (!winsock_ready()) return false;
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const bool ok = getaddrinfo(host.c_str(), nullptr, &hints, &found) == 0 && found != nullptr;
-    if (found != nullptr) freeaddrinfo(found);
-    return ok;
-}
-
-bool SocketStream::connect(const std::string& host, uint16_t port, int timeout_ms) {
-    close();
-    if (!winsock_ready() || port == 0) return false;
+// The IPv4 TCP addresses of `host` (and `service`, or none); null when it does
+// not resolve. The caller frees them.
+addrinfo* look_up(const std::string& host, const char* service) {
     addrinfo hints{};
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;
     hints.ai_protocol = IPPROTO_TCP;
     addrinfo* found = nullptr;
-    const std::string service = std::to_string(port);
-    if (getaddrinfo(host.c_str(), service.c_str(), &hints, &found) != 0 || found == nullptr) return false;
-    socket_t s = socket(found->ai_family, found->ai_socktype, found->ai_protocol);
-#if defined(_WIN32)
-    const bool made = s != INVALID_SOCKET;
-#else
-    const bool made = s >= 0;
-#endif
-    if (!made) {
-        freeaddrinfo(found);
-        return false;
-    }
+    if (getaddrinfo(host.c_str(), service, &hints, &found) != 0) return nullptr;
+    return found;
+}
+
+// Connects `s` to `to` within timeout_ms and leaves it blocking, with Nagle's
+// delay switched off.
+bool connect_within(socket_t s, const addrinfo& to, int timeout_ms) {
     bool ok = set_blocking(s, false);
-    if (ok && ::connect(s, found->ai_addr, static_cast<int>(found->ai_addrlen)) != 0) {
+    if (ok && ::connect(s, to.ai_addr, static_cast<int>(to.ai_addrlen)) != 0) {
         ok = in_progress() && wait_for(s, true, timeout_ms) == 1;
         if (ok) {
             int err = 0;
@@ -116,14 +100,31 @@ bool SocketStream::connect(const std::string& host, uint16_t port, int timeout_m
             ok = getsockopt(s, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&err), &len) == 0 && err == 0;
         }
     }
+    if (!ok || !set_blocking(s, true)) return false;
+    int one = 1;
+    setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
+    return true;
+}
+
+}  // namespace
+
+bool resolves(const std::string& host) {
+    if (!winsock_ready()) return false;
+    addrinfo* found = look_up(host, nullptr);
+    if (found != nullptr) freeaddrinfo(found);
+    return found != nullptr;
+}
+
+bool SocketStream::connect(const std::string& host, uint16_t port, int timeout_ms) {
+    close();
+    if (!winsock_ready() || port == 0) return false;
+    addrinfo* found = look_up(host, std::to_string(port).c_str());
+    if (found == nullptr) return false;
+    const socket_t s = socket(found->ai_family, found->ai_socktype, found->ai_protocol);
+    const bool ok = made(s) && connect_within(s, *found, timeout_ms);
     freeaddrinfo(found);
-    if (ok) ok = set_blocking(s, true);
-    if (ok) {
-        int one = 1;
-        setsockopt(s, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
-    }
     if (!ok) {
-        close_socket(s);
+        if (made(s)) close_socket(s);
         return false;
     }
     handle_ = static_cast<intptr_t>(s);

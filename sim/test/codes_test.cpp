@@ -61,6 +61,12 @@ TEST(Control, NumberLists) {
             EXPECT_EQ(c.values, got) << c.text;
         }
     }
+    // The count is checked before a range is expanded.
+    std::set<long> terminals;
+    EXPECT_TRUE(parse_number_list("1-9999,10000", 0, 0xFFFFFFFFL, terminals, 10000));
+    EXPECT_FALSE(parse_number_list("1-100000000", 0, 0xFFFFFFFFL, terminals, 10000));
+    terminals.clear();
+    EXPECT_FALSE(parse_number_list("1-10000,20000", 0, 0xFFFFFFFFL, terminals, 10000));
 }
 
 TEST(Control, CommandsChangeTheTerminalOrAreRefused) {

@@ -10,14 +10,18 @@
 #include "core/return_code.h"
 #include "comm/connection_manager.h"
 #include "events/held_online_events.h"
+#include "wire/bio_subcommands.h"
 #include "wire/terminal_commands.h"
 
 namespace varanda {
 
+namespace bio_sub = wire::bio_sub;
 
 inline constexpr int32_t kBioRequestCommand = wire::command::kBioRequest;
 inline constexpr int32_t kBioAnswerCommand = wire::command::kBioAnswer;
 inline constexpr int kBioMessageSize = 17;
+// A user record: what the host gives, then the local time (packed BCD).
+inline constexpr int kBioUserRecordSize = 844;
 inline constexpr ReturnCode kBioNoAnswer = 128;     // offline: the answer store gave nothing
 inline constexpr ReturnCode kBioOtherStatus = 128;  // a status the table does not list
 

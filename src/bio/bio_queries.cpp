@@ -5,20 +5,18 @@
 #include "bio/bio_exchange.h"
 #include "bio/packed_decimal.h"
 #include "platform/system.h"
+#include "wire/byte_order.h"
 #include "varanda_ops.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr uint8_t kSubModel = 1;
-constexpr uint8_t kSubVersion = 2;
-constexpr uint8_t kSubUserCount = 3;
 constexpr int kUserCountTries = 12;
 constexpr uint32_t kUserCountWaitMs = 40;
 }  // namespace
 
 uint8_t SolicitarModeloBio(ConnectionManager& connection, int32_t terminal) {
-    return send_bio_request(connection, terminal, bio_request(kSubModel));
+    return send_bio_request(connection, terminal, bio_request(bio_sub::kModel));
 }
 
 uint8_t ReceberModeloBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
@@ -26,13 +24,13 @@ uint8_t ReceberModeloBio(ConnectionManager& connection, HeldOnlineEvents& held_e
     if (model == nullptr) return rc::bad_arg(2);
     *model = 0;
     BioMessage answer{};
-    const ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubModel, answer);
+    const ReturnCode r = bio_answer(connection, held_events, terminal, online, bio_sub::kModel, answer);
     if (r == rc::kOk) *model = answer[1];
     return r;
 }
 
 uint8_t SolicitarVersaoBio(ConnectionManager& connection, int32_t terminal) {
-    return send_bio_request(connection, terminal, bio_request(kSubVersion));
+    return send_bio_request(connection, terminal, bio_request(bio_sub::kVersion));
 }
 
 uint8_t ReceberVersaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
@@ -42,7 +40,7 @@ uint8_t ReceberVersaoBio(ConnectionManager& connection, HeldOnlineEvents& held_e
     *major = 0;
     *minor = 0;
     BioMessage answer{};
-    const ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubVersion, answer);
+    const ReturnCode r = bio_answer(connection, held_events, terminal, online, bio_sub::kVersion, answer);
     if (r == rc::kOk) {
         *major = read_packed_decimal(answer[1]);
         *minor = read_packed_decimal(answer[2]);
@@ -51,7 +49,7 @@ uint8_t ReceberVersaoBio(ConnectionManager& connection, HeldOnlineEvents& held_e
 }
 
 uint8_t SolicitarQuantidadeUsuariosBio(ConnectionManager& connection, int32_t terminal) {
-    return send_bio_request(connection, terminal, bio_request(kSubUserCount));
+    return send_bio_request(connection, terminal, bio_request(bio_sub::kUserCount));
 }
 
 uint8_t ReceberQuantidadeUsuariosBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
@@ -60,10 +58,10 @@ uint8_t ReceberQuantidadeUsuariosBio(ConnectionManager& connection, HeldOnlineEv
     ReturnCode r = rc::kFailed;
     BioMessage answer{};
     for (int attempt = 0; attempt < kUserCountTries; ++attempt) {
-        r = bio_answer(connection, held_events, terminal, online, kSubUserCount, answer);
+        r = bio_answer(connection, held_events, terminal, online, bio_sub::kUserCount, answer);
         platform::sleep_ms(kUserCountWaitMs);
         if (r == rc::kOk) {
-            *count = answer[1] * 256 + answer[2];
+            *count = wire::get_u16_be(&answer[1]);
             break;
         }
     }

@@ -1,4 +1,7 @@
 // The settings block setters and its sending.
+#include <algorithm>
+#include <array>
+
 #include "bio/bio_settings_block.h"
 #include "comm/connection_manager.h"
 #include "config/consuming_send.h"
@@ -12,48 +15,41 @@ constexpr int32_t kSettingsCommand = wire::command::kBioSettings;
 
 bool in(uint8_t v, int lo, int hi) { return v >= lo && v <= hi; }
 uint8_t flag(uint8_t v) { return v != 0 ? 1 : 0; }
+
+template <std::size_t N>
+uint8_t store(BioSettingsBlock& block, int offset, const std::array<uint8_t, N>& values) {
+    std::copy(values.begin(), values.end(), block.bytes.begin() + offset);
+    return rc::kOk;
+}
 }  // namespace
 
 uint8_t ConfigurarAjustesSensibilidadeBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2, uint8_t v3) {
     if (v1 != 1 && v1 != 2 && v1 != 4 && v1 != 8) return rc::check_failed(0);
     if (!in(v2, 0, 100)) return rc::check_failed(1);
     if (!in(v3, 0, 100)) return rc::check_failed(2);
-    auto& b = bio_settings.bytes;
-    b[0] = v1;
-    b[1] = v2;
-    b[2] = v3;
-    return rc::kOk;
+    return store(bio_settings, BioSettingsBlock::kSensitivity, std::array{v1, v2, v3});
 }
 
 uint8_t ConfigurarAjustesSegurancaBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2) {
     if (!in(v1, 6, 9)) return rc::check_failed(0);
     if (!in(v2, 1, 9)) return rc::check_failed(1);
-    bio_settings.bytes[3] = v1;
-    bio_settings.bytes[4] = v2;
-    return rc::kOk;
+    return store(bio_settings, BioSettingsBlock::kSecurity, std::array{v1, v2});
 }
 
 uint8_t ConfigurarAjustesQualidadeBio(BioSettingsBlock& bio_settings, int32_t, uint8_t v1, uint8_t v2) {
     if (!in(v1, 30, 100)) return rc::check_failed(0);
     if (!in(v2, 10, 100)) return rc::check_failed(1);
-    bio_settings.bytes[5] = v1;
-    bio_settings.bytes[6] = v2;
-    return rc::kOk;
+    return store(bio_settings, BioSettingsBlock::kQuality, std::array{v1, v2});
 }
 
 uint8_t ConfigurarFiltroBio(BioSettingsBlock& bio_settings, int32_t, uint8_t on) {
-    bio_settings.bytes[7] = flag(on);
-    return rc::kOk;
+    return store(bio_settings, BioSettingsBlock::kFilter, std::array{flag(on)});
 }
 
 uint8_t ConfigurarCapturaAdaptativaBio(BioSettingsBlock& bio_settings, int32_t, uint8_t on, uint8_t v1, uint8_t v2) {
     if (!in(v2, 1, 7)) return rc::check_failed(0);
     if (!in(v1, 1, 10)) return rc::check_failed(1);
-    auto& b = bio_settings.bytes;
-    b[8] = flag(on);
-    b[9] = v1;
-    b[10] = v2;
-    return rc::kOk;
+    return store(bio_settings, BioSettingsBlock::kAdaptiveCapture, std::array{flag(on), v1, v2});
 }
 
 uint8_t ConfigurarTimeoutIdentificacao(BioSettingsBlock& bio_settings, uint8_t seconds) {

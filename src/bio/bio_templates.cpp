@@ -4,17 +4,16 @@
 #include "comm/connection_manager.h"
 #include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
+#include "bio/fingerprint_record.h"
 #include "varanda_ops.h"
 #include "wire/terminal_commands.h"
 
 namespace varanda::op {
 
 namespace {
-constexpr uint8_t kSubCompareAnswer = 0;
-constexpr uint8_t kSubTemplate = 33;
 constexpr int32_t kTemplateCommand = wire::command::kBioTemplateAnswer;
 constexpr int32_t kCompareCommand = wire::command::kBioCompare;
-constexpr int32_t kTemplateSize = 404;
+constexpr int32_t kTemplateSize = kFingerprintTemplateSize;
 
 ReturnCode receive_template(ConnectionManager& connection, int32_t terminal, uint8_t* out) {
     uint8_t work[kTemplateSize] = {};
@@ -25,16 +24,16 @@ ReturnCode receive_template(ConnectionManager& connection, int32_t terminal, uin
 }  // namespace
 
 uint8_t SolicitarTemplateLeitor(ConnectionManager& connection, int32_t terminal) {
-    return send_bio_request(connection, terminal, bio_request(kSubTemplate));
+    return send_bio_request(connection, terminal, bio_request(bio_sub::kTemplate));
 }
 
 uint8_t ReceberTemplateLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
                               uint8_t online, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(2);
     BioMessage answer{};
-    ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubTemplate, answer);
+    ReturnCode r = bio_answer(connection, held_events, terminal, online, bio_sub::kTemplate, answer);
     if (r == rc::kOk) r = receive_template(connection, terminal, template_);
-    return r == rc::kFailed ? 128 : r;
+    return r == rc::kFailed ? kBioNoAnswer : r;
 }
 
 uint8_t ReceberTemplateCapturadoCorvo(ConnectionManager& connection, int32_t terminal, uint8_t* template_) {
@@ -50,7 +49,7 @@ uint8_t CompararDigitalLeitor(ConnectionManager& connection, int32_t terminal, u
 uint8_t ResultadoComparacaoDigitalLeitor(ConnectionManager& connection, HeldOnlineEvents& held_events,
                                          int32_t terminal, uint8_t online) {
     BioMessage answer{};
-    return bio_answer(connection, held_events, terminal, online, kSubCompareAnswer, answer);
+    return bio_answer(connection, held_events, terminal, online, bio_sub::kBlockAnswer, answer);
 }
 
 }  // namespace varanda::op

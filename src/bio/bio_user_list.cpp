@@ -10,24 +10,18 @@
 
 namespace varanda::op {
 
-namespace {
-constexpr uint8_t kSubUserList = 10;
-}
-
 void InicializarColetaListaUsuariosBio(ListCollectionState& list_collection) {
     list_collection.reset();
 }
 
 uint8_t SolicitarListaUsuariosBio(ConnectionManager& connection, ListCollectionState& list_collection,
                                   int32_t terminal) {
-    BioMessage request = bio_request(kSubUserList);
-    request[1] = static_cast<uint8_t>(list_collection.page_index & 0xFF);
-    return send_bio_request(connection, terminal, request);
+    return send_list_request(connection, list_collection, terminal, bio_sub::kUserList);
 }
 
 uint8_t ReceberPacoteListaUsuariosBio(ConnectionManager& connection, ListCollectionState& list_collection,
                                       HeldOnlineEvents& held_events, int32_t terminal) {
-    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, kSubUserList, 0);
+    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, bio_sub::kUserList, 0);
     if (r != rc::kOk) return r;
     return read_list_package(connection, list_collection, terminal, kLargestListRecord);
 }

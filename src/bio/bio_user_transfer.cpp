@@ -12,11 +12,9 @@
 namespace varanda::op {
 
 namespace {
-constexpr uint8_t kSubRecordAnswer = 0;
-constexpr uint8_t kSubConfigure = 60;
 constexpr int32_t kUserRecordCommand = wire::command::kBioUserRecord;
-constexpr int kCallerRecordSize = 836;
-constexpr int kUserRecordSize = kCallerRecordSize + wire::kBcdTimestampSize;  // 844
+constexpr int kUserRecordSize = kBioUserRecordSize;
+constexpr int kCallerRecordSize = kUserRecordSize - wire::kBcdTimestampSize;  // 836
 }  // namespace
 
 uint8_t EnviarUsuarioBio(ConnectionManager& connection, int32_t terminal, uint8_t* record) {
@@ -30,11 +28,11 @@ uint8_t EnviarUsuarioBio(ConnectionManager& connection, int32_t terminal, uint8_
 uint8_t UsuarioFoiEnviado(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
                           uint8_t online) {
     BioMessage answer{};
-    return bio_answer(connection, held_events, terminal, online, kSubRecordAnswer, answer);
+    return bio_answer(connection, held_events, terminal, online, bio_sub::kBlockAnswer, answer);
 }
 
 uint8_t ConfigurarBio(ConnectionManager& connection, int32_t terminal, uint8_t option1, uint8_t option2) {
-    BioMessage request = bio_request(kSubConfigure);
+    BioMessage request = bio_request(bio_sub::kConfigure);
     request[1] = option1 != 0 ? 1 : 0;
     request[2] = option2 != 0 ? 1 : 0;
     return send_bio_request(connection, terminal, request);
@@ -43,7 +41,7 @@ uint8_t ConfigurarBio(ConnectionManager& connection, int32_t terminal, uint8_t o
 uint8_t ResultadoConfiguracaoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
                                  uint8_t online) {
     BioMessage answer{};
-    return bio_answer(connection, held_events, terminal, online, kSubConfigure, answer);
+    return bio_answer(connection, held_events, terminal, online, bio_sub::kConfigure, answer);
 }
 
 }  // namespace varanda::op

@@ -12,10 +12,8 @@
 namespace varanda::op {
 
 namespace {
-constexpr uint8_t kSubUserQuery = 20;
-constexpr uint8_t kSubUserDelete = 21;
 constexpr int32_t kUserRecordCommand = wire::command::kBioUserRecordAnswer;
-constexpr int32_t kUserRecordSize = 844;
+constexpr int32_t kUserRecordSize = kBioUserRecordSize;
 
 // The identifier in bytes 1..16 in the form the flags choose. `clear_variable`
 // says whether the variable form's flag is cleared after use (the light
@@ -33,14 +31,14 @@ uint8_t request_with_id(ConnectionManager& connection, BioIdForm& bio_id_form, i
 
 uint8_t SolicitarUsuarioCadastradoBio(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
                                       const char* id) {
-    return request_with_id(connection, bio_id_form, terminal, kSubUserQuery, id, false);
+    return request_with_id(connection, bio_id_form, terminal, bio_sub::kUserQuery, id, false);
 }
 
 uint8_t ReceberUsuarioCadastradoBio(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
                                     uint8_t online, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(2);
     BioMessage answer{};
-    ReturnCode r = bio_answer(connection, held_events, terminal, online, kSubUserQuery, answer);
+    ReturnCode r = bio_answer(connection, held_events, terminal, online, bio_sub::kUserQuery, answer);
     if (r != rc::kOk) return r;
     uint8_t work[kUserRecordSize] = {};
     r = connection.ReceiveData(terminal, work, kUserRecordCommand, kUserRecordSize);
@@ -50,13 +48,13 @@ uint8_t ReceberUsuarioCadastradoBio(ConnectionManager& connection, HeldOnlineEve
 
 uint8_t SolicitarExclusaoUsuario(ConnectionManager& connection, BioIdForm& bio_id_form, int32_t terminal,
                                  const char* id) {
-    return request_with_id(connection, bio_id_form, terminal, kSubUserDelete, id, true);
+    return request_with_id(connection, bio_id_form, terminal, bio_sub::kUserDelete, id, true);
 }
 
 uint8_t UsuarioFoiExcluido(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal,
                            uint8_t online) {
     BioMessage answer{};
-    return bio_answer(connection, held_events, terminal, online, kSubUserDelete, answer);
+    return bio_answer(connection, held_events, terminal, online, bio_sub::kUserDelete, answer);
 }
 
 }  // namespace varanda::op

@@ -12,7 +12,6 @@
 namespace varanda::op {
 
 namespace {
-constexpr uint8_t kSubFingerprintList = 11;
 constexpr uint32_t kAfterAnswerWaitMs = 50;
 constexpr int kIdBytes = 11;
 constexpr int kRecordArea = 16;
@@ -20,14 +19,12 @@ constexpr int kRecordArea = 16;
 
 uint8_t SolicitarListaUsuariosBioVariavel(ConnectionManager& connection, ListCollectionState& list_collection,
                                           int32_t terminal) {
-    BioMessage request = bio_request(kSubFingerprintList);
-    request[1] = static_cast<uint8_t>(list_collection.page_index & 0xFF);
-    return send_bio_request(connection, terminal, request);
+    return send_list_request(connection, list_collection, terminal, bio_sub::kFingerprintList);
 }
 
 uint8_t SolicitarListaUsuariosComDigital(ConnectionManager& connection, ListCollectionState& list_collection,
                                          HeldOnlineEvents& held_events, int32_t terminal) {
-    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, kSubFingerprintList,
+    const ReturnCode r = read_list_answer(connection, list_collection, held_events, terminal, bio_sub::kFingerprintList,
                                           kAfterAnswerWaitMs);
     if (r != rc::kOk) return r;
     return read_list_package(connection, list_collection, terminal);

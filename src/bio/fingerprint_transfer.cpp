@@ -15,7 +15,6 @@
 namespace varanda::op {
 
 namespace {
-constexpr uint8_t kSubUserRecord = 20;
 constexpr int kIdField = 16;
 constexpr uint8_t kOneTemplateMark = 0xD8;  // the low byte of 472
 constexpr int32_t kRecordInCommand = wire::command::kBioFingerprintAnswer;
@@ -25,7 +24,7 @@ constexpr uint32_t kBeforeSendWaitMs = 5;
 
 uint8_t SolicitarDigitalUsuario(ConnectionManager& connection, int32_t terminal, const char* id) {
     if (!bio_id_usable(id)) return rc::check_failed(0);
-    BioMessage request = bio_request(kSubUserRecord);
+    BioMessage request = bio_request(bio_sub::kUserQuery);
     write_bio_id_field(&request[1], kIdField, id);
     return send_bio_request(connection, terminal, request);
 }
@@ -34,7 +33,7 @@ uint8_t ReceberRespostaRequisicaoBio(ConnectionManager& connection, HeldOnlineEv
                                      int32_t* size) {
     if (size == nullptr) return rc::bad_arg(1);
     BioMessage answer{};
-    const ReturnCode r = bio_answer(connection, held_events, terminal, 0, kSubUserRecord, answer);
+    const ReturnCode r = bio_answer(connection, held_events, terminal, 0, bio_sub::kUserQuery, answer);
     if (r != rc::kOk) {
         *size = 0;
         return r;

@@ -7,6 +7,7 @@
 #include "events/held_online_events.h"
 #include "bio/bio_exchange.h"
 #include "platform/system.h"
+#include "wire/byte_order.h"
 
 namespace varanda {
 
@@ -15,6 +16,13 @@ constexpr ReturnCode kEmptyList = 136;
 constexpr ReturnCode kOtherPage = 137;
 constexpr ReturnCode kRefusedPackage = 128;  // as for a missing package
 }  // namespace
+
+ReturnCode send_list_request(ConnectionManager& connection, const ListCollectionState& list_collection,
+                             int32_t terminal, uint8_t sub_command) {
+    BioMessage request = bio_request(sub_command);
+    request[1] = static_cast<uint8_t>(list_collection.page_index & 0xFF);
+    return send_bio_request(connection, terminal, request);
+}
 
 ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& list_collection,
                             HeldOnlineEvents& held_events, int32_t terminal, uint8_t sub_command, uint32_t wait_ms) {
@@ -27,7 +35,7 @@ ReturnCode read_list_answer(ConnectionManager& connection, ListCollectionState& 
     if (r == rc::kOk) {
         answered_page = answer[1];
         s.last_page_index = answer[2];
-        s.package_size = answer[3] << 8 | answer[4];
+        s.package_size = wire::get_u16_be(&answer[3]);
         s.answered_terminal = terminal;
     }
     if (wait_ms > 0) platform::sleep_ms(wait_ms);
@@ -51,9 +59,8 @@ ReturnCode read_list_package(ConnectionManager& connection, ListCollectionState&
         return r;
     }
     if (s.package_size >= kListPackageHeader) {
-        const std::vector<uint8_t>& p = s.package;
-        s.record_count = p[0] << 8 | p[1];
-        s.record_size = p[2] << 8 | p[3];
+        s.record_count = wire::get_u16_be(&s.package[0]);
+        s.record_size = wire::get_u16_be(&s.package[2]);
         if (s.record_size > largest_record) {
             s.reset();
             return kRefusedPackage;

@@ -14,7 +14,6 @@
 
 namespace varanda {
 
-
 inline constexpr int32_t kListPackageCommand = wire::command::kBioPackage;
 inline constexpr int kListPackageHeader = 4;
 // The longest record that the plain user list hands to a host: every record
@@ -23,6 +22,11 @@ inline constexpr int kListPackageHeader = 4;
 inline constexpr int32_t kLargestListRecord = 128;
 // No package collected, or no further record in it.
 inline constexpr ReturnCode kNoListRecord = 128;
+
+// Asks the module for the page of the collection's page index (its low byte)
+// of the list `sub_command`.
+ReturnCode send_list_request(ConnectionManager& connection, const ListCollectionState& list_collection,
+                             int32_t terminal, uint8_t sub_command);
 
 // Reads the module's list answer for `sub_command` (offline) into the
 // collection state. `wait_ms` is waited after the exchange whatever its

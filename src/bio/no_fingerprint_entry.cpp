@@ -14,31 +14,27 @@ uint8_t hex_upper_nibble(char c) {
 }
 }  // namespace
 
-bool encode_bcd_entry(const char* text, uint8_t* out) {
-    const size_t len = strnlen(text, 2 * kBcdEntrySize + 1);
-    if (len > 2 * kBcdEntrySize) return false;
-    std::memset(out, 0, kBcdEntrySize);
-    // From the right: the last character in the low nibble of the last byte.
+namespace {
+// Writes the text's characters, as `nibble` reads them, right-aligned into
+// `size` bytes: the last character in the low nibble of the last byte.
+bool encode_entry(const char* text, uint8_t* out, size_t size, uint8_t (*nibble)(char)) {
+    const size_t len = strnlen(text, 2 * size + 1);
+    if (len > 2 * size) return false;
+    std::memset(out, 0, size);
     for (size_t i = 0; i < len; ++i) {
         const size_t from_right = len - 1 - i;
-        const uint8_t nibble = decimal_nibble(text[i]);
-        uint8_t& b = out[kBcdEntrySize - 1 - from_right / 2];
-        b |= (from_right % 2 == 0) ? nibble : static_cast<uint8_t>(nibble << 4);
+        const uint8_t value = nibble(text[i]);
+        uint8_t& b = out[size - 1 - from_right / 2];
+        b |= (from_right % 2 == 0) ? value : static_cast<uint8_t>(value << 4);
     }
     return true;
 }
+}  // namespace
+
+bool encode_bcd_entry(const char* text, uint8_t* out) { return encode_entry(text, out, kBcdEntrySize, decimal_nibble); }
 
 bool encode_hex_entry(const char* text, uint8_t* out) {
-    const size_t len = strnlen(text, 2 * kHexEntrySize + 1);
-    if (len > 2 * kHexEntrySize) return false;
-    std::memset(out, 0, kHexEntrySize);
-    for (size_t i = 0; i < len; ++i) {
-        const size_t from_right = len - 1 - i;
-        const uint8_t nibble = hex_upper_nibble(text[i]);
-        uint8_t& b = out[kHexEntrySize - 1 - from_right / 2];
-        b |= (from_right % 2 == 0) ? nibble : static_cast<uint8_t>(nibble << 4);
-    }
-    return true;
+    return encode_entry(text, out, kHexEntrySize, hex_upper_nibble);
 }
 
 }  // namespace varanda

@@ -9,11 +9,8 @@
 namespace varanda {
 
 struct NoFingerprintTables {
-    static constexpr int kEntry5 = 5;
-    static constexpr int kEntry8 = 8;
-    static constexpr int kCapacity250 = 250;
-    static constexpr int kCapacity500 = 500;
-    static constexpr int kCapacity8000 = 8000;
+    static constexpr int kEntry5 = 5, kEntry8 = 8;  // entry sizes
+    static constexpr int kCapacity250 = 250, kCapacity500 = 500, kCapacity8000 = 8000;
 
     NoFingerprintTables();
 

@@ -14,7 +14,6 @@ namespace varanda::op {
 namespace {
 constexpr int32_t kCountCommand = wire::command::kPunchCount;
 constexpr ReturnCode kRepeated = 128;
-constexpr uint32_t kSerialComType = 4;  // answers an empty memory with an all-zero record
 }  // namespace
 
 uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, const SettingsView& settings,
@@ -35,7 +34,8 @@ uint8_t ColetarBilhete(ConnectionManager& connection, LastPunch& last_punch, con
     const LastPunch::Id id = record.id();
     if (last_punch.is_repeat(terminal, id)) return kRepeated;
     last_punch.remember(terminal, id);
-    if (connection.GetConnectionType() == kSerialComType && record.header_is_zero()) return rc::kFailed;
+    // The serial COM component answers an empty memory with an all-zero record.
+    if (connection.GetConnectionType() == connection_type::kSerialCom && record.header_is_zero()) return rc::kFailed;
 
     const auto text = record.card_text();
     for (int i = 0; i < PunchRecord::kHeaderSize; ++i) *header[i] = record.bytes[i];

@@ -22,29 +22,35 @@ struct ArrayHolder {
 };
 }  // namespace
 
-ComTransportBase::ComTransportBase(const com::Guid& clsid, const com::Guid& iid, const char* posix_library) {
+ComTransport::ComTransport(const ComInterface& calls) : calls_(calls) {
     try {
-        itf_ = com::create_instance(clsid, iid, posix_library);
+        itf_ = com::create_instance(calls.clsid, calls.iid, calls.posix_library);
     } catch (...) {
         itf_ = nullptr;
     }
 }
 
-void ComTransportBase::release_interface() noexcept {
+ComTransport::~ComTransport() {
+    if (itf_ == nullptr) return;
+    try {
+        calls_.close(itf_);
+    } catch (...) {
+    }
     try {
         com::release(itf_);
     } catch (...) {
     }
-    itf_ = nullptr;
 }
 
-void* ComTransportBase::ReceiveDataMagic(int32_t, int32_t, int32_t c, int32_t) {
-    scratch_.assign(c > 0 ? static_cast<size_t>(c) : 0u, 0);
-    return scratch_.data();
+TransportResult ComTransport::Open(int32_t port, int32_t) {
+    com::VariantBool ok = com::kFalse;
+    check(calls_.open(itf_, port, &ok));
+    return done_if(ok == com::kTrue);
 }
 
-template <class Call>
-TransportResult ComTransportBase::send_array(const uint8_t* data, int32_t length, Call&& call) {
+TransportResult ComTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t,
+                                       uint16_t index) {
+    if (calls_.answers_ping && command == wire::kPingCommand) return kDone;
     if (length < 0 || (length > 0 && data == nullptr)) return kFailed;
     ArrayHolder holder;
     holder.array = com::create_byte_vector(static_cast<uint32_t>(length));
@@ -56,15 +62,15 @@ TransportResult ComTransportBase::send_array(const uint8_t* data, int32_t length
         if (length > 0) std::memcpy(bytes, data, static_cast<size_t>(length));
         com::unaccess_bytes(holder.array);
         com::VariantBool ok = com::kFalse;
-        check(call(&holder.array, &ok));
+        check(calls_.send(itf_, terminal, command, &holder.array, index, &ok));
         return done_if(ok == com::kTrue);
     } catch (...) {
         return kFailed;
     }
 }
 
-template <class Call, class After>
-TransportResult ComTransportBase::receive_array(uint8_t* buffer, int32_t length, Call&& call, After&& after) {
+template <class Call>
+TransportResult ComTransport::receive_array(uint8_t* buffer, int32_t length, Call&& call) {
     if (length < 0 || (length > 0 && buffer == nullptr)) return kFailed;
     ArrayHolder holder;
     holder.array = com::create_byte_vector(static_cast<uint32_t>(length));
@@ -81,129 +87,100 @@ TransportResult ComTransportBase::receive_array(uint8_t* buffer, int32_t length,
         const bool complete = count >= static_cast<uint32_t>(length);
         if (complete && length > 0) std::memcpy(buffer, bytes, static_cast<size_t>(length));
         com::unaccess_bytes(holder.array);
-        if (!complete) return kFailed;
-        after();
-        return kDone;
+        return done_if(complete);
     } catch (...) {
         return kFailed;
     }
 }
 
-// --- TCP component -------------------------------------------------------
-
-TcpComTransport::TcpComTransport()
-    : ComTransportBase(abi::kTcpClsid, abi::kTcpIid, abi::kTcpPosixLibrary) {}
-
-TcpComTransport::~TcpComTransport() {
-    if (itf_ != nullptr) {
-        try {
-            com::VariantBool ok = com::kFalse;
-            v()->Close(itf_, &ok);
-        } catch (...) {
-        }
-    }
-    release_interface();
-}
-
-TransportResult TcpComTransport::Open(int32_t port, int32_t) {
-    com::VariantBool ok = com::kFalse;
-    check(v()->Open(itf_, port, &ok));
-    return done_if(ok == com::kTrue);
-}
-
-// The TCP component answers pings by itself: the ping command is not sent.
-TransportResult TcpComTransport::SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length, int32_t,
-                                  uint16_t index) {
-    if (command == wire::kPingCommand) return kDone;
-    return send_array(data, length, [&](com::SafeArray** a, com::VariantBool* ok) {
-        return v()->Send(itf_, terminal, static_cast<uint8_t>(command), a, static_cast<uint8_t>(index), ok);
+TransportResult ComTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
+    return receive_array(buffer, length, [&](com::SafeArray** a, com::VariantBool* ok) {
+        return calls_.receive(itf_, terminal, command, a, length, ok);
     });
 }
 
-TransportResult TcpComTransport::SendResponse(int32_t terminal, uint8_t response) {
-    com::VariantBool ok = com::kFalse;
-    check(v()->SendResponse(itf_, terminal, response, &ok));
-    return done_if(ok == com::kTrue);
-}
-
-TransportResult TcpComTransport::ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
-    return receive_array(
-        buffer, length,
-        [&](com::SafeArray** a, com::VariantBool* ok) {
-            return v()->Receive(itf_, terminal, static_cast<uint8_t>(command), a, length, ok);
-        },
-        [] {});
-}
-
-// The TCP component acknowledges a no-reply receive with the acknowledgement byte; the
-// answer to that acknowledgement is not examined.
-TransportResult TcpComTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
-                                            int32_t) {
-    return receive_array(
-        buffer, length,
-        [&](com::SafeArray** a, com::VariantBool* ok) {
-            return v()->ReceiveNoReply(itf_, terminal, static_cast<uint8_t>(command), a, length, ok);
-        },
-        [&] {
-            com::VariantBool ok = com::kFalse;
-            check(v()->SendResponse(itf_, terminal, wire::kAcknowledgeByte, &ok));
-        });
-}
-
-void TcpComTransport::Close() {
-    com::VariantBool ok = com::kFalse;
-    check(v()->Close(itf_, &ok));
-}
-
-// --- Serial component ----------------------------------------------------
-
-SerialComTransport::SerialComTransport()
-    : ComTransportBase(abi::kSerialClsid, abi::kSerialIid, abi::kSerialPosixLibrary) {}
-
-SerialComTransport::~SerialComTransport() {
-    if (itf_ != nullptr) {
-        try {
-            v()->Close(itf_);
-        } catch (...) {
-        }
-    }
-    release_interface();
-}
-
-TransportResult SerialComTransport::Open(int32_t port, int32_t) {
-    com::VariantBool ok = com::kFalse;
-    check(v()->Open(itf_, static_cast<int16_t>(port & 0xFFFF), &ok));
-    return done_if(ok == com::kTrue);
-}
-
-TransportResult SerialComTransport::SendData(int32_t, const uint8_t* data, int32_t command, int32_t length, int32_t,
-                                     uint16_t) {
-    return send_array(data, length, [&](com::SafeArray** a, com::VariantBool* ok) {
-        return v()->Send(itf_, command, a, ok);
+TransportResult ComTransport::ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
+                                                 int32_t) {
+    const TransportResult r = receive_array(buffer, length, [&](com::SafeArray** a, com::VariantBool* ok) {
+        return calls_.receive_no_reply(itf_, terminal, command, a, length, ok);
     });
+    if (r != kDone || calls_.acknowledge == nullptr) return r;
+    try {
+        check(calls_.acknowledge(itf_, terminal));
+    } catch (...) {
+        return kFailed;
+    }
+    return kDone;
 }
 
-TransportResult SerialComTransport::SendResponse(int32_t, uint8_t response) {
-    com::VariantBool ok = com::kFalse;
-    check(v()->SendResponse(itf_, response, &ok));
-    return done_if(ok == com::kTrue);
-}
+void ComTransport::Close() { check(calls_.close(itf_)); }
 
-TransportResult SerialComTransport::ReceiveData(int32_t, uint8_t* buffer, int32_t command, int32_t length, int32_t) {
-    return receive_array(
-        buffer, length,
-        [&](com::SafeArray** a, com::VariantBool* ok) { return v()->Receive(itf_, command, a, length, ok); },
-        [] {});
-}
+// --- TCP component: every call names the terminal -------------------------
 
-TransportResult SerialComTransport::ReceiveDataNoReply(int32_t, uint8_t* buffer, int32_t command, int32_t length,
-                                               int32_t) {
-    return receive_array(
-        buffer, length,
-        [&](com::SafeArray** a, com::VariantBool* ok) { return v()->ReceiveNoReply(itf_, command, a, length, ok); },
-        [] {});
-}
+namespace {
+const abi::TcpComVtbl* tcp(void* itf) { return abi::vtable<abi::TcpComVtbl>(itf); }
 
-void SerialComTransport::Close() { v()->Close(itf_); }
+const ComInterface kTcpInterface{
+    .clsid = abi::kTcpClsid,
+    .iid = abi::kTcpIid,
+    .posix_library = abi::kTcpPosixLibrary,
+    .open = [](void* itf, int32_t port, com::VariantBool* ok) { return tcp(itf)->Open(itf, port, ok); },
+    .send = [](void* itf, int32_t terminal, int32_t command, com::SafeArray** data, uint16_t index,
+               com::VariantBool* ok) {
+        return tcp(itf)->Send(itf, terminal, static_cast<uint8_t>(command), data, static_cast<uint8_t>(index), ok);
+    },
+    .receive = [](void* itf, int32_t terminal, int32_t command, com::SafeArray** data, int32_t length,
+                  com::VariantBool* ok) {
+        return tcp(itf)->Receive(itf, terminal, static_cast<uint8_t>(command), data, length, ok);
+    },
+    .receive_no_reply = [](void* itf, int32_t terminal, int32_t command, com::SafeArray** data, int32_t length,
+                           com::VariantBool* ok) {
+        return tcp(itf)->ReceiveNoReply(itf, terminal, static_cast<uint8_t>(command), data, length, ok);
+    },
+    // The acknowledgement byte after a no-reply receive; its answer is not examined.
+    .acknowledge = [](void* itf, int32_t terminal) {
+        com::VariantBool ok = com::kFalse;
+        return tcp(itf)->SendResponse(itf, terminal, wire::kAcknowledgeByte, &ok);
+    },
+    .close = [](void* itf) {
+        com::VariantBool ok = com::kFalse;
+        return tcp(itf)->Close(itf, &ok);
+    },
+    .answers_ping = true,
+};
+
+// --- Serial component: one line, one terminal -----------------------------
+
+const abi::SerialComVtbl* serial(void* itf) { return abi::vtable<abi::SerialComVtbl>(itf); }
+
+const ComInterface kSerialInterface{
+    .clsid = abi::kSerialClsid,
+    .iid = abi::kSerialIid,
+    .posix_library = abi::kSerialPosixLibrary,
+    .open = [](void* itf, int32_t port, com::VariantBool* ok) {
+        return serial(itf)->Open(itf, static_cast<int16_t>(port & 0xFFFF), ok);
+    },
+    .send = [](void* itf, int32_t, int32_t command, com::SafeArray** data, uint16_t, com::VariantBool* ok) {
+        return serial(itf)->Send(itf, command, data, ok);
+    },
+    .receive = [](void* itf, int32_t, int32_t command, com::SafeArray** data, int32_t length, com::VariantBool* ok) {
+        return serial(itf)->Receive(itf, command, data, length, ok);
+    },
+    .receive_no_reply = [](void* itf, int32_t, int32_t command, com::SafeArray** data, int32_t length,
+                           com::VariantBool* ok) {
+        return serial(itf)->ReceiveNoReply(itf, command, data, length, ok);
+    },
+    .acknowledge = nullptr,
+    // What the serial component's Close answers is not examined.
+    .close = [](void* itf) {
+        serial(itf)->Close(itf);
+        return abi::hr::kOk;
+    },
+    .answers_ping = false,
+};
+}  // namespace
+
+TcpComTransport::TcpComTransport() : ComTransport(kTcpInterface) {}
+SerialComTransport::SerialComTransport() : ComTransport(kSerialInterface) {}
 
 }  // namespace varanda

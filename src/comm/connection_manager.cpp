@@ -14,7 +14,6 @@ namespace varanda {
 namespace {
 constexpr int32_t kBaud = 9600;
 constexpr int32_t kModemBaud = 2400;
-constexpr uint32_t kModemType = 3;
 
 struct Variant {
     std::unique_ptr<Transport> (*make)();
@@ -28,19 +27,21 @@ std::unique_ptr<Transport> make() {
 
 // The bytes of a caller's block, taken while the lock is held; a null block
 // or an empty length stays as it was.
-const uint8_t* taken(const uint8_t* data, int32_t length, std::vector<uint8_t>& copy) {
+const uint8_t* copy_while_locked(const uint8_t* data, int32_t length, std::vector<uint8_t>& copy) {
     if (data == nullptr || length <= 0) return data;
     copy.assign(data, data + length);
     return copy.data();
 }
 
+// By connection type.
 const Variant kVariants[] = {
-    {make<SerialDllTransport>, rc::kSerialLibMissing},  // 0 serial
-    {make<TcpDllTransport>, rc::kTcpLibMissing},        // 1 TCP library
-    {make<TcpComTransport>, rc::kTcpComMissing},        // 2 TCP COM component
-    {make<SerialDllTransport>, rc::kSerialLibMissing},  // 3 modem
-    {make<SerialComTransport>, rc::kSerialComMissing},  // 4 serial COM component
+    {make<SerialDllTransport>, rc::kSerialLibMissing},  // kSerial
+    {make<TcpDllTransport>, rc::kTcpLibMissing},        // kTcpLibrary
+    {make<TcpComTransport>, rc::kTcpComMissing},        // kTcpCom
+    {make<SerialDllTransport>, rc::kSerialLibMissing},  // kModem
+    {make<SerialComTransport>, rc::kSerialComMissing},  // kSerialCom
 };
+static_assert(std::size(kVariants) == connection_type::kSerialCom + 1);
 }  // namespace
 
 ConnectionManager::~ConnectionManager() { destroy_transport(); }
@@ -73,7 +74,7 @@ ReturnCode ConnectionManager::SetConnectionType(uint32_t type) {
 }
 
 void ConnectionManager::EnsureTransport() {
-    if (!transport_) SetConnectionType(2);
+    if (!transport_) SetConnectionType(connection_type::kTcpCom);
 }
 
 ReturnCode ConnectionManager::OpenPort(int32_t port) {
@@ -89,7 +90,7 @@ ReturnCode ConnectionManager::OpenModemPort(int32_t port) {
     EnsureTransport();
     if (!transport_->IsAvailable()) return unavailable_;
     if (open_) return rc::kPortAlreadyOpen;
-    if (type_ != kModemType) return rc::kNotAModem;
+    if (type_ != connection_type::kModem) return rc::kNotAModem;
     if (transport_->OpenModem(port, kModemBaud) != TransportResult::Done) return rc::kFailed;
     open_ = true;
     return rc::kOk;
@@ -109,7 +110,7 @@ void ConnectionManager::PumpMessages() { platform::pump_messages(); }
 ReturnCode ConnectionManager::check(bool modem) {
     EnsureTransport();
     if (!transport_->IsAvailable()) return unavailable_;
-    if (modem && type_ != kModemType) return rc::kNotAModem;
+    if (modem && type_ != connection_type::kModem) return rc::kNotAModem;
     if (!open_) return rc::kPortNotOpen;
     return rc::kOk;
 }
@@ -141,7 +142,7 @@ ReturnCode ConnectionManager::SendIndexedCommand(int32_t terminal, const uint8_t
                                                  int32_t length, uint16_t index) {
     if (ReturnCode c = check(false); c != rc::kOk) return c;
     std::vector<uint8_t> copy;
-    const uint8_t* bytes = taken(data, length, copy);
+    const uint8_t* bytes = copy_while_locked(data, length, copy);
     const TransportResult r = exchange(terminal, [&](Transport& t) {
         return t.SendData(terminal, bytes, command, length, 0, index);
     });

@@ -17,6 +17,15 @@
 
 namespace varanda {
 
+// The connection types DefinirTipoConexao chooses between.
+namespace connection_type {
+inline constexpr uint32_t kSerial = 0;       // Corvo2K
+inline constexpr uint32_t kTcpLibrary = 1;   // CorvoTCP
+inline constexpr uint32_t kTcpCom = 2;       // the TCP COM component, the type before any is chosen
+inline constexpr uint32_t kModem = 3;        // Corvo2K over a modem
+inline constexpr uint32_t kSerialCom = 4;    // the serial COM component
+}  // namespace connection_type
+
 class ConnectionManager {
 public:
     ConnectionManager() = default;
@@ -24,14 +33,14 @@ public:
     ConnectionManager(const ConnectionManager&) = delete;
     ConnectionManager& operator=(const ConnectionManager&) = delete;
 
-    // 0 for types 0..4; 9 for any other (a TCP COM transport is installed and
-    // the stored type is kept); 8 when creating the transport threw.
+    // 0 for the types above; 9 for any other (a TCP COM transport is installed
+    // and the stored type is kept); 8 when creating the transport threw.
     ReturnCode SetConnectionType(uint32_t type);
     uint32_t GetConnectionType() const { return type_; }
     void EnsureTransport();
 
     ReturnCode OpenPort(int32_t port);       // 9600 baud
-    ReturnCode OpenModemPort(int32_t port);  // 2400 baud, type 3 only
+    ReturnCode OpenModemPort(int32_t port);  // 2400 baud, kModem only
     void ClosePort();
     void PumpMessages();
 
@@ -43,12 +52,9 @@ public:
     ReturnCode SendModemString(const char* text);
     int32_t ReadModemByte();  // the byte, or -1
 
-    bool is_open() const { return open_; }
-    bool has_transport() const { return transport_ != nullptr; }
-
 private:
     // The common checks of every exchange: transport, availability, and (for
-    // modem operations) type 3, then the open port. kOk when all pass.
+    // modem operations) kModem, then the open port. kOk when all pass.
     ReturnCode check(bool modem);
     void destroy_transport() noexcept;
     // Runs `call` on the transport for `terminal`, in the terminal's turn and
@@ -57,7 +63,7 @@ private:
     TransportResult exchange(int32_t terminal, Call&& call);
 
     std::shared_ptr<Transport> transport_;
-    uint32_t type_ = 2;
+    uint32_t type_ = connection_type::kTcpCom;
     bool open_ = false;
     ReturnCode unavailable_ = rc::kTcpComMissing;
 };

@@ -7,7 +7,8 @@ namespace varanda::op {
 uint8_t DefinirTipoConexao(ConnectionManager& connection, uint8_t type) { return connection.SetConnectionType(type); }
 
 uint8_t AbrirPortaComunicacao(ConnectionManager& connection, int32_t port) {
-    return connection.GetConnectionType() == 3 ? connection.OpenModemPort(port) : connection.OpenPort(port);
+    const bool modem = connection.GetConnectionType() == connection_type::kModem;
+    return modem ? connection.OpenModemPort(port) : connection.OpenPort(port);
 }
 
 void FecharPortaComunicacao(ConnectionManager& connection) { connection.ClosePort(); }

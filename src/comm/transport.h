@@ -1,6 +1,6 @@
 // What the connection manager asks of a back end. Each variant translates
 // its back end's answers where it calls it: Open / OpenModem Done when the
-// port opened; SendData / SendResponse Done when the terminal took it;
+// port opened; SendData Done when the terminal took it;
 // ReceiveData / ReceiveDataNoReply Done when `length` answer bytes are in the
 // buffer; SendModemString Done when the text went out. ReadModemByte gives
 // the byte read, or kNoModemByte.
@@ -21,10 +21,8 @@ public:
     virtual TransportResult OpenModem(int32_t port, int32_t baud) = 0;
     virtual TransportResult SendData(int32_t terminal, const uint8_t* data, int32_t command, int32_t length,
                                      int32_t reserved, uint16_t index) = 0;
-    virtual TransportResult SendResponse(int32_t terminal, uint8_t response) = 0;
     virtual TransportResult ReceiveData(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                         int32_t reserved) = 0;
-    virtual void* ReceiveDataMagic(int32_t a, int32_t b, int32_t c, int32_t d) = 0;
     virtual TransportResult ReceiveDataNoReply(int32_t terminal, uint8_t* buffer, int32_t command, int32_t length,
                                                int32_t reserved) = 0;
     virtual void Close() = 0;

@@ -12,10 +12,9 @@ namespace varanda {
 
 struct ChangeEventBlock {
     static constexpr int kSize = 77;
-    static constexpr int kEntryMessage = 0;
-    static constexpr int kExitMessage = 32;
-    static constexpr int kEntryTimes = 64;  // hour 1, minute 1, hour 2, minute 2, hour 3, minute 3
-    static constexpr int kExitTimes = 70;
+    static constexpr int kEntryMessage = 0, kExitMessage = 32;
+    // Three times each: hour 1, minute 1, hour 2, minute 2, hour 3, minute 3.
+    static constexpr int kEntryTimes = 64, kExitTimes = 70;
     static constexpr int kArrowKeys = 76;
     static constexpr uint8_t kNoTime = 0xFF;  // an empty hour or minute
 

@@ -21,6 +21,13 @@ void pack_ossel_id(const char* text, uint8_t* out) {
     }
 }
 
+OsselIdRequest ossel_id_request(const char* text) {
+    OsselIdRequest request{};
+    request[0] = ossel_id_length(text);
+    pack_ossel_id(text, &request[1]);
+    return request;
+}
+
 size_t unpack_ossel_id(const uint8_t* packed, char* out) {
     size_t n = 0;
     for (int i = 0; i < 2 * kOsselPackedIdBytes; ++i) {

@@ -10,6 +10,7 @@
 // two characters). At most 16 characters are written; when fewer, a zero
 // byte follows them.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -23,6 +24,10 @@ inline constexpr int kOsselPackedIdBytes = 9;  // bytes read back from an answer
 uint8_t ossel_id_length(const char* text);
 
 void pack_ossel_id(const char* text, uint8_t* out);
+
+// A request naming a user or a PIN: the text's length, then the text packed.
+using OsselIdRequest = std::array<uint8_t, 1 + kOsselIdSize>;
+OsselIdRequest ossel_id_request(const char* text);
 
 // Writes the text to `out` (room for 16 characters); returns how many.
 size_t unpack_ossel_id(const uint8_t* packed, char* out);

@@ -3,6 +3,7 @@
 
 #include "comm/connection_manager.h"
 #include "wire/byte_order.h"
+#include "ossel/ossel_blocks.h"
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
@@ -10,16 +11,11 @@
 
 namespace varanda::op {
 
+namespace command = wire::command;
+
 namespace {
-constexpr int32_t kFirstUserCommand = wire::command::kOsselFirst;
-constexpr int32_t kNextUserCommand = wire::command::kOsselNext;
-constexpr int32_t kFindUserCommand = wire::command::kOsselLocate;
-constexpr int32_t kUserRecordCommand = wire::command::kOsselRecord;
-constexpr int32_t kUserRecordSize = 451;
 constexpr int kRecordIdOffset = 2;
-constexpr int32_t kSummaryCommand = wire::command::kOsselSummary;
 constexpr int32_t kSummarySize = 11;
-constexpr int32_t kTotalCommand = wire::command::kOsselTotal;
 constexpr uint8_t kModeSummary = 0;
 constexpr uint8_t kModeRecord = 2;
 
@@ -32,15 +28,15 @@ uint8_t send_mode(ConnectionManager& connection, int32_t terminal, uint8_t mode,
 }  // namespace
 
 uint8_t LocalizarPrimeiroUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode) {
-    return send_mode(connection, terminal, mode, kFirstUserCommand);
+    return send_mode(connection, terminal, mode, command::kOsselFirst);
 }
 
 uint8_t LocalizarProximoUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode) {
-    return send_mode(connection, terminal, mode, kNextUserCommand);
+    return send_mode(connection, terminal, mode, command::kOsselNext);
 }
 
 uint8_t SolicitarTotalUsuariosOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode) {
-    return send_mode(connection, terminal, mode, kFirstUserCommand);
+    return send_mode(connection, terminal, mode, command::kOsselFirst);
 }
 
 uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t length,
@@ -52,7 +48,7 @@ uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, u
     request[0] = mode;
     request[1] = length;
     pack_ossel_id(id, &request[2]);
-    return connection.SendCommand(terminal, request, kFindUserCommand, sizeof request);
+    return connection.SendCommand(terminal, request, command::kOsselLocate, sizeof request);
 }
 
 uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t* value,
@@ -64,10 +60,10 @@ uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uin
     ReturnCode r = ossel_offline_result(connection, terminal);
     if (r != rc::kOk) return r;
     if (mode == kModeRecord) {
-        uint8_t work[kUserRecordSize] = {};
-        r = connection.ReceiveData(terminal, work, kUserRecordCommand, kUserRecordSize);
+        uint8_t work[kOsselUserRecordSize] = {};
+        r = connection.ReceiveData(terminal, work, command::kOsselRecord, kOsselUserRecordSize);
         if (r == rc::kOk) {
-            std::memcpy(record, work, kUserRecordSize);
+            std::memcpy(record, work, kOsselUserRecordSize);
             unpack_ossel_id(&work[kRecordIdOffset], id);
         }
         return r;
@@ -75,7 +71,7 @@ uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uin
     uint8_t summary[kSummarySize];
     summary[0] = 0;
     std::memset(&summary[1], 0x0F, kSummarySize - 1);
-    r = connection.ReceiveData(terminal, summary, kSummaryCommand, kSummarySize);
+    r = connection.ReceiveData(terminal, summary, command::kOsselSummary, kSummarySize);
     if (r == rc::kOk) {
         *value = summary[1];
         unpack_ossel_id(&summary[2], id);
@@ -87,7 +83,7 @@ uint8_t ReceberTotalUsuariosOssel(ConnectionManager& connection, int32_t termina
     if (count == nullptr) return rc::bad_arg(1);
     *count = 0;
     uint8_t answer[2] = {};
-    const ReturnCode r = connection.ReceiveData(terminal, answer, kTotalCommand, sizeof answer);
+    const ReturnCode r = connection.ReceiveData(terminal, answer, command::kOsselTotal, sizeof answer);
     if (r == rc::kOk) *count = wire::get_u16_be(answer);
     return r;
 }

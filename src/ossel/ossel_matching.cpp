@@ -1,6 +1,7 @@
 // Template and PIN comparison, and the network options.
 #include "comm/connection_manager.h"
 #include "events/held_online_events.h"
+#include "ossel/ossel_blocks.h"
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
@@ -8,16 +9,16 @@
 
 namespace varanda::op {
 
+namespace command = wire::command;
+
 namespace {
-constexpr int32_t kCompareTemplateCommand = wire::command::kOsselCompare;
-constexpr int32_t kTemplateSize = 220;
-constexpr int32_t kComparePinCommand = wire::command::kOsselComparePin;
-constexpr int32_t kNetworkCommand = wire::command::kOsselNetwork;
+// The network option flags, in the byte sent.
+constexpr uint8_t kNetworkFlag1 = 4, kNetworkFlag2 = 8, kNetworkFlag3 = 16;
 }  // namespace
 
 uint8_t CompararTemplateOssel(ConnectionManager& connection, int32_t terminal, uint8_t* template_) {
     if (template_ == nullptr) return rc::bad_arg(1);
-    return connection.SendCommand(terminal, template_, kCompareTemplateCommand, kTemplateSize);
+    return connection.SendCommand(terminal, template_, command::kOsselCompare, kOsselTemplateSize);
 }
 
 uint8_t ResultadoComparacaoTemplateOssel(ConnectionManager& connection, HeldOnlineEvents& held_events,
@@ -27,10 +28,8 @@ uint8_t ResultadoComparacaoTemplateOssel(ConnectionManager& connection, HeldOnli
 
 uint8_t CompararPINOssel(ConnectionManager& connection, int32_t terminal, const char* pin) {
     if (pin == nullptr || pin[0] == '\0') return rc::check_failed(0);
-    uint8_t request[1 + kOsselIdSize];
-    request[0] = ossel_id_length(pin);
-    pack_ossel_id(pin, &request[1]);
-    return connection.SendCommand(terminal, request, kComparePinCommand, sizeof request);
+    const OsselIdRequest request = ossel_id_request(pin);
+    return connection.SendCommand(terminal, request.data(), command::kOsselComparePin, request.size());
 }
 
 uint8_t ResultadoComparacaoPINOssel(ConnectionManager& connection, HeldOnlineEvents& held_events, int32_t terminal) {
@@ -39,8 +38,9 @@ uint8_t ResultadoComparacaoPINOssel(ConnectionManager& connection, HeldOnlineEve
 
 uint8_t ConfigurarRedeOssel(ConnectionManager& connection, int32_t terminal, uint8_t flag1, uint8_t flag2,
                             uint8_t flag3) {
-    const uint8_t flags = static_cast<uint8_t>((flag1 != 0 ? 4 : 0) | (flag2 != 0 ? 8 : 0) | (flag3 != 0 ? 16 : 0));
-    return connection.SendCommand(terminal, &flags, kNetworkCommand, sizeof flags);
+    const uint8_t flags = static_cast<uint8_t>((flag1 != 0 ? kNetworkFlag1 : 0) | (flag2 != 0 ? kNetworkFlag2 : 0) |
+                                               (flag3 != 0 ? kNetworkFlag3 : 0));
+    return connection.SendCommand(terminal, &flags, command::kOsselNetwork, sizeof flags);
 }
 
 uint8_t ResultadoConfiguracaoRedeOssel(ConnectionManager& connection, int32_t terminal) {

@@ -8,7 +8,6 @@
 namespace varanda {
 
 namespace {
-constexpr int32_t kOfflineResultCommand = wire::command::kOsselResult;
 constexpr uint8_t kOfflinePreset = 6;
 constexpr uint8_t kLastOfflineResult = 6;
 constexpr ReturnCode kOtherResult = 128;
@@ -35,7 +34,7 @@ ReturnCode ossel_online_code(uint8_t result) {
 
 ReturnCode ossel_offline_result(ConnectionManager& connection, int32_t terminal) {
     uint8_t result = kOfflinePreset;
-    const ReturnCode r = connection.ReceiveData(terminal, &result, kOfflineResultCommand, sizeof result);
+    const ReturnCode r = connection.ReceiveData(terminal, &result, wire::command::kOsselResult, sizeof result);
     if (r != rc::kOk) return r;
     return ossel_offline_code(result);
 }

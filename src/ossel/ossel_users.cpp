@@ -3,6 +3,7 @@
 
 #include "comm/connection_manager.h"
 #include "events/held_online_events.h"
+#include "ossel/ossel_blocks.h"
 #include "ossel/ossel_id.h"
 #include "ossel/ossel_result.h"
 #include "varanda_ops.h"
@@ -10,21 +11,17 @@
 
 namespace varanda::op {
 
+namespace command = wire::command;
+
 namespace {
-constexpr int32_t kAddUserCommand = wire::command::kOsselAddUser;
-constexpr int32_t kUserRecordSize = 451;
-constexpr int32_t kEnrolAtReaderCommand = wire::command::kOsselEnrol;
-constexpr int32_t kNewTemplateCommand = wire::command::kOsselTemplateAnswer;
-constexpr int32_t kTemplateSize = 220;
-constexpr int32_t kDeleteUserCommand = wire::command::kOsselErase;
-constexpr int32_t kDeleteAllCommand = wire::command::kOsselEraseAll;
+constexpr uint8_t kEnrolAtReader = 1;  // the enrolment request's one byte
 constexpr int kDeleteAllSize = 11;
 constexpr size_t kDeleteAllMaxText = 10;
 }  // namespace
 
 uint8_t IncluirUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t* record) {
     if (record == nullptr) return rc::bad_arg(1);
-    return connection.SendCommand(terminal, record, kAddUserCommand, kUserRecordSize);
+    return connection.SendCommand(terminal, record, command::kOsselAddUser, kOsselUserRecordSize);
 }
 
 uint8_t ResultadoInclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) {
@@ -32,8 +29,8 @@ uint8_t ResultadoInclusaoUsuarioOssel(ConnectionManager& connection, int32_t ter
 }
 
 uint8_t CriarUsuarioLeitorOssel(ConnectionManager& connection, int32_t terminal) {
-    const uint8_t request = 1;
-    return connection.SendCommand(terminal, &request, kEnrolAtReaderCommand, sizeof request);
+    const uint8_t request = kEnrolAtReader;
+    return connection.SendCommand(terminal, &request, command::kOsselEnrol, sizeof request);
 }
 
 uint8_t ResultadoInclusaoUsuarioLeitorOssel(ConnectionManager& connection, HeldOnlineEvents& held_events,
@@ -41,18 +38,16 @@ uint8_t ResultadoInclusaoUsuarioLeitorOssel(ConnectionManager& connection, HeldO
     if (template_ == nullptr) return rc::bad_arg(1);
     ReturnCode r = ossel_online_result(connection, held_events, terminal);
     if (r != rc::kOk) return r;
-    uint8_t work[kTemplateSize] = {};
-    r = connection.ReceiveData(terminal, work, kNewTemplateCommand, kTemplateSize);
-    if (r == rc::kOk) std::memcpy(template_, work, kTemplateSize);
+    uint8_t work[kOsselTemplateSize] = {};
+    r = connection.ReceiveData(terminal, work, command::kOsselTemplateAnswer, kOsselTemplateSize);
+    if (r == rc::kOk) std::memcpy(template_, work, kOsselTemplateSize);
     return r;
 }
 
 uint8_t ApagarUsuarioOssel(ConnectionManager& connection, int32_t terminal, const char* id) {
     if (id == nullptr || id[0] == '\0') return rc::check_failed(0);
-    uint8_t request[1 + kOsselIdSize];
-    request[0] = ossel_id_length(id);
-    pack_ossel_id(id, &request[1]);
-    return connection.SendCommand(terminal, request, kDeleteUserCommand, sizeof request);
+    const OsselIdRequest request = ossel_id_request(id);
+    return connection.SendCommand(terminal, request.data(), command::kOsselErase, request.size());
 }
 
 uint8_t ResultadoExclusaoUsuarioOssel(ConnectionManager& connection, int32_t terminal) {
@@ -65,7 +60,7 @@ uint8_t ApagarTodosUsuariosOssel(ConnectionManager& connection, int32_t terminal
     const size_t n = strnlen(text, kDeleteAllMaxText);
     request[0] = static_cast<uint8_t>(n);
     std::memcpy(&request[1], text, n);
-    return connection.SendCommand(terminal, request, kDeleteAllCommand, kDeleteAllSize);
+    return connection.SendCommand(terminal, request, command::kOsselEraseAll, kDeleteAllSize);
 }
 
 uint8_t ResultadoExclusaoTodosUsuariosOssel(ConnectionManager& connection, int32_t terminal) {

@@ -10,13 +10,10 @@
 namespace varanda {
 
 struct AccessScheduleTable {
-    static constexpr int kSchedules = 100;
-    static constexpr int kOldSchedules = 50;
-    static constexpr int kDays = 7;
-    static constexpr int kTimes = 4;
-    static constexpr size_t kDaySize = kTimes * 2;
-    static constexpr size_t kScheduleSize = kDays * kDaySize;  // 56
-    static constexpr size_t kSize = kSchedules * kScheduleSize;  // 5,600
+    static constexpr int kSchedules = 100, kOldSchedules = 50, kDays = 7, kTimes = 4;
+    static constexpr size_t kTimeSize = 2;  // hour, minute
+    static constexpr size_t kDaySize = kTimes * kTimeSize, kScheduleSize = kDays * kDaySize;  // 8, 56
+    static constexpr size_t kSize = kSchedules * kScheduleSize;        // 5,600
     static constexpr size_t kOldSize = kOldSchedules * kScheduleSize;  // 2,800
     static constexpr uint8_t kUnset = 0xFF;
 
@@ -27,7 +24,7 @@ struct AccessScheduleTable {
     // follows it.
     static constexpr size_t offset(int schedule, int day, int time) {
         return static_cast<size_t>(schedule - 1) * kScheduleSize + static_cast<size_t>(day - 1) * kDaySize +
-               static_cast<size_t>(time - 1) * 2;
+               static_cast<size_t>(time - 1) * kTimeSize;
     }
 
     std::array<uint8_t, kSize> bytes;

@@ -10,11 +10,9 @@
 namespace varanda {
 
 struct SirenTable {
-    static constexpr int kEntries = 100;
-    static constexpr int kOldEntries = 50;
-    static constexpr size_t kEntrySize = 3;
-    static constexpr size_t kSize = kEntries * kEntrySize;        // 300
-    static constexpr size_t kOldSize = kOldEntries * kEntrySize;  // 150
+    static constexpr int kEntries = 100, kOldEntries = 50;
+    static constexpr size_t kEntrySize = 3;  // hour, minute, weekday mask
+    static constexpr size_t kSize = kEntries * kEntrySize, kOldSize = kOldEntries * kEntrySize;  // 300, 150
 
     void reset() noexcept {
         bytes.fill(0);

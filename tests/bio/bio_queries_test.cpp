@@ -43,24 +43,6 @@ TEST_F(BioQueries, FailedAnswersZeroTheModelAndVersion) {
     EXPECT_EQ(7, model);
 }
 
-TEST_F(BioQueries, NullOutPointersAreRefusedWithoutAnExchange) {
-    open_tcp_lib();
-    int32_t v = 0;
-    uint8_t buf[844];
-    EXPECT_EQ(130, api().ReceberModeloBio(3, 0, nullptr));
-    EXPECT_EQ(130, api().ReceberVersaoBio(3, 0, nullptr, &v));
-    EXPECT_EQ(131, api().ReceberVersaoBio(3, 0, &v, nullptr));
-    EXPECT_EQ(130, api().ReceberQuantidadeUsuariosBio(3, 0, nullptr));
-    EXPECT_EQ(130, api().ReceberUsuarioCadastradoBio(3, 0, nullptr));
-    EXPECT_EQ(130, api().ResultadoIdentificacaoBiometrica(3, 0, nullptr));
-    EXPECT_EQ(130, api().ReceberTemplateLeitor(3, 0, nullptr));
-    EXPECT_EQ(129, api().ReceberTemplateCapturadoCorvo(3, nullptr));
-    EXPECT_EQ(129, api().CompararDigitalLeitor(3, nullptr));
-    EXPECT_EQ(129, api().EnviarUsuarioBio(3, nullptr));
-    (void)buf;
-    EXPECT_TRUE(tcp_.calls().empty());
-}
-
 TEST_F(BioQueries, UserCountTriesUntilTheFirstSuccess) {
     open_tcp_lib();
     struct Case {

@@ -48,13 +48,6 @@ TEST_F(BioRequests, EachRequestSendsItsSeventeenBytes) {
     }
 }
 
-TEST_F(BioRequests, SendFailureAndClosedPortPassThrough) {
-    EXPECT_EQ(2, api().SolicitarModeloBio(3));  // port not open
-    open_tcp_lib();
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().SolicitarModeloBio(3));
-}
-
 // Each step may set flags first, then calls one request; the expected bytes
 // show which form the flags chose, and so what the earlier steps cleared.
 TEST_F(BioRequests, IdentifierFormsAndFlagClearing) {
@@ -103,8 +96,7 @@ TEST_F(BioRequests, IdentifierFormsAndFlagClearing) {
         {"12 characters: the first 10", -1, -1,
          [&] { return api().SolicitarUsuarioCadastradoBio(3, "123456789012"); }, 0,
          request_text(20, 1, "1234567890")},
-        {"null identifier refused", 1, -1, [&] { return api().SolicitarExclusaoUsuario(3, nullptr); }, 128, none},
-        {"empty identifier refused", -1, -1, [&] { return api().SolicitarUsuarioCadastradoBio(3, ""); }, 128,
+        {"empty identifier refused", 1, -1, [&] { return api().SolicitarUsuarioCadastradoBio(3, ""); }, 128,
          none},
         {"bad option refused", -1, -1, [&] { return api().InserirUsuarioLeitorBio(3, 3, "42"); }, 129, none},
         {"empty enrol identifier refused", -1, -1, [&] { return api().InserirUsuarioLeitorBio(3, 9, ""); }, 128,

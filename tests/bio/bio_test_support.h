@@ -1,7 +1,6 @@
 // Small builders of the fingerprint module's wire messages for the tests.
 #pragma once
 #include <cstdint>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -54,16 +53,6 @@ inline Bytes card_event(const Bytes& digits) {
     b[16] = 7;  // day
     b[17] = 3;  // month
     return b;
-}
-
-// The local time now as the 8 BCD bytes of a record's timestamp.
-inline Bytes bcd_now() {
-    auto bcd = [](int v) { return static_cast<uint8_t>((v / 10) << 4 | (v % 10)); };
-    std::time_t t = std::time(nullptr);
-    std::tm tm = *std::localtime(&t);
-    const int year = tm.tm_year + 1900;
-    return {bcd(year / 100), bcd(year % 100), bcd(tm.tm_mon + 1), bcd(tm.tm_mday),
-            bcd(tm.tm_hour), bcd(tm.tm_min),  bcd(tm.tm_sec > 59 ? 59 : tm.tm_sec), 0};
 }
 
 }  // namespace biotest

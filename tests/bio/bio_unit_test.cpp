@@ -112,30 +112,4 @@ TEST_F(BioFixedTime, FingerprintRecordCarriesTheBcdTime) {
     EXPECT_EQ((Bytes{0x20, 0x26, 0x03, 0x07, 0x14, 0x05, 0x09, 0x00}), Bytes(sent.begin() + 40, sent.begin() + 48));
 }
 
-TEST_F(BioFixedTime, FailedLengthHeaderSendKeepsTheEntryBytes) {
-    ASSERT_EQ(0, varanda::via::IncluirUsuarioSemDigitalBioCorvoAcesso(f_, "12345"));
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, varanda::via::EnviarListaUsuariosSemDigitalBioVariavel(f_, 3, 0));
-    EXPECT_EQ(0, f_.no_fingerprint.count);
-    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 0x01, 0x23, 0x45}),
-              Bytes(f_.no_fingerprint.table8000.begin(), f_.no_fingerprint.table8000.begin() + 8));
-    ASSERT_EQ(0, varanda::via::EnviarListaUsuariosSemDigitalBioVariavel(f_, 3, 0));
-    EXPECT_EQ(0xFF, f_.no_fingerprint.table8000[7]);
-}
-
-TEST_F(BioFixedTime, NextOnlineEventHandsOutHeldEventsFirst) {
-    varanda::OnlineEventRecord held;
-    held.bytes[0] = 2;
-    held.bytes[2] = 5;
-    f_.held_events.hold(3, held);
-    tcp_.queue_answer({9, 9});
-    varanda::OnlineEventRecord out;
-    ASSERT_EQ(0, varanda::next_online_event(f_.held_events, f_.connection(), 3, out));
-    EXPECT_EQ(5, out.bytes[2]);
-    EXPECT_TRUE(tcp_.calls("Recebe_Dados").empty());
-    ASSERT_EQ(0, varanda::next_online_event(f_.held_events, f_.connection(), 3, out));
-    EXPECT_EQ(9, out.bytes[0]);
-    EXPECT_EQ(1u, tcp_.calls("Recebe_Dados").size());
-}
-
 }  // namespace

@@ -123,7 +123,6 @@ TEST_F(Connection, ModemOperationsNeedTypeThreeAndAnOpenPort) {
     EXPECT_EQ(1, api().EnviarStringInicializacaoModem("ATE0"));
     EXPECT_EQ(5, api().LerByteModem());
     EXPECT_EQ(-1, api().LerByteModem());
-    EXPECT_EQ(128, api().EnviarStringInicializacaoModem(nullptr));
     auto texts = serial_.calls("Modem_Str");
     ASSERT_EQ(2u, texts.size());
     EXPECT_EQ("ATZ", texts[0].text());

@@ -74,20 +74,6 @@ TEST_F(ModemDial, VerdictsAndPings) {
     }
 }
 
-TEST_F(ModemDial, ToneFlagChoosesTheDialCommand) {
-    struct Case {
-        int32_t tone;
-        const char* dial;
-    } cases[] = {{1, "ATDT0800"}, {5, "ATDT0800"}, {-1, "ATDT0800"}, {0, "ATDP0800"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.tone);
-        serial_.reset();
-        serial_.queue_result("Le_Modem", 3);
-        EXPECT_EQ(3, api().ConectarModem(1, "AT&F", c.tone, "0800", 2));
-        EXPECT_EQ((std::vector<std::string>{"AT&F", c.dial}), modem_texts());
-    }
-}
-
 TEST_F(ModemDial, MissingTextsAndLongNumbersTouchNothing) {
     const std::string fits(495, '7');
     const std::string too_long(496, '7');
@@ -114,20 +100,6 @@ TEST_F(ModemDial, MissingTextsAndLongNumbersTouchNothing) {
     auto texts = modem_texts();
     ASSERT_EQ(2u, texts.size());
     EXPECT_EQ("ATDP" + fits, texts[1]);
-}
-
-TEST_F(ModemDial, FailuresBeforeTheDialGiveMinusOne) {
-    // The port does not open: nothing is sent to the modem.
-    serial_.queue_result("InicializaComModem", 0);
-    EXPECT_EQ(-1, api().ConectarModem(1, "ATZ", 1, "123", 1));
-    EXPECT_TRUE(serial_.calls("Modem_Str").empty());
-
-    // The initialisation text is refused: no dial command follows.
-    serial_.reset();
-    serial_.queue_result("Modem_Str", 3);
-    EXPECT_EQ(-1, api().ConectarModem(1, "ATZ", 1, "123", 1));
-    EXPECT_EQ((std::vector<std::string>{"ATZ"}), modem_texts());
-    EXPECT_TRUE(serial_.calls("Le_Modem").empty());
 }
 
 TEST_F(ModemDial, AnOpenPortIsClosedAndOpenedAgain) {

@@ -165,14 +165,4 @@ TEST_F(ModemDialClock, WaitsBeforeInitialisingDiallingAndEachPing) {
     }
 }
 
-TEST_F(ModemDialClock, TheSystemClockIsBackAfterTheScope) {
-    varanda::platform::ClockSource& system = varanda::platform::clock_source();
-    {
-        FakeClock clock(0, 1);
-        varanda::platform::ScopedClockSource use(clock);
-        EXPECT_EQ(&clock, &varanda::platform::clock_source());
-    }
-    EXPECT_EQ(&system, &varanda::platform::clock_source());
-}
-
 }  // namespace

@@ -1,5 +1,6 @@
 // The operation families through the SDK against corvo-sim, checked on the
-// emulated terminal's state: one case per family, for the wiring.
+// emulated terminal's state: one case per family, for the wiring. (Punch
+// collection through the SDK: bad_line_e2e.cpp and lines_e2e.cpp.)
 #include <cstring>
 #include <set>
 #include <string>
@@ -73,30 +74,6 @@ TEST_F(Families, AccessListInTheBlocksForm) {
     ASSERT_EQ(5626, l["count"].num());
     EXPECT_EQ("1", l["cards"][0]["card"].str());
     EXPECT_EQ("5626", l["cards"][5625]["card"].str());
-}
-
-TEST_F(Families, EveryPunchIsCollectedOnce) {
-    sim("punches 1 500");
-    open();
-    int32_t stored = 0;
-    ASSERT_EQ(0, api_.ReceberQuantidadeBilhetes(1, &stored));
-    EXPECT_EQ(500, stored);
-    int collected = 0;
-    for (int calls = 0; calls < 600; ++calls) {
-        u8 b[6];
-        char card[17] = {};
-        const u8 r = api_.ColetarBilhete(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card);
-        if (r != 0) {
-            EXPECT_EQ(1, r);  // no punch left
-            break;
-        }
-        EXPECT_EQ(16u, std::strlen(card));
-        ++collected;
-    }
-    EXPECT_EQ(500, collected);
-    const auto p = dump(1)["punches"];
-    EXPECT_EQ(0, p["stored"].num());
-    EXPECT_EQ(500, p["delivered"].num());
 }
 
 TEST_F(Families, OnlineEventsSensorsAndFirmware) {

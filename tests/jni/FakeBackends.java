@@ -9,7 +9,6 @@ final class FakeBackends {
     private FakeBackends() {}
 
     static native void reset(String lib);
-    static native void queueResult(String lib, String entry, int result);
     static native void queueAnswer(String lib, int result, byte[] bytes);
     // The calls to `entry`, in order: how many, the recorded ints of one, its payload.
     static native int count(String lib, String entry);

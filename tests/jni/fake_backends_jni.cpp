@@ -35,10 +35,6 @@ extern "C" {
 
 JNIEXPORT void JNICALL Java_FakeBackends_reset(JNIEnv* env, jclass, jstring lib) { backend(env, lib).reset(); }
 
-JNIEXPORT void JNICALL Java_FakeBackends_queueResult(JNIEnv* env, jclass, jstring lib, jstring entry, jint result) {
-    backend(env, lib).queue_result(text(env, entry), result);
-}
-
 JNIEXPORT void JNICALL Java_FakeBackends_queueAnswer(JNIEnv* env, jclass, jstring lib, jint result, jbyteArray bytes) {
     std::vector<uint8_t> v(static_cast<size_t>(env->GetArrayLength(bytes)));
     env->GetByteArrayRegion(bytes, 0, static_cast<jsize>(v.size()), reinterpret_cast<jbyte*>(v.data()));

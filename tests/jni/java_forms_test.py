@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """The generator's Java forms, on small operation lists of their own: which
-form each operation gets, what is emitted for it (JNI functions, decorated
-Windows names, Java declarations, hand-written declarations), and the
-declarations it refuses.
+form each operation gets, the decorated Windows names and Java declarations
+emitted for it, and the declarations it refuses. (What the emitted JNI
+functions do is tested by calling them: jni_exports_test.cpp and
+jni_custom_forms_test.cpp.)
 
   java_forms_test.py <cmake folder>
 """
@@ -95,34 +96,6 @@ class JavaForms(unittest.TestCase):
         self.assertIn("AtribuirContador has no Java form yet", self.messages)
         self.assertNotIn("Java_Varanda_AtribuirContador", self.files["gen/varanda.map"])
         self.assertNotIn("ReceberRelogio has no", self.messages)
-
-    def test_scalar_forms_stay_in_their_file(self):
-        scalar, forms = self.files["gen/jni_scalar.cpp"], self.files["gen/jni_forms.cpp"]
-        self.assertIn("Java_Varanda_Ping(JNIEnv*, jclass, jint terminal)", scalar)
-        self.assertNotIn("Java_Varanda_Ping(", forms)
-        self.assertNotIn("DefinirTexto", scalar)
-
-    def test_string_forms_refuse_nulls_then_pin(self):
-        f = self.files["gen/jni_forms.cpp"]
-        self.assertIn("Java_Varanda_DefinirTexto(JNIEnv* env, jclass, jint a_terminal, jstring a_text, jbyte a_line)", f)
-        self.assertIn("if (a_text == nullptr) return varanda::jni::kRefused;", f)
-        self.assertIn("PinnedString pin_text(env, a_text);", f)
-        self.assertIn("varanda::via::DefinirTexto(f, a_terminal, pin_text.get(), static_cast<uint8_t>(a_line))", f)
-        self.assertIn("call_op<int32_t>(-1, [&](varanda::ApiFacade& f) { return varanda::via::ContarAlgo(f, pin_final.get()); })", f)
-
-    def test_byte_array_forms_check_the_length_and_catch(self):
-        f = self.files["gen/jni_forms.cpp"]
-        body = f.split("Java_Varanda_EnviarUsuario(", 1)[1].split("\n}\n", 1)[0]
-        self.assertIn("PinnedBytes pin_user(env, a_user, 404);", body)
-        self.assertIn("try {", body)
-        self.assertIn("catch (...)", body)
-
-    def test_custom_forms_forward_with_their_class(self):
-        f, h = self.files["gen/jni_forms.cpp"], self.files["gen/jni_custom.h"]
-        self.assertIn("jint ReceberRelogio(JNIEnv* env, JavaClass cls, jint terminal, jintArray clock);", h)
-        self.assertEqual(1, h.count("(JNIEnv* env, JavaClass cls"))
-        self.assertIn("varanda::jni::ReceberRelogio(env, varanda::jni::JavaClass::kVaranda, a_terminal, a_clock)", f)
-        self.assertIn("varanda::jni::ReceberRelogio(env, varanda::jni::JavaClass::kMelbrosa, a_terminal, a_clock)", f)
 
     def test_java_classes(self):
         plain, pkg = self.files["java/Varanda.java"], self.files["java/com/melbrosa/Varanda.java"]

@@ -112,19 +112,6 @@ TEST_F(OnlineEvents, FailureCodesOfBothReaders) {
     }
 }
 
-TEST_F(OnlineEvents, NullOutParametersAreRefusedBeforeAnyRequest) {
-    open_tcp_lib();
-    for (int k = 1; k <= 9; ++k) {
-        Out o;
-        uint8_t* b[] = {&o.b[0], &o.b[1], nullptr, &o.b[2], &o.b[3], &o.b[4], &o.b[5], &o.b[6], &o.b[7]};
-        char* card = k == 3 ? nullptr : o.card;
-        if (k != 3) b[k - 1] = nullptr;
-        EXPECT_EQ(128 + k, api().ReceberDadosOnLine(1, b[0], b[1], card, b[3], b[4], b[5], b[6], b[7], b[8]));
-        EXPECT_EQ(128 + k, api().ReceberDadosOnLine2(1, b[0], b[1], card, b[3], b[4], b[5], b[6], b[7], b[8]));
-    }
-    EXPECT_TRUE(tcp_.calls().empty());
-}
-
 TEST_F(OnlineEvents, SensorsAskThreeBytesOrOneOnOldTerminals) {
     open_tcp_lib();
     struct Case {
@@ -147,9 +134,6 @@ TEST_F(OnlineEvents, SensorsAskThreeBytesOrOneOnOldTerminals) {
         EXPECT_EQ(c.out, Bytes(s, s + 3));
         EXPECT_EQ(c.requests, requests());
     }
-    uint8_t s[3];
-    EXPECT_EQ(131, api().LerSensoresCorvo(4, &s[0], &s[1], nullptr));
-    EXPECT_EQ(1u, tcp_.calls().size());
 }
 
 }  // namespace

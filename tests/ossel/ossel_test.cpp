@@ -64,9 +64,9 @@ TEST_F(Ossel, RequestsOnTheWire) {
     }
 }
 
+// The modes and lengths out of range (the null pointers are the export sweep's).
 TEST_F(Ossel, BadArgumentsSendNothing) {
     open_tcp_lib();
-    int32_t count = 0;
     uint8_t value = 0, record[451], id[17];
     struct Case {
         const char* what;
@@ -77,28 +77,16 @@ TEST_F(Ossel, BadArgumentsSendNothing) {
         {"next user, mode 3", [&] { return api().LocalizarProximoUsuarioOssel(4, 3); }, 128},
         {"total, mode 255", [&] { return api().SolicitarTotalUsuariosOssel(4, 255); }, 128},
         {"find, mode 1", [&] { return api().LocalizarUsuarioOssel(4, 1, 5, "12345"); }, 129},
-        {"find, null text and mode 1", [&] { return api().LocalizarUsuarioOssel(4, 1, 5, nullptr); }, 128},
         {"find, length 0", [&] { return api().LocalizarUsuarioOssel(4, 0, 0, "1"); }, 130},
         {"find, length 17", [&] { return api().LocalizarUsuarioOssel(4, 0, 17, "1"); }, 130},
-        {"delete, null", [&] { return api().ApagarUsuarioOssel(4, nullptr); }, 128},
-        {"delete all, null", [&] { return api().ApagarTodosUsuariosOssel(4, nullptr); }, 128},
-        {"PIN, null", [&] { return api().CompararPINOssel(4, nullptr); }, 128},
         {"PIN, empty", [&] { return api().CompararPINOssel(4, ""); }, 128},
-        {"add, null record", [&] { return api().IncluirUsuarioOssel(4, nullptr); }, 129},
-        {"compare, null template", [&] { return api().CompararTemplateOssel(4, nullptr); }, 129},
-        {"enrol result, null template", [&] { return api().ResultadoInclusaoUsuarioLeitorOssel(4, nullptr); }, 129},
         {"fetch, mode 1", [&] { return api().ReceberUsuarioOssel(4, 1, &value, record, reinterpret_cast<char*>(id)); }, 128},
-        {"fetch summary, null value", [&] { return api().ReceberUsuarioOssel(4, 0, nullptr, record, reinterpret_cast<char*>(id)); }, 130},
-        {"fetch record, null record", [&] { return api().ReceberUsuarioOssel(4, 2, &value, nullptr, reinterpret_cast<char*>(id)); }, 131},
-        {"fetch, null text", [&] { return api().ReceberUsuarioOssel(4, 2, &value, record, nullptr); }, 132},
-        {"total, null count", [&] { return api().ReceberTotalUsuariosOssel(4, nullptr); }, 129},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(c.code, c.call());
     }
     EXPECT_TRUE(tcp_.calls().empty());
-    (void)count;
 }
 
 TEST_F(Ossel, OfflineVerdicts) {

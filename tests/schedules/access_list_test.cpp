@@ -225,16 +225,4 @@ TEST_F(AccessList, OldTerminalsGetNineThousandBytesWithCommand102) {
     EXPECT_EQ(expected, s[0].data);
 }
 
-TEST_F(AccessList, SettingsChangedAfterInsertionRefuseTheSendAndKeepTheList) {
-    open_tcp_lib();
-    ASSERT_EQ(0, api().InserirUsuarioListaAcesso("123456789012", 4));
-    SET_CARD_DIGITS(10);  // the 12-digit card no longer fits 5 bytes
-    EXPECT_EQ(131, api().EnviarListaAcesso(1));
-    EXPECT_TRUE(sent().empty());
-    SET_CARD_DIGITS(12);
-    EXPECT_EQ(0, api().EnviarListaAcesso(1));
-    ASSERT_EQ(1u, sent().size());
-    EXPECT_EQ((Bytes{0x00, 0x07, 0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x04}), sent()[0].data);
-}
-
 }  // namespace

@@ -86,9 +86,6 @@ TEST_F(Clock, ReadTriesSixBytesThenFive) {
             EXPECT_EQ(5, rx[1].ints[2]);
         }
     }
-    uint8_t o[6];
-    EXPECT_EQ(134, api().ReceberRelogio(5, &o[0], &o[1], &o[2], &o[3], &o[4], nullptr));
-    EXPECT_EQ(2u, tcp_.calls().size());  // the null asked nothing
 }
 
 TEST_F(Clock, DaylightSavingBoundsAndPayload) {

@@ -1,6 +1,7 @@
-// The schedule and access-list operations on a facade built here, with the
-// card pattern, the digit count and the old-terminal flag set directly in
-// their groups, sending through the fake TCP library.
+// The access list on a facade built here, with the card pattern, the digit
+// count and the old-terminal flag changed directly between the inserts and
+// the send, sending through the fake TCP library. (Each form's image is in
+// access_list_test.cpp, the choice of form in access_list_unit_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,61 +44,6 @@ protected:
     testsupport::FakeBackend tcp_{testsupport::kTcpLib};
 };
 
-TEST_F(SchedulesOps, PatternZeroListGoesCountedWithThreeByteEntries) {
-    set(0, 14, false);
-    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "65000", 1));
-    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "1", 2));
-    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "258", 3));
-    EXPECT_EQ(129, via::InserirUsuarioListaAcesso(f_, std::string(100'000, '1').c_str(), 1));
-    EXPECT_EQ(3u, f_.access_list.entries.size());
-    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
-    auto s = sent();
-    ASSERT_EQ(1u, s.size());
-    EXPECT_EQ(115, s[0].command);
-    EXPECT_EQ((Bytes{0x00, 0x09, 0xE8, 0xFD, 0x01, 0x01, 0x00, 0x02, 0x02, 0x01, 0x03}), s[0].data);
-    EXPECT_TRUE(f_.access_list.entries.empty());
-}
-
-TEST_F(SchedulesOps, PatternZeroTakesTheBlocksFormByTheEstimate) {
-    set(0, 14, false);
-    for (int i = 0; i < 5'626; ++i) ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, std::to_string(i).c_str(), 1));
-    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
-    auto s = sent();
-    ASSERT_EQ(2u, s.size());
-    Bytes image = s[0].data;
-    image.insert(image.end(), s[1].data.begin(), s[1].data.end());
-    ASSERT_EQ(131'072u, image.size());
-    EXPECT_EQ(136, s[0].command);
-    EXPECT_EQ(136, s[1].command);
-    EXPECT_EQ(0x15, image[0]);  // 5,626 entries, not the entry bytes
-    EXPECT_EQ(0xFA, image[1]);
-    EXPECT_EQ((Bytes{0x00, 0x00, 0x01, 0x01, 0x00, 0x01}), Bytes(image.begin() + 2, image.begin() + 8));
-    const size_t last = 2 + 5'625 * 3;  // card 5625 = 0x15F9
-    EXPECT_EQ((Bytes{0xF9, 0x15, 0x01, 0xFF}), Bytes(image.begin() + last, image.begin() + last + 4));
-    for (size_t i = last + 3; i < image.size(); ++i) ASSERT_EQ(0xFF, image[i]) << i;
-}
-
-TEST_F(SchedulesOps, OldFormSendsTheFirstNineThousandBytes) {
-    set(0, 14, true);
-    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "513", 52));
-    EXPECT_EQ(130, via::InserirUsuarioListaAcesso(f_, "1", 53));
-    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
-    auto s = sent();
-    ASSERT_EQ(1u, s.size());
-    EXPECT_EQ(102, s[0].command);
-    Bytes expected(9'000, 0xFF);
-    expected[0] = 0x01, expected[1] = 0x02, expected[2] = 52;
-    EXPECT_EQ(expected, s[0].data);
-
-    // Old form of an empty list, after a failed send.
-    ASSERT_EQ(0, via::InserirUsuarioListaAcesso(f_, "1", 1));
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, via::EnviarListaAcesso(f_, 1));
-    sent();
-    EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
-    EXPECT_EQ(Bytes(9'000, 0xFF), sent()[0].data);
-}
-
 TEST_F(SchedulesOps, ListThatNoLongerFitsIsRefusedAndKept) {
     struct Case {
         const char* what;
@@ -138,28 +84,6 @@ TEST_F(SchedulesOps, PatternChangedAfterInsertionUsesTheNewEncoding) {
     EXPECT_EQ(0, via::EnviarListaAcesso(f_, 1));
     const uint16_t low = uint16_t(12345678901234ull & 0xFFFF);
     EXPECT_EQ((Bytes{0x00, 0x03, uint8_t(low), uint8_t(low >> 8), 9}), sent()[0].data);
-}
-
-TEST_F(SchedulesOps, OldTerminalSchedulesAndSirens) {
-    set(1, 14, true);
-    EXPECT_EQ(128, via::InserirHorarioAcesso(f_, 51, 1, 1, 0, 0));
-    EXPECT_EQ(0, via::InserirHorarioAcesso(f_, 50, 1, 1, 6, 7));
-    EXPECT_EQ(0xFF, f_.access_schedules.bytes[2'800]);
-    EXPECT_EQ(6, f_.access_schedules.bytes[2'744]);
-    EXPECT_EQ(0, via::EnviarHorariosAcesso(f_, 1));
-    for (int i = 0; i < 51; ++i) ASSERT_EQ(0, via::InserirHorarioSirene(f_, 1, 2, 0, 1, 0, 0, 0, 0, 0));
-    EXPECT_EQ(51, f_.sirens.count);  // the 51st is stored
-    EXPECT_EQ(0, via::EnviarHorariosSirene(f_, 1));
-    auto s = sent();
-    ASSERT_EQ(2u, s.size());
-    EXPECT_EQ(103, s[0].command);
-    EXPECT_EQ(2'800u, s[0].data.size());
-    EXPECT_EQ(6, s[0].data[2'744]);
-    EXPECT_EQ(105, s[1].command);
-    EXPECT_EQ(150u, s[1].data.size());
-    EXPECT_EQ((Bytes{1, 2, 2}), Bytes(s[1].data.end() - 3, s[1].data.end()));
-    EXPECT_EQ(0, f_.sirens.count);
-    EXPECT_EQ(Bytes(300, 0), Bytes(f_.sirens.bytes.begin(), f_.sirens.bytes.end()));
 }
 
 }  // namespace

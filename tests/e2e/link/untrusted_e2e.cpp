@@ -40,8 +40,6 @@ protected:
 TEST_F(Untrusted, DamageIsRefusedAndServiceGoesOn) {
     Bytes damaged = ping_frame(1);
     damaged.back() ^= 0x01;  // the CRC-32
-    Bytes header_damaged = ping_frame(2);
-    header_damaged[5] ^= 0x10;  // a header byte: the CRC-16 fails
     Bytes truncated = ping_frame(3);
     truncated.resize(20);
     struct Case {
@@ -51,7 +49,6 @@ TEST_F(Untrusted, DamageIsRefusedAndServiceGoesOn) {
     } cases[] = {
         {"garbage", Bytes(300, 0xC5), false},
         {"damaged body", damaged, true},
-        {"damaged header", header_damaged, false},
         {"truncated frame", truncated, false},
     };
     for (const Case& c : cases) {
