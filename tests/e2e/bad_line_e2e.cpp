@@ -22,6 +22,7 @@
 #include <utility>
 
 #include "support/backend.h"
+#include "support/sim_process.h"
 #include "support/sdk_fixture.h"
 
 #if !defined(_WIN32)
@@ -139,44 +140,13 @@ TEST_F(BadLine, AccessListsOfFiveThousandCardsArriveWhole) {
 }
 
 // A corvo-sim of the test's own, keeping its state in a file.
-class OwnSim {
+class OwnSim : public e2e::SimProcess {
 public:
-    explicit OwnSim(std::string dir) : dir_(std::move(dir)) {}
-    ~OwnSim() { stop(SIGTERM); }
-    // Starts it (on the given ports, or any) and waits for its ports; false on failure.
-    bool start(const char* bin, int punches, int link = 0, int control = 0) {
-        const std::string ports = dir_ + "/ports";
-        std::remove(ports.c_str());
-        std::vector<std::string> args = {bin, "--punches", std::to_string(punches), "--state", dir_ + "/state",
-                                         "--port-file", ports, "--lifetime", "300", "--port", std::to_string(link),
-                                         "--control-port", std::to_string(control)};
-        pid_ = fork();
-        if (pid_ == 0) {
-            std::vector<char*> argv;
-            for (auto& a : args) argv.push_back(a.data());
-            argv.push_back(nullptr);
-            execv(bin, argv.data());
-            _exit(127);
-        }
-        if (pid_ < 0) return false;
-        return e2e::wait_port_file(ports, 500, link_, control_) && control_sim_.connect(control_);
+    using SimProcess::SimProcess;
+    bool start(int punches, int link = 0, int control = 0) {
+        return SimProcess::start({"--punches", std::to_string(punches), "--state", dir() + "/state"}, link, control);
     }
-    void stop(int signal) {
-        if (pid_ <= 0) return;
-        kill(pid_, signal);
-        waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-    int link() const { return link_; }
-    int control() const { return control_; }
-    pid_t pid() const { return pid_; }
-    e2e::SimControl& sim() { return control_sim_; }
-
-private:
-    std::string dir_;
-    pid_t pid_ = -1;
-    int link_ = 0, control_ = 0;
-    e2e::SimControl control_sim_;
+    e2e::SimControl& sim() { return control_port(); }
 };
 
 TEST_F(BadLine, EmulatorKilledInTheMiddleOfACollectionResumesFromItsState) {
@@ -188,7 +158,7 @@ TEST_F(BadLine, EmulatorKilledInTheMiddleOfACollectionResumesFromItsState) {
     int collected = 0, repeated = 0, failed = 0;
     {
         auto first = std::make_unique<OwnSim>(dir);
-        ASSERT_TRUE(first->start(bin, kPunches));
+        ASSERT_TRUE(first->start(kPunches));
         api_.FecharPortaComunicacao();
         ASSERT_EQ(0, api_.AbrirPortaComunicacao(first->link()));
         const int link = first->link(), control = first->control();
@@ -212,7 +182,7 @@ TEST_F(BadLine, EmulatorKilledInTheMiddleOfACollectionResumesFromItsState) {
         EXPECT_LT(collected, kPunches);
 
         OwnSim second(dir);
-        ASSERT_TRUE(second.start(bin, kPunches, link, control));  // same ports; the state file, not the seed
+        ASSERT_TRUE(second.start(kPunches, link, control));  // same ports; the state file, not the seed
         api_.FecharPortaComunicacao();
         ASSERT_EQ(0, api_.AbrirPortaComunicacao(second.link()));
         for (int calls = 0; calls < kPunches + 100; ++calls) {
@@ -230,7 +200,7 @@ TEST_F(BadLine, EmulatorKilledInTheMiddleOfACollectionResumesFromItsState) {
     }
     EXPECT_EQ(kPunches, collected);
     EXPECT_EQ(0, repeated);
-    for (const char* f : {"/state", "/state.tmp", "/ports", "/ports.tmp"}) std::remove((std::string(dir) + f).c_str());
+    for (const char* f : {"/state", "/state.tmp", "/ports", "/ports.tmp", "/sim.out", "/sim.err"}) std::remove((std::string(dir) + f).c_str());
     rmdir(dir);
 }
 

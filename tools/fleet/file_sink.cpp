@@ -42,7 +42,6 @@ FileSink::~FileSink() {
 std::unique_ptr<FileSink> FileSink::open(const FileSinkOptions& o, std::string& error, std::string& notice) {
     std::unique_ptr<FileSink> sink(new FileSink(o));
     error = sink->open_output(notice);
-    if (error.empty() && sink->regular_) error = sink->open_records();
     if (!error.empty()) sink.reset();
     return sink;
 }
@@ -58,7 +57,8 @@ std::string FileSink::open_output(std::string& notice) {
     if (!os::is_regular(out_fd_)) return {};  // a device or a pipe: written as a stream
     regular_ = true;
     if (!os::lock(out_fd_, true)) return options_.path + ": cannot lock (" + os::error_text() + ")";
-    std::string e = repair_last_line(notice);
+    std::string e = open_records();  // first: a commit cut short is undone whole
+    if (e.empty()) e = repair_last_line(notice);
     if (e.empty()) e = check_format_or_header();
     os::unlock(out_fd_);
     return e;
@@ -104,10 +104,11 @@ std::string FileSink::open_records() {
     const std::string folder = state_folder();
     if (!os::make_folder(folder))
         return folder + ": cannot make the folder of the punch records (" + os::error_text() + ")";
-    if (!os::lock(out_fd_, true)) return options_.path + ": cannot lock (" + os::error_text() + ")";
     std::string error;
-    records_.open(folder + "/last", error);
-    os::unlock(out_fd_);
+    if (records_.open(folder + "/last", error)) {
+        settle_records();
+        records_.compact_if_large();
+    }
     return error;
 }
 
@@ -123,7 +124,10 @@ std::string FileSink::claim(int32_t terminal) {
     const std::string e = lock->take(lock_path(terminal), holder_text(options_.holder));
     if (!e.empty()) return e;
     locks_[terminal] = std::move(lock);
-    if (records_.is_open()) records_.refresh();  // what an earlier collector of this terminal stored
+    if (records_.is_open() && os::lock(out_fd_, true)) {  // what an earlier collector of this terminal stored
+        settle_records();
+        os::unlock(out_fd_);
+    }
     return {};
 }
 
@@ -152,34 +156,47 @@ std::string FileSink::confirm(int32_t terminal) {
 std::string FileSink::commit(const std::vector<Entry>& batch) {
     std::lock_guard<std::mutex> g(lock_);
     if (broken_) return "an earlier write to " + name_ + " failed";
-    std::string lines, records;
-    for (const Entry& e : batch) {
-        lines += e.line;
-        records += RecordFile::line(e.terminal, e.line.empty(), e.key);
-    }
-    const std::string error = write_lines(lines, records);
-    if (!error.empty() || records_.is_open()) return error;
+    std::string lines;
+    for (const Entry& e : batch) lines += e.line;
+    const std::string error = regular_ ? write_lines(lines, batch) : write_stream(lines);
+    if (!error.empty() || regular_) return error;
     for (const Entry& e : batch) stream_records_[e.terminal] = {e.key, e.line.empty()};
     return {};
 }
 
-// The punches, then their records, each flushed to disk; on a failure both
-// files are cut back to what they were, so that nothing half-done stays.
-std::string FileSink::write_lines(const std::string& lines, const std::string& records) {
-    if (!regular_) return lines.empty() || os::write_all(out_fd_, lines) ? "" : "cannot write to " + name_ + " (" + os::error_text() + ")";
+std::string FileSink::write_stream(const std::string& lines) {
+    if (lines.empty() || os::write_all(out_fd_, lines)) return {};
+    return "cannot write to " + name_ + " (" + os::error_text() + ")";
+}
+
+// Takes the records of complete commits; a commit another collector left
+// cut short is undone in the output too. The output's lock is held.
+void FileSink::settle_records() {
+    const os::Offset size = os::size_of(out_fd_);
+    const RecordFile::Cut cut = records_.settle(size);
+    if (cut.output >= 0 && cut.output < size && os::truncate_to(out_fd_, cut.output)) os::sync(out_fd_);
+}
+
+// The records of the batch, then its punches, each flushed to disk; on a
+// failure both files are cut back to what they were. A crash in between
+// leaves records whose commit settle_records() undoes.
+std::string FileSink::write_lines(const std::string& lines, const std::vector<Entry>& batch) {
     if (!os::lock(out_fd_, true)) return name_ + ": cannot lock (" + os::error_text() + ")";
-    const os::Offset before = os::size_of(out_fd_);
-    std::string error;
-    if (!lines.empty() && (!os::write_all(out_fd_, lines) || !os::sync(out_fd_)))
-        error = "cannot write to " + name_ + " (" + os::error_text() + ")";
-    else if (!records_.append(records, error))
+    settle_records();
+    const os::Offset before = os::size_of(out_fd_), after = before + static_cast<os::Offset>(lines.size());
+    std::string records, error;
+    for (const Entry& e : batch) records += RecordFile::line(e.terminal, e.line.empty(), e.key, before, after);
+    const long long records_before = records_.size();
+    if (!records_.append(records, error)) {
         error = "cannot write beside " + name_ + ": " + error;
-    if (!error.empty() && !os::truncate_to(out_fd_, before)) {
-        broken_ = true;
-        error += "; and the punches written in part cannot be removed";
+    } else if (!lines.empty() && (!os::write_all(out_fd_, lines) || !os::sync(out_fd_))) {
+        error = "cannot write to " + name_ + " (" + os::error_text() + ")";
+        if (!os::truncate_to(out_fd_, before)) broken_ = true;
+        records_.cut(records_before);
     }
+    if (error.empty()) settle_records();  // takes this batch's records
     os::unlock(out_fd_);
-    return error;
+    return broken_ ? error + "; and the punches written in part cannot be removed" : error;
 }
 
 }  // namespace fleet

@@ -2,8 +2,8 @@
 // punch a line) or written to standard output.
 //
 // Beside a file OUT it keeps OUT.state/: `last`, the record of each terminal's
-// last punch (one line "TERMINAL CONFIRMED KEY" per change, appended and
-// flushed with the punch it follows, compacted when it grows), and
+// last punch (record_file.h: written and flushed with the punches of each
+// commit, so that after a crash both or neither are there), and
 // `terminal-T.lock`, the lock of each terminal being collected into OUT.
 // Punches of many terminals that arrive together are written and flushed in
 // one commit (group_commit.h).
@@ -69,7 +69,9 @@ private:
     std::string state_folder() const;
     std::string lock_path(int32_t terminal) const;
     std::string commit(const std::vector<Entry>& batch);
-    std::string write_lines(const std::string& lines, const std::string& records);
+    std::string write_lines(const std::string& lines, const std::vector<Entry>& batch);
+    std::string write_stream(const std::string& lines);
+    void settle_records();
 
     FileSinkOptions options_;
     std::string name_;

@@ -45,27 +45,55 @@ void Output::flush() {
     err_.clear();
 }
 
+namespace {
+
+// Prints the terminals' kept lines in the order of the list, each as soon as
+// it and every terminal before it have ended.
+class InOrder {
+public:
+    explicit InOrder(std::size_t n) : outputs_(n), ended_(n, false) {}
+    Output& output(std::size_t i) { return outputs_[i]; }
+    void ended(std::size_t i) {
+        std::lock_guard<std::mutex> g(lock_);
+        ended_[i] = true;
+        while (next_ < ended_.size() && ended_[next_]) outputs_[next_++].flush();
+    }
+    void rest() {
+        std::lock_guard<std::mutex> g(lock_);
+        while (next_ < outputs_.size()) outputs_[next_++].flush();
+    }
+
+private:
+    std::vector<Output> outputs_;
+    std::vector<bool> ended_;
+    std::size_t next_ = 0;
+    std::mutex lock_;
+};
+
+}  // namespace
+
 std::vector<Outcome> run_terminals(const std::vector<int32_t>& terminals, unsigned parallel, const Job& job) {
     std::vector<Outcome> outcomes(terminals.size());
     for (std::size_t i = 0; i < terminals.size(); ++i) outcomes[i] = {terminals[i], Outcome::Status::not_started, {}};
     unsigned width = parallel == 0 || parallel > kMaxParallel ? kMaxParallel : parallel;
     if (width > terminals.size()) width = static_cast<unsigned>(terminals.size());
+    InOrder printer(terminals.size());
     std::atomic<std::size_t> next{0};
     const auto worker = [&] {
         for (std::size_t i; !g_stop.load() && (i = next.fetch_add(1)) < terminals.size();) {
-            Output out;
-            outcomes[i] = job(terminals[i], out);
-            out.flush();
+            outcomes[i] = job(terminals[i], printer.output(i));
+            printer.ended(i);
         }
     };
     if (width <= 1) {
         worker();
-        return outcomes;
+    } else {
+        std::vector<std::thread> threads;
+        threads.reserve(width);
+        for (unsigned i = 0; i < width; ++i) threads.emplace_back(worker);
+        for (std::thread& th : threads) th.join();
     }
-    std::vector<std::thread> threads;
-    threads.reserve(width);
-    for (unsigned i = 0; i < width; ++i) threads.emplace_back(worker);
-    for (std::thread& th : threads) th.join();
+    printer.rest();
     return outcomes;
 }
 

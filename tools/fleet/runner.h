@@ -7,7 +7,7 @@
 //   auto outcomes = fleet::run_terminals(terminals, parallel, [&](int32_t t, fleet::Output& out) {
 //       ...; out.line("terminal 7: ok");  return fleet::Outcome::ok(t);
 //   });
-//   fleet::print_summary(outcomes, json);
+//   fleet::print_summary(outcomes, "varanda: ping", false);
 //
 // Ctrl-C and SIGTERM (after catch_stop()) set stop_flag(): jobs check it
 // between steps and return Outcome::interrupted; terminals not begun yet are
@@ -36,7 +36,7 @@ struct Outcome {
 };
 
 // A terminal's output: line() keeps its lines until the terminal's job ends
-// and then writes them all at once; stream() writes a line at once (whole,
+// and then writes them all at once (the terminals in the order of the list); stream() writes a line at once (whole,
 // never mixed into another line), for what must not wait (a punch, an event).
 // Lines for standard output and for standard error alike.
 class Output {
@@ -65,9 +65,11 @@ using Job = std::function<Outcome(int32_t terminal, Output& out)>;
 // order of `terminals`.
 std::vector<Outcome> run_terminals(const std::vector<int32_t>& terminals, unsigned parallel, const Job& job);
 
-// The summary on standard error ("varanda: summary: 198 ok, 1 failed, 1
-// interrupted" and a line per terminal not ok), or a JSON line per terminal
-// ({"terminal":7,"summary":"failed","detail":"..."}) on standard output.
+// The summary on standard error: a line per terminal not ok ("PROGRAM:
+// terminal 7: failed: ...") and the totals with the terminals by status
+// ("PROGRAM: 200 terminals: 198 ok (1-6,8-199); 1 failed (7); 1 interrupted
+// (200)"); with `json` also a JSON line per terminal on standard output
+// ({"terminal":7,"summary":"failed","detail":"..."}).
 void print_summary(const std::vector<Outcome>& outcomes, const std::string& program, bool json);
 
 const char* status_name(Outcome::Status s);

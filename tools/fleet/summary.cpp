@@ -24,13 +24,25 @@ std::string json_text(const std::string& s) {
     return q + "\"";
 }
 
+// "1-5,7,9-200": the terminals as ranges, in the order given.
+std::string ranges(const std::vector<int32_t>& t) {
+    std::string out;
+    for (std::size_t i = 0; i < t.size();) {
+        std::size_t j = i;
+        while (j + 1 < t.size() && t[j + 1] == t[j] + 1) ++j;
+        out += (out.empty() ? "" : ",") + std::to_string(t[i]) + (j > i ? "-" + std::to_string(t[j]) : "");
+        i = j + 1;
+    }
+    return out;
+}
+
 }  // namespace
 
 void print_summary(const std::vector<Outcome>& outcomes, const std::string& program, bool json) {
-    long counts[4] = {};
+    std::vector<int32_t> by_status[4];
     Output out;
     for (const Outcome& o : outcomes) {
-        ++counts[static_cast<int>(o.status)];
+        by_status[static_cast<int>(o.status)].push_back(o.terminal);
         if (json) {
             out.line("{\"terminal\":" + std::to_string(o.terminal) + ",\"summary\":\"" + status_name(o.status) + "\"" +
                      (o.detail.empty() ? std::string() : ",\"detail\":" + json_text(o.detail)) + "}");
@@ -39,10 +51,12 @@ void print_summary(const std::vector<Outcome>& outcomes, const std::string& prog
                       (o.detail.empty() ? std::string() : ": " + o.detail));
         }
     }
-    std::string total = program + ": " + std::to_string(outcomes.size()) + " terminals: " + std::to_string(counts[0]) +
-                        " ok";
-    for (int s = 1; s < 4; ++s)
-        if (counts[s] > 0) total += ", " + std::to_string(counts[s]) + " " + status_name(static_cast<Outcome::Status>(s));
+    std::string total = program + ": " + std::to_string(outcomes.size()) + " terminals:";
+    for (int s = 0; s < 4; ++s) {
+        if (by_status[s].empty()) continue;
+        total += (s > 0 && total.back() != ':' ? "; " : " ") + std::to_string(by_status[s].size()) + " " +
+                 status_name(static_cast<Outcome::Status>(s)) + " (" + ranges(by_status[s]) + ")";
+    }
     out.error(total);
     out.flush();
 }

@@ -116,6 +116,18 @@ const std::vector<OptionRule>& option_table() {
              return std::string();
          }},
         {"--pulse", false, true, [](Options& o, const std::string&) { o.pulse = true; return std::string(); }},
+        {"--parallel", true, true,
+         [](Options& o, const std::string& v) {
+             const auto n = parse_number(v, 1, 1000);
+             if (!n) return "--parallel '" + v + "': a number from 1 to 1000";
+             o.parallel = static_cast<unsigned>(*n);
+             return std::string();
+         }},
+        {"--timeout", true, true,
+         [](Options& o, const std::string& v) { return set_small(o.timeout_ms, "--timeout", v, 1, 60000); }},
+        {"--retries", true, true,
+         [](Options& o, const std::string& v) { return set_small(o.retries, "--retries", v, 0, 20); }},
+        {"--old-model", false, true, [](Options& o, const std::string&) { o.old_model = true; return std::string(); }},
         {"--out", true, false,
          [](Options& o, const std::string& v) {
              if (v.empty()) return std::string("--out: an empty file name");
@@ -142,6 +154,7 @@ const std::vector<OptionRule>& option_table() {
          }},
         {"--seconds", true, false,
          [](Options& o, const std::string& v) { return set_small(o.seconds, "--seconds", v, 1, 255); }},
+        {"--reconfigure", false, false, [](Options& o, const std::string&) { o.reconfigure = true; return std::string(); }},
     };
     return table;
 }
@@ -212,7 +225,7 @@ Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& geten
 std::string check_command_options(const Options& o, const std::string& command) {
     static const std::map<std::string, std::set<std::string>> allowed = {
         {"collect", {"--out", "--max"}},
-        {"access-list", {"--card-digits", "--card-pattern"}},
+        {"access-list", {"--card-digits", "--card-pattern", "--reconfigure"}},
         {"watch", {"--grant", "--allow"}},
         {"display", {"--seconds"}},
     };

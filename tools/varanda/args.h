@@ -21,6 +21,10 @@ struct Options {
     std::string modem_init = "ATZ";
     std::string dial;
     bool pulse = false;
+    unsigned parallel = 0;              // terminals at once; 0: all of them (up to 1,000)
+    std::optional<long> timeout_ms;     // an exchange's time-out
+    std::optional<long> retries;        // an exchange's further attempts
+    bool old_model = false;             // terminals that refuse the current forms
     // Per command.
     std::string out;
     std::optional<long> max;
@@ -29,6 +33,7 @@ struct Options {
     std::string grant = "none";
     std::string allow;
     std::optional<uint8_t> seconds;
+    bool reconfigure = false;  // access-list push may change the terminal's card settings
 
     std::vector<std::string> words;  // the command and its arguments
     std::set<std::string> given;     // the command options met, by name

@@ -33,28 +33,24 @@ public:
     }
     void run(Session& s) override {
         if (dst_) return dst_->run(s);
-        for (int32_t t : s.options.terminals) get_ ? get(s, t) : set(s, t);
+        run_all(s, get_ ? "clock get" : "clock set", [this](TerminalRun& r) { return get_ ? get(r) : set(r); });
     }
 
 private:
-    void get(Session& s, int32_t t) {
+    static fleet::Outcome get(TerminalRun& r) {
         uint8_t d = 0, m = 0, y = 0, h = 0, mi = 0, se = 0;
-        const uint8_t r = s.call("ReceberRelogio", t, s.sdk.ReceberRelogio, t, &d, &m, &y, &h, &mi, &se);
-        if (r != 0) return s.fail("clock get", t, r);
+        const uint8_t code = r.call("ReceberRelogio", r.s.sdk.ReceberRelogio, r.t, &d, &m, &y, &h, &mi, &se);
+        if (code != 0) return r.fail("clock get", code);
         const std::string when = iso_date(2000 + y, m, d) + "T" + iso_time(h, mi, se);
-        if (s.options.json) std::printf("{\"terminal\":%d,\"ok\":true,\"clock\":\"%s\"}\n", t, when.c_str());
-        else std::printf("terminal %d: %s\n", t, when.c_str());
-        std::fflush(stdout);
+        return r.ok(when, "\"clock\":\"" + when + "\"");
     }
-    void set(Session& s, int32_t t) {
+    fleet::Outcome set(TerminalRun& r) const {
         const DateTime w = at_ ? *at_ : local_now();  // now: taken for each terminal as it is set
-        const uint8_t r = s.call("EnviarRelogio", t, s.sdk.EnviarRelogio, t, uint8_t(w.day), uint8_t(w.month),
-                                 yy(w.year), uint8_t(w.hour), uint8_t(w.minute), uint8_t(w.second));
-        if (r != 0) return s.fail("clock set", t, r);
+        const uint8_t code = r.call("EnviarRelogio", r.s.sdk.EnviarRelogio, r.t, uint8_t(w.day), uint8_t(w.month),
+                                    yy(w.year), uint8_t(w.hour), uint8_t(w.minute), uint8_t(w.second));
+        if (code != 0) return r.fail("clock set", code);
         const std::string when = iso_date(w.year, w.month, w.day) + "T" + iso_time(w.hour, w.minute, w.second);
-        if (s.options.json) std::printf("{\"terminal\":%d,\"ok\":true,\"clock\":\"%s\"}\n", t, when.c_str());
-        else std::printf("terminal %d: clock set to %s\n", t, when.c_str());
-        std::fflush(stdout);
+        return r.ok("clock set to " + when, "\"clock\":\"" + when + "\"");
     }
 
     bool get_ = false;

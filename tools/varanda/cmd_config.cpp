@@ -59,7 +59,7 @@ public:
     }
 
     void run(Session& s) override {
-        for (int32_t t : s.options.terminals) mode_ == "get" ? get(s, t) : set(s, t);
+        run_all(s, "config " + mode_, [this](TerminalRun& r) { return mode_ == "get" ? get(r) : set(r); });
     }
 
     bool run_offline(const Options& o) override {
@@ -72,60 +72,38 @@ public:
     }
 
 private:
-    void print(Session& s, int32_t t, const uint8_t* r) {
-        if (s.options.json) {
-            std::printf("{\"terminal\":%d,\"ok\":true,\"config\":{", t);
+    static fleet::Outcome print(TerminalRun& run, const uint8_t* r) {
+        std::string o;
+        if (run.s.options.json) {
+            o = strf("{\"terminal\":%d,\"ok\":true,\"config\":{", run.t);
             bool first = true;
             for (const ConfigField& f : config_fields()) {
-                std::printf("%s%s:%s", first ? "" : ",", json_string(f.key).c_str(), json_string(f.get(r)).c_str());
+                o += (first ? "" : ",") + json_string(f.key) + ":" + json_string(f.get(r));
                 first = false;
             }
-            std::printf("},\"hex\":\"%s\"}\n", hex(r).c_str());
+            o += "},\"hex\":\"" + hex(r) + "\"}";
         } else {
-            std::printf("terminal %d\n", t);
-            for (const ConfigField& f : config_fields()) std::printf("  %-26s %s\n", f.key.c_str(), f.get(r).c_str());
+            o = "terminal " + std::to_string(run.t);
+            for (const ConfigField& f : config_fields()) o += strf("\n  %-26s %s", f.key.c_str(), f.get(r).c_str());
         }
-        std::fflush(stdout);
+        run.print(o);
+        return fleet::Outcome::ok(run.t);
     }
 
-    void get(Session& s, int32_t t) {
+    static fleet::Outcome get(TerminalRun& run) {
         uint8_t r[kRecordSize] = {};
-        const uint8_t code = s.call("ReceberBufferConfig", t, s.sdk.ReceberBufferConfig, t, r);
-        if (code != 0) return s.fail("config get", t, code);
-        print(s, t, r);
+        const uint8_t code = run.call("ReceberBufferConfig", run.s.sdk.ReceberBufferConfig, run.t, r);
+        if (code != 0) return run.fail("config get", code);
+        return print(run, r);
     }
 
-    void set(Session& s, int32_t t) {
-        uint8_t now[kRecordSize] = {};
-        uint8_t code = s.call("ReceberBufferConfig", t, s.sdk.ReceberBufferConfig, t, now);
-        if (code != 0) return s.fail("config set: reading the record", t, code);
-        uint8_t wanted[kRecordSize];
-        std::memcpy(wanted, now, sizeof wanted);
-        for (const auto& [key, value] : changes_) find_config_field(key)->put(value, wanted);
-        // The SDK holds one record and sends it whole: every field is set
-        // from the terminal's own record, then the changes.
-        for (const ConfigField& f : config_fields()) {
-            code = f.apply(s, wanted);
-            if (code != 0) return s.fail("config set: " + f.key + "=" + f.get(wanted), t, code);
-        }
-        uint8_t prepared[kRecordSize] = {};
-        code = s.call("GetBufferConfigDLL", -1, s.sdk.GetBufferConfigDLL, int32_t{0}, prepared);
-        if (code != 0) return s.fail("config set: the prepared record", t, code);
-        if (std::string d = differences(prepared, wanted); !d.empty())
-            return s.fail("config set", t, "nothing sent: the SDK cannot send this record back as it is (" + d +
-                                               "); set those keys too");
-        code = s.call("EnviarConfiguracoes", t, s.sdk.EnviarConfiguracoes, t);
-        if (code != 0) return s.fail("config set", t, code);
-        uint8_t back[kRecordSize] = {};
-        code = s.call("ReceberBufferConfig", t, s.sdk.ReceberBufferConfig, t, back);
-        if (code != 0) return s.fail("config set: sent, but reading it back", t, code);
-        if (std::string d = differences(back, prepared); !d.empty())
-            return s.fail("config set", t, "sent, but the terminal reads back otherwise: " + d);
+    fleet::Outcome set(TerminalRun& run) {
         std::string list;
         for (const auto& [key, value] : changes_) list += (list.empty() ? std::string() : ", ") + key + "=" + value;
-        if (s.options.json) std::printf("{\"terminal\":%d,\"ok\":true,\"hex\":\"%s\"}\n", t, hex(back).c_str());
-        else std::printf("terminal %d: configuration sent and read back: %s\n", t, list.c_str());
-        std::fflush(stdout);
+        uint8_t back[kRecordSize] = {};
+        const fleet::Outcome o = change_configuration(run, changes_, back);
+        if (o.status != fleet::Outcome::Status::ok) return o;
+        return run.ok("configuration sent and read back: " + list, "\"hex\":\"" + hex(back) + "\"");
     }
 
     std::string mode_;
@@ -133,6 +111,40 @@ private:
 };
 
 }  // namespace
+
+fleet::Outcome change_configuration(TerminalRun& run, const std::vector<std::pair<std::string, std::string>>& changes,
+                                    uint8_t* back) {
+    Session& s = run.s;
+    const int32_t t = run.t;
+    std::lock_guard<std::mutex> hold(s.blocks);
+    {
+        uint8_t now[kRecordSize] = {};
+        uint8_t code = s.call("ReceberBufferConfig", t, s.sdk.ReceberBufferConfig, t, now);
+        if (code != 0) return run.fail("config set: reading the record", code);
+        uint8_t wanted[kRecordSize];
+        std::memcpy(wanted, now, sizeof wanted);
+        for (const auto& [key, value] : changes) find_config_field(key)->put(value, wanted);
+        // The SDK holds one record and sends it whole: every field is set
+        // from the terminal's own record, then the changes.
+        for (const ConfigField& f : config_fields()) {
+            code = f.apply(s, wanted);
+            if (code != 0) return run.fail("config set: " + f.key + "=" + f.get(wanted), code);
+        }
+        uint8_t prepared[kRecordSize] = {};
+        code = s.call("GetBufferConfigDLL", -1, s.sdk.GetBufferConfigDLL, int32_t{0}, prepared);
+        if (code != 0) return run.fail("config set: the prepared record", code);
+        if (std::string d = differences(prepared, wanted); !d.empty())
+            return run.fail("config set", "nothing sent: the SDK cannot send this record back as it is (" + d +
+                                              "); set those keys too");
+        code = s.call("EnviarConfiguracoes", t, s.sdk.EnviarConfiguracoes, t);
+        if (code != 0) return run.fail("config set", code);
+        code = s.call("ReceberBufferConfig", t, s.sdk.ReceberBufferConfig, t, back);
+        if (code != 0) return run.fail("config set: sent, but reading it back", code);
+        if (std::string d = differences(back, prepared); !d.empty())
+            return run.fail("config set", "sent, but the terminal reads back otherwise: " + d);
+    }
+    return fleet::Outcome::ok(t);
+}
 
 std::unique_ptr<Command> make_config() { return std::make_unique<ConfigCommand>(); }
 

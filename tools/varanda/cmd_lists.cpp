@@ -4,6 +4,7 @@
 
 #include "card_list.h"
 #include "command.h"
+#include "config_fields.h"
 #include "schedule_file.h"
 #include "text_file.h"
 
@@ -26,6 +27,8 @@ public:
         file_ = a[1];
         pattern_ = o.card_pattern;
         digits_ = o.card_digits;
+        reconfigure_ = o.reconfigure;
+        if (reconfigure_ && !digits_) return "access-list push: --reconfigure needs --card-digits N";
         std::string text, error;
         if (!read_text_file(file_, text, error)) return error;
         list_ = parse_card_list(text, file_, CardRules{pattern_.value_or(1), true});
@@ -40,67 +43,68 @@ public:
                 return s.call("ApagarListaAcesso", t, s.sdk.ApagarListaAcesso, t);
             });
         }
-        // Each terminal's card length first: a file that does not fit one of
-        // them goes to none.
-        std::vector<std::pair<int32_t, uint8_t>> targets;
-        for (int32_t t : s.options.terminals) {
-            uint8_t digits = digits_.value_or(0);
-            if (!digits_) {
-                uint8_t record[50] = {};
-                const uint8_t r = s.call("ReceberBufferConfig", t, s.sdk.ReceberBufferConfig, t, record);
-                if (r != 0) {
-                    s.fail("access-list push: reading the card length", t, r);
-                    continue;
-                }
-                digits = record[kCardDigitsByte];
-                if (digits < 1 || digits > 16) {
-                    s.fail("access-list push", t, "the configured card length reads " + std::to_string(digits) +
-                                                      "; set it with config set card-digits=N or give --card-digits");
-                    continue;
-                }
-                if (pattern_.value_or(1) == 1) {
-                    if (std::string e = check_card_lengths(list_, file_, digits); !e.empty()) {
-                        say(e + " (terminal " + std::to_string(t) + "); nothing was sent");
-                        s.fail("access-list push", t, "the file does not fit");
-                        return;
-                    }
-                }
-            }
-            targets.emplace_back(t, digits);
-        }
-        for (const auto& [t, digits] : targets) {
-            if (pattern_) {
-                if (uint8_t r = s.call("DefinirPadraoCartao", -1, s.sdk.DefinirPadraoCartao, *pattern_); r != 0)
-                    return s.fail("access-list push: card pattern", t, r);
-            }
-            if (uint8_t r = s.call("DefinirQuantidadeDigitosCartao", -1, s.sdk.DefinirQuantidadeDigitosCartao, digits); r != 0)
-                return s.fail("access-list push: card length", t, r);
-            for (const CardEntry& e : list_.entries) {
-                if (uint8_t r = s.sdk.InserirUsuarioListaAcesso(e.card.c_str(), e.schedule); r != 0) {
-                    // The prepared list would go to the next terminal: nothing more is sent.
-                    return s.fail("access-list push: " + file_ + ":" + std::to_string(e.line) + ": card " + e.card +
-                                      " refused",
-                                  t, r);
-                }
-            }
-            const uint8_t r = s.call("EnviarListaAcesso", t, s.sdk.EnviarListaAcesso, t);
-            if (r != 0) {
-                s.fail("access-list push", t, r);
-                if (s.options.json) std::printf("{\"terminal\":%d,\"ok\":false,\"code\":%u}\n", t, r);
-            } else if (s.options.json) {
-                std::printf("{\"terminal\":%d,\"ok\":true,\"cards\":%zu}\n", t, list_.entries.size());
-            } else {
-                std::printf("terminal %d: access list of %zu cards sent\n", t, list_.entries.size());
-            }
-            std::fflush(stdout);
-        }
+        run_all(s, "access-list push", [this](TerminalRun& r) { return push(r); });
     }
 
 private:
     bool clear_ = false;
     std::string file_;
     std::optional<uint8_t> pattern_, digits_;
+    bool reconfigure_ = false;
+    bool half_prepared_ = false;
     CardList list_;
+
+    // The terminal's card length, read from it; with --card-digits it must
+    // agree, or --reconfigure sets the terminal to it first. 0 after reporting.
+    uint8_t card_digits(TerminalRun& r, fleet::Outcome& failed) {
+        uint8_t record[kRecordSize] = {};
+        if (const uint8_t code = r.call("ReceberBufferConfig", r.s.sdk.ReceberBufferConfig, r.t, record); code != 0) {
+            failed = r.fail("access-list push: reading the card length", code);
+            return 0;
+        }
+        const uint8_t digits = record[kCardDigitsByte];
+        if (digits_ && *digits_ != digits && reconfigure_) {
+            failed = change_configuration(r, {{"card-digits", std::to_string(*digits_)}}, record);
+            return failed.status == fleet::Outcome::Status::ok ? record[kCardDigitsByte] : 0;
+        }
+        if (digits_ && *digits_ != digits) {
+            failed = r.fail("access-list push", "the terminal is set for " + std::to_string(digits) +
+                                                    "-digit cards, not --card-digits " + std::to_string(*digits_) +
+                                                    "; nothing sent (--reconfigure sets the terminal first)");
+            return 0;
+        }
+        if (digits >= 1 && digits <= 16) return digits;
+        failed = r.fail("access-list push", "the configured card length reads " + std::to_string(digits) +
+                                                "; set it with config set card-digits=N or give --card-digits");
+        return 0;
+    }
+
+    fleet::Outcome push(TerminalRun& r) {
+        fleet::Outcome failed;
+        const uint8_t digits = card_digits(r, failed);
+        if (digits == 0) return failed;
+        if (pattern_.value_or(1) == 1) {
+            if (std::string e = check_card_lengths(list_, file_, digits); !e.empty())
+                return r.fail("access-list push", e + "; nothing sent");
+        }
+        std::lock_guard<std::mutex> hold(r.s.blocks);
+        Session& s = r.s;
+        if (half_prepared_) return r.fail("access-list push", "not sent: the SDK still holds part of a list refused before");
+        if (uint8_t c = s.call("DefinirPadraoCartao", -1, s.sdk.DefinirPadraoCartao, pattern_.value_or(1)); c != 0)
+            return r.fail("access-list push: card pattern", c);
+        if (uint8_t c = s.call("DefinirQuantidadeDigitosCartao", -1, s.sdk.DefinirQuantidadeDigitosCartao, digits); c != 0)
+            return r.fail("access-list push: card length", c);
+        for (const CardEntry& e : list_.entries) {
+            if (uint8_t c = s.sdk.InserirUsuarioListaAcesso(e.card.c_str(), e.schedule); c != 0) {
+                half_prepared_ = true;  // it would go to the next terminal: nothing more is sent
+                return r.fail("access-list push: " + file_ + ":" + std::to_string(e.line) + ": card " + e.card + " refused", c);
+            }
+        }
+        const uint8_t code = r.call("EnviarListaAcesso", s.sdk.EnviarListaAcesso, r.t);
+        if (code != 0) return r.fail("access-list push", code);
+        return r.ok("access list of " + std::to_string(list_.entries.size()) + " cards sent",
+                    "\"cards\":" + std::to_string(list_.entries.size()));
+    }
 };
 
 class SchedulesCommand : public Command {
@@ -116,6 +120,7 @@ public:
     void run(Session& s) override {
         for_each_terminal(s, "schedules push", [&](int32_t t) -> uint8_t {
             // The tables go whole and are emptied by each send: prepared again for every terminal.
+            std::lock_guard<std::mutex> g(s.blocks);
             if (!file_.access.empty()) {
                 for (const AccessDay& d : file_.access)
                     for (std::size_t i = 0; i < d.times.size(); ++i)

@@ -8,7 +8,7 @@
 #include "card_list.h"
 #include "command.h"
 #include "datetime.h"
-#include "interrupt.h"
+#include "runner.h"
 #include "text_file.h"
 
 namespace vtool {
@@ -46,7 +46,7 @@ public:
     }
 
     void run(Session& s) override {
-        catch_interrupt();
+        fleet::catch_stop();
         std::vector<std::pair<int32_t, int>> online;  // terminal, failures in a row
         for (int32_t t : s.options.terminals) {
             if (uint8_t r = s.call("LevantarParaOnLine", t, s.sdk.LevantarParaOnLine, t); r != 0) s.fail("watch: going online", t, r);
@@ -54,9 +54,9 @@ public:
         }
         if (!online.empty() && !s.options.json)
             say("watch: " + std::to_string(online.size()) + " terminal(s) online; Ctrl-C ends");
-        while (!interrupted() && !online.empty()) {
+        while (!fleet::stop_flag().load() && !online.empty()) {
             bool any = false;
-            for (auto it = online.begin(); it != online.end() && !interrupted();) {
+            for (auto it = online.begin(); it != online.end() && !fleet::stop_flag().load();) {
                 const int32_t t = it->first;
                 uint8_t origin = 0, complement = 0, d = 0, m = 0, y = 0, h = 0, mi = 0, se = 0;
                 char card[15] = {};

@@ -7,6 +7,7 @@
 
 #include "args.h"
 #include "session.h"
+#include "terminal_run.h"
 #include "text_file.h"
 
 namespace vtool {
@@ -37,23 +38,18 @@ inline std::vector<std::string> arguments(const Options& o) {
     return o.words.size() > 1 ? std::vector<std::string>(o.words.begin() + 1, o.words.end()) : std::vector<std::string>{};
 }
 
-// Runs op(terminal) for each terminal: the ok line (text or JSON) on standard
-// output, or the failure on standard error.
+// Runs op(terminal) for each terminal, up to --parallel at once: the ok line
+// (text or JSON) or the failure.
 template <class Op>
 void for_each_terminal(Session& s, const std::string& what, Op op) {
-    for (int32_t t : s.options.terminals) {
-        const uint8_t r = op(t);
-        if (r != 0) {
-            s.fail(what, t, r);
-            if (s.options.json) std::printf("{\"terminal\":%d,\"ok\":false,\"code\":%u}\n", t, r);
-        } else if (s.options.json) {
-            std::printf("{\"terminal\":%d,\"ok\":true}\n", t);
-        } else {
-            std::printf("terminal %d: %s: ok\n", t, what.c_str());
-        }
-        std::fflush(stdout);
-    }
+    run_all(s, what, [&](TerminalRun& r) { return simple_result(r, what, op(r.t)); });
 }
+
+// Reads the terminal's configuration record, changes the keys given, sends it
+// and reads it back into `back` (kRecordSize bytes); the failure, reported,
+// or ok. Holds the session's prepared blocks meanwhile.
+fleet::Outcome change_configuration(TerminalRun& run, const std::vector<std::pair<std::string, std::string>>& changes,
+                                    uint8_t* back);
 
 // The command factories, one per file.
 std::unique_ptr<Command> make_ping();

@@ -1,5 +1,6 @@
 // varanda: the command-line tool for the people who run the terminals. It
 // loads the SDK by name at run time, as any host does.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,7 +13,8 @@ namespace {
 constexpr int kUsage = 2;
 
 const char* kGlobalHelp =
-    "usage: varanda [--type tcp|serial|modem|tcp-com|serial-com] [--port N] [--terminal LIST] [--json] [-v]\n"
+    "usage: varanda [--type tcp|serial|modem|tcp-com|serial-com] [--port N] [--terminal LIST] [--parallel N]\n"
+    "               [--timeout MS] [--retries N] [--old-model] [--json] [-v]\n"
     "               COMMAND ...\n"
     "\n"
     "  --type T          connection type (default tcp; VARANDA_TYPE)\n"
@@ -20,6 +22,10 @@ const char* kGlobalHelp =
     "  --terminal LIST   terminals such as 1 or 1,3,5-8 (default 1; VARANDA_TERMINALS)\n"
     "  --json            JSON lines on standard output\n"
     "  -v                trace every exchange (operation, terminal, code, time) on standard error\n"
+    "  --parallel N      terminals served at once (default: all of them, up to 1000; 1: one after another)\n"
+    "  --timeout MS      an exchange's time-out (1..60000; default the back-end's, 1000)\n"
+    "  --retries N       an exchange's further attempts (0..20; default the back-end's, 3)\n"
+    "  --old-model       terminals of the older model (reduced schedule tables and access list)\n"
     "  --modem-init TEXT, --dial NUMBER, --pulse   dialling with --type modem (default init ATZ, tone)\n"
     "\n"
     "Exit status: 0 every terminal succeeded, 1 some failed, 2 usage error.\n"
@@ -139,4 +145,11 @@ int run(int argc, char** argv) {
 
 }  // namespace vtool
 
-int main(int argc, char** argv) { return vtool::run(argc, argv); }
+int main(int argc, char** argv) {
+#if !defined(_WIN32)
+    // A closed standard output or a full file is an error of the write, not the end of the tool.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    return vtool::run(argc, argv);
+}

@@ -12,37 +12,40 @@
 
 namespace vtool {
 
-Progress::Progress(int32_t terminal, long total)
-    : terminal_(terminal), total_(total), tty_(VTOOL_ISATTY(2) != 0), start_(std::chrono::steady_clock::now()),
-      last_draw_(start_) {}
+Progress::Progress(int32_t terminal, bool bar_allowed, fleet::Output& out)
+    : terminal_(terminal), tty_(bar_allowed && VTOOL_ISATTY(2) != 0), out_(out),
+      start_(std::chrono::steady_clock::now()), last_draw_(start_) {}
 
-void Progress::update(long done) {
-    if (total_ <= 0) return;
+void Progress::update(long done, long total) {
+    if (total <= 0) return;
     if (tty_) {
         const auto now = std::chrono::steady_clock::now();
-        if (now - last_draw_ >= std::chrono::milliseconds(100) || done >= total_) {
+        if (now - last_draw_ >= std::chrono::milliseconds(100) || done >= total) {
             last_draw_ = now;
-            draw(done);
+            draw(done, total);
         }
         return;
     }
-    const int tenth = static_cast<int>(done * 10 / total_);
+    const int tenth = static_cast<int>(done * 10 / total);
     if (tenth > last_tenth_ && tenth <= 10) {
         last_tenth_ = tenth;
-        std::fprintf(stderr, "varanda: collect: terminal %d: %ld/%ld punches (%d %%)\n", terminal_, done, total_, tenth * 10);
+        char line[128];
+        std::snprintf(line, sizeof line, "varanda: collect: terminal %d: %ld/%ld punches (%ld %%)\n", terminal_, done,
+                      total, done * 100 / total);
+        out_.stream_error(line);
     }
 }
 
-void Progress::draw(long done) {
+void Progress::draw(long done, long total) {
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     const double rate = s > 0 ? done / s : 0;
-    const long shown = done < total_ ? done : total_;
-    const long left = rate > 0 ? static_cast<long>((total_ - shown) / rate + 0.5) : 0;
+    const long shown = done < total ? done : total;
+    const long left = rate > 0 ? static_cast<long>((total - shown) / rate + 0.5) : 0;
     char bar[31];
-    const int filled = static_cast<int>(shown * 30 / total_);
+    const int filled = static_cast<int>(shown * 30 / total);
     for (int i = 0; i < 30; ++i) bar[i] = i < filled ? '#' : '.';
     bar[30] = '\0';
-    std::fprintf(stderr, "\rterminal %d [%s] %ld/%ld  %.0f/s  %ld:%02ld left ", terminal_, bar, done, total_, rate,
+    std::fprintf(stderr, "\rterminal %d [%s] %ld/%ld  %.0f/s  %ld:%02ld left ", terminal_, bar, done, total, rate,
                  left / 60, left % 60);
     std::fflush(stderr);
     drawn_ = true;

@@ -1,17 +1,11 @@
 #include "punch_format.h"
 
-#include "command.h"
 #include "datetime.h"
+#include "text_file.h"
 
 namespace vtool {
 
-namespace {
-std::string card_text(const Punch& p) {
-    std::size_t n = 0;
-    while (n < 16 && p.card[n] != '\0') ++n;
-    return std::string(p.card, n);
-}
-}  // namespace
+using fleet::card_text;
 
 std::string punch_csv(const Punch& p) {
     std::string card = card_text(p);

@@ -1,15 +1,12 @@
 // One collected punch as a CSV line (terminal,type,date,time,card) or a JSON line.
 #pragma once
-#include <cstdint>
 #include <string>
+
+#include "punch.h"
 
 namespace vtool {
 
-struct Punch {
-    int32_t terminal = 0;
-    uint8_t type = 0, day = 0, month = 0, year = 0, hour = 0, minute = 0;
-    char card[17] = {};  // the SDK's 16 characters, terminated here
-};
+using fleet::Punch;
 
 inline constexpr const char* kPunchCsvHeader = "terminal,type,date,time,card\n";
 

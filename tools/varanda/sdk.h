@@ -27,7 +27,7 @@ namespace vtool {
     X(DefinirFormasPictogramasQuadrante) X(DesabilitarBipCatraca) X(DefinirEventoSensor)                    \
     X(PermitirCadastroCorvoBioOssel) X(ReceberDataHoraDadosOnLine) X(InserirQuantidadeDigitoVariavel)       \
     X(ConfigurarWiegandDoisLeitores) X(DefinirFuncaoDefaultSensorBiometria) X(DefinirFuncaoSensor1)         \
-    X(HabilitarCriptografia) X(ConfigurarComportamentoIndexSearch) X(ConfigurarBioVariavel)
+    X(HabilitarCriptografia) X(ConfigurarComportamentoIndexSearch) X(ConfigurarBioVariavel) X(SetarCorvoOld)
 
 struct Sdk {
 #define VTOOL_POINTER(name) decltype(&::name) name = nullptr;

@@ -1,5 +1,7 @@
 #include "session.h"
 
+#include <cstdlib>
+
 #include "varanda_codes.h"
 
 namespace vtool {
@@ -34,12 +36,28 @@ Session::~Session() {
     if (opened_) call("FecharPortaComunicacao", -1, sdk.FecharPortaComunicacao);
 }
 
+// --timeout and --retries reach the back-ends as they read them when the port opens.
+void Session::set_link_options() {
+    const std::pair<const std::optional<long>*, const char*> settings[] = {
+        {&options.timeout_ms, "CORVO_LINK_TIMEOUT_MS"}, {&options.retries, "CORVO_LINK_RETRIES"}};
+    for (const auto& [value, name] : settings) {
+        if (!*value) continue;
+#if defined(_WIN32)
+        _putenv_s(name, std::to_string(**value).c_str());
+#else
+        setenv(name, std::to_string(**value).c_str(), 1);
+#endif
+    }
+}
+
 bool Session::open() {
     if (std::string e = sdk.load(); !e.empty()) {
         say(e);
         ++failures_;
         return false;
     }
+    set_link_options();
+    if (options.old_model) call("SetarCorvoOld", -1, sdk.SetarCorvoOld, int32_t{0}, int32_t{1});
     const std::string where = std::string(type_name(options.type)) + " port " + std::to_string(*options.port);
     if (uint8_t r = call("DefinirTipoConexao", -1, sdk.DefinirTipoConexao, options.type); r != 0) {
         say("connection type " + std::string(type_name(options.type)) + ": " + describe_code(r));
@@ -72,11 +90,21 @@ bool Session::open() {
     return true;
 }
 
-void Session::fail(const std::string& what, long terminal, uint8_t code) { fail(what, terminal, describe_code(code)); }
+void Session::fail(const std::string& what, long terminal, uint8_t code) { fail(what, terminal, explain(terminal, code)); }
+
+std::string Session::explain(int32_t, uint8_t code) { return describe_code(code); }
 
 void Session::fail(const std::string& what, long terminal, const std::string& reason) {
     say(what + ": terminal " + std::to_string(terminal) + ": " + reason);
     ++failures_;
+}
+
+std::string connection_name(const Options& o) {
+    return std::string(type_name(o.type)) + "-" + (o.port ? std::to_string(*o.port) : std::string("none"));
+}
+
+void Session::trace_code(const char* name, long terminal, uint8_t code, double ms) {
+    std::fprintf(stderr, "varanda: trace: %s terminal %ld: %s, %.2f ms\n", name, terminal, result_text(code).c_str(), ms);
 }
 
 std::string Session::result_text(uint8_t code) { return "code " + std::to_string(code) + " " + varanda_code_text(code); }

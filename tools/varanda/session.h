@@ -1,8 +1,10 @@
 // One run of the tool: the loaded SDK, the open connection, the tracing of
 // every exchange (-v) and the one-line reports of failures.
 #pragma once
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <type_traits>
 
@@ -45,19 +47,36 @@ public:
     // Reports a failure of one terminal in words of its own and counts it.
     void fail(const std::string& what, long terminal, const std::string& reason);
 
+    // A terminal failed (its lines are printed by its run).
+    void count_failure() { ++failures_; }
+    // What a failed exchange with the terminal means, in words: the code,
+    // and for a failed exchange what was found about the connection.
+    std::string explain(int32_t terminal, uint8_t code);
+
     int failures() const { return failures_; }
     int exit_status() const { return failures_ == 0 ? 0 : 1; }
 
     const Options& options;
     Sdk sdk;
+    // The SDK prepares its blocks (access list, schedules, configuration
+    // record) once for the whole process: held from preparing a block to
+    // sending it, so that terminals served at once do not mix them.
+    std::mutex blocks;
+
+    // The -v line of an exchange timed elsewhere.
+    void trace_code(const char* name, long terminal, uint8_t code, double ms);
 
 private:
     static std::string result_text(uint8_t code);
     static std::string result_text(int32_t value) { return std::to_string(value); }
     void trace(const char* name, long terminal, const std::string& result, std::chrono::steady_clock::time_point start);
+    void set_link_options();
     bool opened_ = false;
-    int failures_ = 0;
+    std::atomic<int> failures_{0};
 };
+
+// "tcp-3000": the connection type and port, for names of files.
+std::string connection_name(const Options& o);
 
 // "varanda: " + text on standard error.
 void say(const std::string& text);

@@ -1,5 +1,7 @@
 #include "text_file.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -74,6 +76,24 @@ std::string json_string(const std::string& text) {
         }
     }
     return s + "\"";
+}
+
+}  // namespace vtool
+
+namespace vtool {
+
+std::string check_writable(const std::string& path) {
+    if (std::FILE* f = std::fopen(path.c_str(), "r+b")) {
+        std::fclose(f);
+        return {};
+    }
+    if (errno != ENOENT) return path + ": cannot open for writing (" + std::strerror(errno) + ")";
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    struct stat st {};
+    if (stat(folder.c_str(), &st) != 0 || (st.st_mode & S_IFMT) != S_IFDIR)
+        return path + ": cannot open for writing (no folder " + folder + ")";
+    return {};
 }
 
 }  // namespace vtool

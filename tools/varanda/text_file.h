@@ -22,6 +22,10 @@ std::vector<std::string> split_fields(const std::string& line, char separator);
 
 std::string trim(const std::string& s);
 
+// "" when `path` can be appended to (it exists and is writable, or its folder
+// is); else a one-line reason. Creates nothing.
+std::string check_writable(const std::string& path);
+
 // A JSON string literal of the text (quotes, escapes).
 std::string json_string(const std::string& text);
 
