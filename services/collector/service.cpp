@@ -141,6 +141,7 @@ fleet::Outcome Service::collect(const TerminalSpec& spec) {
     metrics_.punches_stored = sink_.stored();
     metrics_.commits = sink_.commits();
     std::string error = r.failure;
+    if (r.code != 0) error += " (code " + std::to_string(r.code) + ")";
     if (r.end == fleet::CollectReport::End::done) error = set_clock(spec);
     const bool ok = r.end == fleet::CollectReport::End::done && error.empty();
     if (r.end == fleet::CollectReport::End::failed) metrics_.failed(r.code != 0 ? "collect" : "store");
