@@ -103,6 +103,7 @@ bool Service::pass(bool all) {
     std::map<std::pair<int, Model>, std::vector<int32_t>> groups;  // the SDK holds one card pattern and model at a time
     for (int32_t t : due(held, all)) groups[{specs_[t].card_pattern, specs_[t].model}].push_back(t);
     prepare_clocks();
+    prepare_access_list();
     Renewal renewal(store_, site_);
     for (const auto& [settings, terminals] : groups) {
         if (fleet::stop_flag()) break;
@@ -143,6 +144,7 @@ fleet::Outcome Service::collect(const TerminalSpec& spec) {
     std::string error = r.failure;
     if (r.code != 0) error += " (code " + std::to_string(r.code) + ")";
     if (r.end == fleet::CollectReport::End::done) error = set_clock(spec);
+    if (r.end == fleet::CollectReport::End::done && error.empty()) error = push_access_list(spec);
     const bool ok = r.end == fleet::CollectReport::End::done && error.empty();
     if (r.end == fleet::CollectReport::End::failed) metrics_.failed(r.code != 0 ? "collect" : "store");
     if (r.end == fleet::CollectReport::End::refused) metrics_.failed("lease");

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ private:
         int failures = 0;                // in a row
         Clock::time_point next_try{};    // not before
         std::string clock_set_on;        // the local date of the last daily clock setting
+        std::string list_version;        // the access list sent (or refused) last
     };
     std::vector<int64_t> lease();
     std::vector<int32_t> due(const std::vector<int64_t>& held, bool all);
@@ -48,6 +50,10 @@ private:
     // pass, and a terminal's clock set when due ("" or the failure).
     void prepare_clocks();
     std::string set_clock(const TerminalSpec& spec);
+    // The access list (access_list.cpp): read before a pass, sent after a
+    // terminal's collection when it changed.
+    void prepare_access_list();
+    std::string push_access_list(const TerminalSpec& spec);
 
     Site site_;
     hostkit::Sdk& sdk_;
@@ -58,6 +64,9 @@ private:
     std::map<int32_t, TerminalSpec> specs_;
     Clock::time_point next_pass_{};
     std::map<std::string, long> zone_offsets_;  // seconds east of UTC, "" the machine's zone
+    std::string list_name_, list_text_, list_version_;  // the access list's source, text and version ("" none)
+    std::mutex list_mutex_;
+    bool list_broken_ = false;  // the SDK holds part of a refused list: nothing more is sent
 };
 
 }  // namespace collector

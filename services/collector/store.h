@@ -73,6 +73,9 @@ public:
     std::vector<std::pair<int64_t, PunchRow>> punches_since(std::optional<int64_t> after_id,
                                                              const std::string& from, int64_t limit);
 
+    // The access list kept in the store: card and schedule, by card.
+    std::vector<std::pair<std::string, int>> access_list();
+
     // Leases (several collectors on one database). `now` in seconds since 1970.
     void heartbeat(const std::string& me, int64_t now, int64_t lease_s);
     int64_t live_collectors(int64_t now);

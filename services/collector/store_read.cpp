@@ -43,4 +43,12 @@ std::vector<std::pair<int64_t, PunchRow>> Store::punches_since(std::optional<int
     return out;
 }
 
+std::vector<std::pair<std::string, int>> Store::access_list() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<std::pair<std::string, int>> out;
+    for (const Row& r : run("SELECT card, schedule FROM access_list ORDER BY card"))
+        out.emplace_back(r[0].value_or(""), static_cast<int>(as_int(r[1])));
+    return out;
+}
+
 }  // namespace collector

@@ -242,6 +242,31 @@ class KillTest(unittest.TestCase):
         self.run_kills(PG)
 
 
+class AccessListTest(unittest.TestCase):
+    """The access list sent after a collection; one that does not fit a
+    terminal's card settings refused with a logged reason, nothing sent."""
+
+    def test_push_and_refusal(self):
+        with tempfile.TemporaryDirectory() as folder:
+            sim = Sim(folder, 2, 1)
+            try:
+                with open(os.path.join(folder, "cards.csv"), "w") as f:
+                    f.write("card,schedule\n12345678901234,1\n5,2\n")
+                site = write_site(folder, "list", os.path.join(folder, "l.db"), sim.map, 1,
+                                  '[access_list]\ncsv = "cards.csv"\n[[terminal]]\nnumbers = 2\ncard_digits = 8\n')
+                run = subprocess.run([COLLECTOR, site, "--once"], capture_output=True, text=True)
+                self.assertEqual(run.returncode, 0, run.stderr)
+                self.assertIn("info terminal 1: access list of 2 cards sent", run.stderr)
+                self.assertIn("warn terminal 2: access list not sent: the terminal is set for 14-digit cards, "
+                              "the site file says 8", run.stderr)
+                dumps = [json.loads(sim.command("dump %d" % t))["access_list"] for t in (1, 2)]
+                self.assertEqual([c["card"] for c in dumps[0]["cards"]], ["12345678901234", "5"])
+                self.assertEqual([c["schedule"] for c in dumps[0]["cards"]], [1, 2])
+                self.assertEqual(dumps[1]["count"], 0)
+            finally:
+                sim.stop()
+
+
 def leases(store):
     """Each terminal's lease holder ("" none); {} before the schema exists."""
     out = subprocess.run(["psql", store, "-At", "-F", "|", "-c", "SELECT terminal, COALESCE(lease_holder, '') FROM terminals"],
