@@ -197,6 +197,7 @@ void tool_rate(int port, double sdk_rate) {
     const int status = pclose(p);
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     std::remove(out);
+    std::system(("rm -rf '" + std::string(out) + ".state'").c_str());  // the tool's punch records
     long punches = 0;
     double secs = 0;
     const std::size_t at = report.find(": ", report.find("terminal 1"));

@@ -1,7 +1,11 @@
 // A night's collection from many TCP terminals, each on its own endpoint,
 // with a network's delay: (a) one thread, terminal after terminal; (b) one
-// thread per terminal; and one terminal alone, for the scale. Printed side by
-// side.
+// thread per terminal; (c) the varanda tool beside this program, every
+// terminal at once, and its ping of them all; and one terminal alone, for the
+// scale. Printed side by side. The fleet figure:
+//
+//   build/bin/corvo-sim --terminals 1-200 --port-per-terminal --latency 20 --max-connections 200
+//       -- build/bin/corvo-many-bench 200 200
 //
 //   LD_LIBRARY_PATH=build/lib build/bin/corvo-sim --terminals 1-32 --port-per-terminal
 //       --latency 5 -- build/bin/corvo-many-bench [terminals] [punches]
@@ -18,6 +22,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,6 +59,68 @@ int collect_all(Collect collect, int32_t terminal) {
     return n;
 }
 
+// The varanda tool beside this program, "" when there is none.
+std::string tool_path() {
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return {};
+    std::string tool(self, static_cast<std::size_t>(n));
+    tool = tool.substr(0, tool.rfind('/') + 1) + "varanda";
+    return access(tool.c_str(), X_OK) == 0 ? tool : std::string();
+}
+
+// Runs the tool with `args` (its output thrown away); the seconds it took,
+// or -1 when it failed.
+double run_tool(const std::string& tool, const std::string& args) {
+    const auto start = Clock::now();
+    const int status = std::system(("'" + tool + "' " + args + " >/dev/null 2>&1").c_str());
+    const double secs = std::chrono::duration<double>(Clock::now() - start).count();
+    return status == 0 ? secs : -1;
+}
+
+// The lines of a file.
+long lines_in(const std::string& path) {
+    FILE* f = std::fopen(path.c_str(), "r");
+    if (f == nullptr) return 0;
+    long n = 0;
+    for (int c; (c = std::fgetc(f)) != EOF;) n += c == '\n';
+    std::fclose(f);
+    return n;
+}
+
+// (c): varanda collects terminal 1 alone, then all of them at once, into a
+// file; then pings all of them. False when a run failed or lost punches.
+bool tool_figures(int port, int terminals, int punches, const std::function<bool(int, int)>& store, double alone) {
+    const std::string tool = tool_path();
+    if (tool.empty()) {
+        std::printf("  (c) varanda: not beside this program\n");
+        return true;
+    }
+    char dir[] = "/tmp/corvo-many-bench-XXXXXX";
+    if (mkdtemp(dir) == nullptr) return false;
+    const std::string out = std::string(dir) + "/one.csv", all = std::string(dir) + "/all.csv";
+    const std::string at = "--port " + std::to_string(port) + " ";
+    const bool stored = store(1, terminals);
+    const double one = stored ? run_tool(tool, at + "--terminal 1 collect --out " + out) : -1;
+    const double every = one > 0 && store(1, 1)
+                             ? run_tool(tool, at + "--terminal 1-" + std::to_string(terminals) + " collect --out " + all)
+                             : -1;
+    const double ping = run_tool(tool, at + "--terminal 1-" + std::to_string(terminals) + " ping");
+    const long got = lines_in(all) - 1;  // the header
+    std::system(("rm -rf '" + std::string(dir) + "'").c_str());
+    if (one < 0 || every < 0 || ping < 0) {
+        std::printf("  (c) varanda: a run failed\n");
+        return false;
+    }
+    std::printf("  (c) varanda collect, 1 terminal  %6d punches in %7.3f s  (%.2fx ColetarBilhete's time)\n", punches,
+                one, one / alone);
+    std::printf("      varanda collect, %d at once %6ld punches in %7.3f s  (%.2fx one terminal's time by varanda, "
+                "%.2fx by ColetarBilhete)\n",
+                terminals, got, every, every / one, every / alone);
+    std::printf("      varanda ping of %d terminals          in %7.3f s\n", terminals, ping);
+    return got == static_cast<long>(punches) * terminals;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -87,12 +154,16 @@ int main(int argc, char** argv) {
     const int alone_n = collect_all(collect, 1);
     const double alone = std::chrono::duration<double>(Clock::now() - start).count();
 
-    // (a) one thread, terminal after terminal.
-    if (!store(1, terminals)) return 1;
+    // (a) one thread, terminal after terminal: measured up to kMeasuredInTurn
+    // terminals, beyond that taken as that many times one terminal's time.
+    constexpr int kMeasuredInTurn = 32;
+    const bool in_turn = terminals <= kMeasuredInTurn;
+    if (in_turn && !store(1, terminals)) return 1;
     start = Clock::now();
-    int seq_n = 0;
-    for (int t = 1; t <= terminals; ++t) seq_n += collect_all(collect, t);
-    const double sequential = std::chrono::duration<double>(Clock::now() - start).count();
+    int seq_n = in_turn ? 0 : punches * terminals;
+    for (int t = 1; in_turn && t <= terminals; ++t) seq_n += collect_all(collect, t);
+    const double sequential =
+        in_turn ? std::chrono::duration<double>(Clock::now() - start).count() : alone * terminals;
 
     // (b) one thread per terminal.
     if (!store(1, terminals)) return 1;
@@ -105,11 +176,14 @@ int main(int argc, char** argv) {
 
     std::printf("%d terminals, %d punches each, collected with ColetarBilhete over CorvoTCP:\n", terminals, punches);
     std::printf("  one terminal alone             %6d punches in %7.3f s\n", alone_n, alone);
-    std::printf("  (a) one thread, in turn        %6d punches in %7.3f s\n", seq_n, sequential);
+    std::printf("  (a) one thread, in turn        %6d punches in %7.3f s%s\n", seq_n, sequential,
+                in_turn ? "" : "  (not run: the terminals times one terminal's time)");
     std::printf("  (b) %2d threads, one each       %6d punches in %7.3f s  (%.1fx faster than (a), %.2fx one "
                 "terminal's time)\n",
                 terminals, par_n.load(), parallel, sequential / parallel, parallel / alone);
-    const bool complete = alone_n == punches && seq_n == punches * terminals && par_n == punches * terminals;
+    bool complete = alone_n == punches && seq_n == punches * terminals && par_n == punches * terminals;
+    sdk.api.FecharPortaComunicacao();  // its connections, for the tool's
+    complete = tool_figures(std::atoi(port_text), terminals, punches, store, alone) && complete;
     if (!complete) std::printf("  NOT every punch was collected\n");
     return complete ? 0 : 1;
 }

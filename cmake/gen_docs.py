@@ -12,15 +12,15 @@ import os
 import re
 import sys
 
+import gen_codes
+
 KINDS = {
     "exchange": "exchange: talks to the terminal",
     "setter": "setter: changes only what the SDK has prepared, sends nothing",
     "port": "port: opens, closes or drives the back end's line, no terminal command",
     "local": "local: reads what the SDK has prepared or shows a message, sends nothing",
 }
-DETAIL_RE = re.compile(r"^@(arg|note)\s+(.*)$")
-HERE = os.path.dirname(os.path.abspath(__file__))
-CODES_HEADER = os.path.join(HERE, "..", "include", "varanda_codes.h")
+DETAIL_RE = re.compile(r"^@(arg|note|code)\s+(.*)$")
 
 
 def commands(op, key):
@@ -48,28 +48,25 @@ def check(op):
     for line, where in op.details:
         m = DETAIL_RE.match(line)
         if not m:
-            sys.exit(f"{where}: an @ line is @arg NAME TEXT or @note TEXT")
+            sys.exit(f"{where}: an @ line is @arg NAME TEXT, @note TEXT or @code N TEXT")
+        if m.group(1) == "code":
+            gen_codes.check(op, where, line)
         if m.group(1) == "arg":
             parts = m.group(2).split(None, 1)
             if len(parts) != 2 or parts[0] not in names:
                 sys.exit(f"{where}: @arg names an argument of {op.name}, then its range or meaning")
 
 
-def general_code_texts(path=CODES_HEADER):
+def general_code_texts():
     """The texts of codes 0.. of varanda_code_text, in order."""
-    with open(path, encoding="utf-8") as f:
-        text = f.read()
-    m = re.search(r"general\[\]\s*=\s*\{(.*?)\};", text, re.S)
-    if not m:
-        sys.exit(f"{path}: no table of general codes")
-    return re.findall(r'"([^"]*)"', m.group(1))
+    return gen_codes.GENERAL
 
 
 def anchor(name):
     return name.lower()
 
 
-def default_meaning(ptype, name):
+def default_meaning(ptype, name, size=None):
     if name == "terminal":
         return "the terminal number, passed to the back end unchanged"
     if name == "online":
@@ -77,12 +74,14 @@ def default_meaning(ptype, name):
                 "answer is taken from its event stream")
     if name.startswith("unused") or name.startswith("reserved"):
         return "not used"
-    if ptype.startswith("out_"):
+    if ptype.startswith("out_") and ptype != "out_str":
         return "out-parameter; must not be null"
     if ptype == "buf":
-        return "the caller's buffer (its size in the description); must not be null"
+        return f"the caller's area of {size} bytes, binary (no terminating zero); must not be null"
+    if ptype == "out_str":
+        return f"the caller's area of {size} bytes for text (see the description for its end); must not be null"
     if ptype == "str":
-        return "zero-terminated text"
+        return "zero-terminated text, one ISO-8859-1 byte a character"
     if ptype == "u8":
         return "see the description"
     return "see the description"
@@ -146,10 +145,16 @@ def code_lines(op):
         "local": "0 done",
     }[k]
     parts = [general]
+    own = getattr(op, "own_codes", {})
     if checked:
-        parts.append(f"128 + k argument k refused (out of range or null), nothing stored or sent")
+        unless = ", where not listed below" if own else ""
+        parts.append(f"128 + k{unless}: argument k refused (out of range or null), nothing stored or sent")
     parts.append(f"{op.on_error} internal error caught")
-    return ["- **Codes:** " + "; ".join(parts) + ". Codes of its own: see the description."]
+    out = ["- **Codes:** " + "; ".join(parts) + "."]
+    if own:
+        out.append("- **Codes of its own** (`varanda_code_text_for`): " +
+                   "; ".join(f"{c} {t}" for c, t in sorted(own.items())) + ".")
+    return out
 
 
 def op_section(op, form, linker, here):
@@ -173,13 +178,13 @@ def op_section(op, form, linker, here):
         if m.group(1) == "arg":
             name, meaning = m.group(2).split(None, 1)
             args[name] = meaning
-        else:
+        elif m.group(1) == "note":
             notes.append(m.group(2))
     if op.params:
         out += ["", "| k | Argument | C type | Range and meaning |", "|---|---|---|---|"]
         for i, (t, n) in enumerate(op.params):
             from_ops = args.get(n)
-            meaning = linker.link(from_ops, here, op.name) if from_ops else default_meaning(t, n)
+            meaning = linker.link(from_ops, here, op.name) if from_ops else default_meaning(t, n, op.sizes.get(n))
             out.append(f"| {i} | `{n}` | `{op.ctype_of(t)}` | {meaning} |")
     for note in notes:
         out += ["", linker.link(note, here, op.name)]
@@ -258,7 +263,9 @@ INDEX_CODES_END = """\
 | 128 + k | argument k out of range (arguments counted from 0, the terminal number included); nothing was stored or sent |
 
 Some operations give the codes from 128 up a meaning of their own; their
-sections say so:
+sections list them ("Codes of its own"), and
+`varanda_code_text_for(operation, code)` of `varanda_codes.h` gives those
+texts (the general one for any other code). Among them:
 
 - [`ColetarBilhete`](punches.md#coletarbilhete): 128, the terminal offered its
   last punch again (the host asks again).
@@ -280,6 +287,9 @@ sections say so:
 def pages(groups, forms_list):
     """[(file name, text)] of docs/api/."""
     forms = {f.op.name: f for f in forms_list}
+    by_name = {o.name: o for _, members in groups for o in members}
+    for o in by_name.values():
+        o.own_codes = gen_codes.op_codes(o, by_name)
     linker = Linker(groups)
     out = []
     index = [INDEX_TOP]

@@ -35,6 +35,8 @@ indented below each):
       One or two lines saying what it does and its codes.
       @arg name  the argument's range or meaning (reference pages only)
       @note      a further paragraph (reference pages only)
+      @code N    a code the operation gives a meaning of its own (reference
+                 pages and include/varanda_codes.h, see gen_codes.py)
 
 The header and the reference pages list the families by ORDER (several files
 may share a family, listed by RANK); an operation's doc lines go into the header, its @ lines
@@ -70,7 +72,10 @@ import os
 import re
 import sys
 
+import gen_codes
 import gen_docs
+import gen_python
+import gen_csharp
 import gen_sweep
 import java_forms
 
@@ -292,7 +297,11 @@ HEADER_TOP = """\
  *   connection that is not a modem connection; 8 an internal error was
  *   caught; 9 connection type outside 0 to 4; 128 + k argument k (counted
  *   from 0, the terminal number included) is out of range, nothing was
- *   stored or sent.
+ *   stored or sent. Several operations give codes of their own, from 128 up
+ *   (their lines say which): varanda_code_text_for(operation, code) of
+ *   varanda_codes.h names each.
+ *
+ * Texts are single-byte ISO-8859-1, as the terminal shows and stores them.
  *
  * On 32-bit Windows the operations use the stdcall convention
  * (VARANDA_CALL); elsewhere the platform's C convention.
@@ -495,6 +504,9 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--src", required=True, help="the src/ folder")
     ap.add_argument("--header", required=True, help="path of include/varanda.h")
+    ap.add_argument("--codes-header", help="path of include/varanda_codes.h")
+    ap.add_argument("--python", help="path of bindings/python/varanda/_operations.py")
+    ap.add_argument("--csharp", help="path of bindings/csharp/Varanda.cs")
     ap.add_argument("--out", required=True, help="folder for the generated files")
     ap.add_argument("--java", help="the java/ folder: write the Java classes there")
     ap.add_argument("--java-forms", help="the Java form table (default: <src>/jni/java_forms.txt)")
@@ -517,6 +529,12 @@ def main():
     # The generated files that are also committed with the sources (the build
     # writes its fresh copies; the test generated_sources_current compares).
     committed = [(a.header, gen_header(ops))]
+    if a.codes_header:
+        committed.append((a.codes_header, gen_codes.gen_header(ops)))
+    if a.python:
+        committed.append((a.python, gen_python.gen_module(ops)))
+    if a.csharp:
+        committed.append((a.csharp, gen_csharp.gen_file(ops)))
     if a.java:
         committed += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
     if a.docs:
@@ -541,6 +559,7 @@ def main():
     write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
     write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
     write_if_changed(os.path.join(a.out, "sweep_table.h"), gen_sweep.gen_sweep_table(ops))
+    write_if_changed(os.path.join(a.out, "declared_codes.h"), gen_codes.gen_test_table(ops))
     write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(forms))
     write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
     write_if_changed(os.path.join(a.out, "jni_functions.txt"), "".join(j + "\n" for j, _ in java_functions(forms)))

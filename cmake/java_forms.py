@@ -11,7 +11,8 @@ Every operation gets one of four Java forms:
              arguments are all i32, u8 or str gets this form without a table
              entry; byte[] forms need one (for N). The JNI function is
              generated (jni_forms.cpp): it refuses null references with 8,
-             pins the strings and arrays, calls the operation and releases.
+             refuses an array shorter than N with 128 + its position, pins the
+             strings and arrays, calls the operation and releases.
   custom     the Java arguments repack the operation's (int[] out-values,
              StringBuffer texts): a table entry gives the Java arguments and
              the bridge function is hand-written in src/jni/ as
@@ -224,6 +225,9 @@ def _generated_body(form):
     if refs:
         nulls = " || ".join(f"a_{p.name} == nullptr" for p in refs)
         lines.append(f"    if ({nulls}) return varanda::jni::kRefused;\n")
+        for k, p in enumerate(form.params):
+            if p.jtype == "byte[]" and p.size:
+                lines.append(f"    if (jint r = varanda::jni::refuse_short(env, a_{p.name}, {p.size}, {k})) return r;\n")
         for p in refs:
             size = f", {p.size}" if p.jtype == "byte[]" else ""
             lines.append(f"    const varanda::jni::{JAVA_TYPES[p.jtype][1]} pin_{p.name}(env, a_{p.name}{size});\n")
@@ -302,8 +306,10 @@ CLASS_DOC = [
     "The Varanda SDK for Java hosts: one static native method for each operation",
     "of the library that has a Java form. Each method returns the operation's",
     "code (0 to 255) unless its description gives another result. A null String,",
-    "a null array or StringBuffer, or an array shorter than the operation needs",
-    "gives 8, with nothing sent; no method throws.",
+    "array or StringBuffer gives 8, an array shorter than the operation needs",
+    "128 + its position among the arguments (counted from 0), with nothing sent;",
+    "no method throws. Texts go to the terminal as ISO-8859-1 (a character",
+    "outside it as '?') and come back from it the same way.",
 ]
 
 

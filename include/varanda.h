@@ -8,7 +8,11 @@
  *   connection that is not a modem connection; 8 an internal error was
  *   caught; 9 connection type outside 0 to 4; 128 + k argument k (counted
  *   from 0, the terminal number included) is out of range, nothing was
- *   stored or sent.
+ *   stored or sent. Several operations give codes of their own, from 128 up
+ *   (their lines say which): varanda_code_text_for(operation, code) of
+ *   varanda_codes.h names each.
+ *
+ * Texts are single-byte ISO-8859-1, as the terminal shows and stores them.
  *
  * On 32-bit Windows the operations use the stdcall convention
  * (VARANDA_CALL); elsewhere the platform's C convention.

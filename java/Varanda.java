@@ -5,8 +5,10 @@
  * The Varanda SDK for Java hosts: one static native method for each operation
  * of the library that has a Java form. Each method returns the operation's
  * code (0 to 255) unless its description gives another result. A null String,
- * a null array or StringBuffer, or an array shorter than the operation needs
- * gives 8, with nothing sent; no method throws.
+ * array or StringBuffer gives 8, an array shorter than the operation needs
+ * 128 + its position among the arguments (counted from 0), with nothing sent;
+ * no method throws. Texts go to the terminal as ISO-8859-1 (a character
+ * outside it as '?') and come back from it the same way.
  */
 public class Varanda {
     static {

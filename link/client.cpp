@@ -4,6 +4,8 @@
 #include <chrono>
 #include <random>
 
+#include "link/trace.h"
+
 namespace corvo::link {
 
 uint16_t Sequencer::next_seq(uint32_t terminal) {
@@ -56,7 +58,9 @@ std::optional<Frame> Client::exchange(const std::vector<uint8_t>& request, uint3
     if (broken_) return std::nullopt;
     uint8_t chunk[4096];
     Frame f;
+    Trace& trace = Trace::get();
     for (int attempt = 0; attempt <= settings_.retries; ++attempt) {
+        trace.sent(request);
         if (!stream_.write(request.data(), request.size())) {
             broken_ = true;
             return std::nullopt;
@@ -67,6 +71,7 @@ std::optional<Frame> Client::exchange(const std::vector<uint8_t>& request, uint3
             // Frames already buffered first, then the stream.
             Parser::Event ev;
             while ((ev = parser_.next(f)) != Parser::Event::None) {
+                trace.received(f, ev == Parser::Event::Corrupt);
                 if (!answers(f.header, seq_.session(), terminal, seq)) continue;  // stale or foreign
                 if (ev == Parser::Event::Corrupt || f.header.type == FrameType::Nak) {
                     again = true;  // our answer was damaged, or our request was: ask again now
@@ -134,6 +139,7 @@ bool Client::respond(uint32_t terminal, uint8_t byte) {
     if (broken_) return false;
     out_.clear();
     encode(out_, header(FrameType::Response, terminal, seq_.ack(terminal), 0), &byte, 1);
+    Trace::get().sent(out_);
     if (!stream_.write(out_.data(), out_.size())) broken_ = true;
     return !broken_;
 }

@@ -62,6 +62,10 @@ group "the 32-bit Windows cross compiler" 'command -v i686-w64-mingw32-g++-posix
   g++-mingw-w64-i686 mingw-w64-i686-dev
 group "the 64-bit Windows cross compiler" 'command -v x86_64-w64-mingw32-g++-posix >/dev/null' \
   g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
+# The bindings' tests: pytest for the Python binding (the system's Python),
+# Mono's compiler and runtime for the C# binding.
+group "pytest" '/usr/bin/python3 -c "import pytest" 2>/dev/null' python3-pytest
+group "Mono (mcs, mono)" 'command -v mcs >/dev/null && command -v mono >/dev/null' mono-mcs mono-runtime
 group "64-bit Wine" '[ -x /usr/lib/wine/wine64 ] && command -v wine >/dev/null' wine wine64
 
 probe=$(bash scripts/probe-32bit.sh)

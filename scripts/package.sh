@@ -3,6 +3,7 @@
 #   varanda_3.0.0.12_amd64.deb      the Linux build (CPack, Debian package)
 #   varanda-3.0.0.12-win32.zip      the 32-bit Windows build
 #   varanda-3.0.0.12-win64.zip      the 64-bit Windows build (when its toolchain is present)
+#   varanda-3.0.0.12-py3-none-any.whl  the Python binding (pip install dist/varanda-*.whl)
 # It installs what is missing, configures the builds that do not exist yet and
 # builds only what the packages hold. Usage: bash scripts/package.sh
 set -eu
@@ -49,5 +50,7 @@ for win in win32 win64; do
     cmake -S . -B "build-$win" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
   package "build-$win" ZIP
 done
+echo "== Python wheel"
+python3 bindings/python/build_wheel.py 3.0.0.12 dist
 rm -rf dist/_CPack_Packages
 ls -l dist

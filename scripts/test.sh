@@ -71,6 +71,16 @@ begin "Installing what is missing"
 bash scripts/install-deps.sh
 end "install" "done"
 
+# A binding whose tool is missing has no test in the Linux build: say so.
+if ! /usr/bin/python3 -c "import pytest" >/dev/null 2>&1; then
+  say_skip "Python binding: skipped: pytest could not be installed" "Python binding"
+  skipped=$((skipped + 1))
+fi
+if ! command -v mcs >/dev/null || ! command -v mono >/dev/null; then
+  say_skip "C# binding: skipped: Mono (mcs, mono) could not be installed" "C# binding"
+  skipped=$((skipped + 1))
+fi
+
 probe=$(bash scripts/probe-32bit.sh)
 probe_rc=$?
 echo

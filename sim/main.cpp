@@ -39,7 +39,7 @@ const char* kHelp =
     "  --port-file PATH    write 'link=N' and 'control=N' lines to PATH once listening\n"
     "  --terminals LIST    terminals to set up and seed, e.g. 1,2,5-8 (default 1; at most\n"
     "                      10000)\n"
-    "  --punches N         seed N stored punches in each\n"
+    "  --punches N         seed N stored punches in each (8000000 in all at most)\n"
     "  --events N          seed N online card events in each\n"
     "  --bio-users N       seed N fingerprint users (identifiers 1..N)\n"
     "  --ossel-users N     seed N Ossel users (identifiers 1..N, PIN = identifier)\n"
@@ -91,6 +91,7 @@ constexpr long kMaxSeededItems = 100000;  // fingerprint users, Ossel users
 constexpr long kMaxSeed = 0xFFFFFFFFL;
 constexpr long kMaxLifetimeS = 86400 * 7;
 constexpr long kMaxCommand = 255;
+constexpr long kMaxTerminalNumber = 0xFFFFFFFFL;
 
 struct Options {
     long latency = 0;
@@ -149,7 +150,7 @@ bool set_card_pattern(Options& o, const char* v) {
 
 bool set_terminals(Options& o, const char* v) {
     o.terminals.clear();
-    return parse_number_list(v, 0, 0xFFFFFFFFL, o.terminals, kMaxSeededTerminals);
+    return parse_number_list(v, 0, kMaxTerminalNumber, o.terminals, kMaxSeededTerminals);
 }
 
 struct ValueOption {
@@ -221,6 +222,10 @@ bool parse(int argc, char** argv, Options& o) {
             break;
         }
         if (!option(a, i, argc, argv, o)) return false;
+    }
+    if (o.terminals.size() * static_cast<std::size_t>(o.punches) > kMaxStoredPunches) {
+        std::fprintf(stderr, "corvo-sim: --punches: at most %zu punches in all the terminals\n", kMaxStoredPunches);
+        return false;
     }
     return true;
 }

@@ -36,8 +36,21 @@ public:
     int command_lines() const { return lines_; }
     std::string json() const;
 
+    struct AtCursor;
+
 private:
     void run_line(const std::string& line, std::vector<uint8_t>& reply);
+    // The AT commands: each reads its arguments; kGoOn, or the result that ends the line.
+    int at_echo(AtCursor& at);
+    int at_verbose(AtCursor& at);
+    int at_quiet(AtCursor& at);
+    int at_ignored(AtCursor& at);
+    int at_reset(AtCursor& at);
+    int at_hang_up(AtCursor& at);
+    int at_online(AtCursor& at);
+    int at_dial(AtCursor& at);
+    int at_ampersand(AtCursor& at);
+    int at_register(AtCursor& at);
     void result(int code, std::vector<uint8_t>& reply) const;
 
     Verdict verdict_ = Verdict::Connect;

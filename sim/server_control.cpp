@@ -65,8 +65,8 @@ void Server::control_line(Connection& c, std::string cmd) {
     bool handled = false;
     r.reply = server_command(cmd, handled);
     if (!handled) r = control_command(bank_, cmd);
-    // What a command stored is in the state file before its answer leaves.
-    if (journal_ != nullptr && !journal_->record_all())
+    // What a command stored (or forgot) is in the state file before its answer leaves.
+    if (r.stores && journal_ != nullptr && !journal_->record_all())
         std::fprintf(stderr, "corvo-sim: cannot write %s\n", journal_->path().c_str());
     answer(c, r.reply);
     stop_ = stop_ || r.stop;

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -43,6 +44,7 @@ private:
     std::string buf_;
     std::size_t pos_ = 0;
     std::size_t number_ = 0;
+    std::size_t chunk_ = kReadChunk;  // smaller for a small file
     bool eof_ = false;
 };
 
@@ -64,6 +66,7 @@ bool LineSource::open(const std::string& path, const StateLimits& limits, std::s
         return false;
     }
     fcntl(fd_, F_SETFL, fcntl(fd_, F_GETFL, 0) & ~O_NONBLOCK);
+    chunk_ = static_cast<std::size_t>(std::min<uint64_t>(kReadChunk, static_cast<uint64_t>(st.st_size) + 1));
     return true;
 }
 
@@ -75,9 +78,9 @@ bool LineSource::fill(std::string& error) {
         return false;
     }
     const std::size_t had = buf_.size();
-    buf_.resize(had + kReadChunk);
+    buf_.resize(had + chunk_);
     ssize_t n;
-    do n = ::read(fd_, buf_.data() + had, kReadChunk);
+    do n = ::read(fd_, buf_.data() + had, chunk_);
     while (n < 0 && errno == EINTR && !(limits_->interrupted && *limits_->interrupted));
     buf_.resize(had + (n > 0 ? static_cast<std::size_t>(n) : 0));
     if (limits_->interrupted && *limits_->interrupted) {

@@ -85,14 +85,11 @@ void ossel(Json& j, const OsselModule& m) {
     j.field("result", int(m.result)).field("network", int(m.network)).field("erase_text", m.erase_text);
     j.end_object();
 }
-}  // namespace
+constexpr std::size_t kChangeEventsTimes = 2 * kMessageSize;  // then 12 bytes of times
+constexpr std::size_t kChangeEventsTimesSize = 12;
+constexpr std::size_t kChangeEventsArrowKeys = 76;
 
-std::string terminal_json(const Terminal& t) {
-    Json j;
-    j.begin_object();
-    j.field("terminal", t.number);
-    j.field("online", t.online);
-    j.field("card_pattern", int(t.card_pattern));
+void clock_fields(Json& j, const Terminal& t) {
     const ClockTime c = terminal_clock(t);
     j.key("clock").begin_object();
     j.field("set", t.clock_set).field("offset_s", t.clock_offset_s);
@@ -100,7 +97,10 @@ std::string terminal_json(const Terminal& t) {
     j.field("time", two(c.hour) + ":" + two(c.minute) + ":" + two(c.second));
     j.end_object();
     if (t.daylight_saving) j.key("daylight_saving").hex(t.daylight_saving->data(), t.daylight_saving->size());
-    config(j, t);
+}
+
+// The offline messages, the change-event block and the display's texts.
+void messages(Json& j, const Terminal& t) {
     j.key("offline_messages").begin_array();
     for (std::size_t at = 0; at < kMessagesSize; at += kMessageSize) message(j, &t.offline_messages[at]);
     j.end_array();
@@ -110,8 +110,8 @@ std::string terminal_json(const Terminal& t) {
         message(j, t.change_events->data());
         j.key("exit");
         message(j, t.change_events->data() + kMessageSize);
-        j.key("times").hex(t.change_events->data() + 2 * kMessageSize, 12);
-        j.field("arrow_keys", int((*t.change_events)[76]));
+        j.key("times").hex(t.change_events->data() + kChangeEventsTimes, kChangeEventsTimesSize);
+        j.field("arrow_keys", int((*t.change_events)[kChangeEventsArrowKeys]));
         j.end_object();
     }
     if (!t.display_standard.empty()) {
@@ -123,10 +123,10 @@ std::string terminal_json(const Terminal& t) {
         message(j, t.display_temporary.data());
         j.field("display_time", int(t.display_time));
     }
-    j.key("function_keys").hex(t.function_keys.data(), t.function_keys.size());
-    if (t.online_change) j.key("online_change").hex(t.online_change->data(), t.online_change->size());
-    if (t.entry_forms) j.key("entry_forms").hex(t.entry_forms->data(), t.entry_forms->size());
-    schedules(j, t);
+}
+
+// The access list, the punch memory and the event queue.
+void lists(Json& j, const Terminal& t) {
     j.key("access_list").begin_object();
     j.field("form", t.access_list.form).field("count", int(t.access_list.cards.size()));
     j.key("cards").begin_array();
@@ -136,6 +136,10 @@ std::string terminal_json(const Terminal& t) {
     j.field("stored", int(t.punches.size())).field("delivered", t.punches_delivered).field("next_id", int(t.next_punch_id));
     j.end_object();
     j.key("events").begin_object().field("queued", int(t.events.size())).field("delivered", t.events_delivered).end_object();
+}
+
+// What the terminal was told to do: relays, beeps, LEDs, the turnstile, the printer.
+void actions(Json& j, const Terminal& t) {
     j.key("relays").begin_array();
     for (const auto& r : t.relays) j.begin_object().field("pulses", r.pulses).field("held", r.held).end_object();
     j.end_array();
@@ -148,6 +152,24 @@ std::string terminal_json(const Terminal& t) {
     j.key("printed").begin_array();
     for (const auto& [marker, text] : t.printed) j.begin_object().field("marker", int(marker)).field("text", text).end_object();
     j.end_array();
+}
+}  // namespace
+
+std::string terminal_json(const Terminal& t) {
+    Json j;
+    j.begin_object();
+    j.field("terminal", t.number);
+    j.field("online", t.online);
+    j.field("card_pattern", int(t.card_pattern));
+    clock_fields(j, t);
+    config(j, t);
+    messages(j, t);
+    j.key("function_keys").hex(t.function_keys.data(), t.function_keys.size());
+    if (t.online_change) j.key("online_change").hex(t.online_change->data(), t.online_change->size());
+    if (t.entry_forms) j.key("entry_forms").hex(t.entry_forms->data(), t.entry_forms->size());
+    schedules(j, t);
+    lists(j, t);
+    actions(j, t);
     j.key("counters").hex(t.counters.data(), t.counters.size());
     j.field("keep_alive", t.keep_alive);
     if (t.tlm) j.key("tlm").hex(t.tlm->data(), t.tlm->size());

@@ -91,6 +91,27 @@ TEST(Server, AControlClientThatNeverReadsIsDisconnected) {
     loop.join();
 }
 
+TEST(Server, ConnectionsBeyondTheCapAreClosedAtOnce) {
+    TerminalBank bank;
+    Server server(bank);
+    server.set_max_connections(2);
+    std::string error;
+    ASSERT_TRUE(server.listen(0, 0, error)) << error;
+    std::atomic<bool> done{false};
+    std::thread loop([&] { server.run([&] { return done.load(); }); });
+    const int kept[2] = {connect_to(server.link_port()), connect_to(server.link_port())};
+    const int third = connect_to(server.link_port());
+    EXPECT_EQ(0, read_to_end(third));
+    for (int fd : kept) {
+        pollfd p{fd, POLLIN, 0};
+        EXPECT_EQ(0, poll(&p, 1, 0));  // open, nothing to read
+        close(fd);
+    }
+    close(third);
+    done = true;
+    loop.join();
+}
+
 // The server in a child with a small descriptor limit; connections beyond it
 // are closed at once (not left waiting), and it serves on afterwards.
 TEST(Server, TheDescriptorLimitClosesNewConnectionsAndServesOn) {

@@ -1,11 +1,14 @@
 #include "bio/bio_settings_block.h"
 
+#include <algorithm>
+
 namespace varanda {
 
 void BioSettingsBlock::reset() {
-    static constexpr uint8_t kDefaults[11] = {2, 40, 20, 8, 5, 40, 30, 0, 0, 5, 5};
-    for (int i = 0; i < 11; ++i) bytes[i] = kDefaults[i];
-    bytes[13] = bytes[14] = bytes[15] = 0;
+    // What the setters' values start as, up to the identification time-out.
+    static constexpr uint8_t kDefaults[kTimeout] = {2, 40, 20, 8, 5, 40, 30, 0, 0, 5, 5};
+    std::copy(std::begin(kDefaults), std::end(kDefaults), bytes.begin());
+    std::fill(bytes.begin() + kLfdLevel + 1, bytes.end(), 0);
 }
 
 }  // namespace varanda

@@ -19,7 +19,8 @@ struct BioSettingsBlock {
     // Bytes 11 and 12 start at 0; the reset never touches them.
     BioSettingsBlock() { reset(); }
 
-    // The defaults: bytes 0..10 and 13..15; 11 and 12 keep their values.
+    // The defaults: every byte but the time-out and the LFD level, which keep
+    // their values.
     void reset();
 
     std::array<uint8_t, kSize> bytes{};

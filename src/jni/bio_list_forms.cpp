@@ -41,6 +41,7 @@ jint ReceberUsuarioLista(JNIEnv* env, JavaClass cls, jint terminal, jobject reco
 
 jint ReceberUsuarioComDigital(JNIEnv* env, JavaClass, jintArray id) {
     if (id == nullptr) return kRefused;
+    if (jint r = refuse_short(env, id, kIdElements, 0)) return r;
     const PinnedInts pin(env, id, kIdElements);
     if (!pin) return kRefused;
     uint8_t area[kIdArea] = {};

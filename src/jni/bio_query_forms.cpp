@@ -13,25 +13,25 @@ constexpr size_t kIdentificationText = 16;
 }
 
 jint ReceberModeloBio(JNIEnv* env, JavaClass, jint terminal, jbyte online, jintArray model) {
-    return values_always<int32_t, 1>(env, model, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
+    return values_always<int32_t, 1>(env, model, 2, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
         return via::ReceberModeloBio(f, terminal, static_cast<uint8_t>(online), &v[0]);
     });
 }
 
 jint ReceberQuantidadeUsuariosBio(JNIEnv* env, JavaClass, jint terminal, jbyte online, jintArray count) {
-    return values_always<int32_t, 1>(env, count, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
+    return values_always<int32_t, 1>(env, count, 2, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
         return via::ReceberQuantidadeUsuariosBio(f, terminal, static_cast<uint8_t>(online), &v[0]);
     });
 }
 
 jint ReceberVersaoBio(JNIEnv* env, JavaClass, jint terminal, jbyte online, jintArray version) {
-    return values_always<int32_t, 2>(env, version, [&](ApiFacade& f, std::array<int32_t, 2>& v) {
+    return values_always<int32_t, 2>(env, version, 2, [&](ApiFacade& f, std::array<int32_t, 2>& v) {
         return via::ReceberVersaoBio(f, terminal, static_cast<uint8_t>(online), &v[0], &v[1]);
     });
 }
 
 jint ReceberRespostaRequisicaoBio(JNIEnv* env, JavaClass, jint terminal, jintArray size) {
-    return values_always<int32_t, 1>(env, size, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
+    return values_always<int32_t, 1>(env, size, 1, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
         return via::ReceberRespostaRequisicaoBio(f, terminal, &v[0]);
     });
 }

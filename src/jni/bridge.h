@@ -11,10 +11,20 @@
 
 namespace varanda::jni {
 
-// A null or unobtainable reference, a short array, a StringBuffer without
-// "append", a Java string that could not be made, or an exception in a
-// function with array or StringBuffer arguments.
+// A null or unobtainable reference, a StringBuffer without "append", a Java
+// string that could not be made, or an exception in a function with array or
+// StringBuffer arguments (a short array is refused_at its position).
 inline constexpr jint kRefused = 8;
+
+// A caller's array shorter than the operation needs: 128 + the argument's
+// position in the Java method (counted from 0), as the operations refuse an
+// argument out of range.
+inline constexpr jint refused_at(int position) { return 128 + position; }
+
+// 0 when `array` (not null) holds at least `least` elements, else refused_at(position).
+inline jint refuse_short(JNIEnv* env, jarray array, jsize least, int position) {
+    return least > 0 && env->GetArrayLength(array) < least ? refused_at(position) : 0;
+}
 
 // Runs a facade operation; a one-byte code is zero-extended, a 32-bit result
 // passed unchanged.

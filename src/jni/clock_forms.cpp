@@ -8,7 +8,7 @@
 namespace varanda::jni {
 
 jint ReceberRelogio(JNIEnv* env, JavaClass, jint terminal, jintArray clock) {
-    return values_always<uint8_t, 6>(env, clock, [&](ApiFacade& f, std::array<uint8_t, 6>& area) {
+    return values_always<uint8_t, 6>(env, clock, 1, [&](ApiFacade& f, std::array<uint8_t, 6>& area) {
         return read_clock(f.connection(), terminal, area);
     });
 }

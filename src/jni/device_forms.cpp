@@ -15,6 +15,12 @@ constexpr int kCardAreas = 4;
 constexpr size_t kCardAreaSizes[kCardAreas] = {10, 16, 16, 16};
 
 constexpr jsize elements_for(size_t bytes) { return static_cast<jsize>((bytes + 3) / 4); }
+jint refuse_counters(JNIEnv* env, jintArray first, jintArray second, jintArray third) {
+    const jintArray arrays[kCounters] = {first, second, third};
+    for (int i = 0; i < kCounters; ++i)
+        if (jint r = refuse_short(env, arrays[i], 1, 1 + i)) return r;
+    return 0;
+}
 }  // namespace
 
 // Element 0 the first byte; the version's high byte into the lowest byte of
@@ -22,6 +28,7 @@ constexpr jsize elements_for(size_t bytes) { return static_cast<jsize>((bytes + 
 // elements 3 to 6 the rest. Written whatever the result (0 unless read).
 jint ReceberVersaoFirmware(JNIEnv* env, JavaClass, jint terminal, jintArray version) {
     if (version == nullptr) return kRefused;
+    if (jint r = refuse_short(env, version, kFirmwareValues, 1)) return r;
     const PinnedInts pin(env, version, kFirmwareValues);
     if (!pin) return kRefused;
     uint8_t b[5] = {};
@@ -43,6 +50,8 @@ jint LerSmartCard(JNIEnv* env, JavaClass, jint terminal, jint area, jintArray r1
     for (jintArray a : arrays)
         if (a == nullptr) return kRefused;
     if (area < 0 || area > 0xFF) return rc::bad_arg(1);
+    for (int i = 0; i < kCardAreas; ++i)
+        if (jint r = refuse_short(env, arrays[i], elements_for(kCardAreaSizes[i]), 2 + i)) return r;
     const PinnedInts pins[kCardAreas] = {{env, r1, elements_for(kCardAreaSizes[0])},
                                          {env, r2, elements_for(kCardAreaSizes[1])},
                                          {env, r3, elements_for(kCardAreaSizes[2])},
@@ -62,6 +71,7 @@ jint LerSmartCard(JNIEnv* env, JavaClass, jint terminal, jint area, jintArray r1
 // Each counter's four bytes as they lie in element 0 of its array, only on 0.
 jint LerContadorGiro(JNIEnv* env, JavaClass, jint terminal, jintArray first, jintArray second, jintArray third) {
     if (first == nullptr || second == nullptr || third == nullptr) return kRefused;
+    if (jint r = refuse_counters(env, first, second, third)) return r;
     const PinnedInts pins[kCounters] = {{env, first, 1}, {env, second, 1}, {env, third, 1}};
     for (const PinnedInts& p : pins)
         if (!p) return kRefused;
@@ -77,6 +87,7 @@ jint LerContadorGiro(JNIEnv* env, JavaClass, jint terminal, jintArray first, jin
 jint AtribuirContadorGiro(JNIEnv* env, JavaClass, jint terminal, jintArray first, jintArray second,
                           jintArray third) {
     if (first == nullptr || second == nullptr || third == nullptr) return kRefused;
+    if (jint r = refuse_counters(env, first, second, third)) return r;
     const PinnedInts pins[kCounters] = {{env, first, 1}, {env, second, 1}, {env, third, 1}};
     for (const PinnedInts& p : pins)
         if (!p) return kRefused;

@@ -16,6 +16,7 @@ jint ReceberDigitalUsuario(JNIEnv* env, JavaClass, jint terminal, jbyteArray rec
     if (record == nullptr) return kRefused;
     // A size the operation refuses (130) needs no particular length.
     const jsize least = size >= 1 && size <= kFingerprintRecordTwo ? size : 0;
+    if (jint r = refuse_short(env, record, least, 1)) return r;
     const PinnedBytes pin(env, record, least);
     if (!pin) return kRefused;
     platform::clock_source().sleep_ms(kBeforeReceiveWaitMs);
@@ -25,6 +26,9 @@ jint ReceberDigitalUsuario(JNIEnv* env, JavaClass, jint terminal, jbyteArray rec
 jint EnviarDigitalUsuario(JNIEnv* env, JavaClass, jint terminal, jstring id, jbyteArray template1,
                           jbyteArray template2) {
     if (id == nullptr || template1 == nullptr) return kRefused;
+    if (jint r = refuse_short(env, template1, kFingerprintTemplateSize, 2)) return r;
+    if (template2 != nullptr)
+        if (jint r = refuse_short(env, template2, kFingerprintTemplateSize, 3)) return r;
     const PinnedString text(env, id);
     const PinnedBytes first(env, template1, kFingerprintTemplateSize);
     if (!text || !first) return kRefused;

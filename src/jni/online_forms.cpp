@@ -20,6 +20,7 @@ jint receive_event(JNIEnv* env, EventOp receive, jint terminal, jintArray event,
     if (event == nullptr || card == nullptr) return kRefused;
     const StringBufferAppender text(env, card);
     if (!text) return kRefused;
+    if (jint r = refuse_short(env, event, kEventValues, 1)) return r;
     const PinnedInts pin(env, event, kEventValues);
     if (!pin) return kRefused;
     std::array<uint8_t, kEventValues> v{};
@@ -42,7 +43,7 @@ jint ReceberDadosOnLine2(JNIEnv* env, JavaClass, jint terminal, jintArray event,
 }
 
 jint LerSensoresCorvo(JNIEnv* env, JavaClass, jint terminal, jintArray sensors) {
-    return values_always<uint8_t, 3>(env, sensors, [&](ApiFacade& f, std::array<uint8_t, 3>& v) {
+    return values_always<uint8_t, 3>(env, sensors, 1, [&](ApiFacade& f, std::array<uint8_t, 3>& v) {
         return via::LerSensoresCorvo(f, terminal, &v[0], &v[1], &v[2]);
     });
 }

@@ -22,6 +22,8 @@ jint ReceberUsuarioOssel(JNIEnv* env, JavaClass, jint terminal, jbyte mode, jint
     if (value == nullptr || record == nullptr || id == nullptr) return kRefused;
     const StringBufferAppender text(env, id);
     if (!text) return kRefused;
+    if (jint r = refuse_short(env, value, 1, 2)) return r;
+    if (jint r = refuse_short(env, record, mode == kModeRecord ? kUserRecordSize : 0, 3)) return r;
     const PinnedInts value_pin(env, value, 1);
     const PinnedBytes record_pin(env, record, mode == kModeRecord ? kUserRecordSize : 0);
     if (!value_pin || !record_pin) return kRefused;
@@ -36,7 +38,7 @@ jint ReceberUsuarioOssel(JNIEnv* env, JavaClass, jint terminal, jbyte mode, jint
 }
 
 jint ReceberTotalUsuariosOssel(JNIEnv* env, JavaClass, jint terminal, jintArray count) {
-    return values_always<int32_t, 1>(env, count, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
+    return values_always<int32_t, 1>(env, count, 1, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
         return via::ReceberTotalUsuariosOssel(f, terminal, &v[0]);
     });
 }

@@ -27,10 +27,12 @@ void store_values(jint* elements, const std::array<T, N>& values) {
 
 // The form (…, int[N] out) whose N out-values are written whether the
 // operation succeeded or not: 0 where it did not fill them. `body(f, area)`
-// calls the operation with pointers into `area`.
+// calls the operation with pointers into `area`; `position` is the array's
+// place among the Java arguments.
 template <class T, size_t N, class Body>
-jint values_always(JNIEnv* env, jintArray out, Body&& body) {
+jint values_always(JNIEnv* env, jintArray out, int position, Body&& body) {
     if (out == nullptr) return kRefused;
+    if (jint r = refuse_short(env, out, static_cast<jsize>(N), position)) return r;
     const PinnedInts pin(env, out, static_cast<jsize>(N));
     if (!pin) return kRefused;
     std::array<T, N> area{};

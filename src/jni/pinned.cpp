@@ -14,14 +14,29 @@ void clear_pending_exception(JNIEnv* env) {
     if (env->ExceptionCheck()) env->ExceptionClear();
 }
 
-PinnedString::PinnedString(JNIEnv* env, jstring text) : env_(env), text_(text) {
-    if (text_ == nullptr) return;
-    chars_ = env_->GetStringUTFChars(text_, nullptr);
-    if (chars_ == nullptr) clear_pending_exception(env_);
+std::string to_latin1(const jchar* units, jsize count) {
+    constexpr jchar kLast = 0xFF, kHighFirst = 0xD800, kHighLast = 0xDBFF, kLowFirst = 0xDC00, kLowLast = 0xDFFF;
+    std::string out;
+    for (jsize i = 0; i < count && units[i] != 0; ++i) {
+        const jchar u = units[i];
+        const bool pair = u >= kHighFirst && u <= kHighLast && i + 1 < count && units[i + 1] >= kLowFirst &&
+                          units[i + 1] <= kLowLast;
+        if (pair) ++i;
+        out.push_back(u <= kLast ? static_cast<char>(u) : '?');
+    }
+    return out;
 }
 
-PinnedString::~PinnedString() {
-    if (chars_ != nullptr) env_->ReleaseStringUTFChars(text_, chars_);
+PinnedString::PinnedString(JNIEnv* env, jstring text) {
+    if (text == nullptr) return;
+    const jchar* units = env->GetStringChars(text, nullptr);
+    if (units == nullptr) {
+        clear_pending_exception(env);
+        return;
+    }
+    bytes_ = to_latin1(units, env->GetStringLength(text));
+    env->ReleaseStringChars(text, units);
+    ok_ = true;
 }
 
 PinnedBytes::PinnedBytes(JNIEnv* env, jbyteArray array, jsize least_length) : env_(env), array_(array) {

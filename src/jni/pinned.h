@@ -8,27 +8,32 @@
 #include <jni.h>
 
 #include <cstdint>
+#include <string>
 
 namespace varanda::jni {
 
 // Clears a Java exception raised by a failed JNI call of ours.
 void clear_pending_exception(JNIEnv* env);
 
+// A Java string as the terminal's single-byte text (ISO-8859-1): each
+// character up to U+00FF is its byte, any other (a surrogate pair counts as
+// one) becomes '?'. A U+0000 in the string ends the text there.
 class PinnedString {
 public:
     PinnedString(JNIEnv* env, jstring text);
-    ~PinnedString();
     PinnedString(const PinnedString&) = delete;
     PinnedString& operator=(const PinnedString&) = delete;
 
-    explicit operator bool() const { return chars_ != nullptr; }
-    const char* get() const { return chars_; }  // modified UTF-8, zero-terminated
+    explicit operator bool() const { return ok_; }
+    const char* get() const { return bytes_.c_str(); }  // zero-terminated
 
 private:
-    JNIEnv* env_;
-    jstring text_;
-    const char* chars_ = nullptr;
+    std::string bytes_;
+    bool ok_ = false;
 };
+
+// UTF-16 code units as ISO-8859-1 bytes ('?' outside it).
+std::string to_latin1(const jchar* units, jsize count);
 
 class PinnedBytes {
 public:

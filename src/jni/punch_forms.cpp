@@ -16,6 +16,7 @@ jint ColetarBilhete(JNIEnv* env, JavaClass, jint terminal, jintArray punch, jobj
     if (punch == nullptr || card == nullptr) return kRefused;
     const StringBufferAppender text(env, card);
     if (!text) return kRefused;
+    if (jint r = refuse_short(env, punch, kPunchValues, 1)) return r;
     const PinnedInts pin(env, punch, kPunchValues);
     if (!pin) return kRefused;
     std::array<uint8_t, kPunchValues> v{};
@@ -29,7 +30,7 @@ jint ColetarBilhete(JNIEnv* env, JavaClass, jint terminal, jintArray punch, jobj
 }
 
 jint ReceberQuantidadeBilhetes(JNIEnv* env, JavaClass, jint terminal, jintArray count) {
-    return values_always<int32_t, 1>(env, count, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
+    return values_always<int32_t, 1>(env, count, 1, [&](ApiFacade& f, std::array<int32_t, 1>& v) {
         return via::ReceberQuantidadeBilhetes(f, terminal, &v[0]);
     });
 }

@@ -30,3 +30,36 @@ TEST(CodeText, EveryByteHasItsText) {
     EXPECT_STREQ(varanda_code_text(VARANDA_OK), "success");
     EXPECT_STREQ(varanda_code_text(VARANDA_BAD_ARGUMENT(3)), "argument 3 out of range");
 }
+
+// varanda_code_text_for: every code an operation declares has its declared
+// meaning; other codes, and operations it does not know, the general text.
+#include <cstring>
+
+#include "declared_codes.h"
+
+TEST(CodeText, EachOperationNamesItsOwnMeanings) {
+    std::set<std::string> operations;
+    for (const DeclaredCode& d : kDeclaredCodes) {
+        const char* text = varanda_code_text_for(d.operation, d.code);
+        EXPECT_EQ(std::strncmp(text, d.meaning, std::strlen(d.meaning)), 0) << d.operation << " " << int{d.code};
+        operations.insert(d.operation);
+    }
+    EXPECT_GT(operations.size(), 60u);
+    const struct {
+        const char* operation;
+        uint8_t code;
+        const char* text;
+    } cases[] = {
+        {"EnviarRelogio", 133, "year out of range (0..99)"},
+        {"EnviarRelogio", 130, "hour out of range"},
+        {"InserirUsuarioListaAcesso", 130, "schedule not 1..102 (old terminals 1..52)"},
+        {"ColetarBilhete", 128, "the terminal offered its last punch again"},
+        {"ReceberDadosOnLine", 128, "no event waiting, or the exchange failed"},
+        {"ApagarListaAcesso", 128, "second block failed"},  // codes as EnviarListaAcesso
+        {"EnviarRelogio", 1, "no answer or not the expected answer"},
+        {"Ping", 128, "argument 0 out of range"},
+        {"NoSuchOperation", 133, "argument 5 out of range"},
+        {nullptr, 2, "port not open"},
+    };
+    for (const auto& c : cases) EXPECT_STREQ(varanda_code_text_for(c.operation, c.code), c.text) << c.operation;
+}

@@ -1,4 +1,5 @@
-// Online display messages through the exports (command 104, 33 bytes).
+// Online display messages through the exports (command 104, 33 bytes; the
+// texts' placement and cutting: DisplayMessageFormat).
 #include "display_expect.h"
 #include "sdk_test.h"
 
@@ -11,7 +12,6 @@ class OnlineMessages : public testsupport::SdkTest {};
 
 TEST_F(OnlineMessages, StandardAndTemporaryMessagesCarryTheirLastByte) {
     open_tcp_lib();
-    const std::string forty = "abcdefghijklmnopqrstuvwxyz0123456789ABCD";
     struct Case {
         const char* what;
         bool temporary;
@@ -22,8 +22,6 @@ TEST_F(OnlineMessages, StandardAndTemporaryMessagesCarryTheirLastByte) {
         uint8_t last;
     } cases[] = {
         {"standard", false, 0, "Bem-vindo", 0, padded("Bem-vindo"), 0xFF},
-        {"standard second line", false, 1, forty.c_str(), 0, second_line(forty.substr(0, 16)), 0xFF},
-        {"standard null", false, 1, nullptr, 0, second_line(""), 0xFF},
         {"temporary 0", true, 0, "Aguarde", 0, padded("Aguarde"), 0},
         {"temporary 200", true, 2, "Ok", 200, second_line("Ok"), 200},
     };

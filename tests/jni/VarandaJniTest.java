@@ -46,8 +46,7 @@ public class VarandaJniTest {
     static void forms(Class<?> sdk) throws ReflectiveOperationException {
         open(sdk, "int and String forms", (byte) 3);
         check("String", 0, call(sdk, "EnviarStringInicializacaoModem", "AT\u00e9"));
-        check("modified UTF-8 bytes", new byte[] {'A', 'T', (byte) 0xC3, (byte) 0xA9},
-              FakeBackends.data("serial", "Modem_Str", 0));
+        check("ISO-8859-1 bytes", new byte[] {'A', 'T', (byte) 0xE9}, FakeBackends.data("serial", "Modem_Str", 0));
         check("null String", 8, call(sdk, "EnviarStringInicializacaoModem", (Object) null));
         check("32-bit result", -1, call(sdk, "LerByteModem"));
 
@@ -70,6 +69,7 @@ public class VarandaJniTest {
         FakeBackends.queueAnswer("tcp", 40, new byte[] {15, 6, 26, 13, 45, 75});
         check("int[] written always", 0, call(sdk, "ReceberRelogio", 3, clock));
         check("clock", "[15, 6, 26, 13, 45, 75]", Arrays.toString(clock));
+        check("int[5] for the clock: 128 + its position", 129, call(sdk, "ReceberRelogio", 3, new int[5]));
 
         byte[] counters = new byte[66];
         counters[2] = 0x00; counters[3] = 0x01; counters[4] = 0x23; counters[5] = 0x45;

@@ -41,6 +41,9 @@ public:
         std::memset(&table_, 0, sizeof table_);
         table_.GetStringUTFChars = &GetStringUTFChars;
         table_.ReleaseStringUTFChars = &ReleaseStringUTFChars;
+        table_.GetStringChars = &GetStringChars;
+        table_.GetStringLength = &GetStringLength;
+        table_.ReleaseStringChars = &ReleaseStringChars;
         table_.GetArrayLength = &GetArrayLength;
         table_.GetByteArrayElements = &GetByteArrayElements;
         table_.ReleaseByteArrayElements = &ReleaseByteArrayElements;
@@ -108,6 +111,40 @@ private:
         return copy;
     }
     static void JNICALL ReleaseStringUTFChars(JNIEnv* env, jstring, const char* chars) {
+        FakeJniEnv& f = self(env);
+        ++f.calls;
+        ++f.releases;
+        delete[] chars;
+    }
+    // The string's UTF-16 code units, from its modified UTF-8 (1, 2 and 3-byte forms).
+    static std::vector<jchar> units(jstring s) {
+        const std::string& u = reinterpret_cast<FakeJavaString*>(s)->utf;
+        std::vector<jchar> out;
+        for (size_t i = 0; i < u.size();) {
+            const auto b = static_cast<unsigned char>(u[i]);
+            const size_t n = b < 0x80 ? 1 : b < 0xE0 ? 2 : 3;
+            unsigned v = n == 1 ? b : n == 2 ? b & 0x1Fu : b & 0x0Fu;
+            for (size_t k = 1; k < n && i + k < u.size(); ++k) v = v << 6 | (static_cast<unsigned char>(u[i + k]) & 0x3Fu);
+            out.push_back(static_cast<jchar>(v));
+            i += n;
+        }
+        return out;
+    }
+    static const jchar* JNICALL GetStringChars(JNIEnv* env, jstring s, jboolean* is_copy) {
+        FakeJniEnv& f = self(env);
+        if (is_copy != nullptr) f.is_copy_asked = true;
+        if (f.failing_pin()) return nullptr;
+        ++f.pins;
+        const std::vector<jchar> u = units(s);
+        jchar* copy = new jchar[u.size() + 1];
+        std::copy(u.begin(), u.end(), copy);
+        return copy;
+    }
+    static jsize JNICALL GetStringLength(JNIEnv* env, jstring s) {
+        ++self(env).calls;
+        return static_cast<jsize>(units(s).size());
+    }
+    static void JNICALL ReleaseStringChars(JNIEnv* env, jstring, const jchar* chars) {
         FakeJniEnv& f = self(env);
         ++f.calls;
         ++f.releases;

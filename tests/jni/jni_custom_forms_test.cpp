@@ -109,7 +109,8 @@ protected:
 
 // Each kind of refusal once, at the forms' own least lengths and rules (the
 // helpers' refusals of every null and short reference are in
-// jni_bridge_unit_test.cpp): nothing reaches the terminal or the Java objects.
+// jni_bridge_unit_test.cpp): 8, or 128 + the position of a short array;
+// nothing reaches the terminal or the Java objects.
 TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
     const jint t = 3;
     struct Case {
@@ -118,9 +119,9 @@ TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
         std::function<jint(const char*, JavaObjects&)> run;
         bool vm_fails = false;
     } cases[] = {
-        {"clock, int[5]", 8, [&](auto c, auto& o) { return call(c, "ReceberRelogio", t, o.ints(5)); }},
+        {"clock, int[5]", 129, [&](auto c, auto& o) { return call(c, "ReceberRelogio", t, o.ints(5)); }},
         {"clock, no pin", 8, [&](auto c, auto& o) { return call(c, "ReceberRelogio", t, o.ints(6)); }, true},
-        {"smart card, int[3] last", 8,
+        {"smart card, int[3] last", 133,
          [&](auto c, auto& o) {
              return call(c, "LerSmartCard", t, jint{1}, o.ints(3), o.ints(4), o.ints(4), o.ints(3));
          }},
@@ -136,15 +137,15 @@ TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
          [&](auto c, auto& o) { return call(c, "AtribuirContadorGiro", t, o.ints(1), kNoInts, o.ints(1)); }},
         {"punch, no append", 8,
          [&](auto c, auto& o) { return call(c, "ColetarBilhete", t, o.ints(6), o.buffer(false)); }},
-        {"online event, int[7]", 8,
+        {"online event, int[7]", 129,
          [&](auto c, auto& o) { return call(c, "ReceberDadosOnLine", t, o.ints(7), o.buffer()); }},
-        {"Ossel user, mode 2, byte[450]", 8,
+        {"Ossel user, mode 2, byte[450]", 131,
          [&](auto c, auto& o) {
              return call(c, "ReceberUsuarioOssel", t, jbyte{2}, o.ints(1), o.bytes(450), o.buffer());
          }},
-        {"fingerprint record, byte[471] for 472", 8,
+        {"fingerprint record, byte[471] for 472", 129,
          [&](auto c, auto& o) { return call(c, "ReceberDigitalUsuario", t, o.bytes(471), jint{472}); }},
-        {"send fingerprint, byte[403] second", 8,
+        {"send fingerprint, byte[403] second", 131,
          [&](auto c, auto& o) {
              return call(c, "EnviarDigitalUsuario", t, o.text("12"), o.bytes(404), o.bytes(403));
          }},

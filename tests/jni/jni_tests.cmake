@@ -12,7 +12,8 @@ add_test(NAME jni_exports
 # stale commit fails).
 add_test(NAME generated_sources_current
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/jni/check_generated.sh ${VARANDA_FRESH_DIR} ${CMAKE_SOURCE_DIR}
-                 include/varanda.h java/Varanda.java java/com/melbrosa/Varanda.java docs/api)
+                 include/varanda.h include/varanda_codes.h java/Varanda.java java/com/melbrosa/Varanda.java docs/api
+                 bindings/python/varanda/_operations.py bindings/csharp/Varanda.cs)
 
 # The generator's Java forms, on operation lists of the test's own.
 add_test(NAME java_forms

@@ -34,7 +34,7 @@ TEST(JniFingerprintRecord, PausesBeforeAskingUnlessRefused) {
         {"asked", 472, 472, 2, {150}},
         {"a size the operation refuses", 0, 0, 130, {150}},
         {"null array", -1, 472, 8, {}},
-        {"short array", 471, 472, 8, {}},
+        {"short array", 471, 472, 129, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -55,7 +55,7 @@ private:
 
     bool count(int32_t& left) {
         for (int i = 0; i < s_.tries; ++i) {
-            r_.code = timed("ReceberQuantidadeBilhetes", [&] { return sdk_.count(t_, &left); });
+            r_.code = timed(r_.operation = kCount, [&] { return sdk_.count(t_, &left); });
             if (r_.code == 0) {
                 r_.left = left;
                 return true;
@@ -68,7 +68,7 @@ private:
         Punch p;
         p.terminal = t_;
         const std::string before = pending_;
-        const uint8_t code = timed("ColetarBilhete", [&] {
+        const uint8_t code = timed(kCollect, [&] {
             return sdk_.collect(t_, &p.type, &p.day, &p.month, &p.year, &p.hour, &p.minute, p.card);
         });
         if (code == 0) return took(p, before);
@@ -76,6 +76,7 @@ private:
         int32_t left = 0;
         if (count(left) && left == 0) return Step::empty;  // someone else emptied the memory
         r_.code = code;
+        r_.operation = kCollect;
         return ++failed_ >= s_.tries ? Step::failed : Step::retry;
     }
 
@@ -103,6 +104,7 @@ private:
         ++r_.offered_again;
         if (++repeated_ < s_.repeats_in_a_row) return Step::again;
         r_.code = kOfferedAgain;
+        r_.operation = kCollect;
         return Step::failed;
     }
 
@@ -128,6 +130,8 @@ private:
     }
 
     static constexpr uint8_t kOfferedAgain = 128;  // the SDK: the punch just collected, offered again
+    static constexpr const char* kCollect = "ColetarBilhete";
+    static constexpr const char* kCount = "ReceberQuantidadeBilhetes";
 
     const PunchSource& sdk_;
     int32_t t_;

@@ -49,6 +49,7 @@ struct CollectReport {
     long offered_again = 0;  // punches offered again and not stored twice
     long left = -1;          // punches the terminal said it still held at the end (-1: unknown)
     uint8_t code = 0;        // the SDK's code of the failing exchange (End::failed), else 0
+    const char* operation = nullptr;  // the operation that gave `code`
     std::string failure;     // what went wrong, "" when done
 };
 

@@ -1,6 +1,7 @@
 #include "file_sink.h"
 
 #include "os.h"
+#include "text.h"
 
 namespace fleet {
 
@@ -14,19 +15,8 @@ std::string first_line(int fd) {
     return s.substr(0, s.find('\n'));
 }
 
-// A line of the file quoted for a message: printable ASCII kept, the rest as \xNN.
-std::string quoted(const std::string& raw) {
-    std::string q = "\"";
-    for (unsigned char c : raw) {
-        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
-            q += static_cast<char>(c);
-        } else {
-            static const char* kHex = "0123456789abcdef";
-            q += std::string("\\x") + kHex[c >> 4] + kHex[c & 15];
-        }
-    }
-    return q + "\"";
-}
+// A line of the file quoted for a message.
+std::string quoted(const std::string& raw) { return "\"" + printable(raw) + "\""; }
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <ctime>
 
 #if defined(_WIN32)
+#  include <direct.h>
 #  include <io.h>
 #  include <process.h>
 #  include <windows.h>

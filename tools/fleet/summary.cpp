@@ -2,27 +2,11 @@
 #include <string>
 
 #include "runner.h"
+#include "text.h"
 
 namespace fleet {
 
 namespace {
-
-std::string json_text(const std::string& s) {
-    std::string q = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            q += '\\';
-            q += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char u[8];
-            std::snprintf(u, sizeof u, "\\u%04x", c);
-            q += u;
-        } else {
-            q += static_cast<char>(c);
-        }
-    }
-    return q + "\"";
-}
 
 // "1-5,7,9-200": the terminals as ranges, in the order given.
 std::string ranges(const std::vector<int32_t>& t) {

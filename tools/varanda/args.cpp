@@ -222,6 +222,17 @@ Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& geten
     return r;
 }
 
+std::string check_serial_com(const Options& o, const Getenv& getenv) {
+    constexpr uint8_t kSerialCom = 4;
+    if (o.type != kSerialCom) return {};
+    if (o.terminals.size() != 1)
+        return "--type serial-com reaches one terminal a line (the serial component names no terminal): give one --terminal";
+    const char* set = getenv("CORVO_SERIAL_COM_TERMINAL");
+    if (set == nullptr || *set == '\0' || set == std::to_string(o.terminals[0])) return {};  // the tool names it
+    return "--type serial-com: CORVO_SERIAL_COM_TERMINAL=" + std::string(set) + " names another terminal than --terminal " +
+           std::to_string(o.terminals[0]);
+}
+
 std::string check_command_options(const Options& o, const std::string& command) {
     static const std::map<std::string, std::set<std::string>> allowed = {
         {"collect", {"--out", "--max"}},

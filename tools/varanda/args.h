@@ -53,6 +53,11 @@ Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& geten
 // Checks that every command option met belongs to the command; "" when so.
 std::string check_command_options(const Options& o, const std::string& command);
 
+// --type serial-com: the serial component names no terminal in its calls; its
+// frames go to terminal 1 or CORVO_SERIAL_COM_TERMINAL, which the tool sets
+// to the one terminal given. "" when there is one, not contradicted.
+std::string check_serial_com(const Options& o, const Getenv& getenv);
+
 // "1", "1,3,5-8": ascending or as written, no repeats; error text on failure.
 std::optional<std::vector<int32_t>> parse_terminal_list(const std::string& text, std::string& error);
 

@@ -29,10 +29,10 @@ std::string card_key(const std::string& digits) {
 CardList parse_card_list(const std::string& text, const std::string& file, const CardRules& rules) {
     CardList list;
     std::unordered_map<std::string, int> seen;
-    const std::vector<Line> lines = content_lines(text);
+    const std::vector<Line> lines = content_lines(without_bom(text));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const Line& l = lines[i];
-        const std::vector<std::string> f = split_fields(l.text, ',');
+        const std::vector<std::string> f = csv_fields(l.text);
         if (i == 0 && std::all_of(f.begin(), f.end(), is_word)) continue;  // the header line
         if (f.size() > 2 || (f.size() == 1 && rules.schedule_required)) {
             list.error = at(file, l.number) + "expected card,schedule";
@@ -42,7 +42,7 @@ CardList parse_card_list(const std::string& text, const std::string& file, const
         e.line = l.number;
         e.card = f[0];
         if (!all_digits(e.card)) {
-            list.error = at(file, l.number) + "card '" + e.card + "' is not a number (digits only)";
+            list.error = at(file, l.number) + "card '" + printable(e.card) + "' is not a number (digits only)";
             return list;
         }
         if (e.card.size() > 16) {
@@ -57,7 +57,7 @@ CardList parse_card_list(const std::string& text, const std::string& file, const
         if (f.size() == 2) {
             const auto s = parse_number(f[1], 1, kScheduleMax);
             if (!s) {
-                list.error = at(file, l.number) + "schedule '" + f[1] + "' out of range (1 to " +
+                list.error = at(file, l.number) + "schedule '" + printable(f[1]) + "' out of range (1 to " +
                              std::to_string(kScheduleMax) + ")";
                 return list;
             }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "command.h"
+#include "text_file.h"
 
 namespace vtool {
 
@@ -44,8 +45,11 @@ public:
     std::string prepare(const Options& o) override {
         const auto a = arguments(o);
         if (a.size() != 1) return "display TEXT [--seconds N]  (quote a text with blanks)";
-        if (a[0].size() > 32) return "display: the text has " + std::to_string(a[0].size()) + " characters; the display shows 32 (two lines of 16)";
-        text_ = a[0];
+        std::string lacking;
+        text_ = display_bytes(a[0], lacking);  // one byte a character
+        if (text_.size() > 32)
+            return "display: the text has " + std::to_string(text_.size()) + " characters; the display shows 32 (two lines of 16)";
+        if (!lacking.empty()) say("display: the terminal's character set (ISO-8859-1) lacks " + lacking + ": shown as '?'");
         seconds_ = o.seconds;
         return {};
     }

@@ -56,7 +56,7 @@ private:
         fleet::CollectSettings settings;
         settings.max = options_->max ? *options_->max : -1;
         settings.stop = &fleet::stop_flag();
-        settings.progress = [&](long done, long total) { progress.update(done, total); };
+        if (one_at_a_time_) settings.progress = [&](long done, long total) { progress.update(done, total); };
         if (r.s.options.verbose)
             settings.trace = [&](const char* name, uint8_t code, double ms) { r.s.trace_code(name, r.t, code, ms); };
         const auto start = std::chrono::steady_clock::now();
@@ -72,7 +72,7 @@ private:
         const std::string punches = std::to_string(c.stored) + " punches";
         if (c.end == End::refused) return r.fail("collect", c.failure);
         if (c.end == End::failed)
-            return r.fail("collect", c.failure + (c.code != 0 ? ": " + r.s.explain(r.t, c.code) : std::string()) +
+            return r.fail("collect", c.failure + (c.code != 0 ? ": " + r.s.explain(r.t, c.code, c.operation) : std::string()) +
                                          " (" + punches + " written)", c.code != 0 ? c.code : -1);
         if (c.end == End::interrupted) return fleet::Outcome::interrupted(r.t, punches + " written");
         r.note("collect: terminal " + std::to_string(r.t) + ": " + punches + " collected" +

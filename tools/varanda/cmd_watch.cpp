@@ -7,6 +7,7 @@
 
 #include "card_list.h"
 #include "command.h"
+#include "config_fields.h"
 #include "datetime.h"
 #include "runner.h"
 #include "text_file.h"
@@ -19,6 +20,8 @@ constexpr uint8_t kNoEvent = 128;  // the terminal has no event waiting
 constexpr int kFailedTries = 4;
 constexpr const char* kDenyText = "Access denied";
 constexpr uint8_t kDenySeconds = 3;
+constexpr int kModeByte = 0;        // of the configuration record: the operating mode
+constexpr uint8_t kModeOnline = 1;
 
 const char* origin_name(uint8_t origin) {
     switch (origin) {
@@ -47,38 +50,51 @@ public:
 
     void run(Session& s) override {
         fleet::catch_stop();
-        std::vector<std::pair<int32_t, int>> online;  // terminal, failures in a row
-        for (int32_t t : s.options.terminals) {
-            if (uint8_t r = s.call("LevantarParaOnLine", t, s.sdk.LevantarParaOnLine, t); r != 0) s.fail("watch: going online", t, r);
-            else online.emplace_back(t, 0);
-        }
-        if (!online.empty() && !s.options.json)
-            say("watch: " + std::to_string(online.size()) + " terminal(s) online; Ctrl-C ends");
-        while (!fleet::stop_flag().load() && !online.empty()) {
-            bool any = false;
-            for (auto it = online.begin(); it != online.end() && !fleet::stop_flag().load();) {
-                const int32_t t = it->first;
-                uint8_t origin = 0, complement = 0, d = 0, m = 0, y = 0, h = 0, mi = 0, se = 0;
-                char card[15] = {};
-                const uint8_t r = s.call("ReceberDadosOnLine2", t, s.sdk.ReceberDadosOnLine2, t, &origin, &complement,
-                                         card, &d, &m, &y, &h, &mi, &se);
-                if (r == kNoEvent || r == 0) it->second = 0;
-                if (r == 0) {
-                    any = true;
-                    answer(s, t, origin, complement, card, DateTime{2000 + y, m, d, h, mi, se});
-                } else if (r != kNoEvent && ++it->second >= kFailedTries) {
-                    s.fail("watch", t, r);
-                    it = online.erase(it);
-                    continue;
-                }
-                ++it;
-            }
-            if (!any) std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
+        if (!s.options.json)
+            say("watch: " + std::to_string(s.options.terminals.size()) + " terminal(s); Ctrl-C ends");
+        run_all(s, "watch", [this](TerminalRun& r) { return watch(r); });
     }
 
 private:
-    void answer(Session& s, int32_t t, uint8_t origin, uint8_t complement, const char* raw, const DateTime& w) {
+    // Online until Ctrl-C, SIGTERM or a line that stays dropped; then offline
+    // again, unless the terminal was online before.
+    fleet::Outcome watch(TerminalRun& r) {
+        uint8_t record[kRecordSize] = {};
+        if (uint8_t c = r.call("ReceberBufferConfig", r.s.sdk.ReceberBufferConfig, r.t, record); c != 0)
+            return r.fail("watch: reading the operating mode", c);
+        const bool was_online = record[kModeByte] == kModeOnline;
+        if (uint8_t c = r.call("LevantarParaOnLine", r.s.sdk.LevantarParaOnLine, r.t); c != 0)
+            return r.fail("watch: going online", c);
+        const fleet::Outcome o = poll(r);
+        if (was_online) return o;
+        uint8_t back[kRecordSize] = {};
+        const fleet::Outcome offline = change_configuration(r, {{"mode", "offline"}}, back);
+        if (offline.status != fleet::Outcome::Status::ok)
+            return r.fail("watch", "left online: putting it back offline failed (" + offline.detail + ")");
+        return o;
+    }
+
+    fleet::Outcome poll(TerminalRun& r) {
+        for (int failed = 0; !fleet::stop_flag().load();) {
+            uint8_t origin = 0, complement = 0, d = 0, m = 0, y = 0, h = 0, mi = 0, se = 0;
+            char card[15] = {};
+            const uint8_t code = r.call("ReceberDadosOnLine2", r.s.sdk.ReceberDadosOnLine2, r.t, &origin, &complement,
+                                        card, &d, &m, &y, &h, &mi, &se);
+            if (code == 0) {
+                answer(r, origin, complement, card, DateTime{2000 + y, m, d, h, mi, se});
+            } else if (code != kNoEvent && ++failed >= kFailedTries) {
+                return r.fail("watch", code);
+            } else {
+                if (code == kNoEvent) failed = 0;
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        }
+        return fleet::Outcome::ok(r.t);
+    }
+
+    void answer(TerminalRun& run, uint8_t origin, uint8_t complement, const char* raw, const DateTime& w) {
+        Session& s = run.s;
+        const int32_t t = run.t;
         std::string card;
         for (int i = 0; i < 14 && raw[i] != '\0'; ++i) card += raw[i];
         const bool person = origin >= 2 && origin <= 4;
@@ -98,16 +114,16 @@ private:
         const bool dated = w.month >= 1 && w.month <= 12 && w.day >= 1;
         const std::string when = dated ? iso_date(w.year, w.month, w.day) + "T" + iso_time(w.hour, w.minute, w.second) : "";
         if (s.options.json) {
-            std::printf("{\"terminal\":%d,\"event\":\"%s\",\"origin\":%u,\"complement\":%u,\"card\":%s,\"time\":%s,"
-                        "\"answer\":\"%s\"}\n",
-                        t, origin_name(origin), origin, complement, json_string(card).c_str(),
-                        dated ? json_string(when).c_str() : "null", verdict.c_str());
+            run.out.stream(strf("{\"terminal\":%d,\"event\":\"%s\",\"origin\":%u,\"complement\":%u,\"card\":%s,"
+                                "\"time\":%s,\"answer\":\"%s\"}\n",
+                                t, origin_name(origin), origin, complement, json_string(card).c_str(),
+                                dated ? json_string(when).c_str() : "null", verdict.c_str()));
         } else {
-            std::printf("terminal %d: %s %s (origin %u, %u)%s%s: %s\n", t, origin_name(origin), card.c_str(), origin,
-                        complement, dated ? " at " : "", when.c_str(), verdict.c_str());
+            run.out.stream(strf("terminal %d: %s %s (origin %u, %u)%s%s: %s\n", t, origin_name(origin), card.c_str(),
+                                origin, complement, dated ? " at " : "", when.c_str(), verdict.c_str()));
         }
-        std::fflush(stdout);
-        if (r != 0) s.fail("watch: answering the " + std::string(origin_name(origin)) + " " + card, t, r);
+        if (r != 0) run.out.stream_error("varanda: watch: answering the " + std::string(origin_name(origin)) + " " +
+                                         card + ": terminal " + std::to_string(t) + ": " + s.explain(t, r) + "\n");
     }
 
     std::string grant_;

@@ -7,6 +7,11 @@ namespace vtool {
 
 namespace {
 
+// Where the multi-byte and special fields sit in the record.
+constexpr int kMode = 0, kCompanyLow = 9, kCompanyHigh = 10, kMasterCard = 25, kMasterCardEnd = 32,
+              kCardLengthsHigh = 42, kCardLengthsLow = 43, kWiegand = 44;
+constexpr int kUnsetCompany = 0xFFFF;
+
 using OneByte = uint8_t(VARANDA_CALL*)(uint8_t);
 using Setter = OneByte Sdk::*;
 using TwoBytes = uint8_t(VARANDA_CALL*)(uint8_t, uint8_t);
@@ -86,7 +91,7 @@ ConfigField sensor(int n, bool event) {
 
 std::string master_card_text(const uint8_t* r) {
     std::string digits;
-    for (int i = 25; i < 32; ++i) {
+    for (int i = kMasterCard; i < kMasterCardEnd; ++i) {
         digits += static_cast<char>('0' + (r[i] >> 4));
         digits += static_cast<char>('0' + (r[i] & 15));
     }
@@ -95,7 +100,7 @@ std::string master_card_text(const uint8_t* r) {
 }
 
 std::string card_lengths_text(const uint8_t* r) {
-    const unsigned mask = unsigned(r[42]) << 8 | r[43];
+    const unsigned mask = unsigned(r[kCardLengthsHigh]) << 8 | r[kCardLengthsLow];
     std::string s;
     for (int n = 1; n <= 16; ++n)
         if (mask & (1u << (n - 1))) {
@@ -105,18 +110,99 @@ std::string card_lengths_text(const uint8_t* r) {
     return s.empty() ? "none" : s;
 }
 
-std::vector<ConfigField> build() {
-    std::vector<ConfigField> f;
-    f.push_back({"mode", "offline|online", {0}, [](const uint8_t* r) { return std::string(r[0] ? "online" : "offline"); },
-                 [](const std::string& v, uint8_t* r) {
-                     if (v != "offline" && v != "online") return false;
-                     r[0] = v == "online";
-                     return true;
-                 },
-                 [](Session& s, const uint8_t* r) {
-                     return r[0] ? s.call("ConfigurarCorvoOnLine", -1, s.sdk.ConfigurarCorvoOnLine)
-                                 : s.call("ConfigurarCorvoOffLine", -1, s.sdk.ConfigurarCorvoOffLine);
-                 }});
+ConfigField mode_field() {
+    return {"mode", "offline|online", {kMode}, [](const uint8_t* r) { return std::string(r[kMode] ? "online" : "offline"); },
+            [](const std::string& v, uint8_t* r) {
+                if (v != "offline" && v != "online") return false;
+                r[kMode] = v == "online";
+                return true;
+            },
+            [](Session& s, const uint8_t* r) {
+                return r[kMode] ? s.call("ConfigurarCorvoOnLine", -1, s.sdk.ConfigurarCorvoOnLine)
+                                : s.call("ConfigurarCorvoOffLine", -1, s.sdk.ConfigurarCorvoOffLine);
+            }};
+}
+
+int company_code(const uint8_t* r) { return r[kCompanyLow] | r[kCompanyHigh] << 8; }
+
+ConfigField company_code_field() {
+    return {"company-code", "0..999 (reads unset until set)", {kCompanyLow, kCompanyHigh},
+            [](const uint8_t* r) { return company_code(r) == kUnsetCompany ? std::string("unset") : std::to_string(company_code(r)); },
+            [](const std::string& v, uint8_t* r) {
+                const auto n = parse_number(v, 0, 999);
+                if (n) r[kCompanyLow] = uint8_t(*n & 0xFF), r[kCompanyHigh] = uint8_t(*n >> 8);
+                return n.has_value();
+            },
+            [](Session& s, const uint8_t* r) -> uint8_t {
+                if (company_code(r) == kUnsetCompany) return 0;  // the SDK's record starts unset
+                return s.call("DefinirCodigoEmpresa", -1, s.sdk.DefinirCodigoEmpresa, int32_t(company_code(r)));
+            }};
+}
+
+// Up to 14 digits, right-aligned, two digits a byte.
+bool put_master_card(const std::string& v, uint8_t* r) {
+    const std::string digits = v == "none" ? "" : v;
+    if (digits.size() > 14 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
+    for (int i = kMasterCard; i < kMasterCardEnd; ++i) r[i] = 0;
+    for (std::size_t k = 0; k < digits.size(); ++k) {
+        const std::size_t pos = 13 - (digits.size() - 1 - k);
+        r[kMasterCard + pos / 2] |= uint8_t((digits[k] - '0') << (pos % 2 ? 0 : 4));
+    }
+    return true;
+}
+
+ConfigField master_card_field() {
+    std::vector<int> bytes;
+    for (int i = kMasterCard; i < kMasterCardEnd; ++i) bytes.push_back(i);
+    return {"master-card", "up to 14 digits, or none", bytes, master_card_text, put_master_card,
+            [](Session& s, const uint8_t* r) {
+                const std::string text = master_card_text(r);
+                return s.call("DefinirNumeroCartaoMaster", -1, s.sdk.DefinirNumeroCartaoMaster,
+                              text == "none" ? static_cast<const char*>(nullptr) : text.c_str());
+            }};
+}
+
+bool put_card_lengths(const std::string& v, uint8_t* r) {
+    unsigned mask = 0;
+    if (v != "none") {
+        std::string error;
+        const auto list = parse_terminal_list(v, error);  // the same list syntax
+        if (!list) return false;
+        for (int32_t n : *list) {
+            if (n < 1 || n > 16) return false;
+            mask |= 1u << (n - 1);
+        }
+    }
+    r[kCardLengthsHigh] = uint8_t(mask >> 8);
+    r[kCardLengthsLow] = uint8_t(mask & 0xFF);
+    return true;
+}
+
+ConfigField card_lengths_field() {
+    return {"card-lengths", "lengths 1..16 as a list (8,10,14), or none", {kCardLengthsHigh, kCardLengthsLow},
+            card_lengths_text, put_card_lengths, [](Session& s, const uint8_t* r) {
+                uint8_t code = s.call("InserirQuantidadeDigitoVariavel", -1, s.sdk.InserirQuantidadeDigitoVariavel, uint8_t{0});
+                const unsigned mask = unsigned(r[kCardLengthsHigh]) << 8 | r[kCardLengthsLow];
+                for (int n = 1; n <= 16 && code == 0; ++n)
+                    if (mask & (1u << (n - 1)))
+                        code = s.call("InserirQuantidadeDigitoVariavel", -1, s.sdk.InserirQuantidadeDigitoVariavel, uint8_t(n));
+                return code;
+            }};
+}
+
+ConfigField wiegand_field() {
+    ConfigField f = number("wiegand-two-readers", kWiegand, 0, 3, nullptr, "");
+    f.values = "0..3 (1 first reader, 2 second, 3 both)";
+    f.apply = [](Session& s, const uint8_t* r) {
+        return s.call("ConfigurarWiegandDoisLeitores", -1, s.sdk.ConfigurarWiegandDoisLeitores, uint8_t(r[kWiegand] & 1),
+                      uint8_t(r[kWiegand] & 2));
+    };
+    return f;
+}
+
+// Bytes 0 to 24.
+void first_fields(std::vector<ConfigField>& f) {
+    f.push_back(mode_field());
     f.push_back(pair_part("keypad", "on|off", 1, 23, true, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
     f.push_back(pair_part("relay1-mode", "0..9", 2, 4, true, 0, 9, &Sdk::ConfigurarAcionamento1, "ConfigurarAcionamento1", false));
     f.push_back(pair_part("relay2-mode", "0..9", 3, 5, true, 0, 9, &Sdk::ConfigurarAcionamento2, "ConfigurarAcionamento2", false));
@@ -125,21 +211,7 @@ std::vector<ConfigField> build() {
     f.push_back(number("reader-type", 6, 0, 6, &Sdk::ConfigurarTipoLeitor, "ConfigurarTipoLeitor"));
     f.push_back(number("reader1-function", 7, 0, 4, &Sdk::ConfigurarLeitor1, "ConfigurarLeitor1"));
     f.push_back(number("reader2-function", 8, 0, 4, &Sdk::ConfigurarLeitor2, "ConfigurarLeitor2"));
-    f.push_back({"company-code", "0..999 (reads unset until set)", {9, 10},
-                 [](const uint8_t* r) {
-                     const int v = r[9] | r[10] << 8;
-                     return v == 0xFFFF ? std::string("unset") : std::to_string(v);
-                 },
-                 [](const std::string& v, uint8_t* r) {
-                     const auto n = parse_number(v, 0, 999);
-                     if (n) r[9] = uint8_t(*n & 0xFF), r[10] = uint8_t(*n >> 8);
-                     return n.has_value();
-                 },
-                 [](Session& s, const uint8_t* r) -> uint8_t {
-                     const int v = r[9] | r[10] << 8;
-                     if (v == 0xFFFF) return 0;  // the SDK's record starts unset
-                     return s.call("DefinirCodigoEmpresa", -1, s.sdk.DefinirCodigoEmpresa, int32_t(v));
-                 }});
+    f.push_back(company_code_field());
     f.push_back(number("access-level", 11, 0, 9, &Sdk::DefinirNivelAcesso, "DefinirNivelAcesso"));
     f.push_back(flag("access-password", 12, &Sdk::UtilizarSenhaAcesso, "UtilizarSenhaAcesso"));
     f.push_back(number("access-list-type", 13, 0, 2, &Sdk::DefinirTipoListaAcesso, "DefinirTipoListaAcesso"));
@@ -154,22 +226,11 @@ std::vector<ConfigField> build() {
     f.push_back(pair_part("keypad-option2", "on|off", 23, 1, false, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
     f.push_back(number("reader-default-function", 24, 0, 12, &Sdk::DefinirFuncaoDefaultLeitoresProximidade,
                        "DefinirFuncaoDefaultLeitoresProximidade"));
-    f.push_back({"master-card", "up to 14 digits, or none", {25, 26, 27, 28, 29, 30, 31}, master_card_text,
-                 [](const std::string& v, uint8_t* r) {
-                     const std::string digits = v == "none" ? "" : v;
-                     if (digits.size() > 14 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-                     for (int i = 25; i < 32; ++i) r[i] = 0;
-                     for (std::size_t k = 0; k < digits.size(); ++k) {  // right-aligned, two digits a byte
-                         const std::size_t pos = 13 - (digits.size() - 1 - k);
-                         r[25 + pos / 2] |= uint8_t((digits[k] - '0') << (pos % 2 ? 0 : 4));
-                     }
-                     return true;
-                 },
-                 [](Session& s, const uint8_t* r) {
-                     const std::string text = master_card_text(r);
-                     return s.call("DefinirNumeroCartaoMaster", -1, s.sdk.DefinirNumeroCartaoMaster,
-                                   text == "none" ? static_cast<const char*>(nullptr) : text.c_str());
-                 }});
+}
+
+// Bytes 25 to 49.
+void last_fields(std::vector<ConfigField>& f) {
+    f.push_back(master_card_field());
     f.push_back(number("display-pictograms", 32, 0, 8, &Sdk::DefinirFormasPictogramasQuadrante,
                        "DefinirFormasPictogramasQuadrante"));
     f.push_back(flag("turnstile-beep-off", 33, &Sdk::DesabilitarBipCatraca, "DesabilitarBipCatraca"));
@@ -177,47 +238,20 @@ std::vector<ConfigField> build() {
     for (int n = 1; n <= 3; ++n) f.push_back(sensor(n, false));
     f.push_back(inverted("bio-enrolment", 40, &Sdk::PermitirCadastroCorvoBioOssel, "PermitirCadastroCorvoBioOssel"));
     f.push_back(flag("online-date-time", 41, &Sdk::ReceberDataHoraDadosOnLine, "ReceberDataHoraDadosOnLine"));
-    f.push_back({"card-lengths", "lengths 1..16 as a list (8,10,14), or none", {42, 43}, card_lengths_text,
-                 [](const std::string& v, uint8_t* r) {
-                     unsigned mask = 0;
-                     if (v != "none") {
-                         std::string error;
-                         const auto list = parse_terminal_list(v, error);  // the same list syntax
-                         if (!list) return false;
-                         for (int32_t n : *list) {
-                             if (n < 1 || n > 16) return false;
-                             mask |= 1u << (n - 1);
-                         }
-                     }
-                     r[42] = uint8_t(mask >> 8);
-                     r[43] = uint8_t(mask & 0xFF);
-                     return true;
-                 },
-                 [](Session& s, const uint8_t* r) {
-                     uint8_t code = s.call("InserirQuantidadeDigitoVariavel", -1, s.sdk.InserirQuantidadeDigitoVariavel, uint8_t{0});
-                     const unsigned mask = unsigned(r[42]) << 8 | r[43];
-                     for (int n = 1; n <= 16 && code == 0; ++n)
-                         if (mask & (1u << (n - 1)))
-                             code = s.call("InserirQuantidadeDigitoVariavel", -1, s.sdk.InserirQuantidadeDigitoVariavel, uint8_t(n));
-                     return code;
-                 }});
-    f.push_back({"wiegand-two-readers", "0..3 (1 first reader, 2 second, 3 both)", {44},
-                 [](const uint8_t* r) { return std::to_string(r[44]); },
-                 [](const std::string& v, uint8_t* r) {
-                     const auto n = parse_number(v, 0, 3);
-                     if (n) r[44] = uint8_t(*n);
-                     return n.has_value();
-                 },
-                 [](Session& s, const uint8_t* r) {
-                     return s.call("ConfigurarWiegandDoisLeitores", -1, s.sdk.ConfigurarWiegandDoisLeitores,
-                                   uint8_t(r[44] & 1), uint8_t(r[44] & 2));
-                 }});
+    f.push_back(card_lengths_field());
+    f.push_back(wiegand_field());
     f.push_back(number("bio-default-function", 45, 0, 12, &Sdk::DefinirFuncaoDefaultSensorBiometria,
                        "DefinirFuncaoDefaultSensorBiometria"));
     f.push_back(number("sensor1-function", 46, 0, 255, &Sdk::DefinirFuncaoSensor1, "DefinirFuncaoSensor1"));
     f.push_back(number("encryption", 47, 0, 255, &Sdk::HabilitarCriptografia, "HabilitarCriptografia"));
     f.push_back(flag("index-search", 48, &Sdk::ConfigurarComportamentoIndexSearch, "ConfigurarComportamentoIndexSearch"));
     f.push_back(flag("bio-variable", 49, &Sdk::ConfigurarBioVariavel, "ConfigurarBioVariavel"));
+}
+
+std::vector<ConfigField> build() {
+    std::vector<ConfigField> f;
+    first_fields(f);
+    last_fields(f);
     return f;
 }
 

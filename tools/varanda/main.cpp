@@ -47,15 +47,20 @@ const std::vector<CommandInfo>& command_table() {
         {"dst", "set START END",
          "Sends the daylight saving period, START and END as YYYY-MM-DDTHH:MM.", make_dst},
         {"collect", "[--out FILE] [--max N]",
-         "Collects every stored punch of each terminal (at most N a terminal) as CSV\n"
-         "(terminal,type,date,time,card) or, with --json, JSON lines. FILE is appended to (the header\n"
-         "only when it is new) and flushed punch by punch: an interrupted collection keeps every punch\n"
-         "collected. Ctrl-C stops after the current punch. Progress goes to standard error.",
+         "Collects every stored punch of each terminal (at most N a terminal), up to --parallel terminals\n"
+         "at once, as CSV (terminal,type,date,time,card) or, with --json, JSON lines. FILE is appended to\n"
+         "(the header only when it is new); each punch is on disk before the terminal is told it was taken.\n"
+         "FILE.state/ beside it keeps each terminal's last punch, so that a punch offered again after a\n"
+         "crash is written once, and a lock per terminal: a second collection of a terminal into FILE is\n"
+         "refused. A last line cut short by a crash or a full disk is removed at the next run. Ctrl-C stops\n"
+         "after the current punch. Progress goes to standard error.",
          make_collect},
-        {"access-list", "push FILE.csv [--card-digits N] [--card-pattern 0|1] | clear",
-         "push: sends the cards of FILE (lines card,schedule; an optional header line; # comments).\n"
-         "Every line is checked first (digits only, at most the terminal's card length, or --card-digits;\n"
-         "schedule 1..102; no card twice): a bad line is named and nothing is sent.\n"
+        {"access-list", "push FILE.csv [--card-digits N [--reconfigure]] [--card-pattern 0|1] | clear",
+         "push: sends the cards of FILE (lines card,schedule, ',' or ';' between them, quotes allowed; an\n"
+         "optional header line; # comments). Every line is checked first (digits only, at most the\n"
+         "terminal's card length; schedule 1..102; no card twice): a bad line is named and nothing is sent.\n"
+         "--card-digits must agree with the terminal's card length (read from it first), unless\n"
+         "--reconfigure sets the terminal to it before the list goes.\n"
          "--card-pattern 0 sends cards as 16-bit numbers (up to 65000). clear: sends an empty list.",
          make_access_list},
         {"schedules", "push FILE",
@@ -136,6 +141,8 @@ int run(int argc, char** argv) {
     if (command->run_offline(o)) return 0;
     if (!o.port) return usage_error("no port: give --port N or set VARANDA_PORT");
     if (o.type == 3 && o.dial.empty()) return usage_error("--type modem needs --dial NUMBER");
+    if (std::string e = check_serial_com(o, [](const char* name) { return std::getenv(name); }); !e.empty())
+        return usage_error(e);
     Session session(o);
     if (session.open()) command->run(session);
     return session.exit_status();

@@ -15,7 +15,8 @@ namespace vtool {
 
 // The code, its meaning and what to do about it: "no answer or not the
 // expected answer (code 1): check the cable, the address and the terminal number".
-std::string describe_code(uint8_t code);
+// With `operation`, the meaning that operation gives the code.
+std::string describe_code(uint8_t code, const char* operation = nullptr);
 
 class Session {
 public:
@@ -32,26 +33,24 @@ public:
     template <class F, class... A>
     auto call(const char* name, long terminal, F op, A... args) {
         const auto start = std::chrono::steady_clock::now();
+        last_operation_ = name;
         if constexpr (std::is_void_v<decltype(op(args...))>) {
             op(args...);
             if (options.verbose) trace(name, terminal, "done", start);
         } else {
             const auto r = op(args...);
-            if (options.verbose) trace(name, terminal, result_text(r), start);
+            if (options.verbose) trace(name, terminal, result_text(name, r), start);
             return r;
         }
     }
-
-    // Reports a failed operation of one terminal on standard error and counts it.
-    void fail(const std::string& what, long terminal, uint8_t code);
-    // Reports a failure of one terminal in words of its own and counts it.
-    void fail(const std::string& what, long terminal, const std::string& reason);
 
     // A terminal failed (its lines are printed by its run).
     void count_failure() { ++failures_; }
     // What a failed exchange with the terminal means, in words: the code,
     // and for a failed exchange what was found about the connection.
-    std::string explain(int32_t terminal, uint8_t code);
+    // The code worded as `operation` gives it, by default the last operation
+    // this thread called (each terminal of a run has a thread of its own).
+    std::string explain(int32_t terminal, uint8_t code, const char* operation = nullptr);
 
     int failures() const { return failures_; }
     int exit_status() const { return failures_ == 0 ? 0 : 1; }
@@ -67,10 +66,12 @@ public:
     void trace_code(const char* name, long terminal, uint8_t code, double ms);
 
 private:
-    static std::string result_text(uint8_t code);
-    static std::string result_text(int32_t value) { return std::to_string(value); }
+    static std::string result_text(const char* name, uint8_t code);
+    static std::string result_text(const char*, int32_t value) { return std::to_string(value); }
     void trace(const char* name, long terminal, const std::string& result, std::chrono::steady_clock::time_point start);
     void set_link_options();
+    bool refuse(const std::string& why);
+    static thread_local const char* last_operation_;
     bool opened_ = false;
     std::atomic<int> failures_{0};
 };

@@ -27,8 +27,8 @@ fleet::Outcome TerminalRun::ok(const std::string& text, const std::string& json)
     return fleet::Outcome::ok(t);
 }
 
-fleet::Outcome TerminalRun::fail(const std::string& what, uint8_t code) {
-    return fail(what, s.explain(t, code), code);
+fleet::Outcome TerminalRun::fail(const std::string& what, uint8_t code, const char* operation) {
+    return fail(what, s.explain(t, code, operation), code);
 }
 
 fleet::Outcome TerminalRun::fail(const std::string& what, const std::string& reason, int code) {
@@ -52,7 +52,7 @@ void run_all(Session& s, const std::string& what, const TerminalJob& job) {
                                                });
     for (const fleet::Outcome& o : outcomes)
         if (o.status != fleet::Outcome::Status::ok) s.count_failure();
-    if (outcomes.size() > 1 || fleet::stop_flag().load()) fleet::print_summary(outcomes, "varanda: " + what, false);
+    if (outcomes.size() > 1) fleet::print_summary(outcomes, "varanda: " + what, false);
 }
 
 }  // namespace vtool

@@ -23,7 +23,8 @@ public:
     fleet::Outcome ok(const std::string& text, const std::string& json = "");
     // The failure on standard error ("varanda: WHAT: terminal 7: REASON") and,
     // with --json, {"terminal":7,"ok":false,"error":...} on standard output.
-    fleet::Outcome fail(const std::string& what, uint8_t code);
+    // A code is worded as `operation` gives it, by default the last one this thread called.
+    fleet::Outcome fail(const std::string& what, uint8_t code, const char* operation = nullptr);
     fleet::Outcome fail(const std::string& what, const std::string& reason, int code = -1);
     // A text or JSON line as the command writes it, kept with the terminal's output.
     void print(const std::string& line) { out.line(line); }

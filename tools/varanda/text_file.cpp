@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text.h"
+
 namespace vtool {
 
 bool read_text_file(const std::string& path, std::string& text, std::string& error) {
@@ -61,22 +63,89 @@ std::vector<std::string> split_fields(const std::string& line, char separator) {
     return fields;
 }
 
-std::string json_string(const std::string& text) {
-    std::string s = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            s += '\\';
-            s += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7F) {
-            char b[8];
-            std::snprintf(b, sizeof b, "\\u%04x", c);
-            s += b;
+namespace {
+// The separator of a CSV line: ';' when one stands outside quotes, else ','.
+char csv_separator(const std::string& line) {
+    bool quoted = false;
+    for (char c : line) {
+        if (c == '"') quoted = !quoted;
+        if (!quoted && c == ';') return ';';
+    }
+    return ',';
+}
+}  // namespace
+
+std::vector<std::string> csv_fields(const std::string& line) {
+    const char separator = csv_separator(line);
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"' && quoted && i + 1 < line.size() && line[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == separator && !quoted) {
+            fields.emplace_back();
         } else {
-            s += static_cast<char>(c);
+            fields.back() += c;
         }
     }
-    return s + "\"";
+    for (std::string& f : fields) f = trim(f);
+    return fields;
 }
+
+std::string without_bom(const std::string& text) {
+    return text.rfind("\xEF\xBB\xBF", 0) == 0 ? text.substr(3) : text;
+}
+
+std::string printable(const std::string& text) { return fleet::printable(text); }
+
+std::string json_string(const std::string& text) { return fleet::json_text(text); }
+
+namespace {
+// The code point of the UTF-8 sequence at text[i], advancing i; -1 for a bad sequence (one byte skipped).
+long next_code_point(const std::string& text, std::size_t& i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+        ++i;
+        return c;
+    }
+    const int extra = (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+    long cp = extra > 0 ? c & (0x3F >> extra) : 0;
+    for (int k = 1; k <= extra; ++k) {
+        if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+            ++i;
+            return -1;
+        }
+        cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    i += extra > 0 ? extra + 1 : 1;
+    return extra > 0 ? cp : -1;
+}
+}  // namespace
+
+std::string display_bytes(const std::string& text, std::string& lacking) {
+#if defined(_WIN32)
+    lacking.clear();
+    return text;
+#else
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        const long cp = next_code_point(text, i);
+        if (cp >= 0 && cp <= 0xFF) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        out += '?';
+        lacking += (lacking.empty() ? "" : " ") + printable(text.substr(start, i - start));
+    }
+    return out;
+#endif
+}
+
 
 }  // namespace vtool
 

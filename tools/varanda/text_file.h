@@ -22,9 +22,27 @@ std::vector<std::string> split_fields(const std::string& line, char separator);
 
 std::string trim(const std::string& s);
 
+// The fields of a CSV line as spreadsheets write it: separated by ';' when the
+// line has one outside quotes, else by ','; each trimmed, and unquoted when
+// quoted ("" inside quotes is one ").
+std::vector<std::string> csv_fields(const std::string& line);
+
+// The text without a leading UTF-8 byte-order mark.
+std::string without_bom(const std::string& text);
+
+// The text for a message: printable ASCII kept, any other byte as \xNN.
+std::string printable(const std::string& text);
+
 // "" when `path` can be appended to (it exists and is writable, or its folder
 // is); else a one-line reason. Creates nothing.
 std::string check_writable(const std::string& path);
+
+// A display text in the terminal's single-byte code page (ISO-8859-1): on
+// Linux the command line is UTF-8, each character becomes its byte, and a
+// character the code page lacks (or a byte that is no UTF-8) becomes '?' and
+// is named in `lacking`. On Windows the command line is already in the code
+// page and is kept.
+std::string display_bytes(const std::string& text, std::string& lacking);
 
 // A JSON string literal of the text (quotes, escapes).
 std::string json_string(const std::string& text);

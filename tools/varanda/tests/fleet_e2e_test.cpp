@@ -48,7 +48,7 @@ TEST_F(Fleet, TwoHundredTerminalsAtOnceEachPunchOnce) {
     constexpr int kTerminals = 200, kPunches = 200;
     sim_ = std::make_unique<e2e::SimProcess>(dir_);
     ASSERT_TRUE(sim_->start({"--terminals", "1-200", "--punches", std::to_string(kPunches), "--port-per-terminal",
-                             "--map-file", path("map"), "--latency", "20"}));
+                             "--map-file", path("map"), "--latency", "20", "--max-connections", "200"}));
     const auto expected = held(*sim_, kTerminals);
     const std::map<std::string, std::string> env = {{"CORVO_TCP_TERMINALS", path("map")}};
     tool_test::Outcome r = run(sim_->link(), {"--terminal", "1-200", "collect", "--out", path("all.csv")}, env);
@@ -85,6 +85,21 @@ TEST_F(Fleet, TheToolKilledTenTimesDuringACollection) {
     ASSERT_TRUE(sim_->start({"--terminals", "1-5", "--punches", "150", "--latency", "5"}));
     expected_ = held(*sim_, 5);
     collect_through(10, [](pid_t tool) { kill(tool, SIGKILL); }, [] {}, 5, {});
+}
+
+TEST_F(Fleet, CtrlCStopsEveryTerminalAndNamesThem) {
+    sim_ = std::make_unique<e2e::SimProcess>(dir_);
+    ASSERT_TRUE(sim_->start({"--terminals", "1-3", "--punches", "200", "--latency", "5"}));
+    expected_ = held(*sim_, 3);
+    const std::string file = path("punches.csv");
+    const pid_t tool = start(sim_->link(), {"--terminal", "1-3", "collect", "--out", file}, "first-");
+    ASSERT_TRUE(eventually([&] { return lines_of(slurp(file)).size() >= 30; }));
+    kill(tool, SIGINT);
+    EXPECT_EQ(1, e2e::wait_for(tool));
+    const std::string err = slurp(path("first-err"));
+    EXPECT_NE(std::string::npos, err.find("varanda: collect: 3 terminals: 3 interrupted (1-3)")) << err;
+    EXPECT_NE(std::string::npos, err.find("varanda: collect: interrupted: ")) << err;
+    collect_through(2, [](pid_t t) { kill(t, SIGINT); }, [] {}, 3, {});
 }
 
 TEST_F(Fleet, AFullFileIsLeftWholeAndTheNextRunGoesOn) {

@@ -11,6 +11,7 @@
 #include "datetime.h"
 #include "punch_format.h"
 #include "schedule_file.h"
+#include "text_file.h"
 
 namespace vtool {
 namespace {
@@ -130,6 +131,10 @@ TEST(CardListFile, LinesAreCheckedAndTheFirstBadOneNamed) {
         {"12345678901234567,1\n", 1, "a.csv:1: card 12345678901234567 has 17 digits", 0},
         {"65001,1\n", 0, "a.csv:1: card 65001 is above 65000", 0},
         {"123456,1\n", 0, "a.csv:1: card 123456 is above 65000", 0},
+        // As spreadsheets write it: a byte-order mark, quotes, ';' between fields.
+        {"\xEF\xBB\xBF\"card\";\"schedule\"\r\n\"0123\";\"7\"\r\n456;8\r\n", 1, "", 2},
+        {"\"1,5\",1\n", 1, "a.csv:1: card '1,5' is not a number", 0},
+        {"1\xC3\xA9,1\n", 1, "a.csv:1: card '1\\xc3\\xa9' is not a number", 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -271,3 +276,18 @@ TEST(PunchLines, CsvAndJson) {
 
 }  // namespace
 }  // namespace vtool
+
+TEST(DisplayText, Utf8ToTheTerminalsCodePage) {
+    const struct {
+        std::string in, out, lacking;
+    } cases[] = {
+        {"Caf\xC3\xA9 ok", "Caf\xE9 ok", ""},
+        {"5 \xE2\x82\xAC", "5 ?", "\\xe2\\x82\\xac"},
+        {"a\xFF" "b", "a?b", "\\xff"},
+    };
+    for (const auto& c : cases) {
+        std::string lacking;
+        EXPECT_EQ(c.out, vtool::display_bytes(c.in, lacking)) << c.in;
+        EXPECT_EQ(c.lacking, lacking) << c.in;
+    }
+}

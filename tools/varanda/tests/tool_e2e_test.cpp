@@ -1,6 +1,10 @@
 // The tool end to end: build/bin/varanda (VARANDA_TOOL) against corvo-sim
 // instances of the test's own (CORVO_SIM_BIN), as an installer would run it.
 #include <signal.h>
+#include <sys/stat.h>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
 
 #include <ctime>
 
@@ -17,10 +21,23 @@ using Sim = e2e::SimProcess;
 
 class Tool : public tool_test::ToolTest {};
 
+// A TCP port on which nothing listens.
+int closed_port() {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof a;
+    bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &size);
+    close(fd);
+    return ntohs(a.sin_port);
+}
+
 TEST_F(Tool, CollectsEveryPunchAsTheTerminalStoredIt) {
     for (const bool bad_line : {false, true}) {
         SCOPED_TRACE(bad_line ? "bad line" : "clean line");
-        const int punches = bad_line ? 500 : 1000;
+        const int punches = 300;  // each flushed to disk before the next is taken
         Sim sim(dir_);
         std::vector<std::string> options = {"--punches", std::to_string(punches)};
         if (bad_line) options.insert(options.end(), {"--faults", "5 2 0 0", "--fault-seed", "11"});
@@ -95,6 +112,7 @@ TEST_F(Tool, WatchAnswersAllowedCardsWithTheRelayAndDeniesTheOthers) {
     ASSERT_TRUE(eventually([&] { return lines_of(slurp(path("out"))).size() >= 2; }));
     kill(tool, SIGINT);
     EXPECT_EQ(0, e2e::wait_for(tool)) << slurp(path("err"));
+    EXPECT_FALSE(sim.dump(1)["online"].boolean()) << "left online";
     const auto out = lines_of(slurp(path("out")));
     ASSERT_EQ(2u, out.size());
     EXPECT_EQ(0u, out[0].find("terminal 1: card 12345678 ")) << out[0];
@@ -156,6 +174,57 @@ TEST_F(Tool, BadInputGivesOneLineAndItsStatus) {
     EXPECT_EQ(1, r.status);
     EXPECT_EQ(1u, lines_of(r.err).size()) << r.err;
     EXPECT_NE(std::string::npos, r.err.find("(code ")) << r.err;
+}
+
+}  // namespace
+
+namespace {
+
+// What went wrong, in words: the connection, the terminal's silence or
+// refusal, a file that does not fit the terminal's settings.
+TEST_F(Tool, FailuresSayWhatHappened) {
+    Sim sim(dir_);
+    ASSERT_TRUE(sim.start({"--model", "old"}));
+    Sim mute(dir_ + "/mute");
+    ASSERT_EQ(0, mkdir((dir_ + "/mute").c_str(), 0700));
+    ASSERT_TRUE(mute.start({"--faults", "100 0 0 0", "--fault-seed", "1"}));
+    spit(path("times"), "access 1 1-5 08:00 12:00\n");
+    spit(path("cards.csv"), "12345678,1\n");
+    const int closed = closed_port();
+    const struct {
+        int port;
+        std::vector<std::string> args;
+        std::map<std::string, std::string> env;
+        int status;
+        std::string err;  // a part of standard error
+    } cases[] = {
+        {closed, {"ping"}, {}, 1, "connection refused by 127.0.0.1:" + std::to_string(closed)},
+        {sim.link(), {"ping"}, {{"CORVO_TCP_HOST", "no-such-host.invalid"}}, 1, "host no-such-host.invalid not found"},
+        {sim.link(), {"ping"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1, "the terminal map " + path("no-map")},
+        {9, {"--type", "serial", "ping"}, {{"CORVO_SERIAL_DEVICE_9", path("no-device")}}, 1,
+         "device " + path("no-device") + " missing"},
+        {mute.link(), {"--timeout", "50", "--retries", "0", "ping"}, {}, 1,
+         "no answer from terminal 1 at 127.0.0.1:" + std::to_string(mute.link()) + " within the time-out (50 ms"},
+        {sim.link(), {"schedules", "push", path("times")}, {}, 1, "answers, but refused the command"},
+        {sim.link(), {"--old-model", "schedules", "push", path("times")}, {}, 0, ""},
+        {sim.link(), {"access-list", "push", path("cards.csv"), "--card-digits", "8"}, {}, 1,
+         "the terminal is set for 14-digit cards, not --card-digits 8; nothing sent"},
+        {sim.link(), {"--json", "clock", "get"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1, "the terminal map"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.args));
+        const Outcome r = run(c.port, c.args, c.env);
+        EXPECT_EQ(c.status, r.status) << r.err;
+        EXPECT_NE(std::string::npos, r.err.find(c.err)) << r.err;
+        if (c.args[0] == "--json") {
+            EXPECT_EQ(0u, r.out.find("{\"terminal\":1,\"ok\":false,\"error\":")) << r.out;
+        }
+    }
+    EXPECT_EQ(0, sim.dump(1)["access_list"]["count"].num());
+    const Outcome r =
+        run(sim.link(), {"--old-model", "access-list", "push", path("cards.csv"), "--card-digits", "8", "--reconfigure"});
+    EXPECT_EQ(0, r.status) << r.err;
+    EXPECT_EQ(8, sim.dump(1)["config"]["card_digits"].num());
 }
 
 }  // namespace
