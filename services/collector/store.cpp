@@ -60,6 +60,7 @@ void Store::migrate() {
         for (int64_t v = have; v < kSchemaVersion; ++v) {
             for (const std::string& sql : kMigrations[static_cast<size_t>(v)]) run(with_ids(sql, db_->postgres()));
         }
+        run("UPDATE schema_version SET version = version");  // a store that cannot be written stops the start here
         if (have < kSchemaVersion) {
             run("DELETE FROM schema_version");
             run("INSERT INTO schema_version (version) VALUES (?)", {num(kSchemaVersion)});

@@ -242,6 +242,38 @@ class KillTest(unittest.TestCase):
         self.run_kills(PG)
 
 
+@unittest.skipUnless(PG, "COLLECTOR_TEST_PG not set: no PostgreSQL server")
+class StoreGoneTest(unittest.TestCase):
+    """PostgreSQL stopped in the middle of collection and started again:
+    the collector logs it, acknowledges nothing uncommitted, and goes on."""
+
+    def test_server_stopped_and_started(self):
+        subprocess.run(["psql", PG, "-q", "-c", "DROP TABLE IF EXISTS schema_version, terminals, punches, runs, "
+                        "collectors, access_list"], check=True, capture_output=True)
+        with tempfile.TemporaryDirectory() as folder:
+            sim = Sim(folder, 20, 60, ["--latency", "5"])
+            collector = None
+            try:
+                expected = {t: [as_row(p) for p in sim.punches(t)] for t in range(1, 21)}
+                collector = Collector(write_site(folder, "gone", PG, sim.map, 20))
+                wait_for("punches being stored", lambda: "store: " in open(collector.log).read())
+                time.sleep(0.3)
+                subprocess.run(["bash", "-c", os.environ["COLLECTOR_TEST_PG_STOP"]], check=True, capture_output=True)
+                wait_for("a failed commit logged", lambda: re.search(r"error store: .*commit", open(collector.log).read()))
+                subprocess.run(["bash", "-c", os.environ["COLLECTOR_TEST_PG_START"]], check=True, capture_output=True)
+                wait_for("every terminal emptied", lambda: all(not sim.punches(t) for t in expected))
+                collector.proc.send_signal(signal.SIGTERM)
+                self.assertEqual(collector.proc.wait(WAIT_S), 0)
+                found = store_rows(PG)
+                for t in expected:
+                    self.assertEqual(found.get(t, []), expected[t], "terminal %d" % t)
+            finally:
+                if collector and collector.proc.poll() is None:
+                    collector.proc.kill()
+                    collector.proc.wait(WAIT_S)
+                sim.stop()
+
+
 class AccessListTest(unittest.TestCase):
     """The access list sent after a collection; one that does not fit a
     terminal's card settings refused with a logged reason, nothing sent."""
@@ -407,6 +439,11 @@ class StatusTest(unittest.TestCase):
         self.assertEqual(run.returncode, 2)
         self.assertRegex(run.stderr, r"error .*bad.toml: line 5: terminal.card_pattern: must be 0..1\n")
         self.assertFalse(os.path.exists(os.path.join(self.folder, "x.db")))
+        with open(bad, "w") as f:  # a store that cannot be opened: a folder
+            f.write('[store]\nurl = "%s"\n[[terminal]]\nnumbers = 1\n[connection]\nmap = "%s"\n' % (self.folder, self.sim.map))
+        run = subprocess.run([COLLECTOR, bad, "--once"], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 1)
+        self.assertRegex(run.stderr, r"error %s: cannot open the SQLite store: " % re.escape(self.folder))
 
 
 if __name__ == "__main__":

@@ -27,5 +27,7 @@ trap stop EXIT
   -o "-c listen_addresses=127.0.0.1 -p $port -k $dir -c fsync=on" start >/dev/null) || {
   echo "with_postgres: the server did not start:"; cat "$dir/server.log"; exit 1; }
 export COLLECTOR_TEST_PG="postgresql://collector@127.0.0.1:$port/postgres"
-export COLLECTOR_TEST_PG_CTL="${as[*]} $bindir/pg_ctl -D $dir/data"
+# For a test that stops the server in the middle and starts it again.
+export COLLECTOR_TEST_PG_STOP="${as[*]} $bindir/pg_ctl -D $dir/data -m fast -w stop"
+export COLLECTOR_TEST_PG_START="cd $dir && ${as[*]} $bindir/pg_ctl -D $dir/data -l $dir/server.log -w -t 60 -o '-c listen_addresses=127.0.0.1 -p $port -k $dir' start"
 "$@"
