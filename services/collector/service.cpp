@@ -12,45 +12,39 @@ namespace collector {
 
 namespace {
 int64_t epoch_now() { return static_cast<int64_t>(std::time(nullptr)); }
-
-// Renews this collector's leases while a pass runs.
-class Renewal {
-public:
-    Renewal(Store& store, const Site& site) : store_(store) {
-        if (!store.postgres()) return;
-        thread_ = std::thread([this, &site] {
-            const auto period = std::chrono::milliseconds(site.lease_s * 1000 / 3);
-            std::unique_lock<std::mutex> lock(mutex_);
-            while (!wake_.wait_for(lock, period, [this] { return done_; })) {
-                try {
-                    store_.renew(site.name, epoch_now(), site.lease_s);
-                } catch (const DbError& e) {
-                    log_warn("lease: renewal failed: " + std::string(e.what()));
-                }
-            }
-        });
-    }
-    ~Renewal() {
-        if (!thread_.joinable()) return;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            done_ = true;
-        }
-        wake_.notify_all();
-        thread_.join();
-    }
-
-private:
-    Store& store_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool done_ = false;
-    std::thread thread_;
-};
 }  // namespace
 
+// Renews this collector's leases every third of the lease time, during
+// passes and between them, until the service stops.
+Renewal::Renewal(Store& store, const std::string& me, int lease_s) : store_(store) {
+    if (!store.postgres()) return;
+    thread_ = std::thread([this, me, lease_s] {
+        const auto period = std::chrono::milliseconds(lease_s * 1000 / 3);
+        std::unique_lock<std::mutex> lock(mutex_);
+        while (!wake_.wait_for(lock, period, [this] { return done_; })) {
+            try {
+                store_.renew(me, epoch_now(), lease_s);
+            } catch (const DbError& e) {
+                log_warn("lease: renewal failed: " + std::string(e.what()));
+            }
+        }
+    });
+}
+
+Renewal::~Renewal() { stop(); }
+
+void Renewal::stop() {
+    if (!thread_.joinable()) return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        done_ = true;
+    }
+    wake_.notify_all();
+    thread_.join();
+}
+
 Service::Service(Site site, hostkit::Sdk& sdk, Store& store, Metrics& metrics)
-    : sdk_(sdk), store_(store), metrics_(metrics), sink_(store, site.name) {
+    : sdk_(sdk), store_(store), metrics_(metrics), sink_(store, site.name), renewal_(store, site.name, site.lease_s) {
     replace_site(std::move(site));
 }
 
@@ -104,7 +98,6 @@ bool Service::pass(bool all) {
     for (int32_t t : due(held, all)) groups[{specs_[t].card_pattern, specs_[t].model}].push_back(t);
     prepare_clocks();
     prepare_access_list();
-    Renewal renewal(store_, site_);
     for (const auto& [settings, terminals] : groups) {
         if (fleet::stop_flag()) break;
         sdk_.api.DefinirPadraoCartao(static_cast<uint8_t>(settings.first));
@@ -187,6 +180,7 @@ double Service::seconds_to_next() const {
 }
 
 void Service::release() {
+    renewal_.stop();
     try {
         store_.release(site_.name);
     } catch (const DbError& e) {

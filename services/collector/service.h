@@ -7,7 +7,9 @@
 #include <chrono>
 #include <map>
 #include <memory>
+#include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,21 @@
 #include "store_sink.h"
 
 namespace collector {
+
+// Renews a collector's leases in a thread of its own (PostgreSQL only).
+class Renewal {
+public:
+    Renewal(Store& store, const std::string& me, int lease_s);
+    ~Renewal();
+    void stop();
+
+private:
+    Store& store_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::thread thread_;
+};
 
 class Service {
 public:
@@ -62,6 +79,7 @@ private:
     StoreSink sink_;
     std::map<int32_t, Health> health_;
     std::map<int32_t, TerminalSpec> specs_;
+    Renewal renewal_;
     Clock::time_point next_pass_{};
     std::map<std::string, long> zone_offsets_;  // seconds east of UTC, "" the machine's zone
     std::string list_name_, list_text_, list_version_;  // the access list's source, text and version ("" none)

@@ -117,7 +117,7 @@ class Sim:
             os.remove(self.map)
         args = [SIM, "--terminals", "1-%d" % self.terminals, "--punches", str(self.seeded), "--port-per-terminal",
                 "--map-file", self.map, "--control-port", str(self.control), "--state",
-                os.path.join(self.folder, "sim.state"), "--fault-seed", "7"] + self.extra
+                os.path.join(self.folder, "sim.state"), "--fault-seed", "7", "--max-connections", "1100"] + self.extra
         self.proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for("the emulator's map", lambda: os.path.exists(self.map) and open(self.map).read().count("\n") > self.terminals)
         wait_for("the emulator's control port", lambda: self._try("ping") == "ok")
@@ -324,22 +324,27 @@ class LeaseTest(unittest.TestCase):
                 a = Collector(write_site(folder, "a", PG, sim.map, self.TERMINALS))
                 b = Collector(write_site(folder, "b", PG, sim.map, self.TERMINALS))
                 wait_for("both collectors holding half", lambda: sorted(collections_count(leases(PG))) == [50, 50])
-                wait_for("every terminal emptied", lambda: all(not sim.punches(t) for t in terminals))
-                for t in terminals:  # new punches while a is killed
-                    self.assertEqual(sim.command("card %d %d" % (t, 7000000 + t)), "ok")
-                a.proc.send_signal(signal.SIGKILL)
-                a.proc.wait(WAIT_S)
-                killed = time.monotonic()
-                wait_for("b holding every terminal", lambda: set(leases(PG).values()) == {"b"})
-                self.assertLess(time.monotonic() - killed, 2 * self.LEASE_S + 5)
-                wait_for("every terminal emptied", lambda: all(not sim.punches(t) for t in terminals))
+                emptied = lambda: all(not sim.punches(t) for t in terminals)
+                wait_for("every terminal emptied", emptied)
+                for card in (7000000, 8000000):  # one punch more each: both collect; then b alone
+                    for t in terminals:
+                        self.assertEqual(sim.command("card %d %d" % (t, card + t)), "ok")
+                    if card == 8000000:
+                        a.proc.send_signal(signal.SIGKILL)
+                        a.proc.wait(WAIT_S)
+                        killed = time.monotonic()
+                        wait_for("b holding every terminal", lambda: set(leases(PG).values()) == {"b"})
+                        self.assertLess(time.monotonic() - killed, 2 * self.LEASE_S + 5)
+                    wait_for("every terminal emptied", emptied)
+                    if card == 7000000:
+                        out = subprocess.run(["psql", PG, "-At", "-c", "SELECT lease_holder FROM terminals t JOIN punches p"
+                                              " ON p.terminal = t.terminal WHERE p.card LIKE '%7______' GROUP BY lease_holder"
+                                              " ORDER BY lease_holder"], capture_output=True, text=True)
+                        self.assertEqual(out.stdout.split(), ["a", "b"])  # both collected
                 found = store_rows(PG)
                 for t in terminals:
-                    self.assertEqual(found[t][:-1], expected[t], "terminal %d" % t)
-                    self.assertEqual(found[t][-1][3], 7000000 + t, "terminal %d" % t)
-                out = subprocess.run(["psql", PG, "-At", "-c", "SELECT collector FROM runs GROUP BY collector"
-                                      " HAVING SUM(punches) > 0 ORDER BY collector"], capture_output=True, text=True)
-                self.assertEqual(out.stdout.split(), ["a", "b"])  # both collected
+                    self.assertEqual(found[t][:-2], expected[t], t)
+                    self.assertEqual([p[3] for p in found[t][-2:]], [7000000 + t, 8000000 + t], t)
                 b.proc.send_signal(signal.SIGTERM)
                 self.assertEqual(b.proc.wait(WAIT_S), 0)
                 self.assertEqual(set(leases(PG).values()), {""})
