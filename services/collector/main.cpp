@@ -45,7 +45,10 @@ int serve(const collector::Site& first, const std::string& path, bool once) {
     collector::Site site = first;
     collector::TerminalMap map(site);
     if (!map.error().empty()) return collector::log_error(map.error()), kCannotStart;
-    hostkit::Sdk sdk;
+    // The SDK stays loaded until the process ends: unloading it at exit buys
+    // nothing, and the back-end's memory stays reachable for leak checkers.
+    static hostkit::Sdk* const kept = new hostkit::Sdk;
+    hostkit::Sdk& sdk = *kept;
     if (std::string e = open_sdk(sdk, site); !e.empty()) return collector::log_error(e), kCannotStart;
     std::unique_ptr<collector::Store> store;
     try {
