@@ -231,7 +231,6 @@ def gen_header(ops):
 def gen_test_table(ops):
     """The declarations as written, for the table test: each operation's
     declared code and the words its text must carry."""
-    by_name = {o.name: o for o in ops}
     out = ["// Generated: every code an operation declares (@code, and those of the\n",
            "// operation its description refers to), with the meaning declared.\n",
            "#pragma once\n#include <cstdint>\n\n",

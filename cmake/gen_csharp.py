@@ -172,7 +172,7 @@ namespace Varanda
 """
 
 
-def _param(t, n, o):
+def _param(t, n):
     name = "@" + n if n in KEYWORDS else n
     text = ARG[t].format(n=name)
     if t in ("buf", "out_str"):
@@ -200,7 +200,7 @@ def gen_file(ops):
         if sizes:
             out.append(f"            // {sizes}\n")
         out.append("            [DllImport(Lib, CallingConvention = CallingConvention.Winapi)]\n")
-        params = ", ".join(_param(t, n, o) for t, n in o.params)
+        params = ", ".join(_param(t, n) for t, n in o.params)
         out.append(f"            public static extern {RESULT[o.result]} {o.name}({params});\n")
     out.append("        }\n    }\n}\n")
     return "".join(out)

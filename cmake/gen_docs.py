@@ -8,7 +8,6 @@ range), the codes it gives, and its Java form. The general texts of the codes
 are read from include/varanda_codes.h, the table hosts and the tool use.
 Called by gen_exports.py.
 """
-import os
 import re
 import sys
 

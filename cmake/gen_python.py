@@ -66,7 +66,6 @@ def _function(o):
 
 
 def gen_module(ops):
-    by_name = {o.name: o for o in ops}
     out = [TOP]
     sig = {o.name: (RESTYPES[o.result], [CTYPES[t] for t, _ in o.params]) for o in ops}
     out.append("# name: (result type, argument types), for the library's prototypes\n")
@@ -83,5 +82,4 @@ def gen_module(ops):
                pprint.pformat(codes, width=110) + "\n\n")
     for o in ops:
         out.append("\n" + _function(o))
-    del by_name
     return "".join(out)

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,14 @@ void missing(const char* name) {
     ++g_skipped;
 }
 
+// Makes the calls in order up to the first that fails: its code, else 0.
+uint8_t until_failure(std::initializer_list<std::function<uint8_t()>> calls) {
+    for (const auto& call : calls) {
+        if (const uint8_t code = call(); code != 0) return code;
+    }
+    return 0;
+}
+
 int set_clock(const VarandaApi& api) {
     if (!api.EnviarRelogio) return kSkipped;
     const std::time_t now = std::time(nullptr);
@@ -48,23 +58,20 @@ int send_configuration(const VarandaApi& api) {
     if (!api.ConfigurarCorvoOffLine || !api.HabilitarTeclado || !api.ConfigurarAcionamento1 ||
         !api.DefinirQuantidadeDigitosCartao || !api.EnviarConfiguracoes)
         return kSkipped;
-    uint8_t code = api.ConfigurarCorvoOffLine();
-    if (code == 0) code = api.HabilitarTeclado(1, 0);
-    if (code == 0) code = api.ConfigurarAcionamento1(1, 5);
-    if (code == 0) code = api.DefinirQuantidadeDigitosCartao(14);
-    if (code == 0) code = api.EnviarConfiguracoes(kTerminal);
-    return code;
+    return until_failure({[&] { return api.ConfigurarCorvoOffLine(); }, [&] { return api.HabilitarTeclado(1, 0); },
+                          [&] { return api.ConfigurarAcionamento1(1, 5); },
+                          [&] { return api.DefinirQuantidadeDigitosCartao(14); },
+                          [&] { return api.EnviarConfiguracoes(kTerminal); }});
 }
 
 int send_messages(const VarandaApi& api) {
     if (!api.DefinirMensagemEntradaOffLine || !api.DefinirMensagemSaidaOffLine || !api.DefinirMensagemPadraoOffLine ||
         !api.EnviarMensagensOffLine)
         return kSkipped;
-    uint8_t code = api.DefinirMensagemEntradaOffLine(1, "Bem-vindo");
-    if (code == 0) code = api.DefinirMensagemSaidaOffLine(1, "Ate amanha");
-    if (code == 0) code = api.DefinirMensagemPadraoOffLine(0, "Varanda demo    Passe o cartao");
-    if (code == 0) code = api.EnviarMensagensOffLine(kTerminal);
-    return code;
+    return until_failure({[&] { return api.DefinirMensagemEntradaOffLine(1, "Bem-vindo"); },
+                          [&] { return api.DefinirMensagemSaidaOffLine(1, "Ate amanha"); },
+                          [&] { return api.DefinirMensagemPadraoOffLine(0, "Varanda demo    Passe o cartao"); },
+                          [&] { return api.EnviarMensagensOffLine(kTerminal); }});
 }
 
 // Schedule 1: weekdays 08:00-12:00 and 13:00-18:00; sirens at 08:00 and 18:00 on weekdays.
@@ -78,11 +85,11 @@ int send_schedules(const VarandaApi& api) {
         for (uint8_t time = 1; time <= 4 && code == 0; ++time)
             code = api.InserirHorarioAcesso(1, day, time, kTimes[time - 1][0], kTimes[time - 1][1]);
     }
-    if (code == 0) code = api.EnviarHorariosAcesso(kTerminal);
-    if (code == 0) code = api.InserirHorarioSirene(8, 0, 0, 1, 1, 1, 1, 1, 0);
-    if (code == 0) code = api.InserirHorarioSirene(18, 0, 0, 1, 1, 1, 1, 1, 0);
-    if (code == 0) code = api.EnviarHorariosSirene(kTerminal);
-    return code;
+    if (code != 0) return code;
+    return until_failure({[&] { return api.EnviarHorariosAcesso(kTerminal); },
+                          [&] { return api.InserirHorarioSirene(8, 0, 0, 1, 1, 1, 1, 1, 0); },
+                          [&] { return api.InserirHorarioSirene(18, 0, 0, 1, 1, 1, 1, 1, 0); },
+                          [&] { return api.EnviarHorariosSirene(kTerminal); }});
 }
 
 int send_access_list(const VarandaApi& api) {
@@ -164,7 +171,7 @@ void print_summary(const Collection& c) {
 
 // Opens the TCP connection to `port` and pings the terminal; false when the
 // connection does not open.
-bool connect(const VarandaApi& api, int port) {
+bool open_connection(const VarandaApi& api, int port) {
     step("open the TCP connection");
     uint8_t code = api.DefinirTipoConexao(1);
     if (code == 0) code = api.AbrirPortaComunicacao(port);
@@ -198,7 +205,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (!connect(api, port)) return 1;
+    if (!open_connection(api, port)) return 1;
     for (const Step& s : kSteps) {
         step(s.what);
         const int outcome = s.run(api);

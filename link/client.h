@@ -27,6 +27,29 @@ public:
     virtual int32_t baud() const { return 0; }
 };
 
+// A stream over one handle of the operating system (a descriptor, a Windows
+// HANDLE or SOCKET): whether it is open, and closing it once. A derived
+// stream closes in its own destructor, since closing calls its close_handle.
+class HandleStream : public Stream {
+public:
+    HandleStream(const HandleStream&) = delete;
+    HandleStream& operator=(const HandleStream&) = delete;
+
+    bool is_open() const { return handle_ != kNone; }
+    void close() {
+        if (handle_ == kNone) return;
+        close_handle(handle_);
+        handle_ = kNone;
+    }
+
+protected:
+    static constexpr intptr_t kNone = -1;
+    HandleStream() = default;
+    virtual void close_handle(intptr_t handle) = 0;
+
+    intptr_t handle_ = kNone;
+};
+
 // Sequence numbers per terminal, and the sequence number of the last answer
 // received from each, for one session. Kept apart from the stream so that it
 // outlives a reconnection; shared by the connections of one back-end, which

@@ -34,6 +34,7 @@ group() {
 group "the Linux build" 'command -v cmake >/dev/null && command -v g++ >/dev/null && command -v python3 >/dev/null && [ -f /usr/src/googletest/CMakeLists.txt ] && have_pkg libgtest-dev' \
   cmake g++ python3 googletest libgtest-dev
 core=$?
+group "a compiler cache" 'command -v ccache >/dev/null' ccache
 group "a JDK" 'command -v javac >/dev/null' default-jdk-headless
 group "the packaging tools" 'command -v pkg-config >/dev/null && command -v dpkg-deb >/dev/null' \
   pkg-config dpkg

@@ -55,7 +55,7 @@ count_tests() {
 build() {
   local dir=$1 log=$logs/$2.log
   shift 2
-  if cmake -S . -B "$dir" "$@" >"$log" 2>&1 && cmake --build "$dir" -j"$jobs" >>"$log" 2>&1; then
+  if cmake -S . -B "$dir" "${cache[@]}" "$@" >"$log" 2>&1 && cmake --build "$dir" -j"$jobs" >>"$log" 2>&1; then
     grep -E 'warning:' "$log" | sort -u | head -n 20
     return 0
   fi
@@ -86,6 +86,14 @@ probe_rc=$?
 echo
 echo "$probe"
 
+# A compiler cache where there is one: a later run on the same machine
+# rebuilds only what changed. Paths are taken relative to the tree.
+cache=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+  cache=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+
 begin "Linux build"
 if build build linux -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
   end "Linux build" "built"
@@ -112,7 +120,7 @@ fi
 # The concurrency suites only (host threads on several terminals, the terminal
 # map), built with ThreadSanitizer; a report fails the test.
 begin "Linux build under ThreadSanitizer (concurrency suites)"
-if cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARANDA_TSAN=ON >"$logs/tsan.log" 2>&1 &&
+if cmake -S . -B build-tsan "${cache[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARANDA_TSAN=ON >"$logs/tsan.log" 2>&1 &&
   cmake --build build-tsan -j"$jobs" --target corvo_parallel_tests corvo_tcp_map_tests >>"$logs/tsan.log" 2>&1; then
   end "TSan build" "built"
   begin "Concurrency suites under TSan"

@@ -22,6 +22,7 @@ using link::Request;
 using Answer = std::array<uint8_t, kBioMessageSize>;
 
 constexpr uint8_t kOk = 1, kUnknownUser = 4, kNoMatch = 5, kUnknownSub = 0;
+constexpr uint8_t kNoRoom = 2;  // enrolment with the module full (the host reads a failure)
 
 Answer status(uint8_t s) {
     Answer a{};
@@ -161,7 +162,9 @@ Answer user_delete(Terminal& t, const uint8_t* p) {
 // Option byte then the identifier, or (16 characters) the identifier alone.
 Answer enrol(Terminal& t, const uint8_t* p) {
     const std::string id = p[1] <= kMaxEnrolOption ? field_id(p + 2, kBioIdSize - 1) : field_id(p + 1, kBioIdSize);
-    t.bio.users[id].templates = {synth_template(id, 0)};
+    BioUser* u = bio_user_slot(t.bio, id);
+    if (u == nullptr) return status(kNoRoom);
+    u->templates = {synth_template(id, 0)};
     return status(kOk);
 }
 
@@ -226,8 +229,9 @@ Reply request(Terminal& t, TerminalBank&, const Request& r) {
 // The user record (command 121): bytes 0..15 name the user.
 Reply user_record(Terminal& t, TerminalBank&, const Request& r) {
     const std::string id = field_id(r.payload.data(), kBioIdSize);
-    BioUser& u = t.bio.users[id];
-    u.record = r.payload;
+    BioUser* u = bio_user_slot(t.bio, id);
+    if (u == nullptr) return Reply::refused(link::Status::BadContents);
+    u->record = r.payload;
     bio_answer(t, 0, status(kOk));
     return Reply::accepted();
 }
@@ -280,10 +284,11 @@ Reply fingerprint(Terminal& t, TerminalBank&, const Request& r) {
     const auto& p = r.payload;
     if (p.size() != kBioFingerprintOne && p.size() != kBioFingerprintTwo) return Reply::refused(link::Status::BadLength);
     const std::string id = strip_zeros(pair_code_digits(&p[kFingerprintPairCode], 8));
-    BioUser& u = t.bio.users[id];
-    u.templates.clear();
-    u.templates.emplace_back(p.begin() + kFingerprintTemplates, p.begin() + kBioFingerprintOne);
-    if (p.size() == kBioFingerprintTwo) u.templates.emplace_back(p.begin() + kBioFingerprintOne, p.end());
+    BioUser* u = bio_user_slot(t.bio, id);
+    if (u == nullptr) return Reply::refused(link::Status::BadContents);
+    u->templates.clear();
+    u->templates.emplace_back(p.begin() + kFingerprintTemplates, p.begin() + kBioFingerprintOne);
+    if (p.size() == kBioFingerprintTwo) u->templates.emplace_back(p.begin() + kBioFingerprintOne, p.end());
     return Reply::accepted();
 }
 

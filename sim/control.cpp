@@ -113,7 +113,9 @@ Answer bio_user(TerminalBank& bank, Terminal* t, const Words& w) {
     if (!digits_at(w, 2)) return std::nullopt;
     long templates = 1;
     if (w.size() > 3 && !to_long(w[3], 0, 2, templates)) return "error bad template count";
-    BioUser& u = t->bio.users[strip_zeros(w[2])];
+    BioUser* slot = bio_user_slot(t->bio, strip_zeros(w[2]));
+    if (slot == nullptr) return "error the fingerprint module is full (" + std::to_string(kMaxBioUsers) + " users)";
+    BioUser& u = *slot;
     u.templates.clear();
     for (long k = 0; k < templates; ++k) {
         Bytes tpl(kBioTemplateSize);
@@ -126,6 +128,8 @@ Answer bio_user(TerminalBank& bank, Terminal* t, const Words& w) {
 
 Answer ossel_user(TerminalBank& bank, Terminal* t, const Words& w) {
     if (!digits_at(w, 2)) return std::nullopt;
+    if (t->ossel.users.size() >= kMaxOsselUsers)
+        return "error the Ossel module is full (" + std::to_string(kMaxOsselUsers) + " users)";
     OsselUser u;
     u.id = w[2];
     u.record.assign(kOsselRecordSize, 0);

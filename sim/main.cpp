@@ -87,7 +87,6 @@ constexpr long kMaxMaxTerminals = 1000000;
 constexpr long kMaxMaxConnections = 100000;
 constexpr std::size_t kMaxSeededTerminals = 10000;
 constexpr long kMaxSeededPunches = 1000000;
-constexpr long kMaxSeededItems = 100000;  // fingerprint users, Ossel users
 constexpr long kMaxSeed = 0xFFFFFFFFL;
 constexpr long kMaxLifetimeS = 86400 * 7;
 constexpr long kMaxCommand = 255;
@@ -177,8 +176,8 @@ constexpr ValueOption kValueOptions[] = {
     {"--terminals", set_terminals},
     {"--punches", [](Options& o, const char* v) { return number(v, 0, kMaxSeededPunches, o.punches); }},
     {"--events", [](Options& o, const char* v) { return number(v, 0, kMaxQueuedEvents, o.events); }},
-    {"--bio-users", [](Options& o, const char* v) { return number(v, 0, kMaxSeededItems, o.bio_users); }},
-    {"--ossel-users", [](Options& o, const char* v) { return number(v, 0, kMaxSeededItems, o.ossel_users); }},
+    {"--bio-users", [](Options& o, const char* v) { return number(v, 0, kMaxBioUsers, o.bio_users); }},
+    {"--ossel-users", [](Options& o, const char* v) { return number(v, 0, kMaxOsselUsers, o.ossel_users); }},
     {"--card-pattern", set_card_pattern},
     {"--refuse", [](Options& o, const char* v) { return set_codes(o.defaults.refused, v); }},
     {"--model", set_model},

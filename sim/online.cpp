@@ -5,6 +5,7 @@
 namespace corvo::sim {
 
 namespace {
+constexpr std::size_t kMaxPrinted = 100;  // the printer's texts kept, the latest
 using link::Reply;
 using link::Request;
 
@@ -67,7 +68,7 @@ Reply printer(Terminal& t, TerminalBank&, const Request& r) {
     std::string text(r.payload.begin(), r.payload.begin() + kPrintTextSize);
     text.erase(text.find_last_not_of(' ') + 1);
     t.printed.emplace_back(marker, text);
-    if (t.printed.size() > 100) t.printed.erase(t.printed.begin());
+    if (t.printed.size() > kMaxPrinted) t.printed.erase(t.printed.begin());
     return Reply::accepted();
 }
 

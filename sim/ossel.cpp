@@ -30,8 +30,10 @@ Reply add_user(Terminal& t, TerminalBank&, const Request& r) {
     auto it = find(m, id);
     if (it != m.users.end())
         it->record = r.payload;
-    else
+    else if (m.users.size() < kMaxOsselUsers)
         m.users.push_back({id, r.payload});
+    else
+        return Reply::refused(link::Status::BadContents);
     m.result = kDone;
     return Reply::accepted();
 }
@@ -47,6 +49,7 @@ Reply compare_template(Terminal& t, TerminalBank&, const Request& r) {
 Reply enrol_at_reader(Terminal& t, TerminalBank& bank, const Request& r) {
     if (r.payload[0] != 1) return Reply::refused(link::Status::BadContents);
     OsselModule& m = t.ossel;
+    if (m.users.size() >= kMaxOsselUsers) return Reply::refused(link::Status::BadContents);
     uint64_t next = 1;
     for (const OsselUser& u : m.users) next = std::max(next, decimal_value(u.id) + 1);
     OsselUser u;

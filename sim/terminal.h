@@ -60,6 +60,18 @@ struct BioModule {
     int page_size = 50;
 };
 
+// The most users a terminal's fingerprint module and Ossel module hold; a new
+// user beyond them is refused.
+inline constexpr std::size_t kMaxBioUsers = 1000;
+inline constexpr std::size_t kMaxOsselUsers = 1000;
+
+// User `id` of the module, made when there is room for it; null when the module is full.
+inline BioUser* bio_user_slot(BioModule& m, const std::string& id) {
+    const auto it = m.users.find(id);
+    if (it != m.users.end()) return &it->second;
+    return m.users.size() < kMaxBioUsers ? &m.users[id] : nullptr;
+}
+
 struct OsselUser {
     std::string id;
     Bytes record;  // 451 bytes

@@ -75,11 +75,7 @@ bool SerialStream::open(const std::string& device, int32_t baud) {
     return true;
 }
 
-void SerialStream::close() {
-    if (handle_ == kNone) return;
-    CloseHandle(as_handle(handle_));
-    handle_ = kNone;
-}
+void SerialStream::close_handle(intptr_t handle) { CloseHandle(as_handle(handle)); }
 
 bool SerialStream::write(const uint8_t* data, std::size_t size) {
     if (handle_ == kNone) return false;
@@ -166,11 +162,7 @@ bool SerialStream::open(const std::string& device, int32_t baud) {
     return true;
 }
 
-void SerialStream::close() {
-    if (handle_ == kNone) return;
-    ::close(static_cast<int>(handle_));
-    handle_ = kNone;
-}
+void SerialStream::close_handle(intptr_t handle) { ::close(static_cast<int>(handle)); }
 
 bool SerialStream::write(const uint8_t* data, std::size_t size) {
     if (handle_ == kNone) return false;

@@ -8,18 +8,14 @@
 
 namespace corvo::serial {
 
-class SerialStream : public link::Stream {
+class SerialStream : public link::HandleStream {
 public:
     SerialStream() = default;
     ~SerialStream() override { close(); }
-    SerialStream(const SerialStream&) = delete;
-    SerialStream& operator=(const SerialStream&) = delete;
 
     // Opens `device` at `baud` (an unknown rate gives 9600); false when the
     // device cannot be opened or is not a serial line.
     bool open(const std::string& device, int32_t baud);
-    void close();
-    bool is_open() const { return handle_ != kNone; }
     int32_t baud() const override { return baud_; }
 
     bool write(const uint8_t* data, std::size_t size) override;
@@ -28,8 +24,8 @@ public:
     void discard_input();
 
 private:
-    static constexpr intptr_t kNone = -1;
-    intptr_t handle_ = kNone;
+    void close_handle(intptr_t handle) override;
+
     int32_t baud_ = 9600;
     int read_timeout_ = -2;  // Windows: the read time-out currently set on the device
 };

@@ -132,11 +132,7 @@ bool SocketStream::connect(const std::string& host, uint16_t port, int timeout_m
     return true;
 }
 
-void SocketStream::close() {
-    if (handle_ == kNone) return;
-    close_socket(as_socket(handle_));
-    handle_ = kNone;
-}
+void SocketStream::close_handle(intptr_t handle) { close_socket(as_socket(handle)); }
 
 bool SocketStream::write(const uint8_t* data, std::size_t size) {
     if (handle_ == kNone) return false;

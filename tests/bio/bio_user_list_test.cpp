@@ -66,27 +66,6 @@ TEST_F(BioUserList, HostLoopCollectsEveryRecordOfEveryPage) {
     EXPECT_EQ(biotest::request(10, {0}), sent().at(0).data);
 }
 
-TEST_F(BioUserList, TwoRecordsOf128BytesFromAPackageOf260) {
-    open_tcp_lib();
-    Bytes records(256);
-    for (size_t i = 0; i < records.size(); ++i) records[i] = static_cast<uint8_t>(i);
-    tcp_.queue_answer(page_answer(0, 0, 260));
-    tcp_.queue_answer(package(2, 128, records));
-    ASSERT_EQ(0, api().ReceberPacoteListaUsuariosBio(3));
-    uint8_t out[129];
-    for (int k = 0; k < 2; ++k) {
-        std::memset(out, 0xEE, sizeof out);
-        ASSERT_EQ(1, api().TemProximoUsuario());
-        ASSERT_EQ(0, api().ReceberUsuarioLista(3, out));
-        EXPECT_EQ(0, std::memcmp(out, &records[k * 128], 128));
-        EXPECT_EQ(0xEE, out[128]);
-    }
-    EXPECT_EQ(0, api().TemProximoUsuario());
-    EXPECT_EQ(128, api().ReceberUsuarioLista(3, out));  // read past the package
-    EXPECT_EQ(0, api().TemProximoPacote());
-    EXPECT_EQ(128, api().ReceberUsuarioLista(3, out));  // reset: no package
-}
-
 TEST_F(BioUserList, RefusedAnswersLeaveThePageAndPackage) {
     open_tcp_lib();
     // Page 0 read: one record "wxyz"; the page index is now 1.

@@ -53,13 +53,6 @@ TEST_F(Connection, RefusedOpenGivesOneAndLeavesThePortClosed) {
     EXPECT_EQ(0, api().AbrirPortaComunicacao(1));
 }
 
-TEST_F(Connection, WithoutATypeTheFirstOpenCreatesTheTcpComTransport) {
-    EXPECT_EQ(0, api().AbrirPortaComunicacao(4));
-    ASSERT_EQ(1u, tcp_com_.calls("Open").size());
-    EXPECT_EQ(4, tcp_com_.calls("Open")[0].ints[0]);
-    EXPECT_TRUE(tcp_.calls().empty());
-}
-
 TEST_F(Connection, BadTypeGivesNineAndOpenUsesTheTcpComComponent) {
     ASSERT_EQ(0, api().DefinirTipoConexao(1));
     EXPECT_EQ(9, api().DefinirTipoConexao(7));

@@ -124,17 +124,6 @@ TEST_F(SerialLines, Type0ReachesTheTerminalsThroughThePseudoTerminal) {
     EXPECT_EQ(1, dump(1)["pings"].num());
 }
 
-TEST_F(SerialLines, GarbageOnTheLineIsSkipped) {
-    ASSERT_EQ(0, api_.DefinirTipoConexao(0));
-    ASSERT_EQ(0, api_.AbrirPortaComunicacao(kPort));
-    for (int round = 1; round <= 5; ++round) {
-        SCOPED_TRACE(round);
-        sim("noise " + std::to_string(round * 997));  // before the answer, on the line
-        EXPECT_EQ(0, api_.AcionarRele1(1));
-        EXPECT_EQ(round, dump(1)["relays"][0]["pulses"].num());
-    }
-}
-
 TEST_F(SerialLines, DevicesThatCannotBeOpenedAreRefused) {
     struct Case {
         const char* name;

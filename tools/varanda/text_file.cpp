@@ -104,6 +104,7 @@ std::string printable(const std::string& text) { return fleet::printable(text); 
 
 std::string json_string(const std::string& text) { return fleet::json_text(text); }
 
+#if !defined(_WIN32)
 namespace {
 // The code point of the UTF-8 sequence at text[i], advancing i; -1 for a bad sequence (one byte skipped).
 long next_code_point(const std::string& text, std::size_t& i) {
@@ -125,6 +126,7 @@ long next_code_point(const std::string& text, std::size_t& i) {
     return extra > 0 ? cp : -1;
 }
 }  // namespace
+#endif
 
 std::string display_bytes(const std::string& text, std::string& lacking) {
 #if defined(_WIN32)

@@ -5,7 +5,7 @@
 set -u
 fail() { echo "wine_run: $*" >&2; exit 1; }
 out=varanda-wine-test.csv
-rm -f "$out"
+rm -rf "$out" "$out.state"
 "$@" varanda.exe --port "$CORVO_SIM_PORT" --terminal 1,2 ping || fail "ping failed"
 "$@" varanda.exe --port "$CORVO_SIM_PORT" --terminal 1,2 collect --out "$out" || fail "collect failed"
 lines=$(wc -l < "$out")
@@ -13,5 +13,5 @@ lines=$(wc -l < "$out")
 head -1 "$out" | tr -d '\r' | grep -qx 'terminal,type,date,time,card' || fail "no header in $out"
 "$@" varanda.exe --terminal 5-1 ping 2>/dev/null
 [ $? -eq 2 ] || fail "a backward terminal list is not a usage error"
-rm -f "$out"
+rm -rf "$out" "$out.state"
 echo "wine_run: ok"
