@@ -33,6 +33,8 @@ group() {
 group "the Linux build" 'command -v cmake >/dev/null && command -v g++ >/dev/null && command -v python3 >/dev/null && [ -f /usr/src/googletest/CMakeLists.txt ] && have_pkg libgtest-dev' \
   cmake g++ python3 googletest libgtest-dev
 core=$?
+# The tests' JSON reader (header-only, tests only).
+group "nlohmann-json" '[ -f /usr/include/nlohmann/json.hpp ]' nlohmann-json3-dev
 group "a JDK" 'command -v javac >/dev/null' default-jdk-headless
 group "the packaging tools" 'command -v pkg-config >/dev/null && command -v dpkg-deb >/dev/null' \
   pkg-config dpkg
