@@ -36,7 +36,8 @@ struct Outcome {
 };
 
 // A terminal's output: line() keeps its lines until the terminal's job ends
-// and then writes them all at once (the terminals in the order of the list); stream() writes a line at once (whole,
+// and then writes them all at once, the terminals in the order of the list;
+// stream() writes a line at once (whole,
 // never mixed into another line), for what must not wait (a punch, an event).
 // Lines for standard output and for standard error alike.
 class Output {
@@ -68,8 +69,9 @@ std::vector<Outcome> run_terminals(const std::vector<int32_t>& terminals, unsign
 // The summary on standard error: a line per terminal not ok ("PROGRAM:
 // terminal 7: failed: ...") and the totals with the terminals by status
 // ("PROGRAM: 200 terminals: 198 ok (1-6,8-199); 1 failed (7); 1 interrupted
-// (200)"); with `json` also a JSON line per terminal on standard output
-// ({"terminal":7,"summary":"failed","detail":"..."}).
+// (200)"); with `json` a JSON line per terminal on standard output
+// ({"terminal":7,"summary":"failed","detail":"..."}) in place of the lines
+// per terminal.
 void print_summary(const std::vector<Outcome>& outcomes, const std::string& program, bool json);
 
 const char* status_name(Outcome::Status s);

@@ -86,6 +86,26 @@ TEST(Arguments, CommandOptionsBelongToTheirCommand) {
     }
 }
 
+TEST(Arguments, SerialComReachesTheOneTerminalOfItsLine) {
+    const struct {
+        std::vector<std::string> args;
+        const char* env;  // CORVO_SERIAL_COM_TERMINAL
+        bool ok;
+    } cases[] = {
+        {{"--type", "serial-com", "--terminal", "2", "ping"}, nullptr, true},
+        {{"--type", "serial-com", "--terminal", "2", "ping"}, "2", true},
+        {{"--type", "serial-com", "--terminal", "2", "ping"}, "1", false},
+        {{"--type", "serial-com", "--terminal", "1,2", "ping"}, nullptr, false},
+        {{"--type", "tcp", "--terminal", "1,2", "ping"}, "1", true},
+    };
+    for (const auto& c : cases) {
+        const auto getenv = [&](const char* name) { return std::string(name) == "CORVO_SERIAL_COM_TERMINAL" ? c.env : nullptr; };
+        const Parsed p = parse_arguments(c.args, getenv);
+        ASSERT_EQ("", p.error);
+        EXPECT_EQ(c.ok, check_serial_com(p.options, getenv).empty()) << testing::PrintToString(c.args) << (c.env != nullptr ? c.env : "unset");
+    }
+}
+
 TEST(Arguments, TerminalLists) {
     const struct {
         std::string text;
