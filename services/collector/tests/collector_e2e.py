@@ -32,10 +32,13 @@ CHROMIUM = shutil.which("chromium") or shutil.which("chromium-browser")
 WAIT_S = 60  # the longest any single wait in these tests may take
 
 
-def free_port():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
+def read(path):
+    """The file's text, "" while it is missing."""
+    try:
+        with open(path) as f:
+            return f.read()
+    except OSError:
+        return ""
 
 
 def wait_for(what, check, timeout=WAIT_S):
@@ -54,7 +57,8 @@ class Proxy:
 
     def __init__(self, terminals, upstream_map):
         self.upstream_map = upstream_map
-        self.ports = {t: free_port() for t in terminals}
+        self.terminals = list(terminals)
+        self.ports = {}
         self.loop = asyncio.new_event_loop()
         ready = threading.Event()
         threading.Thread(target=self._run, args=(ready,), daemon=True).start()
@@ -76,8 +80,9 @@ class Proxy:
 
     def _run(self, ready):
         asyncio.set_event_loop(self.loop)
-        for t, p in self.ports.items():
-            self.loop.run_until_complete(asyncio.start_server(lambda r, w, t=t: self._serve(t, r, w), "127.0.0.1", p))
+        for t in self.terminals:  # each on a free port the system picks
+            server = self.loop.run_until_complete(asyncio.start_server(lambda r, w, t=t: self._serve(t, r, w), "127.0.0.1", 0))
+            self.ports[t] = server.sockets[0].getsockname()[1]
         ready.set()
         self.loop.run_forever()
 
@@ -107,19 +112,23 @@ class Sim:
 
     def __init__(self, folder, terminals, punches, extra=()):
         self.folder, self.terminals, self.seeded, self.extra = folder, terminals, punches, list(extra)
-        self.control = free_port()
+        self.control = 0  # any free port at first, the same one after a restart
         self.map = os.path.join(folder, "sim.map")
+        self.port_file = os.path.join(folder, "sim.ports")
         self.proc = None
         self.start()
 
     def start(self):
-        if os.path.exists(self.map):
-            os.remove(self.map)
+        for old in (self.map, self.port_file):
+            if os.path.exists(old):
+                os.remove(old)
         args = [SIM, "--terminals", "1-%d" % self.terminals, "--punches", str(self.seeded), "--port-per-terminal",
-                "--map-file", self.map, "--control-port", str(self.control), "--state",
+                "--map-file", self.map, "--control-port", str(self.control), "--port-file", self.port_file, "--state",
                 os.path.join(self.folder, "sim.state"), "--fault-seed", "7", "--max-connections", "1100"] + self.extra
         self.proc = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for("the emulator's map", lambda: os.path.exists(self.map) and open(self.map).read().count("\n") > self.terminals)
+        wait_for("the emulator's map", lambda: read(self.map).count("\n") > self.terminals)
+        ports = wait_for("the emulator's ports", lambda: re.search(r"control=(\d+)", read(self.port_file)))
+        self.control = int(ports.group(1))
         wait_for("the emulator's control port", lambda: self._try("ping") == "ok")
 
     def kill(self):
