@@ -18,19 +18,9 @@ gen_exports.py.
 import re
 import sys
 
-GENERAL = [
-    "success",
-    "no answer or not the expected answer",
-    "port not open",
-    "port already open",
-    "serial library unavailable",
-    "TCP library unavailable",
-    "TCP COM component unavailable",
-    "not a modem connection",
-    "internal error caught",
-    "connection type outside 0 to 4",
-    "serial COM component unavailable",
-]
+import gen_text
+
+GENERAL = gen_text.template_lines("general_codes.txt")  # the text of code 0, 1, ...
 UNKNOWN = "unknown code"
 
 # The fingerprint module's status as an answer operation gives it, and the
@@ -133,86 +123,6 @@ def general_text(code):
     return UNKNOWN
 
 
-HEADER_TOP = """\
-/* Varanda SDK: a short English text for each return code.
- *
- * Header-only: nothing here is exported by the library. Include it beside
- * varanda.h. varanda_code_text(code) gives a code's general meaning (the
- * table of docs/api/index.md); varanda_code_text_for(operation, code) the
- * meaning the named operation gives it (its section of docs/api/), and the
- * general meaning for a code the operation gives none of its own or for an
- * operation it does not know. Both return a static text, never null.
- *
- * This file is generated from the operation lists of the source tree.
- */
-#ifndef VARANDA_CODES_H
-#define VARANDA_CODES_H
-
-#include <stdint.h>
-#include <string.h>
-
-#ifdef __cplusplus
-extern "C" {
-#endif
-
-/* The texts of 128 + k read "argument k out of range" for k = 0 to 127. */
-static inline const char* varanda_code_text(uint8_t code) {
-  static const char* const general[] = {
-"""
-
-ARGUMENT_TABLE = """\
-  };
-  static const char* const argument[] = {
-#define VARANDA_CODE_ARG10(n)                                                                              \\
-  "argument " #n "0 out of range", "argument " #n "1 out of range", "argument " #n "2 out of range",     \\
-      "argument " #n "3 out of range", "argument " #n "4 out of range", "argument " #n "5 out of range", \\
-      "argument " #n "6 out of range", "argument " #n "7 out of range", "argument " #n "8 out of range", \\
-      "argument " #n "9 out of range"
-      "argument 0 out of range", "argument 1 out of range", "argument 2 out of range",
-      "argument 3 out of range", "argument 4 out of range", "argument 5 out of range",
-      "argument 6 out of range", "argument 7 out of range", "argument 8 out of range",
-      "argument 9 out of range",
-      VARANDA_CODE_ARG10(1), VARANDA_CODE_ARG10(2), VARANDA_CODE_ARG10(3), VARANDA_CODE_ARG10(4),
-      VARANDA_CODE_ARG10(5), VARANDA_CODE_ARG10(6), VARANDA_CODE_ARG10(7), VARANDA_CODE_ARG10(8),
-      VARANDA_CODE_ARG10(9), VARANDA_CODE_ARG10(10), VARANDA_CODE_ARG10(11),
-      "argument 120 out of range", "argument 121 out of range", "argument 122 out of range",
-      "argument 123 out of range", "argument 124 out of range", "argument 125 out of range",
-      "argument 126 out of range", "argument 127 out of range",
-#undef VARANDA_CODE_ARG10
-  };
-  if (code < sizeof general / sizeof general[0]) return general[code];
-  if (code >= 128) return argument[code - 128];
-  return "unknown code";
-}
-
-/* One code an operation gives a meaning of its own. */
-struct varanda_code_meaning {
-  const char* operation;
-  uint8_t code;
-  const char* text;
-};
-
-static inline const char* varanda_code_text_for(const char* operation, uint8_t code) {
-  static const struct varanda_code_meaning own[] = {
-"""
-
-HEADER_BOTTOM = """\
-  };
-  size_t i;
-  if (operation != NULL)
-    for (i = 0; i < sizeof own / sizeof own[0]; ++i)
-      if (own[i].code == code && strcmp(own[i].operation, operation) == 0) return own[i].text;
-  return varanda_code_text(code);
-}
-
-#ifdef __cplusplus
-}
-#endif
-
-#endif
-"""
-
-
 def table(ops):
     """[(operation, code, text)] sorted by operation and code."""
     by_name = {o.name: o for o in ops}
@@ -220,24 +130,22 @@ def table(ops):
 
 
 def gen_header(ops):
-    out = [HEADER_TOP]
-    out += [f'      "{t}",\n' for t in GENERAL]
-    out.append(ARGUMENT_TABLE)
-    out += [f'      {{"{n}", {c}, "{t}"}},\n' for n, c, t in table(ops)]
-    out.append(HEADER_BOTTOM)
-    return "".join(out)
+    """include/varanda_codes.h: its fixed text is templates/varanda_codes.h.in."""
+    return gen_text.fill("varanda_codes.h.in",
+                         general="".join(f'      "{t}",\n' for t in GENERAL),
+                         own="".join(f'      {{"{n}", {c}, "{t}"}},\n' for n, c, t in table(ops)))
 
 
 def gen_test_table(ops):
     """The declarations as written, for the table test: each operation's
     declared code and the words its text must carry."""
-    out = ["// Generated: every code an operation declares (@code, and those of the\n",
-           "// operation its description refers to), with the meaning declared.\n",
-           "#pragma once\n#include <cstdint>\n\n",
-           "struct DeclaredCode {\n    const char* operation;\n    uint8_t code;\n    const char* meaning;\n};\n\n",
-           "inline const DeclaredCode kDeclaredCodes[] = {\n"]
-    for name, code, text in table(ops):
+    def row(name, code, text):
         meaning = text.split(" (")[0] if text.endswith(")") and "null" in text else text
-        out.append(f'    {{"{name}", {code}, "{meaning}"}},\n')
-    out.append("};\n")
-    return "".join(out)
+        return f'    {{"{name}", {code}, "{meaning}"}},\n'
+    return gen_text.cpp_file(
+        "every code an operation declares (@code, and those of the\n"
+        "operation its description refers to), with the meaning declared.",
+        "#pragma once\n#include <cstdint>\n\n"
+        "struct DeclaredCode {\n    const char* operation;\n    uint8_t code;\n    const char* meaning;\n};\n\n"
+        "inline const DeclaredCode kDeclaredCodes[] = {\n",
+        [row(*r) for r in table(ops)], "};\n")

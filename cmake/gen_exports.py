@@ -77,6 +77,7 @@ import gen_docs
 import gen_python
 import gen_csharp
 import gen_sweep
+import gen_text
 import java_forms
 
 TYPES = {
@@ -187,66 +188,70 @@ class Op:
 FAMILY_RE = re.compile(r"^family\s+(\d+)(?:\.(\d+))?\s+([a-z0-9-]+)\s+(\S.*)$")
 
 
+def _params(plist, where):
+    """'i32 terminal, out_str card[16]' -> ([(type, name)], {name: bytes})"""
+    params, sizes = [], {}
+    for p in filter(None, (x.strip() for x in plist.split(","))):
+        m_param = PARAM_RE.match(p)
+        if not m_param or m_param.group(1) not in TYPES:
+            sys.exit(f"{where}: bad parameter '{p}'")
+        ptype, pname, psize = m_param.groups()
+        if (psize is not None) != (ptype in SIZED_TYPES):
+            sys.exit(f"{where}: '{p}': a buf or out_str argument gives its size in bytes, "
+                     f"e.g. buf record[128]; no other argument does")
+        params.append((ptype, pname))
+        if psize is not None:
+            sizes[pname] = int(psize)
+    return params, sizes
+
+
+def _op_line(line, where, family, place):
+    """The Op of an 'op' line."""
+    m = OP_RE.match(line.strip())
+    if not m:
+        sys.exit(f"{where}: cannot read declaration")
+    name, plist, result, rest = m.groups()
+    params, sizes = _params(plist, where)
+    if result not in RESULTS:
+        sys.exit(f"{where}: bad result '{result}'")
+    attrs = dict(kv.split("=", 1) for kv in rest.split())
+    uses = [u for u in attrs.get("uses", "").split(",") if u]
+    if any(u not in STATE for u in uses) or uses != sorted(uses, key=STATE_ORDER.index):
+        sys.exit(f"{where}: uses= names state from {', '.join(STATE_ORDER)}, in that order")
+    op = Op(name, params, result, attrs, [], where)
+    op.sizes, op.family, op.place = sizes, family, place
+    return op
+
+
 def parse(paths):
     ops = []
     families = {}
     for path in paths:
         current = None
         family = None
-        with open(path, encoding="utf-8") as f:
-            for lineno, raw in enumerate(f, 1):
-                line = raw.rstrip("\n")
-                where = f"{path}:{lineno}"
-                if not line.strip() or line.lstrip().startswith("#"):
-                    continue
-                if line.startswith("family "):
-                    m = FAMILY_RE.match(line.strip())
-                    if not m or family is not None:
-                        sys.exit(f"{where}: a file has one family line: family ORDER slug Title")
-                    order, rank, slug, title = int(m.group(1)), int(m.group(2) or 0), m.group(3), m.group(4)
-                    family = families.setdefault(slug, Family(order, slug, title, where))
-                    if (family.order, family.title) != (order, title):
-                        sys.exit(f"{where}: family {slug} differs from {family.where}")
-                    continue
-                if line.startswith("op "):
-                    if family is None:
-                        sys.exit(f"{where}: an operation before the file's family line")
-                    m = OP_RE.match(line.strip())
-                    if not m:
-                        sys.exit(f"{where}: cannot read declaration")
-                    name, plist, result, rest = m.groups()
-                    params = []
-                    sizes = {}
-                    for p in filter(None, (x.strip() for x in plist.split(","))):
-                        m_param = PARAM_RE.match(p)
-                        if not m_param or m_param.group(1) not in TYPES:
-                            sys.exit(f"{where}: bad parameter '{p}'")
-                        ptype, pname, psize = m_param.groups()
-                        if (psize is not None) != (ptype in SIZED_TYPES):
-                            sys.exit(f"{where}: '{p}': a buf or out_str argument gives its size in bytes, "
-                                     f"e.g. buf record[128]; no other argument does")
-                        params.append((ptype, pname))
-                        if psize is not None:
-                            sizes[pname] = int(psize)
-                    if result not in RESULTS:
-                        sys.exit(f"{where}: bad result '{result}'")
-                    attrs = dict(kv.split("=", 1) for kv in rest.split())
-                    uses = [u for u in attrs.get("uses", "").split(",") if u]
-                    if any(u not in STATE for u in uses) or uses != sorted(uses, key=STATE_ORDER.index):
-                        sys.exit(f"{where}: uses= names state from {', '.join(STATE_ORDER)}, in that order")
-                    current = Op(name, params, result, attrs, [], where)
-                    current.sizes = sizes
-                    current.family = family
-                    current.place = (family.order, rank, path, lineno)
-                    ops.append(current)
-                elif line[0].isspace() and current is not None and line.strip().startswith("@"):
-                    current.details.append((line.strip(), where))
-                elif line[0].isspace() and current is not None:
-                    if current.details:
-                        sys.exit(f"{where}: doc lines come before the @ lines")
-                    current.doc.append(line.strip())
-                else:
-                    sys.exit(f"{where}: unexpected line")
+        for lineno, where, line in gen_text.declaration_lines(path):
+            if line.startswith("family "):
+                m = FAMILY_RE.match(line.strip())
+                if not m or family is not None:
+                    sys.exit(f"{where}: a file has one family line: family ORDER slug Title")
+                order, rank, slug, title = int(m.group(1)), int(m.group(2) or 0), m.group(3), m.group(4)
+                family = families.setdefault(slug, Family(order, slug, title, where))
+                if (family.order, family.title) != (order, title):
+                    sys.exit(f"{where}: family {slug} differs from {family.where}")
+                continue
+            if line.startswith("op "):
+                if family is None:
+                    sys.exit(f"{where}: an operation before the file's family line")
+                current = _op_line(line, where, family, (family.order, rank, path, lineno))
+                ops.append(current)
+            elif line[0].isspace() and current is not None and line.strip().startswith("@"):
+                current.details.append((line.strip(), where))
+            elif line[0].isspace() and current is not None:
+                if current.details:
+                    sys.exit(f"{where}: doc lines come before the @ lines")
+                current.doc.append(line.strip())
+            else:
+                sys.exit(f"{where}: unexpected line")
     names = [o.name for o in ops]
     dups = {n for n in names if names.count(n) > 1}
     if dups:
@@ -403,104 +408,109 @@ def gen_map(ops, forms):
 
 
 def gen_ops_h(ops):
-    out = ["// Generated: the operations behind the exports. Each is handed the state\n",
-           "// its declaration names (uses=...), never the facade.\n",
-           "#pragma once\n#include <cstdint>\n\n",
-           "namespace varanda {\n"]
-    out += [f"{STATE[u][1]};\n" for u in STATE_ORDER]
-    out.append("namespace op {\n")
-    for o in ops:
-        out.append(f"{o.ctype} {o.name}({o.op_params()});\n")
-    out.append("}  // namespace op\n}  // namespace varanda\n")
-    return "".join(out)
+    state = [f"{STATE[u][1]};\n" for u in STATE_ORDER]
+    decls = [f"{o.ctype} {o.name}({o.op_params()});\n" for o in ops]
+    return gen_text.cpp_file(
+        "the operations behind the exports. Each is handed the state\n"
+        "its declaration names (uses=...), never the facade.",
+        "#pragma once\n#include <cstdint>\n\nnamespace varanda {\n" + "".join(state) + "namespace op {\n",
+        decls, "}  // namespace op\n}  // namespace varanda\n")
+
+
+def _facade_call(o):
+    params = ", ".join(["ApiFacade& f"] + ([o.cpp_params()] if o.params else []))
+    args = ", ".join([STATE[u][2] for u in o.uses()] + [n for _, n in o.params])
+    unused = "" if o.uses() else "    (void)f;\n"
+    return f"inline {o.ctype} {o.name}({params}) {{\n{unused}    return op::{o.name}({args});\n}}\n"
 
 
 def gen_facade_calls_h(ops):
     """Each operation called on the facade: the exported wrappers, the Java
     bridge and the tests that drive a facade of their own go through these."""
-    out = ["// Generated: each operation called on the facade, which hands it the state\n",
-           "// its declaration names.\n",
-           '#pragma once\n#include "api/facade.h"\n#include "varanda_ops.h"\n\n',
-           "namespace varanda::via {\n"]
-    for o in ops:
-        params = ", ".join(["ApiFacade& f"] + ([o.cpp_params()] if o.params else []))
-        state = [STATE[u][2] for u in o.uses()]
-        args = ", ".join(state + [n for _, n in o.params])
-        unused = "" if o.uses() else "    (void)f;\n"
-        out.append(f"inline {o.ctype} {o.name}({params}) {{\n{unused}    return op::{o.name}({args});\n}}\n")
-    out.append("}  // namespace varanda::via\n")
-    return "".join(out)
+    return gen_text.cpp_file(
+        "each operation called on the facade, which hands it the state\nits declaration names.",
+        '#pragma once\n#include "api/facade.h"\n#include "varanda_ops.h"\n\nnamespace varanda::via {\n',
+        [_facade_call(o) for o in ops], "}  // namespace varanda::via\n")
+
+
+def _guarded(o, fwd, wrap="{}", void_tail=""):
+    """fwd run under the catch-all guard: its result returned (through wrap),
+    or, for a void operation, void_tail after it."""
+    if o.result == "void":
+        return f"    varanda::guarded_void([&](varanda::ApiFacade& f) {{ {fwd}; }});\n{void_tail}"
+    call = f"varanda::guarded<{o.ctype}>({o.on_error}, [&](varanda::ApiFacade& f) {{ return {fwd}; }})"
+    return f"    return {wrap.format(call)};\n"
+
+
+def _forward(o, args):
+    return f"varanda::via::{o.name}(f{', ' if o.params else ''}{args})"
 
 
 def gen_exports_cpp(ops):
-    out = ["// Generated: the exported wrappers. Each runs its facade operation under\n",
-           "// the process lock and the catch-all guard.\n",
-           '#include "varanda.h"\n#include "facade_calls.h"\n#include "api/guard.h"\n\n',
-           'extern "C" {\n']
-    for o in ops:
-        fwd = f"varanda::via::{o.name}(f{', ' if o.params else ''}{o.args()})"
-        out.append(f"VARANDA_EXPORT {o.ctype} VARANDA_CALL {o.name}({o.cpp_params()}) {{\n")
-        if o.result == "void":
-            out.append(f"    varanda::guarded_void([&](varanda::ApiFacade& f) {{ {fwd}; }});\n")
-        else:
-            out.append(f"    return varanda::guarded<{o.ctype}>({o.on_error}, "
-                       f"[&](varanda::ApiFacade& f) {{ return {fwd}; }});\n")
-        out.append("}\n")
-    out.append("}\n")
-    return "".join(out)
+    def export(o):
+        return (f"VARANDA_EXPORT {o.ctype} VARANDA_CALL {o.name}({o.cpp_params()}) {{\n"
+                + _guarded(o, _forward(o, o.args())) + "}\n")
+    return gen_text.cpp_file(
+        "the exported wrappers. Each runs its facade operation under\nthe process lock and the catch-all guard.",
+        '#include "varanda.h"\n#include "facade_calls.h"\n#include "api/guard.h"\n\nextern "C" {\n',
+        [export(o) for o in ops], "}\n")
 
 
 def gen_api_table(ops):
-    out = ["// Generated: typed pointers to every export, for hosts that load the\n",
-           "// library at run time (the test hosts).\n",
-           '#pragma once\n#include "varanda.h"\n\n',
-           "struct VarandaApi {\n"]
-    for o in ops:
-        out.append(f"    {o.ctype} (VARANDA_CALL *{o.name})({o.cpp_params()}) = nullptr;\n")
-    out.append("\n    // Resolves every pointer with lookup(name); false when any is missing.\n")
-    out.append("    template <class Lookup> bool resolve(Lookup&& lookup) {\n        bool ok = true;\n")
-    for o in ops:
-        out.append(f'        ok = bind({o.name}, lookup("{o.name}")) && ok;\n')
-    out.append("        return ok;\n    }\n\n")
-    out.append("  private:\n    template <class Fn> static bool bind(Fn& fn, void* p) {\n"
-               "        fn = reinterpret_cast<Fn>(p);\n        return p != nullptr;\n    }\n};\n\n")
-    out.append(f"inline constexpr int kVarandaOperationCount = {len(ops)};\n")
-    out.append("inline constexpr const char* kVarandaOperationNames[] = {\n")
-    out += [f'    "{o.name}",\n' for o in ops]
-    out.append("};\n")
-    return "".join(out)
+    pointers = [f"    {o.ctype} (VARANDA_CALL *{o.name})({o.cpp_params()}) = nullptr;\n" for o in ops]
+    binds = [f'        ok = bind({o.name}, lookup("{o.name}")) && ok;\n' for o in ops]
+    names = [f'    "{o.name}",\n' for o in ops]
+    return gen_text.cpp_file(
+        "typed pointers to every export, for hosts that load the\nlibrary at run time (the test hosts).",
+        '#pragma once\n#include "varanda.h"\n\nstruct VarandaApi {\n',
+        pointers + ["\n    // Resolves every pointer with lookup(name); false when any is missing.\n",
+                    "    template <class Lookup> bool resolve(Lookup&& lookup) {\n        bool ok = true;\n"]
+        + binds + ["        return ok;\n    }\n\n",
+                   "  private:\n    template <class Fn> static bool bind(Fn& fn, void* p) {\n"
+                   "        fn = reinterpret_cast<Fn>(p);\n        return p != nullptr;\n    }\n};\n\n",
+                   f"inline constexpr int kVarandaOperationCount = {len(ops)};\n",
+                   "inline constexpr const char* kVarandaOperationNames[] = {\n"] + names,
+        "};\n")
 
 
 def gen_jni_scalar(forms):
-    out = ["// Generated: the JNI functions of the operations that take only int and\n",
-           "// byte arguments. They call the facade operation through the same guard\n",
-           "// as the plain exports.\n",
-           '#include <jni.h>\n#include "facade_calls.h"\n#include "api/guard.h"\n\n',
-           'extern "C" {\n']
     jtype = {"i32": "jint", "u8": "jbyte"}
     conv = {"i32": "{}", "u8": "static_cast<uint8_t>({})"}
-    for jname, form in java_functions(forms):
-        if form.kind != "scalar":
-            continue
-        o = form.op
+
+    def function(jname, o):
         params = "".join(f", {jtype[t]} {n}" for t, n in o.params)
-        args = ", ".join(conv[t].format(n) for t, n in o.params)
-        fwd = f"varanda::via::{o.name}(f{', ' if o.params else ''}{args})"
-        out.append(f"VARANDA_EXPORT JNIEXPORT jint JNICALL {jname}(JNIEnv*, jclass{params}) {{\n")
-        if o.result == "void":
-            out.append(f"    varanda::guarded_void([&](varanda::ApiFacade& f) {{ {fwd}; }});\n    return 0;\n")
-        elif o.result == "code":
-            out.append(f"    return static_cast<jint>(varanda::guarded<uint8_t>({o.on_error}, "
-                       f"[&](varanda::ApiFacade& f) {{ return {fwd}; }}));\n")
-        else:
-            out.append(f"    return varanda::guarded<int32_t>({o.on_error}, "
-                       f"[&](varanda::ApiFacade& f) {{ return {fwd}; }});\n")
-        out.append("}\n")
-    out.append("}\n")
-    return "".join(out)
+        fwd = _forward(o, ", ".join(conv[t].format(n) for t, n in o.params))
+        return (f"VARANDA_EXPORT JNIEXPORT jint JNICALL {jname}(JNIEnv*, jclass{params}) {{\n"
+                + _guarded(o, fwd, "static_cast<jint>({})" if o.result == "code" else "{}", "    return 0;\n") + "}\n")
+    return gen_text.cpp_file(
+        "the JNI functions of the operations that take only int and\n"
+        "byte arguments. They call the facade operation through the same guard\nas the plain exports.",
+        '#include <jni.h>\n#include "facade_calls.h"\n#include "api/guard.h"\n\nextern "C" {\n',
+        [function(j, f.op) for j, f in java_functions(forms) if f.kind == "scalar"], "}\n")
 
 
-def main():
+# The files only the build reads: name -> its text from (ops, forms).
+BUILD_FILES = {
+    "varanda.def": gen_def,
+    "varanda64.def": gen_def64,
+    "varanda_host.def": lambda ops, _: gen_host_def(ops),
+    "varanda_host64.def": lambda ops, _: gen_host_def64(ops),
+    "varanda.map": gen_map,
+    "varanda_ops.h": lambda ops, _: gen_ops_h(ops),
+    "facade_calls.h": lambda ops, _: gen_facade_calls_h(ops),
+    "exports.cpp": lambda ops, _: gen_exports_cpp(ops),
+    "api_table.h": lambda ops, _: gen_api_table(ops),
+    "sweep_table.h": lambda ops, _: gen_sweep.gen_sweep_table(ops),
+    "declared_codes.h": lambda ops, _: gen_codes.gen_test_table(ops),
+    "jni_scalar.cpp": lambda _, forms: gen_jni_scalar(forms),
+    "operations.txt": lambda ops, _: "".join(o.name + "\n" for o in ops),
+    "jni_functions.txt": lambda _, forms: "".join(j + "\n" for j, _ in java_functions(forms)),
+    "jni_forms.cpp": lambda _, forms: java_forms.gen_jni_forms_cpp(forms),
+    "jni_custom.h": lambda _, forms: java_forms.gen_jni_custom_h(forms),
+}
+
+
+def _arguments():
     ap = argparse.ArgumentParser()
     ap.add_argument("--src", required=True, help="the src/ folder")
     ap.add_argument("--header", required=True, help="path of include/varanda.h")
@@ -514,9 +524,38 @@ def main():
     ap.add_argument("--list", action="store_true", help="print the operation names")
     ap.add_argument("--list-java", action="store_true",
                     help="print the JNI functions as Name@bytes, then the operations still without a Java form")
-    a = ap.parse_args()
-    paths = sorted(glob.glob(os.path.join(a.src, "*", "*.ops")))
-    ops = parse(paths)
+    return ap.parse_args()
+
+
+def _committed(a, ops, forms):
+    """The generated files that are also committed with the sources (the build
+    writes its fresh copies; the test generated_sources_current compares)."""
+    out = [(a.header, gen_header(ops))]
+    if a.codes_header:
+        out.append((a.codes_header, gen_codes.gen_header(ops)))
+    if a.python:
+        out.append((a.python, gen_python.gen_module(ops)))
+    if a.csharp:
+        out.append((a.csharp, gen_csharp.gen_file(ops)))
+    if a.java:
+        out += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
+    return out
+
+
+def _write_docs(folder, ops, forms):
+    """The reference pages, and no page of an earlier run that is gone."""
+    pages = gen_docs.pages(by_family(ops), forms)
+    for name, text in pages:
+        write_if_changed(os.path.join(folder, name), text)
+    names = {name for name, _ in pages}
+    for n in os.listdir(folder):
+        if n.endswith(".md") and n not in names:
+            os.remove(os.path.join(folder, n))
+
+
+def main():
+    a = _arguments()
+    ops = parse(sorted(glob.glob(os.path.join(a.src, "*", "*.ops"))))
     if a.list:
         print("\n".join(o.name for o in ops))
         return
@@ -526,45 +565,14 @@ def main():
         print("\n".join(f"{j}@{f.stack_bytes()}" for j, f in java_functions(forms)))
         print("\n".join(f"missing {o.name}" for o in missing))
         return
-    # The generated files that are also committed with the sources (the build
-    # writes its fresh copies; the test generated_sources_current compares).
-    committed = [(a.header, gen_header(ops))]
-    if a.codes_header:
-        committed.append((a.codes_header, gen_codes.gen_header(ops)))
-    if a.python:
-        committed.append((a.python, gen_python.gen_module(ops)))
-    if a.csharp:
-        committed.append((a.csharp, gen_csharp.gen_file(ops)))
-    if a.java:
-        committed += [(path, java_forms.gen_java_class(forms, cls)) for cls, path in java_forms.java_class_paths(a.java)]
-    if a.docs:
-        pages = gen_docs.pages(by_family(ops), forms)
-        committed += [(os.path.join(a.docs, name), text) for name, text in pages]
-        names = {name for name, _ in pages}
     for o in missing:
         print(f"{o.where}: note: {o.name} has no Java form yet (declare it in {table_path})", file=sys.stderr)
-    for path, text in committed:
+    for path, text in _committed(a, ops, forms):
         write_if_changed(path, text)
     if a.docs:
-        for n in os.listdir(a.docs):
-            if n.endswith(".md") and n not in names:
-                os.remove(os.path.join(a.docs, n))
-    write_if_changed(os.path.join(a.out, "varanda.def"), gen_def(ops, forms))
-    write_if_changed(os.path.join(a.out, "varanda64.def"), gen_def64(ops, forms))
-    write_if_changed(os.path.join(a.out, "varanda_host.def"), gen_host_def(ops))
-    write_if_changed(os.path.join(a.out, "varanda_host64.def"), gen_host_def64(ops))
-    write_if_changed(os.path.join(a.out, "varanda.map"), gen_map(ops, forms))
-    write_if_changed(os.path.join(a.out, "varanda_ops.h"), gen_ops_h(ops))
-    write_if_changed(os.path.join(a.out, "facade_calls.h"), gen_facade_calls_h(ops))
-    write_if_changed(os.path.join(a.out, "exports.cpp"), gen_exports_cpp(ops))
-    write_if_changed(os.path.join(a.out, "api_table.h"), gen_api_table(ops))
-    write_if_changed(os.path.join(a.out, "sweep_table.h"), gen_sweep.gen_sweep_table(ops))
-    write_if_changed(os.path.join(a.out, "declared_codes.h"), gen_codes.gen_test_table(ops))
-    write_if_changed(os.path.join(a.out, "jni_scalar.cpp"), gen_jni_scalar(forms))
-    write_if_changed(os.path.join(a.out, "operations.txt"), "".join(o.name + "\n" for o in ops))
-    write_if_changed(os.path.join(a.out, "jni_functions.txt"), "".join(j + "\n" for j, _ in java_functions(forms)))
-    write_if_changed(os.path.join(a.out, "jni_forms.cpp"), java_forms.gen_jni_forms_cpp(forms))
-    write_if_changed(os.path.join(a.out, "jni_custom.h"), java_forms.gen_jni_custom_h(forms))
+        _write_docs(a.docs, ops, forms)
+    for name, gen in BUILD_FILES.items():
+        write_if_changed(os.path.join(a.out, name), gen(ops, forms))
 
 
 if __name__ == "__main__":

@@ -39,6 +39,8 @@ could not be checked.
 import re
 import sys
 
+import gen_text
+
 JAVA_CLASSES = [  # (JNI class part, Java package or None, JavaClass enumerator)
     ("Varanda", None, "kVaranda"),
     ("com_melbrosa_Varanda", "com.melbrosa", "kMelbrosa"),
@@ -123,30 +125,25 @@ def parse_table(path):
     if path is None:
         return table
     current = None
-    with open(path, encoding="utf-8") as f:
-        for lineno, raw in enumerate(f, 1):
-            line = raw.rstrip("\n")
-            where = f"{path}:{lineno}"
-            if not line.strip() or line.lstrip().startswith("#"):
-                continue
-            if line[0].isspace():
-                if current is None:
-                    sys.exit(f"{where}: description line without a form")
-                current[2].append(line.strip())
-                continue
-            current = None
-            if line.startswith("none "):
-                table.none.update(line.split()[1:])
-                continue
-            m = FORM_RE.match(line.strip())
-            if not m:
-                sys.exit(f"{where}: cannot read entry")
-            name, plist, custom = m.groups()
-            if name in table.forms:
-                sys.exit(f"{where}: {name} has a Java form already")
-            params = [_param(p, where) for p in plist.split(",") if p.strip()]
-            current = (params, custom is not None, [], where)
-            table.forms[name] = current
+    for _, where, line in gen_text.declaration_lines(path):
+        if line[0].isspace():
+            if current is None:
+                sys.exit(f"{where}: description line without a form")
+            current[2].append(line.strip())
+            continue
+        current = None
+        if line.startswith("none "):
+            table.none.update(line.split()[1:])
+            continue
+        m = FORM_RE.match(line.strip())
+        if not m:
+            sys.exit(f"{where}: cannot read entry")
+        name, plist, custom = m.groups()
+        if name in table.forms:
+            sys.exit(f"{where}: {name} has a Java form already")
+        params = [_param(p, where) for p in plist.split(",") if p.strip()]
+        current = (params, custom is not None, [], where)
+        table.forms[name] = current
     both = table.none & set(table.forms)
     if both:
         sys.exit(f"{path}: both none and a form: {', '.join(sorted(both))}")
@@ -245,55 +242,49 @@ def _generated_body(form):
     ret = f"return {_result(op, call)};\n"
     if any(p.jtype == "byte[]" for p in refs):
         # Native functions with arrays keep every exception inside.
-        lines = ["    try {\n"] + ["    " + x for x in lines] + [f"        {ret}",
-                 "    } catch (...) {\n        return varanda::jni::kRefused;\n    }\n"]
-    else:
-        lines.append(f"    {ret}")
-    return "".join(lines)
+        return _kept_inside(lines + [f"    {ret}"])
+    return "".join(lines + [f"    {ret}"])
+
+
+def _kept_inside(lines):
+    """lines in a try block that turns every exception into a refusal."""
+    return "".join(["    try {\n"] + ["    " + x for x in lines]
+                   + ["    } catch (...) {\n        return varanda::jni::kRefused;\n    }\n"])
+
+
+def _forwarded_body(form, enum):
+    """A custom form: the hand-written function, with every exception kept inside."""
+    args = "".join(f", a_{p.name}" for p in form.params)
+    return _kept_inside([f"    return varanda::jni::{form.op.name}(env, varanda::jni::JavaClass::{enum}{args});\n"])
+
+
+def _jni_function(cls, enum, form):
+    params = "".join(f", {p.jni} a_{p.name}" for p in form.params)
+    body = _generated_body(form) if form.kind == "generated" else _forwarded_body(form, enum)
+    return (f"VARANDA_EXPORT JNIEXPORT jint JNICALL Java_{cls}_{form.method(cls)}(JNIEnv* env, jclass{params}) {{\n"
+            + body + "}\n")
 
 
 def gen_jni_forms_cpp(forms):
-    out = ["// Generated: the JNI functions of the operations whose Java form has\n",
-           "// strings, arrays or repacked results. Generated forms pin, call and\n",
-           "// release here; custom forms forward to their hand-written function.\n",
-           "#include <jni.h>\n\n",
-           '#include "jni/bridge.h"\n#include "jni_custom.h"\n#include "facade_calls.h"\n\n',
-           'extern "C" {\n']
-    for cls, _, enum in JAVA_CLASSES:
-        for form in forms:
-            if form.kind == "scalar":
-                continue
-            name = f"Java_{cls}_{form.method(cls)}"
-            params = "".join(f", {p.jni} a_{p.name}" for p in form.params)
-            out.append(f"VARANDA_EXPORT JNIEXPORT jint JNICALL {name}(JNIEnv* env, jclass{params}) {{\n")
-            if form.kind == "generated":
-                out.append(_generated_body(form))
-            else:
-                args = "".join(f", a_{p.name}" for p in form.params)
-                out.append("    try {\n")
-                out.append(f"        return varanda::jni::{form.op.name}(env, varanda::jni::JavaClass::{enum}{args});\n")
-                out.append("    } catch (...) {\n        return varanda::jni::kRefused;\n    }\n")
-            out.append("}\n")
-    out.append("}\n")
-    return "".join(out)
+    return gen_text.cpp_file(
+        "the JNI functions of the operations whose Java form has\n"
+        "strings, arrays or repacked results. Generated forms pin, call and\n"
+        "release here; custom forms forward to their hand-written function.",
+        '#include <jni.h>\n\n#include "jni/bridge.h"\n#include "jni_custom.h"\n#include "facade_calls.h"\n\nextern "C" {\n',
+        [_jni_function(cls, enum, f) for cls, _, enum in JAVA_CLASSES for f in forms if f.kind != "scalar"], "}\n")
 
 
 def gen_jni_custom_h(forms):
-    out = ["// Generated: the hand-written bridge functions (src/jni/), one per\n",
-           "// operation whose Java form repacks its arguments. Each returns the\n",
-           "// Java result: the operation's code zero-extended, its 32-bit result,\n",
-           "// or 8 when a reference is refused.\n",
-           "#pragma once\n#include <jni.h>\n\n#include \"jni/java_class.h\"\n\n",
-           "namespace varanda::jni {\n"]
-    for form in forms:
-        if form.kind == "custom":
-            params = "".join(f", {p.jni} {p.name}" for p in form.params)
-            out.append(f"jint {form.op.name}(JNIEnv* env, JavaClass cls{params});\n")
-    out.append("}  // namespace varanda::jni\n")
-    return "".join(out)
+    def declaration(form):
+        params = "".join(f", {p.jni} {p.name}" for p in form.params)
+        return f"jint {form.op.name}(JNIEnv* env, JavaClass cls{params});\n"
+    return gen_text.cpp_file(
+        "the hand-written bridge functions (src/jni/), one per\n"
+        "operation whose Java form repacks its arguments. Each returns the\n"
+        "Java result: the operation's code zero-extended, its 32-bit result,\nor 8 when a reference is refused.",
+        '#pragma once\n#include <jni.h>\n\n#include "jni/java_class.h"\n\nnamespace varanda::jni {\n',
+        [declaration(f) for f in forms if f.kind == "custom"], "}  // namespace varanda::jni\n")
 
-
-# --- the Java classes -----------------------------------------------------------
 
 def _javadoc(lines, indent="    "):
     text = [ln.replace("*/", "*&#47;") for ln in lines]

@@ -3,7 +3,8 @@
 # group at a time: the Linux build (cmake, g++, GoogleTest), a JDK, the
 # mingw-w64 cross compilers (i686 and x86_64), clang with libFuzzer, 64-bit Wine and, where this
 # machine runs 32-bit programs, 32-bit Wine; pkg-config and dpkg-deb for the
-# package tests and scripts/package.sh. A group that cannot be installed
+# package tests and scripts/package.sh; the collector's libraries, PostgreSQL
+# and Chromium. A group that cannot be installed
 # (no network, a package missing) is said in one line and the others go on:
 # the test command then says which parts it could not build or run.
 # Exit status: 1 only when the Linux build's own tools are missing afterwards.
@@ -48,6 +49,16 @@ fuzzer_links() {
   return $rc
 }
 group "clang with libFuzzer" 'command -v clang++ >/dev/null && fuzzer_links' clang libclang-rt-dev
+# The collector service (services/collector) and its tests: a PostgreSQL
+# server of the tests' own, and a headless browser for the status page.
+group "SQLite" 'have_pkg libsqlite3-dev' libsqlite3-dev
+group "libpq" 'have_pkg libpq-dev' libpq-dev
+group "toml++" 'have_pkg libtomlplusplus-dev' libtomlplusplus-dev
+group "cpp-httplib" 'have_pkg libcpp-httplib-dev' libcpp-httplib-dev
+group "nlohmann-json" 'have_pkg nlohmann-json3-dev' nlohmann-json3-dev
+group "CLI11" 'have_pkg libcli11-dev' libcli11-dev
+group "PostgreSQL" 'ls /usr/lib/postgresql/*/bin/initdb >/dev/null 2>&1 && command -v psql >/dev/null' postgresql
+group "Chromium" 'command -v chromium >/dev/null' chromium
 group "the 32-bit Windows cross compiler" 'command -v i686-w64-mingw32-g++-posix >/dev/null' \
   g++-mingw-w64-i686 mingw-w64-i686-dev
 group "the 64-bit Windows cross compiler" 'command -v x86_64-w64-mingw32-g++-posix >/dev/null' \

@@ -13,13 +13,13 @@ jobs=$(nproc 2>/dev/null || echo 2)
 bash scripts/install-deps.sh
 
 # What the install rules of a build take: the SDK, the back-ends, the Java
-# classes and, where the build has them, corvo-sim, the command-line tool and
-# the import library.
+# classes and, where the build has them, corvo-sim, the command-line tool, the
+# collector service and the import library.
 build_packaged() {
   local dir=$1 targets=(varanda corvo_2k corvo_tcp corvo_tcp_com corvo_serial_com) t
   local known
   known=$(cmake --build "$dir" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')
-  for t in varanda_java corvo-sim varanda_import_lib varanda-tool varanda_tool varanda-cli; do
+  for t in varanda_java corvo-sim varanda_import_lib varanda-tool varanda_tool varanda-cli varanda-collector; do
     grep -qx "$t" <<<"$known" && targets+=("$t")
   done
   cmake --build "$dir" -j"$jobs" --target "${targets[@]}" >/dev/null

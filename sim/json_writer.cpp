@@ -32,28 +32,18 @@ void Json::separator() {
     }
 }
 
-Json& Json::begin_object() {
+Json& Json::open(char bracket) {
     separator();
-    out_ += '{';
+    out_ += bracket;
     first_.push_back(true);
     return *this;
 }
-Json& Json::end_object() {
-    out_ += '}';
+Json& Json::close(char bracket) {
+    out_ += bracket;
     first_.pop_back();
     return *this;
 }
-Json& Json::begin_array() {
-    separator();
-    out_ += '[';
-    first_.push_back(true);
-    return *this;
-}
-Json& Json::end_array() {
-    out_ += ']';
-    first_.pop_back();
-    return *this;
-}
+
 Json& Json::key(const char* k) {
     separator();
     out_ += '"';

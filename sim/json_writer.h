@@ -8,10 +8,10 @@ namespace corvo::sim {
 
 class Json {
 public:
-    Json& begin_object();
-    Json& end_object();
-    Json& begin_array();
-    Json& end_array();
+    Json& begin_object() { return open('{'); }
+    Json& end_object() { return close('}'); }
+    Json& begin_array() { return open('['); }
+    Json& end_array() { return close(']'); }
     Json& key(const char* k);
     Json& value(const std::string& s);
     Json& value(const char* s) { return value(std::string(s)); }
@@ -31,6 +31,8 @@ public:
 
 private:
     void separator();
+    Json& open(char bracket);
+    Json& close(char bracket);
     std::string out_;
     std::vector<bool> first_;  // per open container: nothing written yet
     bool after_key_ = false;

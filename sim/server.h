@@ -132,6 +132,7 @@ private:
     void frames_of(Connection& c, link::Parser& parser, bool fresh);
     void serve(Connection& c, const link::Frame& f);
     void outbound(Connection& c, std::vector<uint8_t>& reply);
+    void fault(Connection& c, std::deque<Held>& queue, FaultInjector::Fate fate, std::vector<uint8_t> bytes);
     void hold(Connection& c, std::deque<Held>& queue, std::vector<uint8_t> bytes, bool delayed);
     bool release_held(Connection& c);
     // Lets the answers out whose latency has passed; the milliseconds until

@@ -68,25 +68,17 @@ void Server::hold(Connection& c, std::deque<Held>& queue, std::vector<uint8_t> b
 }
 
 void Server::inbound_frame(Connection& c, const link::Frame& f) {
-    switch (faults_.next(true)) {
-        case FaultInjector::Fate::Drop:
-            return;
-        case FaultInjector::Fate::Corrupt: {
-            std::vector<uint8_t> bytes = link::encode(f);
-            faults_.damage(bytes);
-            hold(c, c.held_in, std::move(bytes), false);
-            return;
-        }
-        case FaultInjector::Fate::Delay:
-            hold(c, c.held_in, link::encode(f), true);
-            return;
-        case FaultInjector::Fate::Pass:
-            if (!c.held_in.empty())
-                hold(c, c.held_in, link::encode(f), false);
-            else
-                serve(c, f);
-            return;
-    }
+    const FaultInjector::Fate fate = faults_.next(true);
+    if (fate == FaultInjector::Fate::Pass && c.held_in.empty()) return serve(c, f);
+    fault(c, c.held_in, fate, link::encode(f));
+}
+
+// Drops, damages or delays the bytes by their fate; passed bytes join the queue
+// behind those held before them.
+void Server::fault(Connection& c, std::deque<Held>& queue, FaultInjector::Fate fate, std::vector<uint8_t> bytes) {
+    if (fate == FaultInjector::Fate::Drop) return;
+    if (fate == FaultInjector::Fate::Corrupt) faults_.damage(bytes);
+    hold(c, queue, std::move(bytes), fate == FaultInjector::Fate::Delay);
 }
 
 void Server::outbound(Connection& c, std::vector<uint8_t>& reply) {
@@ -95,20 +87,7 @@ void Server::outbound(Connection& c, std::vector<uint8_t>& reply) {
         c.out.insert(c.out.end(), reply.begin(), reply.end());
         return;
     }
-    switch (faults_.next(false)) {
-        case FaultInjector::Fate::Drop:
-            return;
-        case FaultInjector::Fate::Corrupt:
-            faults_.damage(reply);
-            hold(c, c.held_out, std::move(reply), false);
-            return;
-        case FaultInjector::Fate::Delay:
-            hold(c, c.held_out, std::move(reply), true);
-            return;
-        case FaultInjector::Fate::Pass:
-            hold(c, c.held_out, std::move(reply), false);
-            return;
-    }
+    fault(c, c.held_out, faults_.next(false), std::move(reply));
 }
 
 // Lets through the held frames that are due; true when some stay held.

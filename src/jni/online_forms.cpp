@@ -1,14 +1,13 @@
 // Online events and the sensor inputs, from Java.
 #include "api/facade.h"
 #include "jni/out_values.h"
-#include "jni/string_buffer.h"
 #include "jni_custom.h"
 #include "facade_calls.h"
 
 namespace varanda::jni {
 
 namespace {
-constexpr jsize kEventValues = 8;  // origin, complement, day, month, year, hour, minute, second
+constexpr size_t kEventValues = 8;  // origin, complement, day, month, year, hour, minute, second
 
 using EventOp = uint8_t (*)(ApiFacade&, int32_t, uint8_t*, uint8_t*, char*, uint8_t*, uint8_t*, uint8_t*,
                             uint8_t*, uint8_t*, uint8_t*);
@@ -17,20 +16,10 @@ using EventOp = uint8_t (*)(ApiFacade&, int32_t, uint8_t*, uint8_t*, char*, uint
 // reach Java only on 0.
 template <size_t text_length>
 jint receive_event(JNIEnv* env, EventOp receive, jint terminal, jintArray event, jobject card) {
-    if (event == nullptr || card == nullptr) return kRefused;
-    const StringBufferAppender text(env, card);
-    if (!text) return kRefused;
-    if (jint r = refuse_short(env, event, kEventValues, 1)) return r;
-    const PinnedInts pin(env, event, kEventValues);
-    if (!pin) return kRefused;
-    std::array<uint8_t, kEventValues> v{};
-    char area[text_length + 1] = {};
-    const jint r = call_code([&](ApiFacade& f) {
-        return receive(f, terminal, &v[0], &v[1], area, &v[2], &v[3], &v[4], &v[5], &v[6], &v[7]);
-    });
-    if (r != rc::kOk) return r;
-    store_values(pin.get(), v);
-    return text.append(area, text_length) ? r : kRefused;
+    return values_and_text<kEventValues, text_length>(
+        env, event, card, [&](ApiFacade& f, std::array<uint8_t, kEventValues>& v, char* area) {
+            return receive(f, terminal, &v[0], &v[1], area, &v[2], &v[3], &v[4], &v[5], &v[6], &v[7]);
+        });
 }
 }  // namespace
 

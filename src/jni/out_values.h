@@ -11,6 +11,7 @@
 #include "core/return_code.h"
 #include "jni/bridge.h"
 #include "jni/pinned.h"
+#include "jni/string_buffer.h"
 
 namespace varanda::jni {
 
@@ -39,6 +40,26 @@ jint values_always(JNIEnv* env, jintArray out, int position, Body&& body) {
     const jint r = call_code([&](ApiFacade& f) { return body(f, area); });
     store_values(pin.get(), area);
     return r;
+}
+
+// The form (…, int[N] out, StringBuffer text) of an operation that writes N
+// one-byte values and a text of `text_length` characters: both reach Java only
+// on 0. `body(f, values, text)` calls the operation; the array is the Java
+// form's second argument.
+template <size_t N, size_t text_length, class Body>
+jint values_and_text(JNIEnv* env, jintArray out, jobject text_buffer, Body&& body) {
+    if (out == nullptr || text_buffer == nullptr) return kRefused;
+    const StringBufferAppender text(env, text_buffer);
+    if (!text) return kRefused;
+    if (jint r = refuse_short(env, out, static_cast<jsize>(N), 1)) return r;
+    const PinnedInts pin(env, out, static_cast<jsize>(N));
+    if (!pin) return kRefused;
+    std::array<uint8_t, N> values{};
+    char area[text_length + 1] = {};
+    const jint r = call_code([&](ApiFacade& f) { return body(f, values, area); });
+    if (r != rc::kOk) return r;
+    store_values(pin.get(), values);
+    return text.append(area, text_length) ? r : kRefused;
 }
 
 }  // namespace varanda::jni

@@ -35,37 +35,47 @@ private:
 // UTF-16 code units as ISO-8859-1 bytes ('?' outside it).
 std::string to_latin1(const jchar* units, jsize count);
 
-class PinnedBytes {
+// True when `array` is there and holds at least `least` elements.
+bool long_enough(JNIEnv* env, jarray array, jsize least);
+
+// The elements of a Java array, pinned by Get and released by Release.
+template <class Array, class Element, Element* (JNIEnv::*Get)(Array, jboolean*),
+          void (JNIEnv::*Release)(Array, Element*, jint)>
+class PinnedArray {
 public:
-    PinnedBytes(JNIEnv* env, jbyteArray array, jsize least_length = 0);
-    ~PinnedBytes();
-    PinnedBytes(const PinnedBytes&) = delete;
-    PinnedBytes& operator=(const PinnedBytes&) = delete;
+    PinnedArray(JNIEnv* env, Array array, jsize least_length = 0) : env_(env), array_(array) {
+        if (!long_enough(env_, array_, least_length)) return;
+        elements_ = (env_->*Get)(array_, nullptr);
+        if (elements_ == nullptr) clear_pending_exception(env_);
+    }
+    ~PinnedArray() {
+        if (elements_ != nullptr) (env_->*Release)(array_, elements_, 0);
+    }
+    PinnedArray(const PinnedArray&) = delete;
+    PinnedArray& operator=(const PinnedArray&) = delete;
 
     explicit operator bool() const { return elements_ != nullptr; }
-    uint8_t* get() const { return reinterpret_cast<uint8_t*>(elements_); }
+    Element* elements() const { return elements_; }
 
 private:
     JNIEnv* env_;
-    jbyteArray array_;
-    jbyte* elements_ = nullptr;
+    Array array_;
+    Element* elements_ = nullptr;
 };
 
-class PinnedInts {
+class PinnedBytes
+    : public PinnedArray<jbyteArray, jbyte, &JNIEnv::GetByteArrayElements, &JNIEnv::ReleaseByteArrayElements> {
 public:
-    PinnedInts(JNIEnv* env, jintArray array, jsize least_length = 0);
-    ~PinnedInts();
-    PinnedInts(const PinnedInts&) = delete;
-    PinnedInts& operator=(const PinnedInts&) = delete;
+    using PinnedArray::PinnedArray;
+    uint8_t* get() const { return reinterpret_cast<uint8_t*>(elements()); }
+};
 
-    explicit operator bool() const { return elements_ != nullptr; }
-    jint* get() const { return elements_; }
-    jint& operator[](jsize i) const { return elements_[i]; }
-
-private:
-    JNIEnv* env_;
-    jintArray array_;
-    jint* elements_ = nullptr;
+class PinnedInts
+    : public PinnedArray<jintArray, jint, &JNIEnv::GetIntArrayElements, &JNIEnv::ReleaseIntArrayElements> {
+public:
+    using PinnedArray::PinnedArray;
+    jint* get() const { return elements(); }
+    jint& operator[](jsize i) const { return elements()[i]; }
 };
 
 }  // namespace varanda::jni

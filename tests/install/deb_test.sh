@@ -25,6 +25,11 @@ for f in ./usr/include/varanda.h ./usr/include/varanda_codes.h ./usr/lib/libvara
          ./usr/share/java/varanda.jar ./usr/bin/corvo-sim ./usr/share/doc/varanda/api/index.md; do
   grep -qx "$f" <<<"$contents" || fail "$f not in the package"
 done
+if [ -x "$build/bin/varanda-collector" ]; then  # the collector service and its unit, where it is built
+  for f in ./usr/bin/varanda-collector ./usr/lib/systemd/system/varanda-collector.service; do
+    grep -qx "$f" <<<"$contents" || fail "$f not in the package"
+  done
+fi
 grep -v -e '^\./usr/' -e '^\./$' <<<"$contents" && fail "files outside /usr"
 
 root=$tmp/root

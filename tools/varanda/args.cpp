@@ -85,6 +85,13 @@ std::string set_small(std::optional<T>& field, const std::string& name, const st
     return {};
 }
 
+// Keeps a value that must not be empty, such as a file name.
+std::string set_text(std::string& field, const std::string& name, const std::string& what, const std::string& v) {
+    if (v.empty()) return name + ": an empty " + what;
+    field = v;
+    return {};
+}
+
 struct OptionRule {
     const char* name;
     bool takes_value;
@@ -104,11 +111,7 @@ const std::vector<OptionRule>& option_table() {
         {"--help", false, true, [](Options& o, const std::string&) { o.help = true; return std::string(); }},
         {"-h", false, true, [](Options& o, const std::string&) { o.help = true; return std::string(); }},
         {"--modem-init", true, true,
-         [](Options& o, const std::string& v) {
-             if (v.empty()) return std::string("--modem-init: an empty text");
-             o.modem_init = v;
-             return std::string();
-         }},
+         [](Options& o, const std::string& v) { return set_text(o.modem_init, "--modem-init", "text", v); }},
         {"--dial", true, true,
          [](Options& o, const std::string& v) {
              if (v.empty() || v.size() > 495) return std::string("--dial: a telephone number of 1 to 495 characters");
@@ -129,11 +132,7 @@ const std::vector<OptionRule>& option_table() {
          [](Options& o, const std::string& v) { return set_small(o.retries, "--retries", v, 0, 20); }},
         {"--old-model", false, true, [](Options& o, const std::string&) { o.old_model = true; return std::string(); }},
         {"--out", true, false,
-         [](Options& o, const std::string& v) {
-             if (v.empty()) return std::string("--out: an empty file name");
-             o.out = v;
-             return std::string();
-         }},
+         [](Options& o, const std::string& v) { return set_text(o.out, "--out", "file name", v); }},
         {"--max", true, false, [](Options& o, const std::string& v) { return set_small(o.max, "--max", v, 1, 1000000000); }},
         {"--card-digits", true, false,
          [](Options& o, const std::string& v) { return set_small(o.card_digits, "--card-digits", v, 1, 16); }},
@@ -147,11 +146,7 @@ const std::vector<OptionRule>& option_table() {
              return std::string();
          }},
         {"--allow", true, false,
-         [](Options& o, const std::string& v) {
-             if (v.empty()) return std::string("--allow: an empty file name");
-             o.allow = v;
-             return std::string();
-         }},
+         [](Options& o, const std::string& v) { return set_text(o.allow, "--allow", "file name", v); }},
         {"--seconds", true, false,
          [](Options& o, const std::string& v) { return set_small(o.seconds, "--seconds", v, 1, 255); }},
         {"--reconfigure", false, false, [](Options& o, const std::string&) { o.reconfigure = true; return std::string(); }},

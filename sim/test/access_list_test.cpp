@@ -1,20 +1,21 @@
 // The access list in its four forms and both card patterns.
-#include "link_fixture.h"
+#include <vector>
 
-namespace e2e {
+#include "bank_test.h"
+
+namespace corvo::sim {
 namespace {
 
-class AccessListForms : public LinkTest {
+class AccessListForms : public BankTest {
 protected:
-    // The cards the terminal holds, as "card/schedule".
-    std::vector<std::string> cards(int t = 1) {
+    // The cards terminal `t` holds, as "card/schedule".
+    std::vector<std::string> cards(uint32_t t = 1) {
         std::vector<std::string> out;
-        const JsonValue l = dump(t)["access_list"];
-        for (std::size_t i = 0; i < l["cards"].size(); ++i)
-            out.push_back(l["cards"][i]["card"].str() + "/" + std::to_string(l["cards"][i]["schedule"].num()));
+        for (const AccessCard& c : bank_.terminal(t).access_list.cards)
+            out.push_back(c.card + "/" + std::to_string(c.schedule));
         return out;
     }
-    std::string form(int t = 1) { return dump(t)["access_list"]["form"].str(); }
+    std::string form(uint32_t t = 1) { return bank_.terminal(t).access_list.form; }
 };
 
 // Pattern 1, digit count 14: 7 BCD bytes and the schedule.
@@ -32,9 +33,9 @@ Bytes counted(const std::vector<Bytes>& entries) {
 // (Pattern 1 through the SDK: BadLine.AccessListsOfFiveThousandCardsArriveWhole.)
 TEST_F(AccessListForms, CountedFormInPatternZero) {
     sim("pattern 2 0");
-    EXPECT_EQ(Outcome::Accepted, send(2, 115, counted({{0xE8, 0xFD, 1}, {0x00, 0x00, 2}, {0x39, 0x30, 3}})));
+    EXPECT_EQ(Status::Accepted, send(2, 115, counted({{0xE8, 0xFD, 1}, {0x00, 0x00, 2}, {0x39, 0x30, 3}})));
     EXPECT_EQ((std::vector<std::string>{"65000/1", "0/2", "12345/3"}), cards(2));
-    EXPECT_EQ(Outcome::Accepted, send(2, 115, {0, 0}));  // an empty list
+    EXPECT_EQ(Status::Accepted, send(2, 115, {0, 0}));  // an empty list
     EXPECT_TRUE(cards(2).empty());
     struct Bad {
         const char* name;
@@ -45,7 +46,7 @@ TEST_F(AccessListForms, CountedFormInPatternZero) {
         {"count not a whole number of entries", {0, 4, 1, 2, 3, 4}},
         {"no count", {1}},
     };
-    for (const Bad& b : bad) EXPECT_EQ(Outcome::Refused, send(2, 115, b.payload)) << b.name;
+    for (const Bad& b : bad) EXPECT_NE(Status::Accepted, send(2, 115, b.payload)) << b.name;
     EXPECT_TRUE(cards(2).empty());
 }
 
@@ -53,13 +54,13 @@ TEST_F(AccessListForms, FullAndOldFormsEndAtTheFill) {
     Bytes full(45000, 0xFF);
     std::copy(kCard123456.begin(), kCard123456.end(), full.begin());
     std::copy(kCard7.begin(), kCard7.end(), full.begin() + 8);
-    EXPECT_EQ(Outcome::Accepted, send(1, 110, full));
+    EXPECT_EQ(Status::Accepted, send(1, 110, full));
     EXPECT_EQ("full", form());
     EXPECT_EQ((std::vector<std::string>{"123456/5", "7/102"}), cards());
-    EXPECT_EQ(Outcome::Accepted, send(1, 102, Bytes(full.begin(), full.begin() + 9000)));
+    EXPECT_EQ(Status::Accepted, send(1, 102, Bytes(full.begin(), full.begin() + 9000)));
     EXPECT_EQ("old", form());
     EXPECT_EQ(2u, cards().size());
-    EXPECT_EQ(Outcome::Refused, send(1, 110, Bytes(9000, 0xFF)));
+    EXPECT_NE(Status::Accepted, send(1, 110, Bytes(9000, 0xFF)));
 }
 
 Bytes blocks_image(std::size_t entries) {
@@ -81,25 +82,25 @@ TEST_F(AccessListForms, BlocksFormWithTheIndex) {
     const Bytes image = blocks_image(9000);  // 72,002 bytes: runs into the second block
     const Bytes b0(image.begin(), image.begin() + 65536), b1(image.begin() + 65536, image.end());
     // With the index (without it, as the TCP library sends it: Families.AccessListInTheBlocksForm).
-    EXPECT_EQ(Outcome::Accepted, send(2, 136, b0, uint16_t{0}));
+    EXPECT_EQ(Status::Accepted, send(2, 136, b0, uint16_t{0}));
     EXPECT_EQ("none", form(2));
-    EXPECT_EQ(Outcome::Accepted, send(2, 136, b1, uint16_t{1}));
+    EXPECT_EQ(Status::Accepted, send(2, 136, b1, uint16_t{1}));
     auto got = cards(2);
     ASSERT_EQ(9000u, got.size());
     EXPECT_EQ("10000/1", got[0]);
     EXPECT_EQ("18999/1", got[8999]);
-    EXPECT_EQ(Outcome::Refused, send(3, 136, b1, uint16_t{1}));  // block 1 without block 0
-    EXPECT_EQ(Outcome::Refused, send(3, 136, b1, uint16_t{2}));
+    EXPECT_NE(Status::Accepted, send(3, 136, b1, uint16_t{1}));  // block 1 without block 0
+    EXPECT_NE(Status::Accepted, send(3, 136, b1, uint16_t{2}));
 }
 
 TEST_F(AccessListForms, UnnumberedBlockAfterALostRequestIsRefused) {
     const Bytes image = blocks_image(3);
     const Bytes b1(image.begin() + 65536, image.end());
-    ASSERT_EQ(Outcome::Accepted, send(1, 10, {}));
-    seq_.next_seq(1);  // a request that never arrived (block 0)
-    EXPECT_EQ(Outcome::Refused, send(1, 136, b1));
+    ASSERT_EQ(Status::Accepted, send(1, 10, {}));
+    ++seq_;  // a request that never arrived (block 0)
+    EXPECT_NE(Status::Accepted, send(1, 136, b1));
     EXPECT_EQ("none", form());
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace corvo::sim

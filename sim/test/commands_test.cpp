@@ -1,87 +1,87 @@
-// The emulator's commands that keep state of their own, spoken over the
-// link: the printer's markers, the clock's checks, the two schedule forms,
-// the counters, both punch record forms and the online events. (What it
-// keeps of a block is checked through the SDK in families_e2e.cpp.)
-#include "link_fixture.h"
+// The commands that keep state of their own, handed straight to the terminal
+// bank as the link would: the printer's markers, the clock's checks, the old
+// schedule forms, the counters, both punch record forms and the online events.
+#include "bank_test.h"
 
-namespace e2e {
+namespace corvo::sim {
 namespace {
 
-class Commands : public LinkTest {};
+class Commands : public BankTest {};
 
 TEST_F(Commands, Printer) {
-    Bytes text = block(255, ' ', text_bytes("Recibo 1"));
+    const std::string words = "Recibo 1";
+    Bytes text = block(255, ' ', Bytes(words.begin(), words.end()));
     text[254] = 0x00;
-    EXPECT_EQ(Outcome::Accepted, send(1, 109, text));
+    EXPECT_EQ(Status::Accepted, send(1, 109, text));
     text[254] = 0xFF;
-    EXPECT_EQ(Outcome::Accepted, send(1, 127, text));
-    EXPECT_EQ(Outcome::Refused, send(1, 109, text));  // marker of the other command
-    const JsonValue s = dump(1);
-    ASSERT_EQ(2u, s["printed"].size());
-    EXPECT_EQ("Recibo 1", s["printed"][0]["text"].str());
-    EXPECT_EQ(0, s["printed"][0]["marker"].num());
-    EXPECT_EQ(255, s["printed"][1]["marker"].num());
+    EXPECT_EQ(Status::Accepted, send(1, 127, text));
+    EXPECT_NE(Status::Accepted, send(1, 109, text));  // marker of the other command
+    const auto& printed = bank_.terminal(1).printed;
+    ASSERT_EQ(2u, printed.size());
+    EXPECT_EQ((std::pair<uint8_t, std::string>{0, "Recibo 1"}), printed[0]);
+    EXPECT_EQ(255, printed[1].first);
 }
 
 TEST_F(Commands, ClockInBothForms) {
-    EXPECT_EQ(Outcome::Accepted, send(1, 117, {7, 3, 26, 14, 5, 9}));
+    EXPECT_EQ(Status::Accepted, send(1, 117, {7, 3, 26, 14, 5, 9}));
     auto six = receive(1, 217, 6);
     ASSERT_TRUE(six);
     EXPECT_EQ((Bytes{7, 3, 26, 14}), Bytes(six->begin(), six->begin() + 4));
-    EXPECT_EQ("2026-03-07", dump(1)["clock"]["date"].str());
-    EXPECT_EQ(Outcome::Accepted, send(1, 101, {31, 12, 99, 23, 59}));
+    const ClockTime c = terminal_clock(bank_.terminal(1));
+    EXPECT_EQ(2026, c.year);
+    EXPECT_EQ(3, c.month);
+    EXPECT_EQ(7, c.day);
+    EXPECT_EQ(Status::Accepted, send(1, 101, {31, 12, 99, 23, 59}));
     auto five = receive(1, 201, 5);
     ASSERT_TRUE(five);
     EXPECT_EQ(31, (*five)[0]);
     EXPECT_EQ(99, (*five)[2]);
     for (const Bytes& bad : {Bytes{0, 3, 26, 14, 5, 9}, Bytes{7, 13, 26, 14, 5, 9}, Bytes{7, 3, 100, 14, 5, 9},
                              Bytes{7, 3, 26, 24, 5, 9}, Bytes{7, 3, 26, 14, 60, 9}, Bytes{7, 3, 26, 14, 5, 60}})
-        EXPECT_EQ(Outcome::Refused, send(1, 117, bad));
+        EXPECT_NE(Status::Accepted, send(1, 117, bad));
     sim("refuse 2 117,217");
-    EXPECT_EQ(Outcome::Refused, send(2, 117, {7, 3, 26, 14, 5, 9}));
+    EXPECT_NE(Status::Accepted, send(2, 117, {7, 3, 26, 14, 5, 9}));
     EXPECT_FALSE(receive(2, 217, 6));
     EXPECT_TRUE(receive(2, 201, 5));
 }
 
-// The old terminals' halves of the tables (the full tables: Families.MessagesAndSchedules).
+// The old terminals' halves of the tables (the full tables go through the SDK end to end).
 TEST_F(Commands, OldScheduleForms) {
     Bytes access(2800, 0xFF);
     access[0] = 8;
     access[1] = 0;
-    EXPECT_EQ(Outcome::Accepted, send(1, 103, access));
-    auto s = dump(1)["access_schedules"];
-    EXPECT_EQ("old", s["form"].str());
-    ASSERT_EQ(1u, s["times"].size());
-    EXPECT_EQ("08:00", s["times"][0]["time"].str());
-    Bytes sirens(300, 0);
-    sirens[0] = 6;
-    sirens[1] = 30;
-    sirens[2] = 0x41;
-    EXPECT_EQ(Outcome::Accepted, send(1, 105, Bytes(sirens.begin(), sirens.begin() + 150)));
-    EXPECT_EQ("06:30", dump(1)["sirens"]["times"][0]["time"].str());
-    EXPECT_EQ(Outcome::Refused, send(1, 105, sirens));
+    EXPECT_EQ(Status::Accepted, send(1, 103, access));
+    const Terminal& t = bank_.terminal(1);
+    EXPECT_EQ("old", t.access_schedules_form);
+    EXPECT_EQ(access, Bytes(t.access_schedules.begin(), t.access_schedules.begin() + 2800));
+    EXPECT_EQ(Bytes(t.access_schedules.size() - 2800, 0xFF), Bytes(t.access_schedules.begin() + 2800, t.access_schedules.end()));
+    const Bytes sirens = block(300, 0, {6, 30, 0x41});
+    EXPECT_EQ(Status::Accepted, send(1, 105, Bytes(sirens.begin(), sirens.begin() + 150)));
+    EXPECT_EQ("old", t.sirens_form);
+    EXPECT_EQ((Bytes{6, 30, 0x41}), Bytes(t.sirens.begin(), t.sirens.begin() + 3));
+    EXPECT_NE(Status::Accepted, send(1, 105, sirens));
 }
 
 TEST_F(Commands, SensorsAndExtras) {
-    sim("sensors 1 1 0 7");  // the three-byte form: Families.OnlineEventsSensorsAndFirmware
+    sim("sensors 1 1 0 7");
     EXPECT_EQ((Bytes{1}), receive(1, 208, 1).value_or(Bytes{}));
     EXPECT_FALSE(receive(1, 208, 2));
 
     EXPECT_FALSE(receive(1, 225, 66));  // nothing asked yet
     Bytes write = block(66, 0xFF, {1, 1, 0x00, 0x01, 0x23, 0x45, 0, 0, 0, 0x09, 0x99, 0x99, 0x99, 0x99});
-    EXPECT_EQ(Outcome::Accepted, send(1, 125, write));
+    EXPECT_EQ(Status::Accepted, send(1, 125, write));
     EXPECT_TRUE(receive(1, 225, 66));
-    EXPECT_EQ(Outcome::Accepted, send(1, 125, block(66, 0xFF, {1, 2})));
+    EXPECT_EQ(Status::Accepted, send(1, 125, block(66, 0xFF, {1, 2})));
     auto counters = receive(1, 225, 66);
     ASSERT_TRUE(counters);
     EXPECT_EQ(Bytes(write.begin() + 2, write.begin() + 14), Bytes(counters->begin() + 2, counters->begin() + 14));
     EXPECT_EQ(0xFF, (*counters)[14]);
-    EXPECT_EQ(Outcome::Accepted, send(1, 125, block(66, 0xFF, {4, 2})));
+    EXPECT_EQ(Status::Accepted, send(1, 125, block(66, 0xFF, {4, 2})));
     auto card = receive(1, 225, 66);
     ASSERT_TRUE(card);
     EXPECT_EQ(4, (*card)[0]);
     EXPECT_EQ(2, (*card)[1]);
-    EXPECT_EQ(Outcome::Refused, send(1, 125, block(66, 0xFF, {9, 9})));
+    EXPECT_NE(Status::Accepted, send(1, 125, block(66, 0xFF, {9, 9})));
 }
 
 TEST_F(Commands, PunchesInBothRecordForms) {
@@ -89,17 +89,17 @@ TEST_F(Commands, PunchesInBothRecordForms) {
     sim("card 1 12345");
     sim("card 1 1234567890123456");
     EXPECT_EQ((Bytes{0, 2}), receive(1, 235, 2).value_or(Bytes{}));
-    auto short_form = receive(1, 204, 10, false);
+    auto short_form = receive(1, 204, 10);
     ASSERT_TRUE(short_form);
     EXPECT_EQ(0x39, (*short_form)[6]);  // 12345 = 0x3039, low byte first
     EXPECT_EQ(0x30, (*short_form)[7]);
     EXPECT_EQ((Bytes{0, 1}), Bytes(short_form->begin() + 8, short_form->end()));
-    EXPECT_FALSE(receive(1, 204, 12, false));
-    auto long_form = receive(1, 204, 16, false);
+    EXPECT_FALSE(receive(1, 204, 12));
+    auto long_form = receive(1, 204, 16);
     ASSERT_TRUE(long_form);
     EXPECT_EQ((Bytes{0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34, 0x56, 0, 2}), Bytes(long_form->begin() + 6, long_form->end()));
-    EXPECT_FALSE(receive(1, 204, 16, false));  // none left
-    EXPECT_EQ(2, dump(1)["punches"]["delivered"].num());
+    EXPECT_FALSE(receive(1, 204, 16));  // none left
+    EXPECT_EQ(2u, bank_.terminal(1).punches_delivered);
 }
 
 TEST_F(Commands, OnlineEvents) {
@@ -123,8 +123,8 @@ TEST_F(Commands, OnlineEvents) {
     ASSERT_TRUE(e);
     EXPECT_EQ((Bytes{3, 0, 4, 2, 0xFF}), Bytes(e->begin(), e->begin() + 5));
     EXPECT_EQ((Bytes{0}), receive(1, 215, 1).value_or(Bytes{}));
-    EXPECT_EQ(3, dump(1)["events"]["delivered"].num());
+    EXPECT_EQ(3u, bank_.terminal(1).events_delivered);
 }
 
 }  // namespace
-}  // namespace e2e
+}  // namespace corvo::sim
