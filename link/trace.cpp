@@ -63,9 +63,15 @@ Trace::Trace() : file_(new File) {
         std::fprintf(stderr, "Corvo back-end: CORVO_LINK_TRACE=%s: cannot open the file; no trace\n", path);
 }
 
+// Destroyed when the back-end library is unloaded, so that loading and
+// unloading it leaves nothing behind.
 Trace& Trace::get() {
-    static Trace* trace = new Trace;  // never destroyed: back-ends trace until the process ends
-    return *trace;
+    static Trace trace;
+    return trace;
+}
+
+Trace::~Trace() {
+    if (file_->out != nullptr) std::fclose(file_->out);
 }
 
 bool Trace::on() const { return file_->out != nullptr; }

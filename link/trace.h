@@ -11,6 +11,7 @@
 // header was sound and whose check sum failed, shown re-encoded).
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class Trace {
 public:
     // The trace of this back-end library (each back-end has its own copy).
     static Trace& get();
+    ~Trace();
 
     bool on() const;
     void sent(const std::vector<uint8_t>& bytes);
@@ -31,7 +33,7 @@ private:
     Trace();
     void write(const char* direction, const Header& header, const std::vector<uint8_t>& bytes);
     struct File;
-    File* file_;
+    std::unique_ptr<File> file_;
 };
 
 // The line of one frame (without the time stamp and the newline).

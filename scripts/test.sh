@@ -112,7 +112,7 @@ if build build-asan asan -DCMAKE_BUILD_TYPE=Debug -DVARANDA_SANITIZE=ON; then
     run_ctest build-asan asan-tests -LE no-sanitize
   n=$(count_tests build-asan -L no-sanitize)
   skipped=$((skipped + ${n:-0}))
-  end "ASan/UBSan tests" "$outcome; ${n:-0} skipped (the JVM cannot load an instrumented library)"
+  end "ASan/UBSan tests" "$outcome; ${n:-0} skipped (the JVM, Python and Mono cannot load an instrumented library)"
 else
   end "ASan/UBSan build" "failed"
 fi
