@@ -16,7 +16,12 @@ std::string first_line(int fd) {
 }
 
 // A line of the file quoted for a message.
-std::string quoted(const std::string& raw) { return "\"" + printable(raw) + "\""; }
+std::string quoted(const std::string& raw) {
+    std::string s(1, '"');
+    s += printable(raw);
+    s += '"';
+    return s;
+}
 
 }  // namespace
 

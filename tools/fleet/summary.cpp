@@ -14,7 +14,9 @@ std::string ranges(const std::vector<int32_t>& t) {
     for (std::size_t i = 0; i < t.size();) {
         std::size_t j = i;
         while (j + 1 < t.size() && t[j + 1] == t[j] + 1) ++j;
-        out += (out.empty() ? "" : ",") + std::to_string(t[i]) + (j > i ? "-" + std::to_string(t[j]) : "");
+        if (!out.empty()) out += ',';
+        out += std::to_string(t[i]);
+        if (j > i) out += '-' + std::to_string(t[j]);
         i = j + 1;
     }
     return out;

@@ -78,7 +78,10 @@ private:
             o = strf("{\"terminal\":%d,\"ok\":true,\"config\":{", run.t);
             bool first = true;
             for (const ConfigField& f : config_fields()) {
-                o += (first ? "" : ",") + json_string(f.key) + ":" + json_string(f.get(r));
+                if (!first) o += ',';
+                o += json_string(f.key);
+                o += ':';
+                o += json_string(f.get(r));
                 first = false;
             }
             o += "},\"hex\":\"" + hex(r) + "\"}";
