@@ -57,9 +57,9 @@ CODE_RE = re.compile(r"^@code\s+(\d+(?:\.\.\d+)?(?:,\d+(?:\.\.\d+)?)*)\s+(\S.*)$
 SAME_AS_RE = re.compile(r"\b[Cc]odes as (\w+)")
 
 
-def expand(spec):
+def expand(ranges):
     out = []
-    for part in spec.split(","):
+    for part in ranges.split(","):
         a, _, b = part.partition("..")
         out += range(int(a), int(b or a) + 1)
     return out

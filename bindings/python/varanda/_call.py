@@ -44,18 +44,18 @@ class _Argument:
         return from_terminal(area.raw[:self.size]) if self.kind == "out_str" else area.raw
 
 
-def arguments(spec):
+def arguments(declared):
     """'i32 terminal, out_str card 16' -> [_Argument]"""
     out = []
-    for item in filter(None, (s.strip() for s in spec.split(","))):
+    for item in filter(None, (s.strip() for s in declared.split(","))):
         kind, name, *size = item.split()
         out.append(_Argument(kind, name, int(size[0]) if size else None))
     return out
 
 
-def operation(name, result, spec):
+def operation(name, result, declared):
     """The function that calls `name` of a loaded library: f(lib, inputs...)."""
-    args = arguments(spec)
+    args = arguments(declared)
     signature = inspect.Signature(
         [inspect.Parameter(n, inspect.Parameter.POSITIONAL_OR_KEYWORD)
          for n in ["lib"] + [a.name for a in args if a.given]])
@@ -76,7 +76,7 @@ def operation(name, result, spec):
 
 def signatures(operations):
     """name: (result type, argument types), for the library's prototypes."""
-    return {name: (RESTYPES[result], [a.ctype for a in arguments(spec)]) for name, result, spec in operations}
+    return {name: (RESTYPES[result], [a.ctype for a in arguments(declared)]) for name, result, declared in operations}
 
 
 def own_codes(rows):

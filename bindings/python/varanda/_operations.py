@@ -585,4 +585,4 @@ _OWN_CODES = [
 SIGNATURES = signatures(OPERATIONS)
 RESULTS = {name: result for name, result, _ in OPERATIONS}
 OWN_CODES = own_codes(_OWN_CODES)
-globals().update({name: operation(name, result, spec) for name, result, spec in OPERATIONS})
+globals().update({name: operation(name, result, declared) for name, result, declared in OPERATIONS})
