@@ -16,17 +16,18 @@
 namespace vtool {
 namespace {
 
-Parsed parse(const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {}) {
-    return parse_arguments(args, [&env](const char* name) -> const char* {
+using Env = std::map<std::string, std::string>;
+Getenv getenv_of(const Env& env) {
+    return [&env](const char* name) -> const char* {
         const auto it = env.find(name);
         return it == env.end() ? nullptr : it->second.c_str();
-    });
+    };
 }
 
 TEST(Arguments, OptionsEnvironmentAndErrors) {
     struct Case {
         std::vector<std::string> args;
-        std::map<std::string, std::string> env;
+        Env env;
         std::string error;  // a part of the message; "" when it parses
         uint8_t type;
         int port;  // -1 none
@@ -53,7 +54,7 @@ TEST(Arguments, OptionsEnvironmentAndErrors) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
-        const Parsed p = parse(c.args, c.env);
+        const Parsed p = parse_arguments(c.args, getenv_of(c.env));
         if (!c.error.empty()) {
             EXPECT_NE(std::string::npos, p.error.find(c.error)) << p.error;
             continue;
@@ -66,43 +67,35 @@ TEST(Arguments, OptionsEnvironmentAndErrors) {
     }
 }
 
-TEST(Arguments, CommandOptionsBelongToTheirCommand) {
+// The checks after parsing: a command's options, and serial-com's one terminal
+// of its line (CORVO_SERIAL_COM_TERMINAL, when set, must name it).
+TEST(Arguments, CommandOptionsAndSerialComTerminal) {
+    const std::vector<std::string> com2 = {"--type", "serial-com", "--terminal", "2", "ping"};
     const struct {
         std::vector<std::string> args;
+        Env env;
         bool ok;
     } cases[] = {
-        {{"collect", "--out", "f.csv", "--max", "5"}, true},
-        {{"ping", "--out", "f.csv"}, false},
-        {{"access-list", "push", "f", "--card-digits", "10", "--card-pattern", "0"}, true},
-        {{"collect", "--card-digits", "10"}, false},
-        {{"watch", "--grant", "relay2", "--allow", "a.csv"}, true},
-        {{"display", "hi", "--seconds", "5"}, true},
-        {{"relay", "1", "--seconds", "5"}, false},
+        {{"collect", "--out", "f.csv", "--max", "5"}, {}, true},
+        {{"ping", "--out", "f.csv"}, {}, false},
+        {{"access-list", "push", "f", "--card-digits", "10", "--card-pattern", "0"}, {}, true},
+        {{"collect", "--card-digits", "10"}, {}, false},
+        {{"watch", "--grant", "relay2", "--allow", "a.csv"}, {}, true},
+        {{"display", "hi", "--seconds", "5"}, {}, true},
+        {{"relay", "1", "--seconds", "5"}, {}, false},
+        {com2, {}, true},
+        {com2, {{"CORVO_SERIAL_COM_TERMINAL", "2"}}, true},
+        {com2, {{"CORVO_SERIAL_COM_TERMINAL", "1"}}, false},
+        {{"--type", "serial-com", "--terminal", "1,2", "ping"}, {}, false},
+        {{"--type", "tcp", "--terminal", "1,2", "ping"}, {{"CORVO_SERIAL_COM_TERMINAL", "1"}}, true},
     };
     for (const auto& c : cases) {
-        const Parsed p = parse(c.args);
+        SCOPED_TRACE(testing::PrintToString(c.args) + testing::PrintToString(c.env));
+        const Parsed p = parse_arguments(c.args, getenv_of(c.env));
         ASSERT_EQ("", p.error);
-        EXPECT_EQ(c.ok, check_command_options(p.options, c.args[0]).empty()) << testing::PrintToString(c.args);
-    }
-}
-
-TEST(Arguments, SerialComReachesTheOneTerminalOfItsLine) {
-    const struct {
-        std::vector<std::string> args;
-        const char* env;  // CORVO_SERIAL_COM_TERMINAL
-        bool ok;
-    } cases[] = {
-        {{"--type", "serial-com", "--terminal", "2", "ping"}, nullptr, true},
-        {{"--type", "serial-com", "--terminal", "2", "ping"}, "2", true},
-        {{"--type", "serial-com", "--terminal", "2", "ping"}, "1", false},
-        {{"--type", "serial-com", "--terminal", "1,2", "ping"}, nullptr, false},
-        {{"--type", "tcp", "--terminal", "1,2", "ping"}, "1", true},
-    };
-    for (const auto& c : cases) {
-        const auto getenv = [&](const char* name) { return std::string(name) == "CORVO_SERIAL_COM_TERMINAL" ? c.env : nullptr; };
-        const Parsed p = parse_arguments(c.args, getenv);
-        ASSERT_EQ("", p.error);
-        EXPECT_EQ(c.ok, check_serial_com(p.options, getenv).empty()) << testing::PrintToString(c.args) << (c.env != nullptr ? c.env : "unset");
+        const std::string refusal =
+            check_command_options(p.options, p.options.words[0]) + check_serial_com(p.options, getenv_of(c.env));
+        EXPECT_EQ(c.ok, refusal.empty()) << refusal;
     }
 }
 
@@ -138,15 +131,12 @@ TEST(CardListFile, LinesAreCheckedAndTheFirstBadOneNamed) {
         {"card,schedule\n# staff\n123,1\n0456 , 2 # night\r\n\n789,102\n", 1, "", 3},
         {"1,1\n2,2", 1, "", 2},  // no header, no final end of line
         {"65000,1\n", 0, "", 1},
-        {"", 1, "a.csv: no cards", 0},
-        {"card,schedule\n# nothing\n", 1, "a.csv: no cards", 0},
+        {"", 1, "a.csv: no cards", 0}, {"card,schedule\n# nothing\n", 1, "a.csv: no cards", 0},
         {"1,1\n12a4,1\n", 1, "a.csv:2: card '12a4' is not a number", 0},
         {"1,1\n-5,1\n", 1, "a.csv:2: card '-5' is not a number", 0},
         {"1,0\n", 1, "a.csv:1: schedule '0' out of range (1 to 102)", 0},
-        {"1,103\n", 1, "a.csv:1: schedule '103' out of range", 0},
-        {"1,x\n", 1, "a.csv:1: schedule 'x' out of range", 0},
-        {"1\n", 1, "a.csv:1: expected card,schedule", 0},
-        {"1,2,3\n", 1, "a.csv:1: expected card,schedule", 0},
+        {"1,103\n", 1, "a.csv:1: schedule '103' out of range", 0}, {"1,x\n", 1, "a.csv:1: schedule 'x' out of range", 0},
+        {"1\n", 1, "a.csv:1: expected card,schedule", 0}, {"1,2,3\n", 1, "a.csv:1: expected card,schedule", 0},
         {"17,1\n\n0017,2\n", 1, "a.csv:3: card 0017 repeats line 1", 0},
         {"12345678901234567,1\n", 1, "a.csv:1: card 12345678901234567 has 17 digits", 0},
         {"65001,1\n", 0, "a.csv:1: card 65001 is above 65000", 0},
@@ -189,23 +179,18 @@ TEST(ScheduleFileText, EntriesAndErrors) {
     EXPECT_EQ((std::pair<uint8_t, uint8_t>{9, 30}), f.access[6].times[0]);
     ASSERT_EQ(1u, f.sirens.size());
     EXPECT_EQ((std::array<uint8_t, 7>{1, 0, 0, 0, 0, 0, 1}), f.sirens[0].days);
-
     const struct {
         std::string text, error;
     } bad[] = {
         {"", "s.txt: no schedules"},
         {"access 101 1 08:00\n", "s.txt:1: schedule '101' out of range"},
-        {"access 1 0 08:00\n", "s.txt:1: days '0'"},
-        {"access 1 5-2 08:00\n", "s.txt:1: days '5-2'"},
-        {"access 1 1 24:00\n", "s.txt:1: time '24:00'"},
-        {"access 1 1 08:60\n", "s.txt:1: time '08:60'"},
-        {"access 1 1 8\n", "s.txt:1: time '8'"},
-        {"access 1 1 1:1:1\n", "s.txt:1: time '1:1:1'"},
+        {"access 1 0 08:00\n", "s.txt:1: days '0'"}, {"access 1 5-2 08:00\n", "s.txt:1: days '5-2'"},
+        {"access 1 1 24:00\n", "s.txt:1: time '24:00'"}, {"access 1 1 08:60\n", "s.txt:1: time '08:60'"},
+        {"access 1 1 8\n", "s.txt:1: time '8'"}, {"access 1 1 1:1:1\n", "s.txt:1: time '1:1:1'"},
         {"access 1 1\n", "s.txt:1: expected: access"},
         {"access 1 1 1:00 2:00 3:00 4:00 5:00\n", "s.txt:1: expected: access"},
         {"access 1 1-3 08:00\n\naccess 1 3 09:00\n", "s.txt:3: schedule 1 day 3 given twice"},
-        {"siren 08:00\n", "s.txt:1: expected: siren"},
-        {"door 1 1 08:00\n", "s.txt:1: 'door'"},
+        {"siren 08:00\n", "s.txt:1: expected: siren"}, {"door 1 1 08:00\n", "s.txt:1: 'door'"},
     };
     for (const auto& c : bad) EXPECT_EQ(0u, parse_schedule_file(c.text, "s.txt").error.find(c.error)) << c.text;
     std::string many;
@@ -235,27 +220,18 @@ TEST(ConfigFieldValues, WrittenIntoTheRecordImageAndReadBack) {
         std::vector<std::pair<int, uint8_t>> bytes;  // record bytes afterwards; empty: refused
         std::string shown;
     } cases[] = {
-        {"mode", "online", {{0, 1}}, "online"},
-        {"mode", "on", {}, ""},
-        {"card-digits", "16", {{14, 16}}, "16"},
-        {"card-digits", "0", {}, ""},
-        {"company-code", "999", {{9, 0xE7}, {10, 0x03}}, "999"},
-        {"company-code", "1000", {}, ""},
+        {"mode", "online", {{0, 1}}, "online"}, {"mode", "on", {}, ""},
+        {"card-digits", "16", {{14, 16}}, "16"}, {"card-digits", "0", {}, ""},
+        {"company-code", "999", {{9, 0xE7}, {10, 0x03}}, "999"}, {"company-code", "1000", {}, ""},
         {"master-card", "12345", {{25, 0}, {29, 0x01}, {30, 0x23}, {31, 0x45}}, "12345"},
         {"master-card", "none", {{31, 0}}, "none"},
-        {"master-card", "123456789012345", {}, ""},
-        {"master-card", "1A3", {}, ""},
-        {"master-card-release", "yes", {{18, 0}}, "yes"},
-        {"master-card-release", "no", {{18, 1}}, "no"},
-        {"bio-enrolment", "no", {{40, 1}}, "no"},
-        {"keypad", "on", {{1, 1}}, "on"},
+        {"master-card", "123456789012345", {}, ""}, {"master-card", "1A3", {}, ""},
+        {"master-card-release", "yes", {{18, 0}}, "yes"}, {"master-card-release", "no", {{18, 1}}, "no"},
+        {"bio-enrolment", "no", {{40, 1}}, "no"}, {"keypad", "on", {{1, 1}}, "on"},
         {"card-lengths", "1,16", {{42, 0x80}, {43, 0x01}}, "1,16"},
         {"card-lengths", "8-10", {{42, 0x03}, {43, 0x80}}, "8,9,10"},
-        {"card-lengths", "17", {}, ""},
-        {"sensor3-event", "5", {{36, 5}}, "5"},
-        {"sensor3-time", "51", {}, ""},
-        {"relay1-time", "50", {{4, 50}}, "50"},
-        {"wiegand-two-readers", "3", {{44, 3}}, "3"},
+        {"card-lengths", "17", {}, ""}, {"sensor3-event", "5", {{36, 5}}, "5"}, {"sensor3-time", "51", {}, ""},
+        {"relay1-time", "50", {{4, 50}}, "50"}, {"wiegand-two-readers", "3", {{44, 3}}, "3"},
         {"encryption", "255", {{47, 255}}, "255"},
     };
     for (const auto& c : cases) {
@@ -282,9 +258,7 @@ TEST(ConfigFieldValues, WrittenIntoTheRecordImageAndReadBack) {
 
 TEST(PunchLines, CsvAndJson) {
     Punch p;
-    p.terminal = 3;
-    p.type = 1;
-    p.day = 6, p.month = 12, p.year = 26, p.hour = 7, p.minute = 5;
+    p.terminal = 3, p.type = 1, p.day = 6, p.month = 12, p.year = 26, p.hour = 7, p.minute = 5;
     std::memcpy(p.card, "0000000001000139", 16);
     EXPECT_EQ("3,1,2026-12-06,07:05,0000000001000139\n", punch_csv(p));
     EXPECT_EQ("{\"terminal\":3,\"type\":1,\"date\":\"2026-12-06\",\"time\":\"07:05\",\"card\":\"0000000001000139\"}\n",
@@ -294,20 +268,18 @@ TEST(PunchLines, CsvAndJson) {
     EXPECT_EQ("3,1,2026-12-06,07:05,12345\n", punch_csv(p));
 }
 
-}  // namespace
-}  // namespace vtool
-
 TEST(DisplayText, Utf8ToTheTerminalsCodePage) {
     const struct {
         std::string in, out, lacking;
     } cases[] = {
-        {"Caf\xC3\xA9 ok", "Caf\xE9 ok", ""},
-        {"5 \xE2\x82\xAC", "5 ?", "\\xe2\\x82\\xac"},
-        {"a\xFF" "b", "a?b", "\\xff"},
+        {"Caf\xC3\xA9 ok", "Caf\xE9 ok", ""}, {"5 \xE2\x82\xAC", "5 ?", "\\xe2\\x82\\xac"}, {"a\xFF" "b", "a?b", "\\xff"},
     };
     for (const auto& c : cases) {
         std::string lacking;
-        EXPECT_EQ(c.out, vtool::display_bytes(c.in, lacking)) << c.in;
+        EXPECT_EQ(c.out, display_bytes(c.in, lacking)) << c.in;
         EXPECT_EQ(c.lacking, lacking) << c.in;
     }
 }
+
+}  // namespace
+}  // namespace vtool
