@@ -34,28 +34,6 @@ int closed_port() {
     return ntohs(a.sin_port);
 }
 
-TEST_F(Tool, CollectsEveryPunchAsTheTerminalStoredIt) {
-    for (const bool bad_line : {false, true}) {
-        SCOPED_TRACE(bad_line ? "bad line" : "clean line");
-        const int punches = 300;  // each flushed to disk before the next is taken
-        Sim sim(dir_);
-        std::vector<std::string> options = {"--punches", std::to_string(punches)};
-        if (bad_line) options.insert(options.end(), {"--faults", "5 2 0 0", "--fault-seed", "11"});
-        ASSERT_TRUE(sim.start(options));
-        const auto expected = stored_punches(sim, 1);
-        ASSERT_EQ(std::size_t(punches), expected.size());
-        const std::string out = path(bad_line ? "bad.csv" : "all.csv");
-        std::map<std::string, std::string> env;
-        if (bad_line) env = {{"CORVO_LINK_TIMEOUT_MS", "12"}, {"CORVO_LINK_RETRIES", "12"}};
-        const Outcome r = run(sim.link(), {"collect", "--out", out}, env);
-        EXPECT_EQ(0, r.status) << r.err;
-        EXPECT_EQ(expected, punch_lines(out));
-        const auto p = sim.dump(1)["punches"];
-        EXPECT_EQ(0, p["stored"].num());
-        EXPECT_EQ(punches, p["delivered"].num());
-    }
-}
-
 TEST_F(Tool, AccessListArrivesWholeOrNotAtAll) {
     Sim sim(dir_);
     ASSERT_TRUE(sim.start({}));
@@ -145,43 +123,9 @@ TEST_F(Tool, SeveralTerminalsInOneCommand) {
     EXPECT_EQ(10, sim.dump(3)["config"]["card_digits"].num());
 }
 
-TEST_F(Tool, BadInputGivesOneLineAndItsStatus) {
-    spit(path("empty.csv"), "# nothing here\n");
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({}));
-    // A port where nothing listens: the emulator's control port refuses link frames; a closed one is found by binding.
-    const int closed = 1;
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string err;  // the start of the one line
-    } cases[] = {
-        {{"fly"}, 2, "varanda: unknown command 'fly'"},
-        {{"access-list", "push", path("missing.csv")}, 2, "varanda: " + path("missing.csv") + ": cannot open"},
-        {{"access-list", "push", path("empty.csv")}, 2, "varanda: " + path("empty.csv") + ": no cards"},
-        {{"access-list", "push", dir_}, 2, "varanda: " + dir_ + ": cannot"},
-        {{"relay", "3"}, 2, "varanda: relay 1|2"},
-        {{"config", "set", "mode=sideways"}, 2, "varanda: config set: mode=sideways: allowed values offline|online"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.args));
-        const Outcome r = run(sim.link(), c.args);
-        EXPECT_EQ(c.status, r.status);
-        EXPECT_EQ(0u, r.err.find(c.err)) << r.err;
-        EXPECT_EQ(1u, lines_of(r.err).size()) << r.err;
-    }
-    const Outcome r = run(closed, {"ping"});
-    EXPECT_EQ(1, r.status);
-    EXPECT_EQ(1u, lines_of(r.err).size()) << r.err;
-    EXPECT_NE(std::string::npos, r.err.find("(code ")) << r.err;
-}
-
-}  // namespace
-
-namespace {
-
-// What went wrong, in words: the connection, the terminal's silence or
-// refusal, a file that does not fit the terminal's settings.
+// What went wrong, in one line of words and its status: a usage error (2),
+// the connection, the terminal's silence or refusal, a file that does not fit
+// the terminal's settings (1).
 TEST_F(Tool, FailuresSayWhatHappened) {
     Sim sim(dir_);
     ASSERT_TRUE(sim.start({"--model", "old"}));
@@ -198,7 +142,13 @@ TEST_F(Tool, FailuresSayWhatHappened) {
         int status;
         std::string err;  // a part of standard error
     } cases[] = {
-        {closed, {"ping"}, {}, 1, "connection refused by 127.0.0.1:" + std::to_string(closed)},
+        {sim.link(), {"fly"}, {}, 2, "varanda: unknown command 'fly'"},
+        {sim.link(), {"access-list", "push", path("missing.csv")}, {}, 2,
+         "varanda: " + path("missing.csv") + ": cannot open"},
+        {sim.link(), {"access-list", "push", dir_}, {}, 2, "varanda: " + dir_ + ": cannot"},
+        {sim.link(), {"relay", "3"}, {}, 2, "varanda: relay 1|2"},
+        {sim.link(), {"config", "set", "mode=sideways"}, {}, 2, "config set: mode=sideways: allowed values offline|online"},
+        {closed, {"ping"}, {}, 1, "connection refused by 127.0.0.1:" + std::to_string(closed) + " (code 1)"},
         {sim.link(), {"ping"}, {{"CORVO_TCP_HOST", "no-such-host.invalid"}}, 1, "host no-such-host.invalid not found"},
         {sim.link(), {"ping"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1, "the terminal map " + path("no-map")},
         {9, {"--type", "serial", "ping"}, {{"CORVO_SERIAL_DEVICE_9", path("no-device")}}, 1,
@@ -216,6 +166,9 @@ TEST_F(Tool, FailuresSayWhatHappened) {
         const Outcome r = run(c.port, c.args, c.env);
         EXPECT_EQ(c.status, r.status) << r.err;
         EXPECT_NE(std::string::npos, r.err.find(c.err)) << r.err;
+        if (c.status == 2) {
+            EXPECT_EQ(1u, lines_of(r.err).size()) << r.err;
+        }
         if (c.args[0] == "--json") {
             EXPECT_EQ(0u, r.out.find("{\"terminal\":1,\"ok\":false,\"error\":")) << r.out;
         }
@@ -227,14 +180,12 @@ TEST_F(Tool, FailuresSayWhatHappened) {
     EXPECT_EQ(8, sim.dump(1)["config"]["card_digits"].num());
 }
 
-}  // namespace
-
-namespace {
-
-// A line that drops a fifth of the frames: with --retries every command goes through.
+// A line that drops a fifth of the frames: with --retries every command goes
+// through, and every punch reaches the file once, as the terminal stored it.
 TEST_F(Tool, RetriesCarryEveryCommandOverALossyLine) {
     Sim sim(dir_);
     ASSERT_TRUE(sim.start({"--faults", "20 0 0 0", "--fault-seed", "7", "--punches", "20"}));
+    const tool_test::Punches expected = tool_test::stored_punches(sim, 1);
     const std::vector<std::vector<std::string>> commands = {
         {"ping"}, {"info"}, {"clock", "get"}, {"clock", "set", "now"}, {"config", "get"}, {"beep", "short"},
         {"collect", "--out", path("punches.csv")}};
@@ -244,12 +195,9 @@ TEST_F(Tool, RetriesCarryEveryCommandOverALossyLine) {
         const Outcome r = run(sim.link(), args);
         EXPECT_EQ(0, r.status) << c[0] << ": " << r.err;
     }
+    EXPECT_EQ("", tool_test::exactly_once(expected, path("punches.csv")));
     EXPECT_EQ(0, sim.dump(1)["punches"]["stored"].num());
 }
-
-}  // namespace
-
-namespace {
 
 // The tool closes the serial port at the end of a run and the modem hangs
 // up: the next run dials again and is answered.

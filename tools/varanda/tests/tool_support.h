@@ -1,5 +1,5 @@
 // What the tool's end-to-end tests share: a folder of their own, the tool run
-// as an installer runs it, the punches a terminal holds as the tool writes
+// as an installer runs it, the punches terminals hold as the tool writes
 // them, and bounded waits.
 #pragma once
 #include <gtest/gtest.h>
@@ -18,10 +18,11 @@
 
 namespace tool_test {
 
+using Punches = std::map<int, std::vector<std::string>>;  // by terminal, in order
+
 inline std::string slurp(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
     std::stringstream s;
-    s << f.rdbuf();
+    s << std::ifstream(path, std::ios::binary).rdbuf();
     return s.str();
 }
 inline void spit(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
@@ -40,24 +41,38 @@ inline bool eventually(const std::function<bool()>& done, int tries = 3000) {
     return done();
 }
 
-// "" when `got` holds every terminal's punches of `expected` once and in
-// order; else what is lost or doubled, terminal by terminal (short).
-inline std::string exactly_once(const std::map<int, std::vector<std::string>>& expected,
-                                const std::map<int, std::vector<std::string>>& got) {
-    std::string out;
-    for (const auto& [t, want] : expected) {
-        const auto it = got.find(t);
-        const std::vector<std::string> have = it == got.end() ? std::vector<std::string>{} : it->second;
-        if (have == want) continue;
-        std::size_t i = 0;
-        while (i < have.size() && i < want.size() && have[i] == want[i]) ++i;
-        out += "terminal " + std::to_string(t) + ": " + std::to_string(have.size()) + " lines for " +
-               std::to_string(want.size()) + " punches, first difference at " + std::to_string(i) + " (" +
-               (i < have.size() ? have[i] : "none") + "); ";
+// The punches terminals 1..`terminals` hold, as the tool writes them.
+inline Punches stored_punches(e2e::SimProcess& sim, int terminals) {
+    Punches out;
+    for (int t = 1; t <= terminals; ++t) {
+        const auto list =
+            e2e::JsonValue::parse(sim.control_port().command("dump " + std::to_string(t) + " punches"))["punches"];
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const auto& p = list[i];
+            char b[96];
+            std::snprintf(b, sizeof b, "%d,%d,20%02d-%02d-%02d,%02d:%02d,%016llu", t, int(p["type"].num()),
+                          int(p["year"].num()), int(p["month"].num()), int(p["day"].num()), int(p["hour"].num()),
+                          int(p["minute"].num()), static_cast<unsigned long long>(p["card"].num()));
+            out[t].push_back(b);
+        }
     }
-    for (const auto& [t, have] : got)
-        if (!expected.count(t)) out += "terminal " + std::to_string(t) + " unexpected; ";
     return out;
+}
+
+// "" when the collection file has its header and every punch of `expected`
+// once and in order; else the first terminal lost or doubled (short).
+inline std::string exactly_once(const Punches& expected, const std::string& file) {
+    auto lines = lines_of(slurp(file));
+    if (lines.empty() || lines[0] != "terminal,type,date,time,card") return "no header";
+    Punches got;
+    for (auto l = lines.begin() + 1; l != lines.end(); ++l) got[std::atoi(l->c_str())].push_back(*l);
+    for (auto& [t, want] : expected) {
+        const std::vector<std::string>& have = got[t];
+        if (have != want)
+            return "terminal " + std::to_string(t) + ": " + std::to_string(have.size()) + " lines for " +
+                   std::to_string(want.size()) + " punches";
+    }
+    return got.size() == expected.size() ? "" : "lines of an unexpected terminal";
 }
 
 struct Outcome {
@@ -78,7 +93,7 @@ protected:
         if (!dir_.empty()) std::system(("rm -rf " + dir_).c_str());
     }
     std::string path(const std::string& name) const { return dir_ + "/" + name; }
-    std::vector<std::string> command(int port, const std::vector<std::string>& args) const {
+    static std::vector<std::string> command(int port, const std::vector<std::string>& args) {
         std::vector<std::string> a = {std::getenv("VARANDA_TOOL"), "--port", std::to_string(port)};
         a.insert(a.end(), args.begin(), args.end());
         return a;
@@ -90,34 +105,6 @@ protected:
     Outcome run(int port, const std::vector<std::string>& args, const std::map<std::string, std::string>& env = {}) {
         const int status = e2e::wait_for(start(port, args, "", env));
         return {status, slurp(path("out")), slurp(path("err"))};
-    }
-    // The punches terminal `t` holds, as the tool writes them.
-    static std::vector<std::string> stored_punches(e2e::SimProcess& sim, int t) {
-        std::vector<std::string> out;
-        const auto list =
-            e2e::JsonValue::parse(sim.control_port().command("dump " + std::to_string(t) + " punches"))["punches"];
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            const auto& p = list[i];
-            char b[96];
-            std::snprintf(b, sizeof b, "%d,%d,20%02d-%02d-%02d,%02d:%02d,%016llu", t, int(p["type"].num()),
-                          int(p["year"].num()), int(p["month"].num()), int(p["day"].num()), int(p["hour"].num()),
-                          int(p["minute"].num()), static_cast<unsigned long long>(p["card"].num()));
-            out.push_back(b);
-        }
-        return out;
-    }
-    // The punch lines of a collection file, its header checked.
-    static std::vector<std::string> punch_lines(const std::string& file) {
-        auto l = lines_of(slurp(file));
-        if (l.empty() || l[0] != "terminal,type,date,time,card") return {"no header"};
-        l.erase(l.begin());
-        return l;
-    }
-    // The lines of a collection file by terminal, in the file's order.
-    static std::map<int, std::vector<std::string>> by_terminal(const std::vector<std::string>& lines) {
-        std::map<int, std::vector<std::string>> m;
-        for (const std::string& l : lines) m[std::atoi(l.c_str())].push_back(l);
-        return m;
     }
     std::string dir_;
 };
