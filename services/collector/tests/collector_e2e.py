@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 """varanda-collector end to end against corvo-sim (COLLECTOR_BIN, CORVO_SIM_BIN).
 
-The kill test: terminals on a bad line, the collector and the emulator each
-killed (SIGKILL) and restarted during collection; in the end the store holds
-every punch the emulator held, exactly once, and the terminals are empty. With
-COLLECTOR_TEST_PG the same over PostgreSQL, and two collectors sharing the
-fleet through leases. The status server read back; a bad site file refused.
+The collector and the emulator killed and restarted during collection (SQLite,
+and PostgreSQL with COLLECTOR_TEST_PG), two collectors sharing a fleet through
+leases, the PostgreSQL server restarted, the access list, the status server
+read back and a bad site file refused.
 """
 import asyncio
+import collections
 import json
 import os
 import random
@@ -30,6 +30,7 @@ SIM = os.environ.get("CORVO_SIM_BIN", "build/bin/corvo-sim")
 PG = os.environ.get("COLLECTOR_TEST_PG", "")
 CHROMIUM = shutil.which("chromium") or shutil.which("chromium-browser")
 WAIT_S = 60  # the longest any single wait in these tests may take
+TABLES = "schema_version, terminals, punches, runs, collectors, access_list"
 
 
 def read(path):
@@ -51,45 +52,43 @@ def wait_for(what, check, timeout=WAIT_S):
     raise AssertionError("timed out waiting for " + what)
 
 
+def psql(sql, check=True):
+    """The rows of `sql` on PG, fields split at '|'."""
+    out = subprocess.run(["psql", PG, "-q", "-At", "-F", "|", "-c", sql], check=check, capture_output=True, text=True)
+    return [line.split("|") for line in out.stdout.splitlines() if line]
+
+
 class Proxy:
     """Fixed ports for each terminal, forwarded to the emulator's ports of the
     moment (its map file), so that a restarted emulator is found again."""
 
-    def __init__(self, terminals, upstream_map):
-        self.upstream_map = upstream_map
-        self.terminals = list(terminals)
-        self.ports = {}
-        self.loop = asyncio.new_event_loop()
+    def __init__(self, terminals, upstream_map, path):
+        self.upstream_map, self.ports, self.loop = upstream_map, {}, asyncio.new_event_loop()
         ready = threading.Event()
-        threading.Thread(target=self._run, args=(ready,), daemon=True).start()
+        threading.Thread(target=self._run, args=(list(terminals), ready), daemon=True).start()
         ready.wait(WAIT_S)
-
-    def write_map(self, path):
         with open(path, "w") as f:
             f.writelines("%d 127.0.0.1:%d\n" % (t, p) for t, p in self.ports.items())
 
     def _upstream(self, terminal):
-        try:
-            for line in open(self.upstream_map):
-                parts = line.split("#")[0].split()
-                if len(parts) == 2 and parts[0] == str(terminal):
-                    return int(parts[1].rsplit(":", 1)[1])
-        except OSError:
-            return None
+        for line in read(self.upstream_map).splitlines():
+            parts = line.split("#")[0].split()
+            if len(parts) == 2 and parts[0] == str(terminal):
+                return int(parts[1].rsplit(":", 1)[1])
         return None
 
-    def _run(self, ready):
+    def _run(self, terminals, ready):
         asyncio.set_event_loop(self.loop)
-        for t in self.terminals:  # each on a free port the system picks
-            server = self.loop.run_until_complete(asyncio.start_server(lambda r, w, t=t: self._serve(t, r, w), "127.0.0.1", 0))
+        for t in terminals:  # each on a free port the system picks
+            server = self.loop.run_until_complete(
+                asyncio.start_server(lambda r, w, t=t: self._serve(t, r, w), "127.0.0.1", 0))
             self.ports[t] = server.sockets[0].getsockname()[1]
         ready.set()
         self.loop.run_forever()
 
     async def _serve(self, terminal, reader, writer):
-        port = self._upstream(terminal)
         try:
-            up_reader, up_writer = await asyncio.open_connection("127.0.0.1", port)
+            up_reader, up_writer = await asyncio.open_connection("127.0.0.1", self._upstream(terminal))
         except (OSError, TypeError):
             writer.close()
             return
@@ -115,7 +114,6 @@ class Sim:
         self.control = 0  # any free port at first, the same one after a restart
         self.map = os.path.join(folder, "sim.map")
         self.port_file = os.path.join(folder, "sim.ports")
-        self.proc = None
         self.start()
 
     def start(self):
@@ -136,7 +134,7 @@ class Sim:
         self.proc.wait(WAIT_S)
 
     def stop(self):
-        if self.proc and self.proc.poll() is None:
+        if self.proc.poll() is None:
             self.proc.terminate()
             self.proc.wait(WAIT_S)
 
@@ -160,11 +158,14 @@ class Sim:
     def punches(self, terminal):
         return json.loads(self.command("dump %d punches" % terminal))["punches"]
 
+    def held(self):
+        """Every terminal's punches as the store keeps them."""
+        return {t: [(p["type"], "%04d-%02d-%02d" % (2000 + p["year"], p["month"], p["day"]),
+                     "%02d:%02d" % (p["hour"], p["minute"]), p["card"]) for p in self.punches(t)]
+                for t in range(1, self.terminals + 1)}
 
-def as_row(p):
-    """An emulator punch as the store keeps it."""
-    return (p["type"], "%04d-%02d-%02d" % (2000 + p["year"], p["month"], p["day"]),
-            "%02d:%02d" % (p["hour"], p["minute"]), p["card"])
+    def empty(self):
+        return all(not self.punches(t) for t in range(1, self.terminals + 1))
 
 
 def write_site(folder, name, store, map_path, terminals, extra=""):
@@ -177,254 +178,219 @@ def write_site(folder, name, store, map_path, terminals, extra=""):
 
 
 def store_rows(store):
-    if store.startswith("postgresql://"):
-        out = subprocess.run(["psql", store, "-At", "-F", "|", "-c",
-                              "SELECT terminal, type, punch_date, punch_time, card FROM punches ORDER BY terminal, seq"],
-                             check=True, capture_output=True, text=True).stdout
-        rows = [line.split("|") for line in out.splitlines() if line]
+    sql = "SELECT terminal, type, punch_date, punch_time, card FROM punches ORDER BY terminal, seq"
+    if store == PG:
+        rows = psql(sql)
     else:
         with sqlite3.connect(store) as db:
-            rows = db.execute("SELECT terminal, type, punch_date, punch_time, card FROM punches ORDER BY terminal, seq").fetchall()
+            rows = db.execute(sql).fetchall()
     found = {}
     for t, typ, d, tm, card in rows:
         found.setdefault(int(t), []).append((int(typ), d, tm, int(card)))
     return found
 
 
+def leases():
+    """Each terminal's lease holder ("" none); {} before the schema exists."""
+    return dict((int(t), h) for t, h in psql("SELECT terminal, COALESCE(lease_holder, '') FROM terminals", False))
+
+
 class Collector:
-    def __init__(self, site, *args):
-        self.log = site + ".log"
-        self.proc = subprocess.Popen([COLLECTOR, site] + list(args), stdout=subprocess.DEVNULL,
-                                     stderr=open(self.log, "ab"))
+    def __init__(self, site):
+        self.site, self.log = site, site + ".log"
+        with open(self.log, "ab") as log:
+            self.proc = subprocess.Popen([COLLECTOR, site], stdout=subprocess.DEVNULL, stderr=log)
+
+    def stop(self, sig=signal.SIGKILL):
+        """Its exit status after `sig` (none when it had ended)."""
+        if self.proc.poll() is None:
+            self.proc.send_signal(sig)
+        return self.proc.wait(WAIT_S)
+
+    def once(self):
+        """A single pass of its site file, standard error to its log."""
+        with open(self.log, "ab") as log:
+            return subprocess.run([COLLECTOR, self.site, "--once"], stderr=log).returncode
 
     def status_port(self):
-        def port():
-            m = re.findall(r"status: listening on http://[^:]+:(\d+)/", open(self.log).read())
-            return int(m[-1]) if m else None
-        return wait_for("the status server", port)
+        m = wait_for("the status server", lambda: re.findall(r"status: listening on http://[^:]+:(\d+)/", read(self.log)))
+        return int(m[-1])
 
 
-class KillTest(unittest.TestCase):
+class E2E(unittest.TestCase):
+    """A folder, emulators and collectors of the test's own, all gone after it."""
+
+    def setUp(self):
+        scratch = tempfile.TemporaryDirectory()
+        self.addCleanup(scratch.cleanup)
+        self.folder = scratch.name
+
+    def start_sim(self, terminals, punches, extra=()):
+        sim = Sim(self.folder, terminals, punches, extra)
+        self.addCleanup(sim.stop)
+        return sim
+
+    def start_collector(self, site):
+        c = Collector(site)
+        self.addCleanup(c.stop)
+        return c
+
+    def fresh_postgres(self):
+        if not PG:
+            self.skipTest("COLLECTOR_TEST_PG not set: no PostgreSQL server")
+        psql("DROP TABLE IF EXISTS " + TABLES)
+
+    def assertStored(self, store, expected):
+        found = store_rows(store)
+        for t in expected:
+            self.assertEqual(found.get(t, []), expected[t], "terminal %d" % t)
+
+
+class KillTest(E2E):
+    """Terminals on a bad line, the collector and the emulator each killed
+    (SIGKILL) and restarted ten times during collection: in the end the store
+    holds every punch the emulator held, exactly once, and the terminals are
+    empty."""
     TERMINALS, PUNCHES, KILLS = 50, 40, 10
 
     def run_kills(self, store):
         rng = random.Random(11)
-        with tempfile.TemporaryDirectory() as scratch:
-            folder = os.environ.get("COLLECTOR_E2E_KEEP") or scratch  # a folder kept for a look afterwards
-            sim = Sim(folder, self.TERMINALS, self.PUNCHES, ["--faults", "5 2 1 20"])
-            try:
-                expected = {t: [as_row(p) for p in sim.punches(t)] for t in range(1, self.TERMINALS + 1)}
-                proxy = Proxy(range(1, self.TERMINALS + 1), sim.map)
-                proxy_map = os.path.join(folder, "proxy.map")
-                proxy.write_map(proxy_map)
-                site = write_site(folder, "kill", store if store else os.path.join(folder, "p.db"), proxy_map, self.TERMINALS)
-                collector = Collector(site)
-                for i in range(2 * self.KILLS):
-                    time.sleep(rng.uniform(0.2, 1.2))
-                    if i % 2 == 0:
-                        collector.proc.send_signal(signal.SIGKILL)
-                        collector.proc.wait(WAIT_S)
-                        collector = Collector(site)
-                    else:
-                        sim.kill()
-                        sim.start()
-                collector.proc.send_signal(signal.SIGKILL)
-                collector.proc.wait(WAIT_S)
-                for _ in range(5):  # passes until every terminal is empty
-                    if subprocess.run([COLLECTOR, site, "--once"], stderr=open(site + ".log", "ab")).returncode == 0 \
-                            and all(not sim.punches(t) for t in expected):
-                        break
-                found = store_rows(store if store else os.path.join(folder, "p.db"))
-                for t in expected:
-                    self.assertEqual(found.get(t, []), expected[t], "terminal %d" % t)
-                    self.assertEqual(sim.punches(t), [], "terminal %d is not empty" % t)
-            finally:
-                sim.stop()
+        sim = self.start_sim(self.TERMINALS, self.PUNCHES, ["--faults", "5 2 1 20"])
+        expected = sim.held()
+        proxy_map = os.path.join(self.folder, "proxy.map")
+        Proxy(expected, sim.map, proxy_map)
+        collector = self.start_collector(write_site(self.folder, "kill", store, proxy_map, self.TERMINALS))
+        for i in range(2 * self.KILLS):
+            time.sleep(rng.uniform(0.2, 1.2))
+            if i % 2 == 0:
+                collector.stop()
+                collector = self.start_collector(collector.site)
+            else:
+                sim.kill()
+                sim.start()
+        collector.stop()
+        for _ in range(5):  # passes until every terminal is empty
+            if collector.once() == 0 and sim.empty():
+                break
+        self.assertStored(store, expected)
+        self.assertTrue(sim.empty())
 
     def test_sqlite(self):
-        self.run_kills("")
+        self.run_kills(os.path.join(self.folder, "p.db"))
 
-    @unittest.skipUnless(PG, "COLLECTOR_TEST_PG not set: no PostgreSQL server")
     def test_postgres(self):
-        subprocess.run(["psql", PG, "-q", "-c", "DROP TABLE IF EXISTS schema_version, terminals, punches, runs, "
-                        "collectors, access_list"], check=True, capture_output=True)
+        self.fresh_postgres()
         self.run_kills(PG)
 
 
-@unittest.skipUnless(PG, "COLLECTOR_TEST_PG not set: no PostgreSQL server")
-class StoreGoneTest(unittest.TestCase):
+class StoreGoneTest(E2E):
     """PostgreSQL stopped in the middle of collection and started again:
     the collector logs it, acknowledges nothing uncommitted, and goes on."""
 
     def test_server_stopped_and_started(self):
-        subprocess.run(["psql", PG, "-q", "-c", "DROP TABLE IF EXISTS schema_version, terminals, punches, runs, "
-                        "collectors, access_list"], check=True, capture_output=True)
-        with tempfile.TemporaryDirectory() as folder:
-            sim = Sim(folder, 20, 60, ["--latency", "5"])
-            collector = None
-            try:
-                expected = {t: [as_row(p) for p in sim.punches(t)] for t in range(1, 21)}
-                collector = Collector(write_site(folder, "gone", PG, sim.map, 20))
-                wait_for("punches being stored", lambda: "store: " in open(collector.log).read())
-                time.sleep(0.3)
-                subprocess.run(["bash", "-c", os.environ["COLLECTOR_TEST_PG_STOP"]], check=True, capture_output=True)
-                wait_for("a failed commit logged", lambda: re.search(r"error store: .*commit", open(collector.log).read()))
-                subprocess.run(["bash", "-c", os.environ["COLLECTOR_TEST_PG_START"]], check=True, capture_output=True)
-                wait_for("every terminal emptied", lambda: all(not sim.punches(t) for t in expected))
-                collector.proc.send_signal(signal.SIGTERM)
-                self.assertEqual(collector.proc.wait(WAIT_S), 0)
-                found = store_rows(PG)
-                for t in expected:
-                    self.assertEqual(found.get(t, []), expected[t], "terminal %d" % t)
-            finally:
-                if collector and collector.proc.poll() is None:
-                    collector.proc.kill()
-                    collector.proc.wait(WAIT_S)
-                sim.stop()
+        self.fresh_postgres()
+        sim = self.start_sim(20, 60, ["--latency", "5"])
+        expected = sim.held()
+        collector = self.start_collector(write_site(self.folder, "gone", PG, sim.map, 20))
+        wait_for("punches being stored", lambda: "store: " in read(collector.log))
+        time.sleep(0.3)
+        subprocess.run(["bash", "-c", os.environ["COLLECTOR_TEST_PG_STOP"]], check=True, capture_output=True)
+        wait_for("a failed commit logged", lambda: re.search(r"error store: .*commit", read(collector.log)))
+        subprocess.run(["bash", "-c", os.environ["COLLECTOR_TEST_PG_START"]], check=True, capture_output=True)
+        wait_for("every terminal emptied", sim.empty)
+        self.assertEqual(collector.stop(signal.SIGTERM), 0)
+        self.assertStored(PG, expected)
 
 
-class AccessListTest(unittest.TestCase):
+class LeaseTest(E2E):
+    """Two collectors on one PostgreSQL over 100 terminals share them through
+    leases; one is killed and the other takes its terminals over within two
+    lease times; nothing lost or doubled; SIGTERM gives the leases back."""
+    TERMINALS, PUNCHES, LEASE_S = 100, 20, 6
+
+    def test_takeover(self):
+        self.fresh_postgres()
+        sim = self.start_sim(self.TERMINALS, self.PUNCHES, ["--latency", "2"])
+        expected = sim.held()
+        a, b = (self.start_collector(write_site(self.folder, n, PG, sim.map, self.TERMINALS)) for n in "ab")
+        wait_for("both collectors holding half", lambda: collections.Counter(leases().values()) == {"a": 50, "b": 50})
+        wait_for("every terminal emptied", sim.empty)
+        for t in expected:  # one punch more each, taken after a is gone
+            self.assertEqual(sim.command("card %d %d" % (t, 8000000 + t)), "ok")
+        a.stop()
+        wait_for("b holding every terminal", lambda: set(leases().values()) == {"b"}, 2 * self.LEASE_S + 5)
+        wait_for("every terminal emptied", sim.empty)
+        found = store_rows(PG)
+        for t in expected:
+            self.assertEqual(found[t][:-1], expected[t], t)
+            self.assertEqual(found[t][-1][3], 8000000 + t, t)
+        self.assertEqual(b.stop(signal.SIGTERM), 0)
+        self.assertEqual(set(leases().values()), {""})
+
+
+class AccessListTest(E2E):
     """The access list sent after a collection; one that does not fit a
     terminal's card settings refused with a logged reason, nothing sent."""
 
     def test_push_and_refusal(self):
-        with tempfile.TemporaryDirectory() as folder:
-            sim = Sim(folder, 2, 1)
-            try:
-                with open(os.path.join(folder, "cards.csv"), "w") as f:
-                    f.write("card,schedule\n12345678901234,1\n5,2\n")
-                site = write_site(folder, "list", os.path.join(folder, "l.db"), sim.map, 1,
-                                  '[access_list]\ncsv = "cards.csv"\n[[terminal]]\nnumbers = 2\ncard_digits = 8\n')
-                run = subprocess.run([COLLECTOR, site, "--once"], capture_output=True, text=True)
-                self.assertEqual(run.returncode, 0, run.stderr)
-                self.assertIn("info terminal 1: access list of 2 cards sent", run.stderr)
-                self.assertIn("warn terminal 2: access list not sent: the terminal is set for 14-digit cards, "
-                              "the site file says 8", run.stderr)
-                dumps = [json.loads(sim.command("dump %d" % t))["access_list"] for t in (1, 2)]
-                self.assertEqual([c["card"] for c in dumps[0]["cards"]], ["12345678901234", "5"])
-                self.assertEqual([c["schedule"] for c in dumps[0]["cards"]], [1, 2])
-                self.assertEqual(dumps[1]["count"], 0)
-            finally:
-                sim.stop()
+        sim = self.start_sim(2, 1)
+        with open(os.path.join(self.folder, "cards.csv"), "w") as f:
+            f.write("card,schedule\n12345678901234,1\n5,2\n")
+        site = write_site(self.folder, "list", os.path.join(self.folder, "l.db"), sim.map, 1,
+                          '[access_list]\ncsv = "cards.csv"\n[[terminal]]\nnumbers = 2\ncard_digits = 8\n')
+        run = subprocess.run([COLLECTOR, site, "--once"], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 0, run.stderr)
+        self.assertIn("info terminal 1: access list of 2 cards sent", run.stderr)
+        self.assertIn("warn terminal 2: access list not sent: the terminal is set for 14-digit cards, "
+                      "the site file says 8", run.stderr)
+        sent, refused = (json.loads(sim.command("dump %d" % t))["access_list"] for t in (1, 2))
+        self.assertEqual([(c["card"], c["schedule"]) for c in sent["cards"]], [("12345678901234", 1), ("5", 2)])
+        self.assertEqual(refused["count"], 0)
 
 
-def leases(store):
-    """Each terminal's lease holder ("" none); {} before the schema exists."""
-    out = subprocess.run(["psql", store, "-At", "-F", "|", "-c", "SELECT terminal, COALESCE(lease_holder, '') FROM terminals"],
-                         capture_output=True, text=True).stdout
-    return dict((int(t), h) for t, h in (line.split("|") for line in out.splitlines() if line))
-
-
-@unittest.skipUnless(PG, "COLLECTOR_TEST_PG not set: no PostgreSQL server")
-class LeaseTest(unittest.TestCase):
-    """Two collectors on one PostgreSQL over 100 terminals: both collect, one is
-    killed, the other takes its terminals over; nothing lost or doubled."""
-    TERMINALS, PUNCHES, LEASE_S = 100, 20, 6
-
-    def test_takeover(self):
-        subprocess.run(["psql", PG, "-q", "-c", "DROP TABLE IF EXISTS schema_version, terminals, punches, runs, "
-                        "collectors, access_list"], check=True, capture_output=True)
-        with tempfile.TemporaryDirectory() as folder:
-            sim = Sim(folder, self.TERMINALS, self.PUNCHES, ["--latency", "2"])
-            a = b = None
-            try:
-                terminals = range(1, self.TERMINALS + 1)
-                expected = {t: [as_row(p) for p in sim.punches(t)] for t in terminals}
-                a = Collector(write_site(folder, "a", PG, sim.map, self.TERMINALS))
-                b = Collector(write_site(folder, "b", PG, sim.map, self.TERMINALS))
-                wait_for("both collectors holding half", lambda: sorted(collections_count(leases(PG))) == [50, 50])
-                emptied = lambda: all(not sim.punches(t) for t in terminals)
-                wait_for("every terminal emptied", emptied)
-                for card in (7000000, 8000000):  # one punch more each: both collect; then b alone
-                    for t in terminals:
-                        self.assertEqual(sim.command("card %d %d" % (t, card + t)), "ok")
-                    if card == 8000000:
-                        a.proc.send_signal(signal.SIGKILL)
-                        a.proc.wait(WAIT_S)
-                        killed = time.monotonic()
-                        wait_for("b holding every terminal", lambda: set(leases(PG).values()) == {"b"})
-                        self.assertLess(time.monotonic() - killed, 2 * self.LEASE_S + 5)
-                    wait_for("every terminal emptied", emptied)
-                    if card == 7000000:
-                        out = subprocess.run(["psql", PG, "-At", "-c", "SELECT lease_holder FROM terminals t JOIN punches p"
-                                              " ON p.terminal = t.terminal WHERE p.card LIKE '%7______' GROUP BY lease_holder"
-                                              " ORDER BY lease_holder"], capture_output=True, text=True)
-                        self.assertEqual(out.stdout.split(), ["a", "b"])  # both collected
-                found = store_rows(PG)
-                for t in terminals:
-                    self.assertEqual(found[t][:-2], expected[t], t)
-                    self.assertEqual([p[3] for p in found[t][-2:]], [7000000 + t, 8000000 + t], t)
-                b.proc.send_signal(signal.SIGTERM)
-                self.assertEqual(b.proc.wait(WAIT_S), 0)
-                self.assertEqual(set(leases(PG).values()), {""})
-            finally:
-                for c in (a, b):
-                    if c and c.proc.poll() is None:
-                        c.proc.kill()
-                        c.proc.wait(WAIT_S)
-                sim.stop()
-
-
-def collections_count(holders):
-    counts = {}
-    for h in holders.values():
-        counts[h] = counts.get(h, 0) + 1
-    return [counts.get("a", 0), counts.get("b", 0)]
-
-
-def get(url, token=None):
-    """The status code and body of a GET."""
-    request = urllib.request.Request(url, headers={"Authorization": "Bearer " + token} if token else {})
-    try:
-        with urllib.request.urlopen(request, timeout=WAIT_S) as r:
-            return r.status, r.read().decode()
-    except urllib.error.HTTPError as e:
-        return e.code, e.read().decode()
-
-
-class StatusTest(unittest.TestCase):
+class StatusTest(E2E):
     """The status server read back, SIGHUP and SIGTERM, and a bad site file."""
 
     def setUp(self):
-        self.scratch = tempfile.TemporaryDirectory()
-        self.folder = self.scratch.name
-        self.sim = Sim(self.folder, 3, 5)
+        super().setUp()
+        self.sim = self.start_sim(3, 5)
         self.store = os.path.join(self.folder, "s.db")
         self.site = write_site(self.folder, "status", self.store, self.sim.map, 3,
                                '[status]\nlisten = "127.0.0.1:0"\ntoken = "t0ken"\n')
-        self.collector = Collector(self.site)
+        self.collector = self.start_collector(self.site)
         self.base = "http://127.0.0.1:%d" % self.collector.status_port()
-        wait_for("a pass", lambda: "info pass:" in open(self.collector.log).read())
+        wait_for("a pass", lambda: "info pass:" in read(self.collector.log))
 
-    def tearDown(self):
-        if self.collector.proc.poll() is None:
-            self.collector.proc.kill()
-            self.collector.proc.wait(WAIT_S)
-        self.sim.stop()
-        self.scratch.cleanup()
+    def page(self, query, token="t0ken"):
+        """The status code and body of a GET."""
+        request = urllib.request.Request(self.base + query, headers={"Authorization": "Bearer " + token} if token else {})
+        try:
+            with urllib.request.urlopen(request, timeout=WAIT_S) as r:
+                return r.status, r.read().decode()
+        except urllib.error.HTTPError as e:
+            return e.code, e.read().decode()
 
     def test_pages(self):
-        status, page = get(self.base + "/", "t0ken")
+        status, page = self.page("/")
         self.assertEqual(status, 200)
         self.assertNotIn("<script", page)
-        self.assertEqual(len(re.findall(r"<tr><td>\d+</td><td>[0-9T:Z-]+</td><td>5</td><td></td><td>status</td></tr>", page)), 3)
-        doc = json.loads(get(self.base + "/status", "t0ken")[1])
+        row = r"<tr><td>\d+</td><td>[0-9T:Z-]+</td><td>5</td><td></td><td>status</td></tr>"
+        self.assertEqual(len(re.findall(row, page)), 3)
+        doc = json.loads(self.page("/status")[1])
         self.assertEqual([(t["terminal"], t["punches"], t["lease_holder"]) for t in doc["terminals"]],
                          [(1, 5, "status"), (2, 5, "status"), (3, 5, "status")])
-        metrics = get(self.base + "/metrics", "t0ken")[1]
+        metrics = self.page("/metrics")[1]
         self.assertIn("varanda_collector_punches_stored_total 15\n", metrics)
         self.assertRegex(metrics, r"varanda_collector_pass_duration_seconds [0-9.]+\n")
-        csv = get(self.base + "/punches?since=0", "t0ken")[1].splitlines()
-        self.assertEqual(csv[0], "id,terminal,type,date,time,card,collected_at")
-        self.assertEqual(len(csv), 16)
-        lines = get(self.base + "/punches?since=13&format=jsonl", "t0ken")[1].splitlines()
+        csv = self.page("/punches?since=0")[1].splitlines()
+        self.assertEqual((csv[0], len(csv)), ("id,terminal,type,date,time,card,collected_at", 16))
+        lines = self.page("/punches?since=13&format=jsonl")[1].splitlines()
         self.assertEqual([json.loads(l)["id"] for l in lines], [14, 15])
-        self.assertEqual(len(get(self.base + "/punches?since=2026-01-01&limit=4", "t0ken")[1].splitlines()), 5)
-        for query, code in [("/punches?since=yesterday", 400), ("/punches?format=xml", 400), ("/punches?limit=0", 400),
-                            ("/punches?since=0&token=t0ken", 200)]:
-            self.assertEqual(get(self.base + query, "t0ken" if "token=" not in query else None)[0], code, query)
-        for token in (None, "wrong"):
-            self.assertEqual(get(self.base + "/status", token)[0], 401)
+        self.assertEqual(len(self.page("/punches?since=2026-01-01&limit=4")[1].splitlines()), 5)
+        for query, token, code in [("/punches?since=yesterday", "t0ken", 400), ("/punches?format=xml", "t0ken", 400),
+                                   ("/punches?limit=0", "t0ken", 400), ("/punches?since=0&token=t0ken", None, 200),
+                                   ("/status", None, 401), ("/status", "wrong", 401)]:
+            self.assertEqual(self.page(query, token)[0], code, (query, token))
 
     def test_browser(self):
         profile = os.path.join(self.folder, "chromium")
@@ -439,25 +405,24 @@ class StatusTest(unittest.TestCase):
         with open(self.site, "a") as f:
             f.write("[[terminal]]\nnumbers = 9\n")
         self.collector.proc.send_signal(signal.SIGHUP)
-        wait_for("terminal 9", lambda: 9 in [t["terminal"] for t in json.loads(get(self.base + "/status", "t0ken")[1])["terminals"]])
-        self.collector.proc.send_signal(signal.SIGTERM)
-        self.assertEqual(self.collector.proc.wait(WAIT_S), 0)
+        wait_for("terminal 9", lambda: 9 in [t["terminal"] for t in json.loads(self.page("/status")[1])["terminals"]])
+        self.assertEqual(self.collector.stop(signal.SIGTERM), 0)
         with sqlite3.connect(self.store) as db:
             self.assertEqual(db.execute("SELECT COUNT(*) FROM terminals WHERE lease_holder IS NOT NULL").fetchone()[0], 0)
 
     def test_bad_site_file(self):
         bad = os.path.join(self.folder, "bad.toml")
-        with open(bad, "w") as f:
-            f.write('[store]\nurl = "x.db"\n[[terminal]]\nnumbers = "1-3"\ncard_pattern = 2\n')
-        run = subprocess.run([COLLECTOR, bad, "--once"], capture_output=True, text=True)
-        self.assertEqual(run.returncode, 2)
-        self.assertRegex(run.stderr, r"error .*bad.toml: line 5: terminal.card_pattern: must be 0..1\n")
+        for text, code, error in [
+                ('[store]\nurl = "x.db"\n[[terminal]]\nnumbers = "1-3"\ncard_pattern = 2\n', 2,
+                 r"error .*bad.toml: line 5: terminal.card_pattern: must be 0..1\n"),
+                ('[store]\nurl = "%s"\n[[terminal]]\nnumbers = 1\n[connection]\nmap = "%s"\n' % (self.folder, self.sim.map),
+                 1, r"error %s: cannot open the SQLite store: " % re.escape(self.folder))]:  # a folder for a store
+            with open(bad, "w") as f:
+                f.write(text)
+            run = subprocess.run([COLLECTOR, bad, "--once"], capture_output=True, text=True)
+            self.assertEqual(run.returncode, code)
+            self.assertRegex(run.stderr, error)
         self.assertFalse(os.path.exists(os.path.join(self.folder, "x.db")))
-        with open(bad, "w") as f:  # a store that cannot be opened: a folder
-            f.write('[store]\nurl = "%s"\n[[terminal]]\nnumbers = 1\n[connection]\nmap = "%s"\n' % (self.folder, self.sim.map))
-        run = subprocess.run([COLLECTOR, bad, "--once"], capture_output=True, text=True)
-        self.assertEqual(run.returncode, 1)
-        self.assertRegex(run.stderr, r"error %s: cannot open the SQLite store: " % re.escape(self.folder))
 
 
 if __name__ == "__main__":
