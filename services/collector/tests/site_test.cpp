@@ -2,6 +2,8 @@
 // with its line and reason.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "site.h"
 
 namespace collector {
@@ -39,19 +41,15 @@ TEST(SiteFile, AGoodFileIsReadWhole) {
     std::vector<std::string> errors;
     const auto site = parse_site(kGood, "site.toml", errors);
     ASSERT_TRUE(site) << (errors.empty() ? "" : errors[0]);
-    EXPECT_EQ(site->name, "north");
-    EXPECT_EQ(site->interval_s, 60);
-    EXPECT_EQ(site->connection_type(), 1);
-    EXPECT_EQ(site->store, "postgresql://varanda@db/punches");
+    using std::string;
+    EXPECT_EQ(std::make_tuple(string("north"), 60, string("03:30"), 1, string("postgresql://varanda@db/punches")),
+              std::make_tuple(site->name, site->interval_s, site->clock, int(site->connection_type()), site->store));
     ASSERT_EQ(site->terminals.size(), 7u);
-    EXPECT_EQ(site->terminals[3].number, 7);
-    EXPECT_EQ(site->terminals[3].address, "10.0.0.5:3001");
-    EXPECT_EQ(site->terminals[3].card_pattern, 0);
-    EXPECT_EQ(site->terminals[3].model, Model::Old);
-    EXPECT_EQ(site->terminals[3].line, 17);
-    EXPECT_EQ(site->terminals[6].number, 12);
-    EXPECT_EQ(site->terminals[6].time_zone, "UTC");
-    EXPECT_EQ(site->terminals[6].card_digits, 14);
+    const TerminalSpec &seventh = site->terminals[3], &twelfth = site->terminals[6];
+    EXPECT_EQ(std::make_tuple(int64_t{7}, string("10.0.0.5:3001"), 0, 8, Model::Old, 17),
+              std::tie(seventh.number, seventh.address, seventh.card_pattern, seventh.card_digits, seventh.model, seventh.line));
+    EXPECT_EQ(std::make_tuple(int64_t{12}, string("UTC"), 14, 1),
+              std::tie(twelfth.number, twelfth.time_zone, twelfth.card_digits, twelfth.card_pattern));
 }
 
 // Each case: the file's text and the one message expected.
@@ -77,6 +75,7 @@ TEST(SiteFile, EachMistakeIsReportedWithItsLine) {
         {ok_tail + "[[terminal]]\nnumbers = 5\naddress = \"host\"\n",
          "site.toml: line 5: address 'host' is not HOST:PORT (port 1..65535)"},
         {ok_tail + "[[terminal]]\nnumbers = 5\ncard_digits = 17\n", "site.toml: line 7: terminal.card_digits: must be 1..16"},
+        {ok_tail + "[[terminal]]\nnumbers = 5\ncard_pattern = 2\n", "site.toml: line 7: terminal.card_pattern: must be 0..1"},
         {ok_tail + "[[terminal]]\nnumbers = 5\ntime_zone = \"Mars/Base\"\n",
          "site.toml: line 7: terminal.time_zone: unknown time zone 'Mars/Base'"},
         {ok_tail + "[[terminal]]\ncard_pattern = 1\n", "site.toml: line 5: [[terminal]] without numbers"},

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <tuple>
 
 #include "store.h"
 
@@ -53,21 +54,16 @@ TEST_P(StoreTest, PunchesAndRecordsAreCommittedTogetherAndKeptOnce) {
     std::string holder;
     int64_t expires = 0;
     const TerminalRecord r = s.record(1, holder, expires);
-    EXPECT_EQ(r.seq, 3);
-    EXPECT_EQ(r.key, "k1-3");
-    EXPECT_TRUE(r.confirmed);
+    EXPECT_EQ(std::make_tuple(r.seq, r.key, r.confirmed), std::make_tuple(int64_t{3}, std::string("k1-3"), true));
     // Another punch in a place already taken: nothing of the commit is kept.
     EXPECT_THROW(s.commit({punch(2, 2), punch(1, 3, "10:00")}, {{2, {2, "k2-2", false}}}), DbError);
     EXPECT_EQ(s.record(2, holder, expires).seq, 1);
     const auto rows = s.terminals("2026-12-07");
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].punches, 3);
-    EXPECT_EQ(rows[0].punches_today, 3);
-    EXPECT_EQ(rows[1].punches, 1);
+    EXPECT_EQ(std::make_tuple(rows[0].punches, rows[0].punches_today, rows[1].punches), std::make_tuple(3, 3, 1));
     const auto since = s.punches_since(int64_t{2}, "", 10);
     ASSERT_EQ(since.size(), 2u);
-    EXPECT_EQ(since[0].second.terminal, 2);
-    EXPECT_EQ(since[1].second.seq, 3);
+    EXPECT_EQ(std::make_pair(since[0].second.terminal, since[1].second.seq), std::make_pair(int64_t{2}, int64_t{3}));
     EXPECT_EQ(s.punches_since(std::nullopt, "2026-12-08", 10).size(), 0u);
 }
 
