@@ -45,7 +45,10 @@ def read(path):
 def wait_for(what, check, timeout=WAIT_S):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
-        value = check()
+        try:
+            value = check()
+        except OSError:  # not listening yet
+            value = None
         if value:
             return value
         time.sleep(0.05)
@@ -106,7 +109,15 @@ class Proxy:
         await asyncio.gather(pipe(reader, up_writer), pipe(up_reader, writer))
 
 
-class Sim:
+class Process:
+    def stop(self, sig=signal.SIGTERM):
+        """Its exit status after `sig` (none when it had ended)."""
+        if self.proc.poll() is None:
+            self.proc.send_signal(sig)
+        return self.proc.wait(WAIT_S)
+
+
+class Sim(Process):
     """A corvo-sim of the test's own, killed and restarted from its state file."""
 
     def __init__(self, folder, terminals, punches, extra=()):
@@ -127,33 +138,12 @@ class Sim:
         wait_for("the emulator's map", lambda: read(self.map).count("\n") > self.terminals)
         ports = wait_for("the emulator's ports", lambda: re.search(r"control=(\d+)", read(self.port_file)))
         self.control = int(ports.group(1))
-        wait_for("the emulator's control port", lambda: self._try("ping") == "ok")
-
-    def kill(self):
-        self.proc.send_signal(signal.SIGKILL)
-        self.proc.wait(WAIT_S)
-
-    def stop(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait(WAIT_S)
-
-    def _try(self, line):
-        try:
-            return self.command(line)
-        except OSError:
-            return None
+        wait_for("the emulator's control port", lambda: self.command("ping") == "ok")
 
     def command(self, line):
         with socket.create_connection(("127.0.0.1", self.control), timeout=WAIT_S) as s:
             s.sendall((line + "\n").encode())
-            data = b""
-            while not data.endswith(b"\n"):
-                chunk = s.recv(1 << 20)
-                if not chunk:
-                    break
-                data += chunk
-            return data.decode().strip()
+            return s.makefile().readline().strip()
 
     def punches(self, terminal):
         return json.loads(self.command("dump %d punches" % terminal))["punches"]
@@ -195,17 +185,11 @@ def leases():
     return dict((int(t), h) for t, h in psql("SELECT terminal, COALESCE(lease_holder, '') FROM terminals", False))
 
 
-class Collector:
+class Collector(Process):
     def __init__(self, site):
         self.site, self.log = site, site + ".log"
         with open(self.log, "ab") as log:
             self.proc = subprocess.Popen([COLLECTOR, site], stdout=subprocess.DEVNULL, stderr=log)
-
-    def stop(self, sig=signal.SIGKILL):
-        """Its exit status after `sig` (none when it had ended)."""
-        if self.proc.poll() is None:
-            self.proc.send_signal(sig)
-        return self.proc.wait(WAIT_S)
 
     def once(self):
         """A single pass of its site file, standard error to its log."""
@@ -232,7 +216,7 @@ class E2E(unittest.TestCase):
 
     def start_collector(self, site):
         c = Collector(site)
-        self.addCleanup(c.stop)
+        self.addCleanup(c.stop, signal.SIGKILL)
         return c
 
     def fresh_postgres(self):
@@ -263,12 +247,12 @@ class KillTest(E2E):
         for i in range(2 * self.KILLS):
             time.sleep(rng.uniform(0.2, 1.2))
             if i % 2 == 0:
-                collector.stop()
+                collector.stop(signal.SIGKILL)
                 collector = self.start_collector(collector.site)
             else:
-                sim.kill()
+                sim.stop(signal.SIGKILL)
                 sim.start()
-        collector.stop()
+        collector.stop(signal.SIGKILL)
         for _ in range(5):  # passes until every terminal is empty
             if collector.once() == 0 and sim.empty():
                 break
@@ -317,7 +301,7 @@ class LeaseTest(E2E):
         wait_for("every terminal emptied", sim.empty)
         for t in expected:  # one punch more each, taken after a is gone
             self.assertEqual(sim.command("card %d %d" % (t, 8000000 + t)), "ok")
-        a.stop()
+        a.stop(signal.SIGKILL)
         wait_for("b holding every terminal", lambda: set(leases().values()) == {"b"}, 2 * self.LEASE_S + 5)
         wait_for("every terminal emptied", sim.empty)
         found = store_rows(PG)
