@@ -30,28 +30,23 @@ struct FakeTerminal {
     int requests = 0;
 } g;
 
-void acknowledge() {
-    if (g.handed) g.punches.pop_front();
-    g.handed = false;
-}
-uint8_t scripted() {
-    if (g.script.empty()) return 0;
-    const uint8_t c = g.script.front();
-    g.script.pop_front();
+// A request: the scripted answer, if any and not 0; else the punch handed
+// over before is acknowledged.
+uint8_t request() {
+    ++g.requests;
+    uint8_t c = 0;
+    if (!g.script.empty()) c = g.script.front(), g.script.pop_front();
+    if (c == 0 && g.handed) g.punches.pop_front(), g.handed = false;
     return c;
 }
 uint8_t fake_count(int32_t, int32_t* left) {
-    ++g.requests;
-    if (const uint8_t c = scripted()) return c;
-    acknowledge();
+    if (const uint8_t c = request()) return c;
     *left = static_cast<int32_t>(g.punches.size());
     return 0;
 }
 uint8_t fake_collect(int32_t, uint8_t* type, uint8_t* day, uint8_t* month, uint8_t* year, uint8_t* hour,
                      uint8_t* minute, char* card) {
-    ++g.requests;
-    if (const uint8_t c = scripted()) return c;
-    acknowledge();
+    if (const uint8_t c = request()) return c;
     if (g.punches.empty()) return 1;
     const fleet::Punch& p = g.punches.front();
     *type = p.type, *day = p.day, *month = p.month, *year = p.year, *hour = p.hour, *minute = p.minute;
@@ -88,23 +83,21 @@ struct MemorySink : fleet::PunchSink {
     }
 };
 
-struct LoopCase {
-    const char* name;
-    std::vector<uint8_t> on_terminal;  // minutes of the punches it holds
-    fleet::LastPunch record;           // the sink's record before
-    std::deque<uint8_t> script;
-    int fail_at;
-    std::string holder;
-    std::vector<uint8_t> stored;  // minutes stored
-    fleet::CollectReport::End end;
-    std::size_t left_on_terminal;
-    bool confirmed;
-};
-
 TEST(CollectLoop, StoresEveryPunchOnceAndStopsTalkingAfterAFailedStore) {
     const std::string p1 = fleet::punch_key(punch(1));
     using End = fleet::CollectReport::End;
-    const LoopCase cases[] = {
+    const struct {
+        const char* name;
+        std::vector<uint8_t> on_terminal;  // minutes of the punches it holds
+        fleet::LastPunch record;           // the sink's record before
+        std::deque<uint8_t> script;
+        int fail_at;
+        std::string holder;
+        std::vector<uint8_t> stored;  // minutes stored
+        End end;
+        std::size_t left_on_terminal;
+        bool confirmed;
+    } cases[] = {
         {"all", {1, 2, 3}, {}, {}, -1, "", {1, 2, 3}, End::done, 0, true},
         {"offered again after a restart", {1, 2}, {p1, false}, {}, -1, "", {2}, End::done, 0, true},
         {"same fields after a confirmed one: new", {1, 2}, {p1, true}, {}, -1, "", {1, 2}, End::done, 0, true},
@@ -114,19 +107,20 @@ TEST(CollectLoop, StoresEveryPunchOnceAndStopsTalkingAfterAFailedStore) {
         {"dead terminal", {1}, {}, {1, 1, 1, 1}, -1, "", {}, End::failed, 1, false},
         {"stuck offering", {1}, {}, {0, 0, 128, 128, 128, 128, 128}, -1, "", {1}, End::failed, 1, false},
     };
-    for (const LoopCase& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         g = {};
         for (uint8_t m : c.on_terminal) g.punches.push_back(punch(m));
         g.script = c.script;
         MemorySink sink;
         sink.record = c.record, sink.fail_at = c.fail_at, sink.holder = c.holder;
         const fleet::CollectReport r = fleet::collect_terminal({fake_collect, fake_count}, 1, sink, {});
-        EXPECT_EQ(c.stored, sink.stored) << c.name;
-        EXPECT_EQ(c.end, r.end) << c.name << ": " << r.failure;
-        EXPECT_EQ(c.left_on_terminal, g.punches.size()) << c.name;
-        EXPECT_EQ(c.confirmed, sink.record.confirmed) << c.name;
+        EXPECT_EQ(c.stored, sink.stored);
+        EXPECT_EQ(c.end, r.end) << r.failure;
+        EXPECT_EQ(c.left_on_terminal, g.punches.size());
+        EXPECT_EQ(c.confirmed, sink.record.confirmed);
         if (!c.holder.empty()) {
-            EXPECT_EQ(0, g.requests) << c.name;
+            EXPECT_EQ(0, g.requests);
         }
     }
 }
@@ -142,42 +136,37 @@ protected:
         options_.line = [](const fleet::Punch& p) { return std::to_string(p.terminal) + "," + std::to_string(p.minute) + "\n"; };
     }
     void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
-    std::unique_ptr<fleet::FileSink> open(std::string& error, std::string& notice) {
-        return fleet::FileSink::open(options_, error, notice);
-    }
+    std::unique_ptr<fleet::FileSink> open() { return fleet::FileSink::open(options_, error_, notice_); }
     std::string text() const {
         std::stringstream s;
         s << std::ifstream(options_.path).rdbuf();
         return s.str();
     }
-    std::string dir_;
+    std::string dir_, error_, notice_;
     fleet::FileSinkOptions options_;
 };
 
 TEST_F(FileSinkTest, RecordsSurviveReopeningAndACutLineIsRemoved) {
-    std::string error, notice;
     {
-        auto sink = open(error, notice);
-        ASSERT_TRUE(sink) << error;
+        auto sink = open();
+        ASSERT_TRUE(sink) << error_;
         ASSERT_EQ("", sink->claim(1));
         ASSERT_EQ("", sink->store(punch(1)));
         ASSERT_EQ("", sink->store(punch(2)));
     }
     std::ofstream(options_.path, std::ios::app) << "1,3";  // a write that never ended
-    auto sink = open(error, notice);
-    ASSERT_TRUE(sink) << error;
-    EXPECT_NE(std::string::npos, notice.find("\"1,3\"")) << notice;
+    auto sink = open();
+    ASSERT_TRUE(sink) << error_;
+    EXPECT_NE(std::string::npos, notice_.find("\"1,3\"")) << notice_;
     EXPECT_EQ("terminal,minute\n1,1\n1,2\n", text());
     ASSERT_EQ("", sink->claim(1));
     EXPECT_EQ((fleet::LastPunch{fleet::punch_key(punch(2)), false}), sink->last(1));
     ASSERT_EQ("", sink->confirm(1));
-    EXPECT_TRUE(fleet::FileSink::open(options_, error, notice)->last(1).confirmed);
+    EXPECT_TRUE(open()->last(1).confirmed);
 }
 
 TEST_F(FileSinkTest, ASecondCollectorOfATerminalIsToldWhoHoldsIt) {
-    std::string error, notice;
-    auto first = open(error, notice);
-    auto second = open(error, notice);
+    auto first = open(), second = open();
     ASSERT_EQ("", first->claim(5));
     const std::string refused = second->claim(5);
     EXPECT_NE(std::string::npos, refused.find("held by pid " + std::to_string(getpid()))) << refused;
@@ -188,9 +177,8 @@ TEST_F(FileSinkTest, ASecondCollectorOfATerminalIsToldWhoHoldsIt) {
 
 TEST_F(FileSinkTest, RefusesToMixFormats) {
     std::ofstream(options_.path) << "{\"terminal\":1}\n";
-    std::string error, notice;
-    EXPECT_FALSE(open(error, notice));
-    EXPECT_NE(std::string::npos, error.find("holds JSON lines")) << error;
+    EXPECT_FALSE(open());
+    EXPECT_NE(std::string::npos, error_.find("holds JSON lines")) << error_;
 }
 
 TEST(Runner, KeepsTheOrderOfOutcomesAndRunsAtMostParallel) {
