@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <map>
+#include <tuple>
 
 #include "args.h"
 #include "card_list.h"
@@ -152,9 +153,7 @@ TEST(CardListFile, LinesAreCheckedAndTheFirstBadOneNamed) {
     }
     const CardList l = parse_card_list("card,schedule\n123,1\n0456,2\n", "a.csv", CardRules{});
     ASSERT_EQ(2u, l.entries.size());
-    EXPECT_EQ("0456", l.entries[1].card);
-    EXPECT_EQ(2, l.entries[1].schedule);
-    EXPECT_EQ(3, l.entries[1].line);
+    EXPECT_EQ(std::make_tuple(std::string("0456"), 2, 3), std::tie(l.entries[1].card, l.entries[1].schedule, l.entries[1].line));
     EXPECT_EQ("", check_card_lengths(l, "a.csv", 4));
     EXPECT_EQ("a.csv:3: card 0456 has 4 digits, too many for the configured card length of 3",
               check_card_lengths(l, "a.csv", 3));
@@ -167,11 +166,9 @@ TEST(ScheduleFileText, EntriesAndErrors) {
         "# office\naccess 1 1-5 08:00 12:00 13:00 18:00\naccess 2 6,7 9:30\nsiren 06:30 1,7\n", "s.txt");
     ASSERT_EQ("", f.error);
     ASSERT_EQ(7u, f.access.size());
-    EXPECT_EQ(5, f.access[4].day);
-    ASSERT_EQ(4u, f.access[0].times.size());
-    EXPECT_EQ((std::pair<uint8_t, uint8_t>{13, 0}), f.access[0].times[2]);
-    EXPECT_EQ((std::pair<uint8_t, uint8_t>{9, 30}), f.access[6].times[0]);
-    ASSERT_EQ(1u, f.sirens.size());
+    ASSERT_EQ(std::make_tuple(4u, 1u), std::make_tuple(f.access[0].times.size(), f.sirens.size()));
+    using Time = std::pair<uint8_t, uint8_t>;
+    EXPECT_EQ(std::make_tuple(5, Time{13, 0}, Time{9, 30}), std::tie(f.access[4].day, f.access[0].times[2], f.access[6].times[0]));
     EXPECT_EQ((std::array<uint8_t, 7>{1, 0, 0, 0, 0, 0, 1}), f.sirens[0].days);
     const struct {
         std::string text, error;
@@ -204,8 +201,7 @@ TEST(DateTimes, IsoTextsWithinTheTerminalsCentury) {
     };
     for (const auto& c : cases) EXPECT_EQ(c.ok, parse_datetime(c.text, c.seconds).has_value()) << c.text;
     const DateTime d = *parse_datetime("2026-02-03T04:05:06", true);
-    EXPECT_EQ(2026, d.year);
-    EXPECT_EQ(6, d.second);
+    EXPECT_EQ(std::make_pair(2026, 6), std::make_pair(int(d.year), int(d.second)));
 }
 
 TEST(ConfigFieldValues, WrittenIntoTheRecordImageAndReadBack) {

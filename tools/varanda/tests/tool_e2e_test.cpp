@@ -134,7 +134,6 @@ TEST_F(Tool, FailuresSayWhatHappened) {
         {sim.link(), {"config", "set", "mode=sideways"}, {}, 2, "config set: mode=sideways: allowed values offline|online"},
         {closed, {"ping"}, {}, 1, "connection refused by 127.0.0.1:" + std::to_string(closed) + " (code 1)"},
         {sim.link(), {"ping"}, {{"CORVO_TCP_HOST", "no-such-host.invalid"}}, 1, "host no-such-host.invalid not found"},
-        {sim.link(), {"ping"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1, "the terminal map " + path("no-map")},
         {9, {"--type", "serial", "ping"}, {{"CORVO_SERIAL_DEVICE_9", path("no-device")}}, 1,
          "device " + path("no-device") + " missing"},
         {mute.link(), {"--timeout", "50", "--retries", "0", "ping"}, {}, 1,
@@ -143,7 +142,8 @@ TEST_F(Tool, FailuresSayWhatHappened) {
         {sim.link(), {"--old-model", "schedules", "push", path("times")}, {}, 0, ""},
         {sim.link(), {"access-list", "push", path("cards.csv"), "--card-digits", "8"}, {}, 1,
          "the terminal is set for 14-digit cards, not --card-digits 8; nothing sent"},
-        {sim.link(), {"--json", "clock", "get"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1, "the terminal map"},
+        {sim.link(), {"--json", "clock", "get"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1,
+         "the terminal map " + path("no-map")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
