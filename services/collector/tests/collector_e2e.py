@@ -299,15 +299,19 @@ class LeaseTest(E2E):
         a, b = (self.start_collector(write_site(self.folder, n, PG, sim.map, self.TERMINALS)) for n in "ab")
         wait_for("both collectors holding half", lambda: collections.Counter(leases().values()) == {"a": 50, "b": 50})
         wait_for("every terminal emptied", sim.empty)
+        for t in expected:  # one punch more each while each holds half: both collect
+            self.assertEqual(sim.command("card %d %d" % (t, 7000000 + t)), "ok")
+        wait_for("every terminal emptied", sim.empty)
+        self.assertEqual(collections.Counter(leases().values()), {"a": 50, "b": 50})
+        a.stop(signal.SIGKILL)
         for t in expected:  # one punch more each, taken after a is gone
             self.assertEqual(sim.command("card %d %d" % (t, 8000000 + t)), "ok")
-        a.stop(signal.SIGKILL)
         wait_for("b holding every terminal", lambda: set(leases().values()) == {"b"}, 2 * self.LEASE_S + 5)
         wait_for("every terminal emptied", sim.empty)
         found = store_rows(PG)
         for t in expected:
-            self.assertEqual(found[t][:-1], expected[t], t)
-            self.assertEqual(found[t][-1][3], 8000000 + t, t)
+            self.assertEqual(found[t][:-2], expected[t], t)
+            self.assertEqual([p[3] for p in found[t][-2:]], [7000000 + t, 8000000 + t], t)
         self.assertEqual(b.stop(signal.SIGTERM), 0)
         self.assertEqual(set(leases().values()), {""})
 
