@@ -3,8 +3,6 @@
 #include <signal.h>
 #include <sys/stat.h>
 
-#include <ctime>
-
 #include "tool_support.h"
 
 namespace {
@@ -48,19 +46,14 @@ TEST_F(Tool, AccessListArrivesWholeOrNotAtAll) {
     EXPECT_EQ(commands, state());
 }
 
-TEST_F(Tool, ClockSetNowThenGet) {
+// The time set arrives and is read back (the terminal's clock runs on from it).
+TEST_F(Tool, ClockSetThenGet) {
     Sim sim(dir_);
     ASSERT_TRUE(sim.start({}));
     ASSERT_EQ(0, run(sim.link(), {"clock", "set", "2030-01-02T03:04:05"}).status);
     EXPECT_EQ("2030-01-02", sim.dump(1)["clock"]["date"].str());
-    Outcome r = run(sim.link(), {"clock", "set", "now"});
-    ASSERT_EQ(0, r.status) << r.err;
-    r = run(sim.link(), {"clock", "get"});
-    ASSERT_EQ(0, r.status) << r.err;
-    std::tm tm{};
-    ASSERT_NE(nullptr, strptime(r.out.c_str(), "terminal 1: %Y-%m-%dT%H:%M:%S", &tm)) << r.out;
-    tm.tm_isdst = -1;
-    EXPECT_LE(std::abs(std::difftime(std::mktime(&tm), std::time(nullptr))), 5.0) << r.out;
+    const Outcome r = run(sim.link(), {"clock", "get"});
+    EXPECT_EQ(0u, r.out.find("terminal 1: 2030-01-02T03:04:")) << r.out;
 }
 
 TEST_F(Tool, WatchAnswersAllowedCardsWithTheRelayAndDeniesTheOthers) {
