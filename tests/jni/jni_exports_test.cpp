@@ -1,5 +1,8 @@
 // The generated JNI functions of both classes, called as a virtual machine
-// calls them, on every build (the Windows one under Wine included).
+// calls them, on every build (the Windows one under Wine included); and the
+// teardown an unload does (a process that ends with the SDK still loaded, as
+// a virtual machine does, skips it: exit_with_sdk_loaded checks that it ends
+// cleanly).
 #include <functional>
 #include <string>
 #include <vector>
@@ -89,6 +92,14 @@ TEST_F(JniExports, StringFormsSendSingleBytesOrRefuseWithEight) {
             api().FecharPortaComunicacao();
         }
     }
+}
+
+TEST_F(JniExports, UnloadReleasesTheComComponent) {
+    ASSERT_EQ(0, api().DefinirTipoConexao(2));
+    ASSERT_EQ(1, tcp_com_.live_objects());
+    sdk_.unload();
+    EXPECT_EQ(0, tcp_com_.live_objects());
+    ASSERT_TRUE(sdk_.load());
 }
 
 }  // namespace
