@@ -77,7 +77,6 @@ public:
     int pins = 0;   // strings and arrays pinned
     int releases = 0;
     std::vector<jint> release_modes;
-    std::string method_name, method_signature;  // of the last GetMethodID
     bool exception_pending = false;
 
 private:
@@ -139,10 +138,8 @@ private:
         self(env);
         return reinterpret_cast<jclass>(o);  // the buffer stands for its class
     }
-    static jmethodID JNICALL GetMethodID(JNIEnv* env, jclass cls, const char* name, const char* sig) {
+    static jmethodID JNICALL GetMethodID(JNIEnv* env, jclass cls, const char*, const char*) {
         FakeJniEnv& f = self(env);
-        f.method_name = name;
-        f.method_signature = sig;
         if (reinterpret_cast<FakeStringBuffer*>(cls)->has_append) return reinterpret_cast<jmethodID>(&f.table_);
         f.exception_pending = true;  // NoSuchMethodError
         return nullptr;
