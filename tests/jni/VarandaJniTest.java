@@ -1,9 +1,8 @@
 // Calls the SDK from a real virtual machine through both Java classes, one
 // case for each kind of Java form, against the fake TCP back end. Run with
 // -Xcheck:jni, so that the virtual machine checks how the native functions
-// use it; what each form writes and refuses is tested form by form in
-// jni_exports_test.cpp and jni_custom_forms_test.cpp. Ends with
-// "N passed, N failed".
+// use it; what each form writes and refuses is jni_forms_test.cpp's. Ends
+// with "N passed, N failed".
 import java.lang.reflect.Method;
 import java.nio.charset.StandardCharsets;
 import java.util.Arrays;

@@ -2,7 +2,7 @@
 """The generator's Java forms, on small operation lists of their own: which
 form each operation gets, the Java declarations emitted for it, and the
 declarations it refuses. (What the emitted JNI functions do is tested by
-calling them: jni_exports_test.cpp and jni_custom_forms_test.cpp.)
+calling them: jni_forms_test.cpp.)
 
   java_forms_test.py <cmake folder>
 """

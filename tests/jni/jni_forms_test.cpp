@@ -1,15 +1,23 @@
-// The hand-written Java forms (arrays and StringBuffers), called by their
-// exported names: what is refused before anything is pinned or sent, which
-// values reach the Java arrays always and which only on 0, the raw byte
-// copies into int[] storage, and the texts cut per class.
+// Every Java form of both classes, called by its exported name as a virtual
+// machine finds it (stdcall-decorated on 32-bit Windows only), with a
+// stand-in JNIEnv, on every build (the Windows one under Wine included): the
+// generated scalar and String forms; what the array and StringBuffer forms
+// refuse before anything is pinned or sent, which values reach the Java
+// arrays always and which only on 0, the raw byte copies into int[] storage,
+// the texts cut per class. And the teardown an unload does (a process that
+// ends with the SDK still loaded, as a virtual machine does, skips it:
+// exit_with_sdk_loaded checks that it ends cleanly).
+#include <jni.h>
+
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "../bio/bio_test_support.h"
-#include "jni_calls.h"
+#include "fake_jni_env.h"
 #include "online_record.h"
+#include "sdk_test.h"
 
 namespace {
 
@@ -17,13 +25,23 @@ using testsupport::FakeJavaArray;
 using testsupport::FakeJavaString;
 using testsupport::FakeJniEnv;
 using testsupport::FakeStringBuffer;
-using testsupport::kJavaClasses;
 using Bytes = std::vector<uint8_t>;
 using Answers = std::vector<std::pair<int32_t, Bytes>>;  // receive results and bytes, in order
 using Ints = std::vector<jint>;
 
+const char* const kJavaClasses[] = {"Varanda", "com_melbrosa_Varanda"};
 constexpr jint kFill = 0x55555555;  // what the caller's arrays held
 constexpr jbyte kByteFill = 0x55;
+
+// The exported name of a native method with `java_args` Java arguments.
+std::string jni_name(const std::string& cls, const std::string& method, int java_args) {
+#if defined(_WIN32) && !defined(_WIN64)
+    return "_Java_" + cls + "_" + method + "@" + std::to_string(8 + 4 * java_args);
+#else
+    (void)java_args;
+    return "Java_" + cls + "_" + method;
+#endif
+}
 
 // The Java objects of one call, made on demand.
 class JavaObjects {
@@ -60,8 +78,19 @@ Ints then_fill(Ints head, size_t n = 8) {
     return head;
 }
 
-class JniCustomForms : public testsupport::JniTest {
+class JniForms : public testsupport::SdkTest {
 protected:
+    template <class... A>
+    jint call(const std::string& cls, const char* method, A... args) {
+        using Fn = jint(JNICALL*)(JNIEnv*, jclass, A...);
+        const std::string name = jni_name(cls, method, static_cast<int>(sizeof...(A)));
+        auto fn = reinterpret_cast<Fn>(sdk_.symbol(name.c_str()));
+        if (fn == nullptr) {
+            ADD_FAILURE() << name << " is not exported";
+            return -1;
+        }
+        return fn(vm_.env(), nullptr, args...);
+    }
     void script(const Answers& answers) {
         for (const auto& [result, bytes] : answers) tcp_.queue_answer(result, bytes);
     }
@@ -70,13 +99,91 @@ protected:
         for (jint mode : vm_.release_modes) EXPECT_EQ(0, mode);
         EXPECT_FALSE(vm_.exception_pending);
     }
+    FakeJniEnv vm_;
 };
+
+TEST_F(JniForms, ScalarFormsPassIntsAndAllEightBitsOfBytes) {
+    for (const char* cls : kJavaClasses) {
+        SCOPED_TRACE(cls);
+        EXPECT_EQ(9, call(cls, "DefinirTipoConexao", static_cast<jbyte>(0x81)));  // 129, not 1
+        EXPECT_EQ(0, call(cls, "DefinirTipoConexao", jbyte{1}));
+        EXPECT_EQ(0, call(cls, "AbrirPortaComunicacao", jint{2}));
+        tcp_.reset();
+        tcp_.queue_result("Envia_Dados", 21);
+        EXPECT_EQ(1, call(cls, "AcionarRele1", jint{0x10005}));
+        EXPECT_EQ(0, call(cls, "AcionarRele1", jint{3}));
+        auto s = sent();
+        ASSERT_EQ(2u, s.size());
+        EXPECT_EQ(0x10005, s[0].terminal);
+        EXPECT_EQ(1, s[0].command);
+        EXPECT_EQ(-1, call(cls, "LerByteModem"));  // a 32-bit result, not 255
+        EXPECT_EQ(0, call(cls, "FecharPortaComunicacao"));
+        EXPECT_EQ(2, call(cls, "AcionarRele1", jint{3}));
+    }
+    EXPECT_EQ(0, vm_.pins);
+}
+
+TEST_F(JniForms, RedLedOffIsSpelledPerClass) {
+    const auto exported = [&](const char* cls, const char* method) {
+        return sdk_.symbol(jni_name(cls, method, 1).c_str()) != nullptr;
+    };
+    EXPECT_TRUE(exported("Varanda", "DesLigarLedVermelho"));
+    EXPECT_FALSE(exported("Varanda", "DesligarLedVermelho"));
+    EXPECT_TRUE(exported("com_melbrosa_Varanda", "DesligarLedVermelho"));
+    EXPECT_FALSE(exported("com_melbrosa_Varanda", "DesLigarLedVermelho"));
+}
+
+// Texts go out as ISO-8859-1 bytes; a null String, or one the virtual
+// machine cannot pin, gives 8 with nothing done; results pass unchanged.
+TEST_F(JniForms, StringFormsSendSingleBytesOrRefuseWithEight) {
+    FakeJavaString at{u"AT&F\u00e9"}, init{u"ATZ"}, number{u"5551234"};
+    const jstring none = nullptr;
+    const auto send = [&](const char* cls, jstring text) { return call(cls, "EnviarStringInicializacaoModem", text); };
+    const auto dial = [&](const char* cls, jstring i, jstring n) {
+        return call(cls, "ConectarModem", jint{2}, i, jint{0}, n, jint{4});
+    };
+    struct Case {
+        const char* what;
+        std::function<jint(const char*)> run;
+        bool open, vm_fails;  // the dial form opens the port itself
+        jint code;
+        std::vector<std::string> texts;  // Modem_Str, in order
+    } cases[] = {
+        {"sent", [&](auto cls) { return send(cls, FakeJniEnv::ref(at)); }, true, false, 0, {"AT&F\xE9"}},
+        {"null String", [&](auto cls) { return send(cls, none); }, true, false, 8, {}},
+        {"text cannot be pinned", [&](auto cls) { return send(cls, FakeJniEnv::ref(at)); }, true, true, 8, {}},
+        {"dial, busy", [&](auto cls) { return dial(cls, FakeJniEnv::ref(init), FakeJniEnv::ref(number)); }, false,
+         false, 7, {"ATZ", "ATDP5551234"}},
+        {"dial, null number", [&](auto cls) { return dial(cls, FakeJniEnv::ref(init), none); }, false, false, 8, {}},
+        {"dial, null initialisation", [&](auto cls) { return dial(cls, none, FakeJniEnv::ref(number)); }, false,
+         false, 8, {}},
+    };
+    for (const char* cls : kJavaClasses) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(cls) + ": " + c.what);
+            ASSERT_EQ(0, api().DefinirTipoConexao(3));
+            ASSERT_EQ(0, c.open ? api().AbrirPortaComunicacao(1) : 0);
+            serial_.reset();
+            serial_.queue_result("Modem_Str", 0);
+            serial_.queue_result("Le_Modem", 7);
+            vm_.fail_pins = c.vm_fails;
+            EXPECT_EQ(c.code, c.run(cls));
+            std::vector<std::string> texts;
+            for (const auto& t : serial_.calls("Modem_Str")) texts.push_back(t.text());
+            EXPECT_EQ(c.texts, texts);
+            EXPECT_TRUE(c.code != 8 || serial_.calls().empty());
+            EXPECT_EQ(vm_.pins, vm_.releases);
+            EXPECT_FALSE(vm_.exception_pending);
+            api().FecharPortaComunicacao();
+        }
+    }
+}
 
 // Each kind of refusal once, at the forms' own least lengths and rules, and
 // the generated byte[] form's (the helpers' own refusals are
 // jni_bridge_unit_test.cpp's, with the fingerprint record's): 8, or 128 + the
 // position of a short array; nothing reaches the terminal or the Java objects.
-TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
+TEST_F(JniForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
     const jint t = 3;
     const auto card = [&](const char* c, JavaObjects& o, jint area, size_t last) {
         return call(c, "LerSmartCard", t, area, o.ints(3), o.ints(4), o.ints(4), o.ints(last));
@@ -130,7 +237,7 @@ TEST_F(JniCustomForms, RefusalsReachNeitherTheTerminalNorTheJavaObjects) {
 
 // The forms marked "always" write their values whatever the result (0 where
 // the operation filled nothing); the others write values and text only on 0.
-TEST_F(JniCustomForms, OutValuesAlwaysOrOnlyOnZero) {
+TEST_F(JniForms, OutValuesAlwaysOrOnlyOnZero) {
     jint t = 5;  // one terminal per class: a punch is not a repeat of the other class's
     using Run = std::function<jint(const char*, jintArray, jobject)>;
     const auto values = [&](const char* m) -> Run {
@@ -208,7 +315,7 @@ TEST_F(JniCustomForms, OutValuesAlwaysOrOnlyOnZero) {
 
 // Result areas copied into int[] storage as they lie: the first byte into
 // the lowest byte of element 0, bytes past the area left as they were.
-TEST_F(JniCustomForms, RawByteCopiesIntoIntArrays) {
+TEST_F(JniForms, RawByteCopiesIntoIntArrays) {
     open_tcp_lib();
     Bytes card(66);
     for (int i = 0; i < 66; ++i) card[i] = static_cast<uint8_t>(i);
@@ -241,7 +348,7 @@ TEST_F(JniCustomForms, RawByteCopiesIntoIntArrays) {
 }
 
 // Element 0 of each array supplies a counter's four bytes as they lie.
-TEST_F(JniCustomForms, CounterValuesComeFromElementZero) {
+TEST_F(JniForms, CounterValuesComeFromElementZero) {
     open_tcp_lib();
     for (const char* cls : kJavaClasses) {
         SCOPED_TRACE(cls);
@@ -263,7 +370,7 @@ TEST_F(JniCustomForms, CounterValuesComeFromElementZero) {
 // The list record: 10 characters through class Varanda, 16 through
 // com.melbrosa.Varanda, up to the first zero byte; a record longer than the
 // cut fits the bridge's own area whatever the module's record size.
-TEST_F(JniCustomForms, ListRecordTextIsCutPerClass) {
+TEST_F(JniForms, ListRecordTextIsCutPerClass) {
     struct Case {
         std::string record, varanda, melbrosa;
     } cases[] = {
@@ -290,6 +397,14 @@ TEST_F(JniCustomForms, ListRecordTextIsCutPerClass) {
             expect_clean_vm();
         }
     }
+}
+
+TEST_F(JniForms, UnloadReleasesTheComComponent) {
+    ASSERT_EQ(0, api().DefinirTipoConexao(2));
+    ASSERT_EQ(1, tcp_com_.live_objects());
+    sdk_.unload();
+    EXPECT_EQ(0, tcp_com_.live_objects());
+    ASSERT_TRUE(sdk_.load());
 }
 
 }  // namespace
