@@ -1,9 +1,8 @@
 #!/usr/bin/env python3
 """Checks that the SDK exports one JNI function for every native method of
-the two Java classes, and no other; with --expected, that the classes
-declare exactly the functions FILE lists (the generator's jni_functions.txt).
+the two Java classes, and no other.
 
-  check_jni_exports.py <library> <java folder> [--expected FILE]
+  check_jni_exports.py <library> <java folder>
 
 A 32-bit Windows DLL carries the stdcall names _Java_<class>_<method>@n,
 n = 8 + 4 x the Java arguments; 64-bit Windows and shared objects the plain
@@ -59,25 +58,15 @@ def exported(library, fmt):
     return {n for n in names if "Java_" in n}
 
 
-def differ(want, have, not_had, not_wanted):
-    for n in sorted(want - have):
-        print(f"{not_had}: {n}")
-    for n in sorted(have - want):
-        print(f"{not_wanted}: {n}")
-    return want != have
-
-
 def main():
     library, java_dir = sys.argv[1], sys.argv[2]
     fmt = pe_format(library)
-    if "--expected" in sys.argv:
-        with open(sys.argv[sys.argv.index("--expected") + 1], encoding="utf-8") as f:
-            listed = {line.strip() for line in f if line.strip()}
-        if differ(listed, declared(java_dir, False), "given by the generator, not declared in Java",
-                  "declared in Java, not given by the generator"):
-            sys.exit(1)
-    have = exported(library, fmt)
-    if differ(declared(java_dir, fmt == "pei-i386"), have, "not exported", "exported but not declared in Java"):
+    want, have = declared(java_dir, fmt == "pei-i386"), exported(library, fmt)
+    for n in sorted(want - have):
+        print(f"not exported: {n}")
+    for n in sorted(have - want):
+        print(f"exported but not declared in Java: {n}")
+    if want != have:
         sys.exit(1)
     print(f"{len(have)} JNI functions, as the Java classes declare them")
 
