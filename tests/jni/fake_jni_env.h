@@ -22,14 +22,12 @@ struct FakeJavaString {
     std::string utf = {};  // of the strings the bridge makes
 };
 struct FakeArrayBase {
-    virtual ~FakeArrayBase() = default;
-    virtual jsize size() const = 0;
+    jsize length;
 };
 template <class T>
 struct FakeJavaArray : FakeArrayBase {
-    explicit FakeJavaArray(std::vector<T> e) : elements(std::move(e)) {}
-    jsize size() const override { return static_cast<jsize>(elements.size()); }
-    std::vector<T> elements;
+    explicit FakeJavaArray(std::vector<T> e) : FakeArrayBase{static_cast<jsize>(e.size())}, elements(std::move(e)) {}
+    std::vector<T> elements;  // of `length` elements
 };
 struct FakeStringBuffer {
     std::string text;
@@ -94,12 +92,13 @@ private:
     static FakeJavaArray<T>& array(jarray a) {
         return static_cast<FakeJavaArray<T>&>(*reinterpret_cast<FakeArrayBase*>(a));
     }
+    bool failing(bool fail) {  // an injected failure leaves an exception pending
+        exception_pending = exception_pending || fail;
+        return fail;
+    }
     template <class T, class Container>
     T* pinned_copy(const Container& from) {
-        if (fail_pins) {
-            exception_pending = true;
-            return nullptr;
-        }
+        if (failing(fail_pins)) return nullptr;
         ++pins;
         T* copy = new T[from.size() + 1];
         std::copy(from.begin(), from.end(), copy);
@@ -119,7 +118,7 @@ private:
     }
     static jsize JNICALL GetArrayLength(JNIEnv* env, jarray a) {
         self(env);
-        return reinterpret_cast<FakeArrayBase*>(a)->size();
+        return reinterpret_cast<FakeArrayBase*>(a)->length;
     }
     template <class T, class A>
     static T* JNICALL pin(JNIEnv* env, A a, jboolean*) {
@@ -139,10 +138,9 @@ private:
         return reinterpret_cast<jclass>(o);  // the buffer stands for its class
     }
     static jmethodID JNICALL GetMethodID(JNIEnv* env, jclass cls, const char*, const char*) {
-        FakeJniEnv& f = self(env);
-        if (reinterpret_cast<FakeStringBuffer*>(cls)->has_append) return reinterpret_cast<jmethodID>(&f.table_);
-        f.exception_pending = true;  // NoSuchMethodError
-        return nullptr;
+        FakeJniEnv& f = self(env);  // without the method: NoSuchMethodError
+        return f.failing(!reinterpret_cast<FakeStringBuffer*>(cls)->has_append) ? nullptr
+                                                                                 : reinterpret_cast<jmethodID>(&f);
     }
     static jobject JNICALL CallObjectMethodV(JNIEnv* env, jobject o, jmethodID, va_list args) {
         self(env);
@@ -151,10 +149,7 @@ private:
     }
     static jstring JNICALL NewStringUTF(JNIEnv* env, const char* utf) {
         FakeJniEnv& f = self(env);
-        if (f.fail_new_string) {
-            f.exception_pending = true;
-            return nullptr;
-        }
+        if (f.failing(f.fail_new_string)) return nullptr;
         f.strings_.push_back(FakeJavaString{{}, utf});
         return ref(f.strings_.back());
     }

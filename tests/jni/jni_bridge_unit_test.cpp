@@ -1,8 +1,6 @@
-// The bridge's helpers against a stand-in JNIEnv: what is pinned is
-// released on every path (arrays in mode 0, so writes reach Java), short and
-// null arrays are refused before anything is pinned, texts reach a
-// StringBuffer readable, bytes land in int[] storage as they lie; and the
-// fingerprint record's pause.
+// The bridge's helpers against a stand-in JNIEnv: pins, the StringBuffer,
+// the texts' conversions, bytes into int[] storage; and the fingerprint
+// record's pause.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,36 +23,14 @@ using testsupport::FakeJniEnv;
 using testsupport::FakeStringBuffer;
 using namespace varanda::jni;
 
-TEST(JniPinnedString, PinsAndReleasesOrRefuses) {
+// Strings and arrays pinned for one call: released on every path (arrays in
+// mode 0, so that writes reach Java); a null reference refused without a
+// call, a short array or a failed pin refused with no exception left pending.
+TEST(JniPinned, RefusesNullShortAndUnpinnableAndWritesBackInModeZero) {
     struct Case {
         const char* what;
-        bool null, vm_fails, ok;
-    } cases[] = {
-        {"text", false, false, true},
-        {"null reference", true, false, false},
-        {"virtual machine out of memory", false, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        FakeJniEnv vm;
-        vm.fail_pins = c.vm_fails;
-        FakeJavaString s{u"AT\u00e9"};
-        {
-            const PinnedString pin(vm.env(), c.null ? nullptr : FakeJniEnv::ref(s));
-            ASSERT_EQ(c.ok, static_cast<bool>(pin));
-            EXPECT_STREQ(c.ok ? "AT\xE9" : "", pin.get());  // the terminal's single bytes
-        }
-        EXPECT_EQ(vm.pins, vm.releases);
-        EXPECT_EQ(c.null, vm.calls == 0);
-        EXPECT_FALSE(vm.exception_pending);
-    }
-}
-
-TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
-    struct Case {
-        const char* what;
-        int length, least;  // length -1: null reference
-        bool vm_fails, ok;
+        int length, least;  // length -1: null references
+        bool vm_fails, ok;  // ok: the arrays
     } cases[] = {
         {"exact length", 4, 4, false, true},
         {"longer", 9, 4, false, true},
@@ -68,11 +44,16 @@ TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
         SCOPED_TRACE(c.what);
         FakeJniEnv vm;
         vm.fail_pins = c.vm_fails;
+        FakeJavaString text{u"AT\u00e9"};
         FakeJavaArray<jbyte> bytes(std::vector<jbyte>(c.length > 0 ? c.length : 0, 5));
         FakeJavaArray<jint> ints(std::vector<jint>(c.length > 0 ? c.length : 0, 5));
+        const bool null = c.length < 0, text_ok = !null && !c.vm_fails;
         {
-            const PinnedBytes b(vm.env(), c.length < 0 ? nullptr : FakeJniEnv::ref(bytes), c.least);
-            const PinnedInts i(vm.env(), c.length < 0 ? nullptr : FakeJniEnv::ref(ints), c.least);
+            const PinnedString s(vm.env(), null ? nullptr : FakeJniEnv::ref(text));
+            const PinnedBytes b(vm.env(), null ? nullptr : FakeJniEnv::ref(bytes), c.least);
+            const PinnedInts i(vm.env(), null ? nullptr : FakeJniEnv::ref(ints), c.least);
+            ASSERT_EQ(text_ok, static_cast<bool>(s));
+            EXPECT_STREQ(text_ok ? "AT\xE9" : "", s.get());  // the terminal's single bytes
             ASSERT_EQ(c.ok, static_cast<bool>(b));
             ASSERT_EQ(c.ok, static_cast<bool>(i));
             if (c.ok && c.length > 0) {
@@ -81,7 +62,8 @@ TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
             }
         }
         EXPECT_EQ(vm.pins, vm.releases);
-        EXPECT_EQ(c.ok ? 2 : 0, vm.pins);
+        EXPECT_EQ((c.ok ? 2 : 0) + (text_ok ? 1 : 0), vm.pins);
+        EXPECT_EQ(null, vm.calls == 0);
         for (jint mode : vm.release_modes) EXPECT_EQ(0, mode);
         EXPECT_FALSE(vm.exception_pending);
         if (c.ok && c.length > 0) {
