@@ -27,17 +27,15 @@ public class VarandaJniTest {
     }
 
     static void forms(Class<?> sdk) throws ReflectiveOperationException {
-        check(sdk, "byte", 0, call(sdk, "DefinirTipoConexao", (byte) 1));
-        check(sdk, "int", 0, call(sdk, "AbrirPortaComunicacao", 1));
+        check(sdk, "byte, int", 0, call(sdk, "DefinirTipoConexao", (byte) 1) + call(sdk, "AbrirPortaComunicacao", 1));
         FakeBackends.reset();
         check(sdk, "String", 0, call(sdk, "EnviarMensagemPadraoOnLine", 3, (byte) 0, "Ol\u00e9"));
         check(sdk, "ISO-8859-1 bytes", true,
               new String(FakeBackends.lastSent(), StandardCharsets.ISO_8859_1).contains("Ol\u00e9"));
 
-        byte[] template = new byte[404];
+        byte[] template = new byte[404], got = new byte[404];
         for (int i = 0; i < template.length; i++) template[i] = (byte) (i * 7);
         FakeBackends.queueAnswer(40, template);
-        byte[] got = new byte[404];
         check(sdk, "byte[] in place", 0, call(sdk, "ReceberTemplateCapturadoCorvo", 3, got));
         check(sdk, "written into the Java array", true, Arrays.equals(template, got));
         check(sdk, "String and byte[]", 0, call(sdk, "EnviarDigitalUsuario", 6, "12345", template, null));

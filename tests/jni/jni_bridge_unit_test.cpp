@@ -80,8 +80,7 @@ TEST(JniPinned, RefusesNullShortAndUnpinnableAndWritesBackInModeZero) {
 TEST(JniStringBuffer, AppendsOrFailsWithNothingAppendedAndNoException) {
     struct Case {
         const char* what;
-        bool null_buffer, has_append, string_fails;
-        bool found, appended;  // the appender is usable; the text reached the buffer
+        bool null_buffer, has_append, string_fails, found, appended;  // found: the appender is usable
     } cases[] = {
         {"appended", false, true, false, true, true},
         {"null buffer", true, true, false, false, false},
@@ -165,8 +164,7 @@ TEST(JniIntStorage, BytesLandAsTheyLieAndKeepTheRest) {
 
 // ReceberDigitalUsuario from Java pauses 150 ms before it asks for the
 // record; a call refused for its references does not pause.
-class RecordingClock : public varanda::platform::ClockSource {
-public:
+struct RecordingClock : varanda::platform::ClockSource {
     uint32_t tick_ms() override { return 0; }
     void sleep_ms(uint32_t ms) override { sleeps.push_back(ms); }
     std::vector<uint32_t> sleeps;
