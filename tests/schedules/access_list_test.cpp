@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "optional_setters.h"
+#include "sdk_test.h"
 
 namespace {
 
@@ -190,7 +190,7 @@ TEST_F(AccessList, ClosedPortEmptiesTheListAndSendsNothing) {
 
 TEST_F(AccessList, CardPatternZeroSendsSixteenBitNumbers) {
     open_tcp_lib();
-    SET_CARD_PATTERN(0);
+    ASSERT_EQ(0, api().DefinirPadraoCartao(0));
     EXPECT_EQ(128, api().InserirUsuarioListaAcesso("65001", 1));  // the pattern reaches the checks
     ASSERT_EQ(0, api().InserirUsuarioListaAcesso("65000", 1));
     ASSERT_EQ(0, api().InserirUsuarioListaAcesso(" +259", 2));
@@ -203,7 +203,7 @@ TEST_F(AccessList, CardPatternZeroSendsSixteenBitNumbers) {
 
 TEST_F(AccessList, OldTerminalsGetNineThousandBytesWithCommand102) {
     open_tcp_lib();
-    SET_OLD_TERMINAL(1);
+    ASSERT_EQ(1, api().SetarCorvoOld(0, 1));
     EXPECT_EQ(130, api().InserirUsuarioListaAcesso("1", 53));
     insert_many(1'124);
     ASSERT_EQ(0, api().InserirUsuarioListaAcesso("9", 52));  // the 1,125th fills the 9,000 bytes

@@ -3,7 +3,7 @@
 // after every send.
 #include <vector>
 
-#include "optional_setters.h"
+#include "sdk_test.h"
 
 namespace {
 
@@ -167,7 +167,7 @@ TEST_F(Schedules, SirenTableIsConsumedByAFailedSendAndByClearing) {
 
 TEST_F(Schedules, OldTerminalsGetTheFirstHalfUnderOtherCommands) {
     open_tcp_lib();
-    SET_OLD_TERMINAL(1);
+    ASSERT_EQ(1, api().SetarCorvoOld(0, 1));
     EXPECT_EQ(128, api().InserirHorarioAcesso(51, 1, 1, 0, 0));
     ASSERT_EQ(0, api().InserirHorarioAcesso(50, 7, 4, 23, 59));
     EXPECT_EQ(0, api().EnviarHorariosAcesso(1));
@@ -185,7 +185,7 @@ TEST_F(Schedules, OldTerminalsGetTheFirstHalfUnderOtherCommands) {
         EXPECT_EQ((std::vector<uint8_t>{1, 2, 1}), std::vector<uint8_t>(got.begin() + i, got.begin() + i + 3)) << i;
     }
 
-    SET_OLD_TERMINAL(0);
+    ASSERT_EQ(0, api().SetarCorvoOld(0, 0));
     ASSERT_EQ(0, api().InserirHorarioAcesso(51, 1, 1, 0, 0));
     EXPECT_EQ(0, api().EnviarHorariosSirene(1));
     EXPECT_EQ(siren_reset(), only_send(112, kSirenSize));  // the old send consumed all 51
