@@ -195,6 +195,7 @@ TEST_F(BareConnection, EveryTypeReportsItsMissingBackEnd) {
         EXPECT_EQ(c.status, api().AbrirPortaComunicacao(1));
         EXPECT_EQ(c.status, api().AcionarRele1(1));
         EXPECT_EQ(-1, api().LerByteModem());
+        EXPECT_EQ(-1, api().ConectarModem(1, "ATZ", 1, "123", 1));  // the modem dial's open fails
         api().FecharPortaComunicacao();
     }
 }
