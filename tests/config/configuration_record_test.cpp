@@ -1,6 +1,5 @@
 // The configuration record through the exports: every setter's bytes, the
-// refusals that change nothing, sending (command 100), copying it out and
-// reading a terminal's record (command 200).
+// refusals that change nothing, sending (command 100) and copying it out.
 #include <functional>
 #include <map>
 
@@ -208,21 +207,6 @@ TEST_F(ConfigurationRecord, SetFieldsThenSendGivesTheExactRecord) {
     EXPECT_EQ(expected, record());
 }
 
-TEST_F(ConfigurationRecord, SendFailuresPassThroughAndKeepTheRecord) {
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    ASSERT_EQ(0, api().DefinirNivelAcesso(5));
-    EXPECT_EQ(2, api().EnviarConfiguracoes(1));  // port not open
-    EXPECT_TRUE(sent().empty());
-    ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().EnviarConfiguracoes(1));
-    EXPECT_EQ(5, record()[11]);
-    EXPECT_EQ(0, api().EnviarConfiguracoes(1));
-    auto s = sent();
-    ASSERT_EQ(2u, s.size());
-    EXPECT_EQ(s[0].data, s[1].data);
-}
-
 TEST_F(ConfigurationRecord, CopyOutMatchesWhatIsSentAndRefusesNull) {
     open_tcp_lib();
     ASSERT_EQ(0, api().DefinirLogicaRele(1));
@@ -232,35 +216,6 @@ TEST_F(ConfigurationRecord, CopyOutMatchesWhatIsSentAndRefusesNull) {
     EXPECT_EQ(sent()[0].data, std::vector<uint8_t>(buffer.begin(), buffer.begin() + 50));
     EXPECT_EQ(std::vector<uint8_t>(10, 0xAA), std::vector<uint8_t>(buffer.begin() + 50, buffer.end()));
     EXPECT_EQ(1u, sent().size());  // copying never talks to the terminal
-}
-
-TEST_F(ConfigurationRecord, ReadingATerminalsRecordFillsOnlyTheCallersBuffer) {
-    std::vector<uint8_t> answer(50);
-    for (size_t i = 0; i < answer.size(); ++i) answer[i] = static_cast<uint8_t>(0x80 + i);
-    const std::vector<uint8_t> untouched(52, 0x11);
-
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    std::vector<uint8_t> buffer = untouched;
-    EXPECT_EQ(2, api().ReceberBufferConfig(1, buffer.data()));  // closed port
-    EXPECT_EQ(untouched, buffer);
-
-    ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-    tcp_.reset();
-    EXPECT_EQ(1, api().ReceberBufferConfig(1, buffer.data()));  // no valid answer
-    EXPECT_EQ(untouched, buffer);
-
-
-    tcp_.queue_answer(answer);
-    EXPECT_EQ(0, api().ReceberBufferConfig(9, buffer.data()));
-    EXPECT_EQ(answer, std::vector<uint8_t>(buffer.begin(), buffer.begin() + 50));
-    EXPECT_EQ(0x11, buffer[50]);
-    auto reads = tcp_.calls("Recebe_Dados");
-    ASSERT_EQ(2u, reads.size());
-    EXPECT_EQ(9, reads[1].ints[0]);
-    EXPECT_EQ(200, reads[1].ints[1]);
-    EXPECT_EQ(50, reads[1].ints[2]);
-    EXPECT_EQ(fresh_record(), record());  // the library's own record is not changed
-    EXPECT_TRUE(sent().empty());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The function-key block through the exports (command 128, 10 bytes):
-// setter bits, the score bit, refusals, and sends that empty the block.
+// setter bits, the score bit and refusals (what a send does to the block:
+// PreparedBlocks in offline_messages_test.cpp).
 #include <functional>
 #include <map>
 
@@ -67,20 +68,6 @@ TEST_F(FunctionKeys, SettersBuildEachFunctionsByte) {
     EXPECT_EQ(4, call.ints[0]);
     EXPECT_EQ(128, call.ints[1]);
     EXPECT_EQ(10, call.ints[2]);
-}
-
-TEST_F(FunctionKeys, EverySendEmptiesTheBlockWhateverTheOutcome) {
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    ASSERT_EQ(0, api().DefinirConfiguracoesFuncoes(5, 1, 1, 1, 0, 0));
-    EXPECT_EQ(2, api().EnviarConfiguracoesFuncoes(1));  // closed port
-    ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-    EXPECT_EQ(std::vector<uint8_t>(10, 0), send_block());
-
-    ASSERT_EQ(0, api().DefinirConfiguracoesFuncoes(5, 1, 1, 1, 0, 0));
-    tcp_.queue_result("Envia_Dados", 21);
-    auto failed = send_block(1);
-    EXPECT_EQ(0x0D, failed[5]);
-    EXPECT_EQ(std::vector<uint8_t>(10, 0), send_block());
 }
 
 }  // namespace

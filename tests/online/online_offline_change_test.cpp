@@ -1,6 +1,6 @@
 // The automatic online/offline change block through the exports
 // (command 114, 72 bytes): each setter's bytes, both entry-form encodings,
-// refusals that change nothing, a block that survives sending.
+// refusals that change nothing.
 #include <functional>
 #include <map>
 
@@ -98,19 +98,6 @@ TEST_F(OnlineOfflineChange, StandardMessagesFillTheirHalves) {
     auto again = send_block();
     EXPECT_EQ(padded(""), slice(again, 8, 32));
     EXPECT_EQ(slice(b, 40, 32), slice(again, 40, 32));
-}
-
-TEST_F(OnlineOfflineChange, SendingKeepsTheBlockWhateverTheOutcome) {
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    ASSERT_EQ(0, api().HabilitarMudancaOnLineOffLine(1, 5));
-    EXPECT_EQ(2, api().EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(1));
-    ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(1));
-    const auto first = sent().back().data;
-    EXPECT_EQ(first, send_block());
-    EXPECT_EQ(1, first[0]);
-    EXPECT_EQ(5, first[1]);
 }
 
 }  // namespace

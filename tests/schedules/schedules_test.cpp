@@ -1,6 +1,6 @@
 // Access schedules and siren times through the exports: what each insert
-// stores, the exact table each send hands to the back end, and the reset
-// after every send.
+// stores and the exact table each send hands to the back end (the reset
+// after every send: PreparedBlocks in offline_messages_test.cpp).
 #include <vector>
 
 #include "sdk_test.h"
@@ -71,35 +71,6 @@ TEST_F(Schedules, AccessInsertWritesHourAndMinuteAtTheirOffsets) {
     EXPECT_EQ(expected, only_send(111, kAccessSize));
 }
 
-TEST_F(Schedules, AccessTableIsConsumedByEverySendWhateverItsResult) {
-    struct Case {
-        bool clear;       // ApagarHorariosAcesso instead of EnviarHorariosAcesso
-        bool open;        // port open
-        int32_t backend;  // Envia_Dados result
-        uint8_t code;
-    } cases[] = {{false, true, 21, 1}, {false, false, 31, 2}, {true, true, 31, 0}, {true, true, 21, 1}};
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    for (const Case& c : cases) {
-        if (c.open) {
-            ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-        }
-        tcp_.reset();
-        ASSERT_EQ(0, api().InserirHorarioAcesso(3, 3, 3, 3, 3));
-        tcp_.queue_result("Envia_Dados", c.backend);
-        EXPECT_EQ(c.code, c.clear ? api().ApagarHorariosAcesso(5) : api().EnviarHorariosAcesso(5));
-        if (c.clear) {
-            EXPECT_EQ(access_reset(), only_send(111, kAccessSize));  // the cleared table went out
-        }
-        if (!c.open) {
-            ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-        }
-        tcp_.reset();
-        EXPECT_EQ(0, api().EnviarHorariosAcesso(5));
-        EXPECT_EQ(access_reset(), only_send(111, kAccessSize));
-        api().FecharPortaComunicacao();
-    }
-}
-
 TEST_F(Schedules, SirenInsertBuildsTheMaskAndRefusesBadTimes) {
     struct Case {
         uint8_t hour, minute;
@@ -152,17 +123,6 @@ TEST_F(Schedules, SirenTableHoldsOneHundredAndRefusesTheNext) {
     std::vector<uint8_t> one = siren_reset();
     one[0] = 5, one[1] = 6, one[2] = 0x40;
     EXPECT_EQ(one, only_send(112, kSirenSize));
-}
-
-TEST_F(Schedules, SirenTableIsConsumedByAFailedSendAndByClearing) {
-    open_tcp_lib();
-    ASSERT_EQ(0, api().InserirHorarioSirene(7, 0, 1, 1, 1, 1, 1, 0, 0));
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().EnviarHorariosSirene(1));
-    tcp_.reset();
-    ASSERT_EQ(0, api().InserirHorarioSirene(8, 0, 1, 0, 0, 0, 0, 0, 0));
-    EXPECT_EQ(0, api().ApagarHorariosSirene(1));
-    EXPECT_EQ(siren_reset(), only_send(112, kSirenSize));
 }
 
 TEST_F(Schedules, OldTerminalsGetTheFirstHalfUnderOtherCommands) {
