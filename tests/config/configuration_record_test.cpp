@@ -117,6 +117,21 @@ TEST_F(ConfigurationRecord, EverySetterWritesItsBytesAndRefusalsChangeNothing) {
          {{25, 0}, {26, 0}, {27, 0}, {28, 0}, {29, 0x01}, {30, 0x23}, {31, 0x45}}},
         {"master null", [](VarandaApi& a) { return a.DefinirNumeroCartaoMaster(nullptr); }, 0,
          {{29, 0}, {30, 0}, {31, 0}}},
+        // The reader presets set the type (6) and the digit count (14); each row
+        // changes both, and an explicit count afterwards wins.
+        {"SmartCard Acura", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeSmartCardAcura(); }, 0,
+         {{6, 2}, {14, 10}}},
+        {"Wiegand", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeWiegand(); }, 0, {{6, 3}, {14, 6}}},
+        {"HID", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeHIDAbaTrack2(); }, 0, {{6, 2}, {14, 8}}},
+        {"Wiegand FC", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeWiegandFacilityCode(); }, 0,
+         {{6, 3}, {14, 10}}},
+        {"Acura", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeAcura(); }, 0, {{6, 2}, {14, 14}}},
+        {"SmartCard", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeSmartCard(); }, 0, {{6, 4}, {14, 10}}},
+        {"Wiegand FC no separator",
+         [](VarandaApi& a) { return a.ConfigurarLeitorWiegandFacilityCodeSemSeparador(); }, 0, {{6, 6}, {14, 8}}},
+        {"Motorola", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeMotorolaAbaTrack2(); }, 0,
+         {{6, 2}, {14, 10}}},
+        {"digits 12 after a preset", [](VarandaApi& a) { return a.DefinirQuantidadeDigitosCartao(12); }, 0, {{14, 12}}},
     };
     std::vector<uint8_t> expected = fresh_record();
     ASSERT_EQ(expected, record());
@@ -129,38 +144,6 @@ TEST_F(ConfigurationRecord, EverySetterWritesItsBytesAndRefusalsChangeNothing) {
     // Bytes 21 and 22 are reserved and stay 0 whatever was set.
     EXPECT_EQ(0, expected[21]);
     EXPECT_EQ(0, expected[22]);
-}
-
-TEST_F(ConfigurationRecord, ReaderPresetsSetTypeAndDigitsAndAnExplicitCountWins) {
-    struct Case {
-        const char* what;
-        Call call;
-        uint8_t type;
-        uint8_t digits;
-    } cases[] = {
-        {"HID", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeHIDAbaTrack2(); }, 2, 8},
-        {"Motorola", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeMotorolaAbaTrack2(); }, 2, 10},
-        {"Wiegand", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeWiegand(); }, 3, 6},
-        {"SmartCard", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeSmartCard(); }, 4, 10},
-        {"Acura", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeAcura(); }, 2, 14},
-        {"Wiegand FC", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeWiegandFacilityCode(); }, 3, 10},
-        {"SmartCard Acura", [](VarandaApi& a) { return a.ConfigurarLeitorProximidadeSmartCardAcura(); }, 2, 10},
-        {"Wiegand FC no separator", [](VarandaApi& a) { return a.ConfigurarLeitorWiegandFacilityCodeSemSeparador(); },
-         6, 8},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_EQ(0, api().DefinirQuantidadeDigitosCartao(1));
-        ASSERT_EQ(0, api().ConfigurarTipoLeitor(0));
-        EXPECT_EQ(0, c.call(api()));
-        std::vector<uint8_t> expected = fresh_record();
-        expected[6] = c.type;
-        expected[14] = c.digits;
-        EXPECT_EQ(expected, record());
-    }
-    ASSERT_EQ(0, api().DefinirQuantidadeDigitosCartao(12));
-    EXPECT_EQ(12, record()[14]);
-    EXPECT_EQ(6, record()[6]);
 }
 
 // Also the Windows smoke case of this family: a few fields set, the 50 bytes
