@@ -110,8 +110,6 @@ TEST_F(Connection, ModemOperationsNeedTypeThreeAndAnOpenPort) {
     EXPECT_EQ("ATE0", texts[1].text());
 }
 
-// --- the COM transports ---------------------------------------------------
-
 TEST_F(Connection, TcpComSkipsPingAndPassesLowBytes) {
     ASSERT_EQ(0, api().DefinirTipoConexao(2));
     ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
@@ -159,8 +157,6 @@ TEST_F(Connection, ComComponentIsReleasedWhenTheTypeChanges) {
     EXPECT_EQ(1u, tcp_com_.calls("Close").size());  // the destructor closes the component
 }
 
-// --- missing back ends ---------------------------------------------------------
-
 class BareConnection : public testsupport::SdkTest {};
 
 TEST_F(BareConnection, EveryTypeReportsItsMissingBackEnd) {
@@ -192,11 +188,7 @@ TEST_F(NoLeModem, SerialLibraryWithoutLeModemIsUnavailable) {
     EXPECT_EQ(0, api().AbrirPortaComunicacao(1));
 }
 
-}  // namespace
-
 // Installing the missing back end and setting the type again tries anew.
-namespace {
-
 class BareRetry : public testsupport::SdkTest {};
 
 TEST_F(BareRetry, SettingTheTypeAgainLoadsANewlyInstalledBackEnd) {

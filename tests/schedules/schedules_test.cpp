@@ -122,7 +122,6 @@ TEST_F(Schedules, OldTerminalsGetTheFirstHalfUnderOtherCommands) {
     access[2799] = 59;
     EXPECT_EQ(access, only_send(103, 2800));
 
-    std::vector<uint8_t> sirens = siren_reset();
     for (int i = 0; i < 51; ++i) ASSERT_EQ(0, api().InserirHorarioSirene(1, 2, 1, 0, 0, 0, 0, 0, 0));
     EXPECT_EQ(0, api().EnviarHorariosSirene(1));
     auto got = only_send(105, 150);  // the 51st was stored but is not sent
