@@ -20,7 +20,6 @@ using Bytes = std::vector<uint8_t>;
 namespace via = varanda::via;
 using varanda::AccessListEntry;
 using varanda::access_list::CardSettings;
-using varanda::access_list::Image;
 using varanda::access_list::Layout;
 
 TEST(AccessListImages, EntryEncodingByPatternAndDigitCount) {
@@ -52,32 +51,6 @@ TEST(AccessListImages, EntryEncodingByPatternAndDigitCount) {
         } else {
             EXPECT_EQ(Bytes(20, 0xEE), out) << c.card;
         }
-    }
-}
-
-TEST(AccessListImages, EachLayoutHasItsSizeHeaderAndLength) {
-    const std::vector<AccessListEntry> three = {{"1", 1}, {"2", 2}, {"515", 3}};
-    struct Case {
-        Layout layout;
-        size_t size;
-        int32_t length;
-        size_t at;      // first entry byte
-        Bytes header;   // bytes 0..1 when there is one
-    } cases[] = {
-        {Layout::kCounted, 45'002, 11, 2, {0x00, 0x09}},
-        {Layout::kFull, 45'002, 45'000, 0, {}},
-        {Layout::kBlocks, 131'072, 131'072, 2, {0x00, 0x03}},
-        {Layout::kOld, 9'000, 9'000, 0, {}},
-    };
-    const Bytes entries = {0x01, 0x00, 0x01, 0x02, 0x00, 0x02, 0x03, 0x02, 0x03};
-    for (const Case& c : cases) {
-        Image img;
-        ASSERT_TRUE(varanda::access_list::build_image(c.layout, three, CardSettings{0, 14}, img));
-        ASSERT_EQ(c.size, img.bytes.size());
-        EXPECT_EQ(c.length, img.length);
-        EXPECT_EQ(c.header, Bytes(img.bytes.begin(), img.bytes.begin() + c.header.size()));
-        EXPECT_EQ(entries, Bytes(img.bytes.begin() + c.at, img.bytes.begin() + c.at + 9));
-        for (size_t i = c.at + 9; i < img.bytes.size(); ++i) ASSERT_EQ(0xFF, img.bytes[i]) << i;
     }
 }
 
