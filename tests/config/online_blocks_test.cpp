@@ -152,9 +152,7 @@ TEST_F(ChangeBlocks, OnlineOfflineStandardMessagesFillTheirHalves) {
     auto b = online_offline();
     EXPECT_EQ(std::vector<uint8_t>(8, 0), slice(b, 0, 8));
     EXPECT_EQ(second_line("ABCDEFGHIJKLMNOP"), slice(b, 8, 32));
-    EXPECT_EQ(padded("Modo offline ativo - use o cart"
-                     "a"),
-              slice(b, 40, 32));
+    EXPECT_EQ(padded("Modo offline ativo - use o carta"), slice(b, 40, 32));
     ASSERT_EQ(0, api().DefinirMensagemPadraoMudancaOnLine(0, nullptr));
     auto again = online_offline();
     EXPECT_EQ(padded(""), slice(again, 8, 32));
