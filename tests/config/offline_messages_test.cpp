@@ -223,6 +223,7 @@ TEST_F(PreparedBlocks, ReadingATerminalsBlockFillsOnlyTheCallersBuffer) {
     ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
     EXPECT_EQ(0, api().EnviarMensagensOffLine(1));
     EXPECT_EQ(reset_table(), sent().back().data);
+    EXPECT_EQ(255, api().GetBufferMsgDLL(1, 0));  // it reads nothing: always 255
 }
 
 }  // namespace
