@@ -13,12 +13,6 @@ constexpr std::size_t npos = std::string::npos;
 
 class Fleet : public tool_test::ToolTest {
 protected:
-    // A corvo-sim of the test's own, and the punches its terminals 1-N hold.
-    void start_sim(const std::vector<std::string>& options, int terminals) {
-        sim_ = std::make_unique<e2e::SimProcess>(dir_);
-        ASSERT_TRUE(sim_->start(options));
-        expected_ = tool_test::stored_punches(*sim_, terminals);
-    }
     // Collections into `file` of the terminals of `expected_`, each stopped by
     // `interrupt` (after a few more punches reached the file), `rounds` times;
     // then one to the end. The file then holds each punch once, in order.
@@ -40,8 +34,6 @@ protected:
         EXPECT_EQ("", tool_test::exactly_once(expected_, file));
         EXPECT_EQ(npos, slurp(file).find(",,")) << "a line glued onto another";
     }
-    std::unique_ptr<e2e::SimProcess> sim_;
-    tool_test::Punches expected_;
 };
 
 TEST_F(Fleet, TwoHundredTerminalsAtOnceEachPunchOnce) {

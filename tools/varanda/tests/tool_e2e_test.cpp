@@ -17,14 +17,13 @@ using Sim = e2e::SimProcess;
 class Tool : public tool_test::ToolTest {};
 
 TEST_F(Tool, AccessListArrivesWholeOrNotAtAll) {
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({}));
+    ASSERT_NO_FATAL_FAILURE(start_sim({}));
     std::string csv = "card,schedule\n";
     for (int i = 0; i < 10000; ++i) csv += std::to_string(50000000 + i * 7) + "," + std::to_string(1 + i % 100) + "\n";
     spit(path("cards.csv"), csv);
-    Outcome r = run(sim.link(), {"access-list", "push", path("cards.csv")});
+    Outcome r = run(sim_->link(), {"access-list", "push", path("cards.csv")});
     ASSERT_EQ(0, r.status) << r.err;
-    auto list = sim.dump(1)["access_list"];
+    auto list = sim_->dump(1)["access_list"];
     ASSERT_EQ(10000, list["count"].num());
     for (int i = 0; i < 10000; ++i) {
         ASSERT_EQ(std::to_string(50000000 + i * 7), list["cards"][std::size_t(i)]["card"].str()) << i;
@@ -32,15 +31,15 @@ TEST_F(Tool, AccessListArrivesWholeOrNotAtAll) {
     }
     // One bad line: named, and nothing sent. The terminal's clock runs on
     // between the two dumps, so it is left out of the comparison.
-    auto state = [&sim] {
-        std::string d = sim.control_port().command("dump 1");
+    auto state = [this] {
+        std::string d = sim_->control_port().command("dump 1");
         const std::size_t at = d.find("\"clock\":{");
         if (at != std::string::npos) d.erase(at, d.find('}', at) + 1 - at);
         return d;
     };
     const std::string commands = state();
     spit(path("bad.csv"), "1001,1\n1002,1\n# a comment\n10x3,1\n1004,1\n");
-    r = run(sim.link(), {"access-list", "push", path("bad.csv")});
+    r = run(sim_->link(), {"access-list", "push", path("bad.csv")});
     EXPECT_EQ(2, r.status);
     EXPECT_EQ("varanda: " + path("bad.csv") + ":4: card '10x3' is not a number (digits only) (varanda --help)\n", r.err);
     EXPECT_EQ(commands, state());
@@ -48,64 +47,60 @@ TEST_F(Tool, AccessListArrivesWholeOrNotAtAll) {
 
 // The time set arrives and is read back (the terminal's clock runs on from it).
 TEST_F(Tool, ClockSetThenGet) {
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({}));
-    ASSERT_EQ(0, run(sim.link(), {"clock", "set", "2030-01-02T03:04:05"}).status);
-    EXPECT_EQ("2030-01-02", sim.dump(1)["clock"]["date"].str());
-    const Outcome r = run(sim.link(), {"clock", "get"});
+    ASSERT_NO_FATAL_FAILURE(start_sim({}));
+    ASSERT_EQ(0, run(sim_->link(), {"clock", "set", "2030-01-02T03:04:05"}).status);
+    EXPECT_EQ("2030-01-02", sim_->dump(1)["clock"]["date"].str());
+    const Outcome r = run(sim_->link(), {"clock", "get"});
     EXPECT_EQ(0u, r.out.find("terminal 1: 2030-01-02T03:04:")) << r.out;
 }
 
 TEST_F(Tool, WatchAnswersAllowedCardsWithTheRelayAndDeniesTheOthers) {
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({}));
+    ASSERT_NO_FATAL_FAILURE(start_sim({}));
     spit(path("allow.csv"), "card\n12345678\n");
-    const pid_t tool = start(sim.link(), {"watch", "--grant", "relay1", "--allow", path("allow.csv")});
-    ASSERT_TRUE(eventually([&] { return sim.dump(1)["online"].boolean(); }));
-    ASSERT_EQ("ok", sim.control_port().command("card 1 12345678"));
-    ASSERT_EQ("ok", sim.control_port().command("card 1 999"));
+    const pid_t tool = start(sim_->link(), {"watch", "--grant", "relay1", "--allow", path("allow.csv")});
+    ASSERT_TRUE(eventually([&] { return sim_->dump(1)["online"].boolean(); }));
+    ASSERT_EQ("ok", sim_->control_port().command("card 1 12345678"));
+    ASSERT_EQ("ok", sim_->control_port().command("card 1 999"));
     ASSERT_TRUE(eventually([&] { return lines_of(slurp(path("out"))).size() >= 2; }));
     kill(tool, SIGINT);
     EXPECT_EQ(0, e2e::wait_for(tool)) << slurp(path("err"));
-    EXPECT_FALSE(sim.dump(1)["online"].boolean()) << "left online";
+    EXPECT_FALSE(sim_->dump(1)["online"].boolean()) << "left online";
     const auto out = lines_of(slurp(path("out")));
     ASSERT_EQ(2u, out.size());
     EXPECT_EQ(0u, out[0].find("terminal 1: card 12345678 ")) << out[0];
     EXPECT_NE(std::string::npos, out[0].find(": relay1")) << out[0];
     EXPECT_NE(std::string::npos, out[1].find(": denied")) << out[1];
-    const auto d = sim.dump(1);
+    const auto d = sim_->dump(1);
     EXPECT_EQ(1, d["relays"][std::size_t(0)]["pulses"].num());
     EXPECT_EQ("Access denied   ", d["display_temporary"]["line1"].str());
 }
 
 TEST_F(Tool, SeveralTerminalsInOneCommand) {
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({"--terminals", "1-3", "--punches", "5"}));
-    ASSERT_EQ("ok", sim.control_port().command("refuse 2 10"));
-    Outcome r = run(sim.link(), {"--terminal", "1-3", "ping"});
+    ASSERT_NO_FATAL_FAILURE(start_sim({"--terminals", "1-3", "--punches", "5"}));
+    ASSERT_EQ("ok", sim_->control_port().command("refuse 2 10"));
+    Outcome r = run(sim_->link(), {"--terminal", "1-3", "ping"});
     EXPECT_EQ(1, r.status);
     const auto out = lines_of(r.out);
     ASSERT_EQ(2u, out.size());
     EXPECT_EQ(0u, out[0].find("terminal 1: ok"));
     EXPECT_EQ(0u, out[1].find("terminal 3: ok"));
     EXPECT_EQ(0u, r.err.find("varanda: ping: terminal 2: ")) << r.err;
-    r = run(sim.link(), {"--terminal", "1,3", "--json", "collect"});
+    r = run(sim_->link(), {"--terminal", "1,3", "--json", "collect"});
     EXPECT_EQ(0, r.status) << r.err;
     // Punches go out as they are taken, each line whole, the terminals' lines side by side.
     std::map<std::string, int> per_terminal;
     for (const std::string& l : lines_of(r.out)) ++per_terminal[l.substr(0, l.find(','))];
     EXPECT_EQ((std::map<std::string, int>{{"{\"terminal\":1", 5}, {"{\"terminal\":3", 5}}), per_terminal);
-    r = run(sim.link(), {"--terminal", "1,3", "config", "set", "card-digits=10", "keypad=on"});
+    r = run(sim_->link(), {"--terminal", "1,3", "config", "set", "card-digits=10", "keypad=on"});
     EXPECT_EQ(0, r.status) << r.err;
-    EXPECT_EQ(10, sim.dump(3)["config"]["card_digits"].num());
+    EXPECT_EQ(10, sim_->dump(3)["config"]["card_digits"].num());
 }
 
 // What went wrong, in one line of words and its status: a usage error (2),
 // the connection, the terminal's silence or refusal, a file that does not fit
 // the terminal's settings (1).
 TEST_F(Tool, FailuresSayWhatHappened) {
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({"--model", "old"}));
+    ASSERT_NO_FATAL_FAILURE(start_sim({"--model", "old"}));
     Sim mute(dir_ + "/mute");
     ASSERT_EQ(0, mkdir((dir_ + "/mute").c_str(), 0700));
     ASSERT_TRUE(mute.start({"--faults", "100 0 0 0", "--fault-seed", "1"}));
@@ -119,23 +114,23 @@ TEST_F(Tool, FailuresSayWhatHappened) {
         int status;
         std::string err;  // a part of standard error
     } cases[] = {
-        {sim.link(), {"fly"}, {}, 2, "varanda: unknown command 'fly'"},
-        {sim.link(), {"access-list", "push", path("missing.csv")}, {}, 2,
+        {sim_->link(), {"fly"}, {}, 2, "varanda: unknown command 'fly'"},
+        {sim_->link(), {"access-list", "push", path("missing.csv")}, {}, 2,
          "varanda: " + path("missing.csv") + ": cannot open"},
-        {sim.link(), {"access-list", "push", dir_}, {}, 2, "varanda: " + dir_ + ": cannot"},
-        {sim.link(), {"relay", "3"}, {}, 2, "varanda: relay 1|2"},
-        {sim.link(), {"config", "set", "mode=sideways"}, {}, 2, "config set: mode=sideways: allowed values offline|online"},
+        {sim_->link(), {"access-list", "push", dir_}, {}, 2, "varanda: " + dir_ + ": cannot"},
+        {sim_->link(), {"relay", "3"}, {}, 2, "varanda: relay 1|2"},
+        {sim_->link(), {"config", "set", "mode=sideways"}, {}, 2, "config set: mode=sideways: allowed values offline|online"},
         {closed, {"ping"}, {}, 1, "connection refused by 127.0.0.1:" + std::to_string(closed) + " (code 1)"},
-        {sim.link(), {"ping"}, {{"CORVO_TCP_HOST", "no-such-host.invalid"}}, 1, "host no-such-host.invalid not found"},
+        {sim_->link(), {"ping"}, {{"CORVO_TCP_HOST", "no-such-host.invalid"}}, 1, "host no-such-host.invalid not found"},
         {9, {"--type", "serial", "ping"}, {{"CORVO_SERIAL_DEVICE_9", path("no-device")}}, 1,
          "device " + path("no-device") + " missing"},
         {mute.link(), {"--timeout", "50", "--retries", "0", "ping"}, {}, 1,
          "no answer from terminal 1 at 127.0.0.1:" + std::to_string(mute.link()) + " within the time-out (50 ms"},
-        {sim.link(), {"schedules", "push", path("times")}, {}, 1, "answers, but refused the command"},
-        {sim.link(), {"--old-model", "schedules", "push", path("times")}, {}, 0, ""},
-        {sim.link(), {"access-list", "push", path("cards.csv"), "--card-digits", "8"}, {}, 1,
+        {sim_->link(), {"schedules", "push", path("times")}, {}, 1, "answers, but refused the command"},
+        {sim_->link(), {"--old-model", "schedules", "push", path("times")}, {}, 0, ""},
+        {sim_->link(), {"access-list", "push", path("cards.csv"), "--card-digits", "8"}, {}, 1,
          "the terminal is set for 14-digit cards, not --card-digits 8; nothing sent"},
-        {sim.link(), {"--json", "clock", "get"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1,
+        {sim_->link(), {"--json", "clock", "get"}, {{"CORVO_TCP_TERMINALS", path("no-map")}}, 1,
          "the terminal map " + path("no-map")},
     };
     for (const auto& c : cases) {
@@ -150,37 +145,34 @@ TEST_F(Tool, FailuresSayWhatHappened) {
             EXPECT_EQ(0u, r.out.find("{\"terminal\":1,\"ok\":false,\"error\":")) << r.out;
         }
     }
-    EXPECT_EQ(0, sim.dump(1)["access_list"]["count"].num());
+    EXPECT_EQ(0, sim_->dump(1)["access_list"]["count"].num());
     const Outcome r =
-        run(sim.link(), {"--old-model", "access-list", "push", path("cards.csv"), "--card-digits", "8", "--reconfigure"});
+        run(sim_->link(), {"--old-model", "access-list", "push", path("cards.csv"), "--card-digits", "8", "--reconfigure"});
     EXPECT_EQ(0, r.status) << r.err;
-    EXPECT_EQ(8, sim.dump(1)["config"]["card_digits"].num());
+    EXPECT_EQ(8, sim_->dump(1)["config"]["card_digits"].num());
 }
 
 // A line that drops a fifth of the frames: with --retries every command goes
 // through, and every punch reaches the file once, as the terminal stored it.
 TEST_F(Tool, RetriesCarryEveryCommandOverALossyLine) {
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({"--faults", "20 0 0 0", "--fault-seed", "7", "--punches", "20"}));
-    const tool_test::Punches expected = tool_test::stored_punches(sim, 1);
+    ASSERT_NO_FATAL_FAILURE(start_sim({"--faults", "20 0 0 0", "--fault-seed", "7", "--punches", "20"}));
     const std::vector<std::vector<std::string>> commands = {
         {"ping"}, {"info"}, {"clock", "get"}, {"clock", "set", "now"}, {"config", "get"}, {"beep", "short"},
         {"collect", "--out", path("punches.csv")}};
     for (const auto& c : commands) {
         std::vector<std::string> args = {"--timeout", "30", "--retries", "12"};
         args.insert(args.end(), c.begin(), c.end());
-        const Outcome r = run(sim.link(), args);
+        const Outcome r = run(sim_->link(), args);
         EXPECT_EQ(0, r.status) << c[0] << ": " << r.err;
     }
-    EXPECT_EQ("", tool_test::exactly_once(expected, path("punches.csv")));
-    EXPECT_EQ(0, sim.dump(1)["punches"]["stored"].num());
+    EXPECT_EQ("", tool_test::exactly_once(expected_, path("punches.csv")));
+    EXPECT_EQ(0, sim_->dump(1)["punches"]["stored"].num());
 }
 
 // The tool closes the serial port at the end of a run and the modem hangs
 // up: the next run dials again and is answered.
 TEST_F(Tool, EveryModemRunDialsAfresh) {
-    Sim sim(dir_);
-    ASSERT_TRUE(sim.start({"--pty", "--modem", "connect"}));
+    ASSERT_NO_FATAL_FAILURE(start_sim({"--pty", "--modem", "connect"}));
     const std::string ports = slurp(dir_ + "/ports");
     const std::size_t at = ports.find("pty=");
     ASSERT_NE(std::string::npos, at) << ports;
@@ -190,7 +182,7 @@ TEST_F(Tool, EveryModemRunDialsAfresh) {
         const Outcome r = run(7, {"--type", "modem", "--dial", "555", "ping"},
                               {{"CORVO_SERIAL_DEVICE_7", pty}});
         EXPECT_EQ(0, r.status) << r.err;
-        const auto modem = [&] { return e2e::JsonValue::parse(sim.control_port().command("modem")); };
+        const auto modem = [&] { return e2e::JsonValue::parse(sim_->control_port().command("modem")); };
         EXPECT_TRUE(eventually([&] { return !modem()["data_mode"].boolean(); })) << "still in data mode";
     }
 }

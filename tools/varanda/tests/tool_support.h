@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -106,7 +107,15 @@ protected:
         const int status = e2e::wait_for(start(port, args, "", env));
         return {status, slurp(path("out")), slurp(path("err"))};
     }
+    // A corvo-sim of the test's own, and the punches its terminals 1-N hold.
+    void start_sim(const std::vector<std::string>& options, int terminals = 1) {
+        sim_ = std::make_unique<e2e::SimProcess>(dir_);
+        ASSERT_TRUE(sim_->start(options));
+        expected_ = stored_punches(*sim_, terminals);
+    }
     std::string dir_;
+    std::unique_ptr<e2e::SimProcess> sim_;
+    Punches expected_;
 };
 
 }  // namespace tool_test
