@@ -142,7 +142,7 @@ TEST_F(ComComponent, TcpArraysAndNullPointers) {
     v->dispatch.Release(tcp);
 }
 
-// (Devices that are no serial line: Lines.DevicesThatCannotBeOpenedAreRefused.)
+// (Devices that are no serial line: SerialLines.Type4SerialComponentSpeaksForTheLinesTerminal.)
 TEST_F(ComComponent, SerialComponentUnopenedRefusesExchanges) {
     void* serial = create("libCorvoSerialCom.so", kSerialClsid, kSerialIid);
     ASSERT_NE(nullptr, serial);
