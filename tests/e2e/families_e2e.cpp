@@ -1,8 +1,10 @@
 // The operation families through the SDK against corvo-sim, checked on the
-// emulated terminal's state: one case per family, for the wiring. (Punch
-// collection through the SDK: bad_line_e2e.cpp and lines_e2e.cpp.)
+// emulated terminal's state: one case per family, for the wiring, and the
+// library loaded and unloaded a hundred times. (Punch collection through the
+// SDK: bad_line_e2e.cpp and lines_e2e.cpp.)
 #include <cstring>
-#include <set>
+#include <filesystem>
+#include <iterator>
 #include <string>
 
 #include "support/sdk_fixture.h"
@@ -116,5 +118,35 @@ TEST_F(Families, FingerprintAndOsselModules) {
     ASSERT_EQ(1u, o.size());
     EXPECT_EQ("123", o[0].str());
 }
+
+#if !defined(_WIN32)
+// Open file descriptors or threads of this process.
+size_t entries(const char* dir) {
+    using std::filesystem::directory_iterator;
+    return static_cast<size_t>(std::distance(directory_iterator(dir), directory_iterator{}));
+}
+
+// Every load, exchange and unload hands back its sockets and threads (the
+// leak checker of the sanitizer build sees the memory).
+TEST_F(Families, AHundredLoadExchangeUnloadCyclesLeaveNothingBehind) {
+    sdk_.unload();
+    size_t fds = 0, threads = 0;
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        {
+            hostkit::Sdk sdk;
+            ASSERT_TRUE(sdk.load()) << hostkit::sdk_path();
+            ASSERT_EQ(0, sdk.api.DefinirTipoConexao(1));
+            ASSERT_EQ(0, sdk.api.AbrirPortaComunicacao(port_)) << "cycle " << cycle;
+            ASSERT_EQ(0, sdk.api.Ping(1)) << "cycle " << cycle;
+            sdk.api.FecharPortaComunicacao();
+        }
+        if (cycle == 0) fds = entries("/proc/self/fd"), threads = entries("/proc/self/task");
+    }
+    EXPECT_EQ(fds, entries("/proc/self/fd"));
+    EXPECT_EQ(threads, entries("/proc/self/task"));
+    EXPECT_EQ(100, dump(1)["pings"].num());
+    ASSERT_TRUE(sdk_.load());
+}
+#endif
 
 }  // namespace
