@@ -129,15 +129,16 @@ TEST_F(Backend, AcknowledgementByResponseByte) {
 
 TEST_F(Backend, FailuresComeBackAsCodes) {
     {
-        e2e::SilentPeer closing(e2e::SilentPeer::Mode::CloseAtOnce);
+        e2e::SilentPeer closing;
         ASSERT_NE(0, b_.InicializaCom(closing.port(), 9600));
+        closing.hang_up();
         EXPECT_EQ(21, b_.Envia_Dados(1, nullptr, 10, 0, 0));
         EXPECT_EQ(0, b_.Conectado());
         EXPECT_EQ(21, b_.Envia_Dados(1, nullptr, 10, 0, 0));
         b_.FinalizaCom();
     }
     {
-        e2e::SilentPeer mute(e2e::SilentPeer::Mode::Mute);
+        e2e::SilentPeer mute;
         ASSERT_NE(0, b_.InicializaCom(mute.port(), 9600));
         uint8_t buf[4] = {1, 2, 3, 4};
         EXPECT_EQ(21, b_.Recebe_Dados(1, buf, 235, 2, 0));
