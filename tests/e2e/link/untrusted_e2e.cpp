@@ -1,16 +1,28 @@
-// The emulator treats every frame as untrusted: garbage, damaged and
-// truncated frames are refused with a Nak or silence, and it goes on serving.
+// The link spoken directly to corvo-sim, as a back-end would: the emulator
+// treats every frame as untrusted (garbage, damaged and truncated frames are
+// refused with a Nak or silence) and goes on serving. (What each command does
+// to a terminal is checked at the terminal bank, in sim/test.)
+#include <gtest/gtest.h>
+
+#include <vector>
+
 #include "link/frame.h"
 #include "link/parser.h"
-#include "link_fixture.h"
+#include "socket_stream.h"
+#include "support/sim_test.h"
 
 namespace e2e {
 namespace {
 
 using namespace corvo::link;
+using Bytes = std::vector<uint8_t>;
 
-class Untrusted : public LinkTest {
+class Untrusted : public SimTest {
 protected:
+    void SetUp() override {
+        SimTest::SetUp();
+        ASSERT_TRUE(stream_.connect("127.0.0.1", static_cast<uint16_t>(port_), 2000));
+    }
     // A frame for terminal 1 without payload (a ping, unless told otherwise).
     static Bytes frame(uint16_t seq, FrameType type = FrameType::Send, uint8_t command = 10) {
         Header h;
@@ -36,6 +48,7 @@ protected:
             if (ev == Parser::Event::Frame) got.push_back(f);
         return got;
     }
+    corvo::tcp::SocketStream stream_;
     Parser parser_;
 };
 
