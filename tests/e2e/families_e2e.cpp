@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/sdk_fixture.h"
 
@@ -34,12 +35,9 @@ TEST_F(Families, ClockIsSetAndRead) {
     open();
     ASSERT_EQ(0, api_.EnviarRelogio(1, 7, 3, 26, 14, 5, 9));
     EXPECT_EQ("2026-03-07", dump(1)["clock"]["date"].str());
-    u8 d = 0, m = 0, y = 0, h = 0, mi = 0, s = 0;
-    ASSERT_EQ(0, api_.ReceberRelogio(1, &d, &m, &y, &h, &mi, &s));
-    EXPECT_EQ(7, d);
-    EXPECT_EQ(3, m);
-    EXPECT_EQ(26, y);
-    EXPECT_EQ(14, h);
+    u8 c[6] = {};
+    ASSERT_EQ(0, api_.ReceberRelogio(1, &c[0], &c[1], &c[2], &c[3], &c[4], &c[5]));
+    EXPECT_EQ((std::vector<u8>{7, 3, 26, 14}), std::vector<u8>(c, c + 4));
 }
 
 TEST_F(Families, MessagesAndSchedules) {
@@ -90,10 +88,9 @@ TEST_F(Families, OnlineEventsSensorsAndFirmware) {
     EXPECT_EQ("12345678901234", std::string(card, 14));
     EXPECT_EQ(128, api_.ReceberDadosOnLine(1, &origin, &complement, card, &dt[0], &dt[1], &dt[2], &dt[3], &dt[4], &dt[5]));
     sim("sensors 1 1 0 7");
-    u8 s1 = 0, s2 = 0, s3 = 0;
-    ASSERT_EQ(0, api_.LerSensoresCorvo(1, &s1, &s2, &s3));
-    EXPECT_EQ(1, s1);
-    EXPECT_EQ(7, s3);
+    u8 s[3] = {};
+    ASSERT_EQ(0, api_.LerSensoresCorvo(1, &s[0], &s[1], &s[2]));
+    EXPECT_EQ((std::vector<u8>{1, 0, 7}), std::vector<u8>(s, s + 3));
     u8 a = 0, c = 0, d = 0, e = 0, f = 0;
     uint16_t v = 0;
     ASSERT_EQ(0, api_.ReceberVersaoFirmware(1, &a, &v, &c, &d, &e, &f));
