@@ -1,5 +1,7 @@
-// Model, version and user-count answers, and one user's 844-byte record.
+// Model, version and user-count answers, and the records read after an
+// answer: one user's 844 bytes, the reader's 404-byte template.
 #include <cstring>
+#include <functional>
 
 #include "bio_test_support.h"
 #include "sdk_test.h"
@@ -12,35 +14,30 @@ using biotest::event;
 
 class BioQueries : public testsupport::SdkTest {};
 
-TEST_F(BioQueries, VersionBytesReadAsTwoDecimalDigits) {
+// Version bytes read as two decimal digits each; a failed answer zeroes
+// what it would have written.
+TEST_F(BioQueries, ModelAndVersionAnswers) {
     open_tcp_lib();
     struct Case {
-        uint8_t major_byte, minor_byte;
-        int32_t major, minor;
-    } cases[] = {{0x02, 0x15, 2, 15}, {0x12, 0x1A, 12, 1}, {0xA1, 0x0A, 0, 0}, {0x05, 0x99, 5, 99}, {0x00, 0x10, 0, 10}};
+        Bytes answer;
+        bool version;  // else the model
+        uint8_t online, code;
+        int32_t first, second;
+    } cases[] = {
+        {answer(1, {0x02, 0x15}), true, 0, 0, 2, 15},  {answer(1, {0x12, 0x1A}), true, 0, 0, 12, 1},
+        {answer(1, {0xA1, 0x0A}), true, 0, 0, 0, 0},   {answer(1, {0x05, 0x99}), true, 0, 0, 5, 99},
+        {answer(1, {0x00, 0x10}), true, 0, 0, 0, 10},  {answer(2), true, 0, 129, 0, 0},
+        {answer(5), false, 0, 132, 0, -1},             {event(13, 1, {1, 0x07}), false, 1, 0, 7, -1},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(int(c.major_byte));
-        tcp_.queue_answer(answer(1, {c.major_byte, c.minor_byte}));
-        int32_t major = -1, minor = -1;
-        EXPECT_EQ(0, api().ReceberVersaoBio(3, 0, &major, &minor));
-        EXPECT_EQ(c.major, major);
-        EXPECT_EQ(c.minor, minor);
+        SCOPED_TRACE(testing::PrintToString(c.answer));
+        tcp_.queue_answer(c.answer);
+        int32_t first = 9, second = -1;
+        EXPECT_EQ(c.code, c.version ? api().ReceberVersaoBio(3, c.online, &first, &second)
+                                    : api().ReceberModeloBio(3, c.online, &first));
+        EXPECT_EQ(c.first, first);
+        EXPECT_EQ(c.second, second);
     }
-}
-
-TEST_F(BioQueries, FailedAnswersZeroTheModelAndVersion) {
-    open_tcp_lib();
-    int32_t model = 9, major = 9, minor = 9;
-    tcp_.queue_answer(answer(5));
-    EXPECT_EQ(132, api().ReceberModeloBio(3, 0, &model));
-    EXPECT_EQ(0, model);
-    tcp_.queue_answer(answer(2));
-    EXPECT_EQ(129, api().ReceberVersaoBio(3, 0, &major, &minor));
-    EXPECT_EQ(0, major);
-    EXPECT_EQ(0, minor);
-    tcp_.queue_answer(event(13, 1, {1, 0x07}));
-    EXPECT_EQ(0, api().ReceberModeloBio(3, 1, &model));
-    EXPECT_EQ(7, model);
 }
 
 TEST_F(BioQueries, UserCountTriesUntilTheFirstSuccess) {
@@ -68,35 +65,53 @@ TEST_F(BioQueries, UserCountTriesUntilTheFirstSuccess) {
     }
 }
 
-TEST_F(BioQueries, UserRecordFollowsASuccessfulAnswer) {
+// The record is read (its own command, its own length) only after a
+// successful answer, and written only when it arrived whole.
+TEST_F(BioQueries, RecordsFollowASuccessfulAnswer) {
     open_tcp_lib();
-    Bytes record(844);
-    for (size_t i = 0; i < record.size(); ++i) record[i] = static_cast<uint8_t>(i * 7);
+    Bytes user(844), tmpl(404);
+    for (size_t i = 0; i < user.size(); ++i) user[i] = static_cast<uint8_t>(i * 7);
+    for (size_t i = 0; i < tmpl.size(); ++i) tmpl[i] = static_cast<uint8_t>(255 - i);
     uint8_t out[845];
-    std::memset(out, 0xAA, sizeof out);
-
-    // Module error: no record read, buffer untouched.
-    tcp_.queue_answer(answer(4));
-    EXPECT_EQ(131, api().ReceberUsuarioCadastradoBio(3, 0, out));
-    EXPECT_EQ(1u, tcp_.calls("Recebe_Dados").size());
-    EXPECT_EQ(0xAA, out[0]);
-
-    // Record receive fails: its code, buffer untouched.
-    tcp_.reset();
-    tcp_.queue_answer(answer(1));
-    EXPECT_EQ(1, api().ReceberUsuarioCadastradoBio(3, 0, out));
-    EXPECT_EQ(0xAA, out[0]);
-
-    tcp_.reset();
-    tcp_.queue_answer(answer(1));
-    tcp_.queue_answer(record);
-    EXPECT_EQ(0, api().ReceberUsuarioCadastradoBio(3, 0, out));
-    auto r = tcp_.calls("Recebe_Dados");
-    ASSERT_EQ(2u, r.size());
-    EXPECT_EQ(221, r[1].ints[1]);
-    EXPECT_EQ(844, r[1].ints[2]);
-    EXPECT_EQ(0, std::memcmp(out, record.data(), 844));
-    EXPECT_EQ(0xAA, out[844]);
+    auto user_record = [&] { return api().ReceberUsuarioCadastradoBio(3, 0, out); };
+    auto reader_template = [&] { return api().ReceberTemplateLeitor(3, 0, out); };
+    auto captured = [&] { return api().ReceberTemplateCapturadoCorvo(3, out); };
+    struct Case {
+        const char* what;
+        std::function<uint8_t()> call;
+        std::vector<Bytes> answers;
+        int32_t fail_last;  // a non-zero back-end result for the last answer
+        uint8_t code;
+        biotest::Reads reads;
+    } cases[] = {
+        {"user: module error", user_record, {answer(4)}, 0, 131, {{3, 220, 17}}},
+        {"user: record missing", user_record, {answer(1)}, 0, 1, {{3, 220, 17}, {3, 221, 844}}},
+        {"user record", user_record, {answer(1), user}, 0, 0, {{3, 220, 17}, {3, 221, 844}}},
+        {"template: no answer", reader_template, {}, 0, 128, {{3, 220, 17}}},
+        {"template: module error", reader_template, {answer(14)}, 0, 134, {{3, 220, 17}}},
+        {"template missing: 1 becomes 128", reader_template, {answer(1), tmpl}, 21, 128,
+         {{3, 220, 17}, {3, 223, 404}}},
+        {"template", reader_template, {answer(1), tmpl}, 0, 0, {{3, 220, 17}, {3, 223, 404}}},
+        {"captured template", captured, {tmpl}, 0, 0, {{3, 223, 404}}},
+        {"captured template missing: 1 stays", captured, {tmpl}, 21, 1, {{3, 223, 404}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tcp_.reset();
+        for (size_t i = 0; i < c.answers.size(); ++i) {
+            tcp_.queue_answer(i + 1 == c.answers.size() && c.fail_last ? c.fail_last : 40, c.answers[i]);
+        }
+        std::memset(out, 0x11, sizeof out);
+        EXPECT_EQ(c.code, c.call());
+        EXPECT_EQ(c.reads, biotest::reads(tcp_));
+        const size_t size = static_cast<size_t>(c.reads.back()[2]);
+        if (c.code == 0) {
+            EXPECT_EQ(c.answers.back(), Bytes(out, out + size));
+        } else {
+            EXPECT_EQ(0x11, out[0]);
+        }
+        EXPECT_EQ(0x11, out[size]);
+    }
 }
 
 }  // namespace
