@@ -1,5 +1,6 @@
 // Fingerprint records: the paged list of users with fingerprint and its
-// decoding, fetching one record, and the record sent.
+// decoding, fetching one record, and the record sent. The list's answer and
+// package checks are the user list's (bio_user_list_test.cpp).
 #include <cstring>
 
 #include "bio_test_support.h"
@@ -10,58 +11,32 @@ namespace {
 using biotest::answer;
 using biotest::Bytes;
 using biotest::page_answer;
+using biotest::Reads;
+using biotest::reads;
 
 class FingerprintTransfer : public testsupport::SdkTest {};
 
 TEST_F(FingerprintTransfer, ListRecordsDecodeByPairs) {
     open_tcp_lib();
+    uint8_t out[12];
+    EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // no package yet
     // Two records of 16 bytes: identifier bytes in the pair code.
-    Bytes package = {0, 2, 0, 16};
-    Bytes r1 = {0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x24, 0x46, 0x1A, 0x00, 0x9A, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
-    Bytes r2(16, 0x01);
-    package.insert(package.end(), r1.begin(), r1.end());
-    package.insert(package.end(), r2.begin(), r2.end());
+    Bytes package = {0, 2, 0, 16, 0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x24, 0x46, 0x1A, 0x00, 0x9A,
+                     0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    package.resize(36, 0x01);
     tcp_.queue_answer(page_answer(0, 0, 36));
     tcp_.queue_answer(package);
     ASSERT_EQ(0, api().SolicitarListaUsuariosComDigital(3));
-    auto r = tcp_.calls("Recebe_Dados");
-    ASSERT_EQ(2u, r.size());
-    EXPECT_EQ(220, r[0].ints[1]);
-    EXPECT_EQ(222, r[1].ints[1]);
-    EXPECT_EQ(36, r[1].ints[2]);
+    EXPECT_EQ((Reads{{3, 220, 17}, {3, 222, 36}}), reads(tcp_));
 
-    uint8_t out[12];
     std::memset(out, 0x77, sizeof out);
     ASSERT_EQ(1, api().TemProximoUsuario());
     ASSERT_EQ(0, api().ReceberUsuarioComDigital(out));
-    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 1, 23, 45, 19, 255, 99}), Bytes(out, out + 11));
-    EXPECT_EQ(0x77, out[11]);  // 11 bytes only
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 1, 23, 45, 19, 255, 99, 0x77}), Bytes(out, out + 12));  // 11 bytes only
     ASSERT_EQ(0, api().ReceberUsuarioComDigital(out));
     EXPECT_EQ(Bytes(11, 0), Bytes(out, out + 11));
     EXPECT_EQ(0, api().TemProximoUsuario());
     EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // past the last record
-}
-
-TEST_F(FingerprintTransfer, ListAnswerChecksComeInOrder) {
-    open_tcp_lib();
-    struct Case {
-        const char* what;
-        Bytes answer;
-        uint8_t code;
-    } cases[] = {
-        {"size 0 wins over the page", page_answer(3, 3, 0), 136},
-        {"another page", page_answer(1, 3, 8), 137},
-        {"module error", answer(2), 129},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        tcp_.reset();
-        tcp_.queue_answer(c.answer);
-        EXPECT_EQ(c.code, api().SolicitarListaUsuariosComDigital(3));
-        EXPECT_EQ(1u, tcp_.calls("Recebe_Dados").size());
-    }
-    uint8_t out[11];
-    EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // no package
 }
 
 // The internal package step reads again from the terminal of the last list
@@ -74,17 +49,10 @@ TEST_F(FingerprintTransfer, PackageStepUsesTheAnsweredTerminal) {
     EXPECT_EQ(1, api().SolicitarListaUsuariosComDigital(6));
     tcp_.reset();
     Bytes package(20, 0x01);
-    package[0] = 0;
-    package[1] = 1;
-    package[2] = 0;
-    package[3] = 16;
+    std::copy_n(Bytes{0, 1, 0, 16}.begin(), 4, package.begin());
     tcp_.queue_answer(package);
     ASSERT_EQ(0, api().ReceberListaUsuariosDigital(12345));
-    auto r = tcp_.calls("Recebe_Dados");
-    ASSERT_EQ(1u, r.size());
-    EXPECT_EQ(6, r[0].ints[0]);
-    EXPECT_EQ(222, r[0].ints[1]);
-    EXPECT_EQ(20, r[0].ints[2]);
+    EXPECT_EQ((Reads{{6, 222, 20}}), reads(tcp_));
     uint8_t out[11];
     EXPECT_EQ(0, api().ReceberUsuarioComDigital(out));
 }
@@ -92,24 +60,20 @@ TEST_F(FingerprintTransfer, PackageStepUsesTheAnsweredTerminal) {
 TEST_F(FingerprintTransfer, AnswerGivesTheRecordSize) {
     open_tcp_lib();
     struct Case {
-        Bytes answer;
+        Bytes answer;  // empty: none
         uint8_t code;
         int32_t size;
     } cases[] = {
-        {answer(1, {0x00, 0xD8}), 0, 472},
-        {answer(1, {0x01, 0x6C}), 0, 876},
-        {answer(1, {0x00, 0x00}), 0, 876},
-        {answer(5), 132, 0},
+        {answer(1, {0x00, 0xD8}), 0, 472}, {answer(1, {0x01, 0x6C}), 0, 876}, {answer(1, {0x00, 0x00}), 0, 876},
+        {answer(5), 132, 0},               {{}, 128, 0},
     };
     for (const Case& c : cases) {
-        tcp_.queue_answer(c.answer);
+        SCOPED_TRACE(c.size);
+        if (!c.answer.empty()) tcp_.queue_answer(c.answer);
         int32_t size = -1;
         EXPECT_EQ(c.code, api().ReceberRespostaRequisicaoBio(3, &size));
         EXPECT_EQ(c.size, size);
     }
-    int32_t size = -1;
-    EXPECT_EQ(128, api().ReceberRespostaRequisicaoBio(3, &size));  // no answer
-    EXPECT_EQ(0, size);
 }
 
 TEST_F(FingerprintTransfer, RecordReceiveWritesExactlyTheSizeAskedFor) {
@@ -128,20 +92,16 @@ TEST_F(FingerprintTransfer, RecordReceiveWritesExactlyTheSizeAskedFor) {
         if (c.result) tcp_.queue_answer(c.result, record);
         std::fill(out.begin(), out.end(), 0x33);
         EXPECT_EQ(c.code, api().ReceberDigitalUsuario(3, out.data(), c.size));
-        auto r = tcp_.calls("Recebe_Dados");
-        if (c.code == 130) {
-            EXPECT_TRUE(r.empty());
-        } else {
-            ASSERT_EQ(1u, r.size());
-            EXPECT_EQ(231, r[0].ints[1]);
-            EXPECT_EQ(c.size, r[0].ints[2]);
-        }
+        EXPECT_EQ((c.code == 130 ? Reads{} : Reads{{3, 231, c.size}}), reads(tcp_));
         const size_t written = c.code == 0 ? static_cast<size_t>(c.size) : 0;
         EXPECT_TRUE(std::equal(out.begin(), out.begin() + written, record.begin()));
         EXPECT_EQ(0x33, out[written]);
     }
 }
 
+// The record: 0xC3, the identifier's pair code at 5..12, 0xFC 0x08 at 32,
+// the time at 40 (BioFixedTime), the template table at 48..67, then the
+// templates.
 TEST_F(FingerprintTransfer, RecordSentWithOneOrTwoTemplates) {
     open_tcp_lib();
     Bytes t1(404), t2(404, 0);
@@ -172,32 +132,21 @@ TEST_F(FingerprintTransfer, RecordSentWithOneOrTwoTemplates) {
         Bytes head = {0xC3, 0, 0, 0, 0};
         head.insert(head.end(), c.id_bytes.begin(), c.id_bytes.end());
         head.resize(32, 0);
-        head.push_back(0xFC);
-        head.push_back(0x08);
+        head.insert(head.end(), {0xFC, 0x08});
         head.resize(40, 0);
-        EXPECT_EQ(head, Bytes(r.begin(), r.begin() + 40));  // then the time: BioFixedTime
-        Bytes table(20, 0);
-        table[0] = 0x01;
-        table[1] = 0x94;
-        if (c.length == 876) {
-            table[2] = 0x01;
-            table[3] = 0x94;
-        }
+        EXPECT_EQ(head, Bytes(r.begin(), r.begin() + 40));
+        const bool two = c.length == 876;
+        Bytes table = {0x01, 0x94, static_cast<uint8_t>(two ? 0x01 : 0), static_cast<uint8_t>(two ? 0x94 : 0)};
+        table.resize(20, 0);
         EXPECT_EQ(table, Bytes(r.begin() + 48, r.begin() + 68));
         EXPECT_TRUE(std::equal(t1.begin(), t1.end(), r.begin() + 68));
-        if (c.length == 876) {
+        if (two) {
             EXPECT_TRUE(std::equal(t2_set.begin(), t2_set.end(), r.begin() + 472));
         }
     }
-}
-
-TEST_F(FingerprintTransfer, RefusedRecordsSendNothing) {
-    open_tcp_lib();
-    Bytes t1(404, 1);
-    EXPECT_EQ(128, api().EnviarDigitalUsuario(3, "01234567890123456", t1.data(), nullptr));
-    EXPECT_EQ(130, api().EnviarDigitalUsuario(3, "1", nullptr, nullptr));
+    EXPECT_EQ(128, api().EnviarDigitalUsuario(3, "01234567890123456", t1.data(), nullptr));  // 17 characters
     EXPECT_EQ(128, api().SolicitarDigitalUsuario(3, ""));
-    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(1u, sent().size());  // nothing more sent
 }
 
 }  // namespace
