@@ -19,12 +19,19 @@ protected:
     }
 };
 
-TEST_F(NoFingerprint, List250PayloadAndEmptyingAfterTheSend) {
+// Refused entries change nothing; a failed send keeps the list for another
+// try, a good one empties it.
+TEST_F(NoFingerprint, List250PayloadRefusalsAndEmptying) {
     open_tcp_lib();
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("12345"));
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("7"));
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("1234567890"));
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("12a"));  // other characters count 0
+    for (const char* id : {"12345", "7", "1234567890", "12a"}) {  // other characters count 0
+        ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio(id));
+    }
+    for (const char* id : {static_cast<const char*>(nullptr), "", "12345678901"}) {
+        EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio(id));
+    }
+    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio500("12345678901"));  // 11 characters
+    tcp_.queue_result("Envia_Dados", 21);
+    EXPECT_EQ(1, api().EnviarListaUsuariosSemDigitalBio(3));
     ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
     const Bytes head = {4, 0, 0, 1, 0x23, 0x45, 0, 0, 0, 0, 7, 0x12, 0x34, 0x56, 0x78, 0x90, 0, 0, 0, 0x01, 0x20};
     Bytes expected(1251, 0xFF);
@@ -35,18 +42,9 @@ TEST_F(NoFingerprint, List250PayloadAndEmptyingAfterTheSend) {
     Bytes empty(1251, 0xFF);
     empty[0] = 0;
     EXPECT_EQ(empty, last_payload(124));
-}
-
-TEST_F(NoFingerprint, RefusedEntriesChangeNothing) {
-    open_tcp_lib();
-    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio(nullptr));
-    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio(""));
-    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio("12345678901"));  // 11 characters
-    EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio500("12345678901"));
     ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio500(3));
-    Bytes empty(2502, 0xFF);
-    empty[0] = 0;
-    empty[1] = 0;
+    empty.assign(2502, 0xFF);
+    empty[0] = empty[1] = 0;
     EXPECT_EQ(empty, last_payload(129));
 }
 
@@ -60,17 +58,6 @@ TEST_F(NoFingerprint, List500CountTakesTwoBytes) {
     EXPECT_EQ(0x01, p[1]);
     EXPECT_EQ((Bytes{0, 0, 0, 0x02, 0x99}), Bytes(p.begin() + 2 + 299 * 5, p.begin() + 2 + 300 * 5));
     EXPECT_EQ(0xFF, p[2 + 300 * 5]);
-}
-
-TEST_F(NoFingerprint, FailedSendKeepsTheListForAnotherTry) {
-    open_tcp_lib();
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio("9"));
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().EnviarListaUsuariosSemDigitalBio(3));
-    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio(3));
-    Bytes p = last_payload(124);
-    EXPECT_EQ(1, p[0]);
-    EXPECT_EQ((Bytes{0, 0, 0, 0, 9}), Bytes(p.begin() + 1, p.begin() + 6));
 }
 
 // One count serves the three tables: whichever table raised it, an insert
@@ -94,6 +81,9 @@ TEST_F(NoFingerprint, SharedCountNeverWritesPastATable) {
     EXPECT_EQ((Bytes{0, 0, 0, 0, 1}), Bytes(p.begin() + 7, p.begin() + 12));  // still there, beyond the count
 }
 
+// The 8000-entry table in its two send forms: a fixed header 0xFA 0x02, the
+// list kept after a failed send; or the length high byte first, the list
+// emptied even by a failed send.
 TEST_F(NoFingerprint, Table8000EntriesAndBothSendForms) {
     open_tcp_lib();
     struct Case {
@@ -109,36 +99,28 @@ TEST_F(NoFingerprint, Table8000EntriesAndBothSendForms) {
         {nullptr, 128, {}},
         {"0123456789ABCDEF0", 128, {}},
     };
-    Bytes entries;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.id ? c.id : "null");
-        EXPECT_EQ(c.code, api().IncluirUsuarioSemDigitalBioCorvoAcesso(c.id));
-        entries.insert(entries.end(), c.entry.begin(), c.entry.end());
+    for (const bool length_form : {false, true}) {
+        SCOPED_TRACE(length_form);
+        auto send = [&] {
+            return length_form ? api().EnviarListaUsuariosSemDigitalBioVariavel(3, 99)
+                               : api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3);
+        };
+        Bytes expected = {length_form ? uint8_t{0} : uint8_t{0xFA}, length_form ? uint8_t{34} : uint8_t{0x02}};
+        for (const Case& c : cases) {
+            EXPECT_EQ(c.code, api().IncluirUsuarioSemDigitalBioCorvoAcesso(c.id)) << (c.id ? c.id : "null");
+            expected.insert(expected.end(), c.entry.begin(), c.entry.end());
+        }
+        ASSERT_EQ(0, send());
+        EXPECT_EQ(expected, last_payload(129));
+        ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("1"));
+        tcp_.queue_result("Envia_Dados", 21);
+        EXPECT_EQ(1, send());
+        ASSERT_EQ(0, send());
+        expected = length_form ? Bytes{0, 2} : Bytes{0xFA, 0x02, 0, 0, 0, 0, 0, 0, 0, 1};
+        EXPECT_EQ(expected, last_payload(129));
+        ASSERT_EQ(0, send());
+        EXPECT_EQ(Bytes(expected.begin(), expected.begin() + 2), last_payload(129));  // emptied
     }
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3));
-    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3));
-    Bytes expected = {0xFA, 0x02};
-    expected.insert(expected.end(), entries.begin(), entries.end());
-    EXPECT_EQ(expected, last_payload(129));
-    // Emptied: only the header goes next time.
-    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3));
-    EXPECT_EQ((Bytes{0xFA, 0x02}), last_payload(129));
-}
-
-TEST_F(NoFingerprint, LengthHeaderFormHoldsTheLengthHighByteFirst) {
-    open_tcp_lib();
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("12345"));
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("7"));
-    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioVariavel(3, 99));
-    EXPECT_EQ((Bytes{0x00, 0x12, 0, 0, 0, 0, 0, 0x01, 0x23, 0x45, 0, 0, 0, 0, 0, 0, 0, 0x07}), last_payload(129));
-
-    // A failed send still leaves the count at 0.
-    ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBioCorvoAcesso("1"));
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().EnviarListaUsuariosSemDigitalBioVariavel(3, 0));
-    ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBioVariavel(3, 0));
-    EXPECT_EQ((Bytes{0x00, 0x02}), last_payload(129));
 }
 
 TEST_F(NoFingerprint, FullTableInBothSendForms) {
@@ -152,10 +134,7 @@ TEST_F(NoFingerprint, FullTableInBothSendForms) {
         tcp_.reset();
         ASSERT_EQ(0, form == 0 ? api().EnviarListaUsuariosSemDigitalBioCorvoAcesso(3)
                                : api().EnviarListaUsuariosSemDigitalBioVariavel(3, 0));
-        auto s = sent();
-        ASSERT_EQ(1u, s.size());
-        EXPECT_EQ(64002, tcp_.calls("Envia_Dados")[0].ints[2]);
-        const Bytes& p = s[0].data;
+        const Bytes p = last_payload(129);
         ASSERT_EQ(64002u, p.size());
         EXPECT_EQ(0xFA, p[0]);  // 64,002 high byte first, in both forms
         EXPECT_EQ(0x02, p[1]);
