@@ -84,6 +84,86 @@ double raw_rate(int exchanges, std::size_t request = kRequest, std::size_t answe
 
 void tool_rate(int port, double sdk_rate);
 
+namespace entry = varanda::abi::corvotcp;
+
+// The back-end's own entries, to time it without the SDK in front.
+struct Backend {
+    explicit Backend(const hostkit::Library& tcp)
+        : init(tcp.function<entry::InicializaCom*>("InicializaCom")),
+          send_data(tcp.function<entry::Envia_Dados*>("Envia_Dados")),
+          receive_no_reply(tcp.function<entry::Recebe_Dados_E_Nao_Responde*>("Recebe_Dados_E_Nao_Responde")),
+          finish(tcp.function<entry::FinalizaCom*>("FinalizaCom")) {}
+    entry::InicializaCom* init;
+    entry::Envia_Dados* send_data;
+    entry::Recebe_Dados_E_Nao_Responde* receive_no_reply;
+    entry::FinalizaCom* finish;
+};
+
+double per_second(int n, Clock::time_point start) {
+    return n / std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Three rounds, alternating, each side's best kept. False when an exchange fails.
+bool exchange_rates(const VarandaApi& api, const Backend& tcp, int port, int exchanges) {
+    double raw = 0, chain = 0, backend = 0;
+    for (int round = 0; round < 3; ++round) {
+        raw = std::max(raw, raw_rate(exchanges));
+        api.DefinirTipoConexao(1);
+        if (api.AbrirPortaComunicacao(port) != 0) return false;
+        auto start = Clock::now();
+        for (int i = 0; i < exchanges; ++i)
+            if (api.Ping(1) != 0) return false;
+        chain = std::max(chain, per_second(exchanges, start));
+        api.FecharPortaComunicacao();
+        if (tcp.init(port, 9600) == 0) return false;
+        start = Clock::now();
+        for (int i = 0; i < exchanges; ++i)
+            if (tcp.send_data(1, nullptr, 10, 0, 0) != 31) return false;
+        backend = std::max(backend, per_second(exchanges, start));
+        tcp.finish();
+    }
+    std::printf("exchanges (command without payload, %zu-byte request, %zu-byte answer), best of 3 x %d:\n", kRequest,
+                kAnswer, exchanges);
+    std::printf("  raw TCP ping-pong          %9.0f /s\n", raw);
+    std::printf("  CorvoTCP + corvo-sim       %9.0f /s  (%.0f%% of raw)\n", backend, 100 * backend / raw);
+    std::printf("  SDK Ping + CorvoTCP + sim  %9.0f /s  (%.0f%% of raw)\n", chain, 100 * chain / raw);
+    return true;
+}
+
+// Punches through the back-end (16-byte records), then half of what is left
+// through the SDK's ColetarBilhete, the rest through the tool.
+void punch_rates(const VarandaApi& api, const Backend& tcp, int port, int exchanges) {
+    tcp.init(port, 9600);
+    uint8_t record[16];
+    int n = 0;
+    auto start = Clock::now();
+    while (n < exchanges / 2 && tcp.receive_no_reply(1, record, 204, 16, 0) == 40) ++n;
+    const double s = std::chrono::duration<double>(Clock::now() - start).count();
+    tcp.finish();
+    std::printf("punches through CorvoTCP: %d in %.3f s = %.0f /s\n", n, s, n / s);
+    if (api.ColetarBilhete == nullptr) {
+        std::printf("punches through the SDK: this SDK build has no ColetarBilhete\n");
+        return;
+    }
+    api.DefinirTipoConexao(1);
+    api.AbrirPortaComunicacao(port);
+    int32_t left = 0;
+    api.ReceberQuantidadeBilhetes(1, &left);
+    uint8_t b[6];
+    char card[17];
+    int m = 0;
+    start = Clock::now();
+    while (m < left / 2 && api.ColetarBilhete(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card) == 0) ++m;
+    const double t = std::chrono::duration<double>(Clock::now() - start).count();
+    api.FecharPortaComunicacao();
+    const double sdk_rate = m / t;
+    const double raw_punch = raw_rate(exchanges / 2, kPunchRequest, kPunchAnswer);
+    std::printf("punches through the SDK (ColetarBilhete): %d in %.3f s = %.0f /s (%.0f%% of a raw %zu/%zu-byte "
+                "ping-pong, %.0f /s)\n",
+                m, t, sdk_rate, 100 * sdk_rate / raw_punch, kPunchRequest, kPunchAnswer, raw_punch);
+    tool_rate(port, sdk_rate);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -97,74 +177,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int port = std::atoi(port_text);
-    const VarandaApi& api = sdk.api;
-    auto type = api.DefinirTipoConexao;
-    auto open = api.AbrirPortaComunicacao;
-    auto ping = api.Ping;
-    auto close_port = api.FecharPortaComunicacao;
-    auto collect = api.ColetarBilhete;
-    namespace entry = varanda::abi::corvotcp;
-    auto init = tcp.function<entry::InicializaCom*>("InicializaCom");
-    auto send_data = tcp.function<entry::Envia_Dados*>("Envia_Dados");
-    auto receive_no_reply = tcp.function<entry::Recebe_Dados_E_Nao_Responde*>("Recebe_Dados_E_Nao_Responde");
-    auto finish = tcp.function<entry::FinalizaCom*>("FinalizaCom");
-
-    // Three rounds, alternating, each side's best kept.
-    double raw = 0, chain = 0, backend = 0;
-    for (int round = 0; round < 3; ++round) {
-        raw = std::max(raw, raw_rate(exchanges));
-        type(1);
-        if (open(port) != 0) return 1;
-        auto start = Clock::now();
-        for (int i = 0; i < exchanges; ++i)
-            if (ping(1) != 0) return 1;
-        chain = std::max(chain, exchanges / std::chrono::duration<double>(Clock::now() - start).count());
-        close_port();
-        if (init(port, 9600) == 0) return 1;
-        start = Clock::now();
-        for (int i = 0; i < exchanges; ++i)
-            if (send_data(1, nullptr, 10, 0, 0) != 31) return 1;
-        backend = std::max(backend, exchanges / std::chrono::duration<double>(Clock::now() - start).count());
-        finish();
-    }
-    std::printf("exchanges (command without payload, %zu-byte request, %zu-byte answer), best of 3 x %d:\n", kRequest,
-                kAnswer, exchanges);
-    std::printf("  raw TCP ping-pong          %9.0f /s\n", raw);
-    std::printf("  CorvoTCP + corvo-sim       %9.0f /s  (%.0f%% of raw)\n", backend, 100 * backend / raw);
-    std::printf("  SDK Ping + CorvoTCP + sim  %9.0f /s  (%.0f%% of raw)\n", chain, 100 * chain / raw);
-
-    // Punches: through the back-end (16-byte records), then the SDK when it has ColetarBilhete.
-    init(port, 9600);
-    uint8_t record[16];
-    int n = 0;
-    auto start = Clock::now();
-    while (n < exchanges / 2 && receive_no_reply(1, record, 204, 16, 0) == 40) ++n;
-    const double s = std::chrono::duration<double>(Clock::now() - start).count();
-    finish();
-    std::printf("punches through CorvoTCP: %d in %.3f s = %.0f /s\n", n, s, n / s);
-    if (collect == nullptr) {
-        std::printf("punches through the SDK: this SDK build has no ColetarBilhete\n");
-        return 0;
-    }
-    // Half of what is left through the SDK, the rest through the tool.
-    auto count = api.ReceberQuantidadeBilhetes;
-    type(1);
-    open(port);
-    int32_t left = 0;
-    count(1, &left);
-    uint8_t b[6];
-    char card[17];
-    int m = 0;
-    start = Clock::now();
-    while (m < left / 2 && collect(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card) == 0) ++m;
-    const double t = std::chrono::duration<double>(Clock::now() - start).count();
-    close_port();
-    const double sdk_rate = m / t;
-    const double raw_punch = raw_rate(exchanges / 2, kPunchRequest, kPunchAnswer);
-    std::printf("punches through the SDK (ColetarBilhete): %d in %.3f s = %.0f /s (%.0f%% of a raw %zu/%zu-byte "
-                "ping-pong, %.0f /s)\n",
-                m, t, sdk_rate, 100 * sdk_rate / raw_punch, kPunchRequest, kPunchAnswer, raw_punch);
-    tool_rate(port, sdk_rate);
+    const Backend backend(tcp);
+    if (!exchange_rates(sdk.api, backend, port, exchanges)) return 1;
+    punch_rates(sdk.api, backend, port, exchanges);
     return 0;
 }
 

@@ -121,6 +121,53 @@ bool tool_figures(int port, int terminals, int punches, const std::function<bool
     return got == static_cast<long>(punches) * terminals;
 }
 
+// The seconds since start.
+double since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// The ColetarBilhete figures: one terminal alone, (a) and (b).
+struct SdkFigures {
+    int alone_n = 0, seq_n = 0, par_n = 0;
+    double alone = 0, sequential = 0, parallel = 0;
+    bool in_turn = false;
+};
+
+// (a) one thread, terminal after terminal: measured up to kMeasuredInTurn
+// terminals, beyond that taken as that many times one terminal's time.
+// (b) one thread per terminal. False when the emulator would not store.
+bool sdk_figures(Collect collect, int terminals, int punches, const std::function<bool(int, int)>& store,
+                 SdkFigures& f) {
+    constexpr int kMeasuredInTurn = 32;
+    if (!store(1, 1)) return false;
+    auto start = Clock::now();
+    f.alone_n = collect_all(collect, 1);
+    f.alone = since(start);
+    f.in_turn = terminals <= kMeasuredInTurn;
+    if (f.in_turn && !store(1, terminals)) return false;
+    start = Clock::now();
+    f.seq_n = f.in_turn ? 0 : punches * terminals;
+    for (int t = 1; f.in_turn && t <= terminals; ++t) f.seq_n += collect_all(collect, t);
+    f.sequential = f.in_turn ? since(start) : f.alone * terminals;
+    if (!store(1, terminals)) return false;
+    std::atomic<int> par_n{0};
+    std::vector<std::thread> threads;
+    start = Clock::now();
+    for (int t = 1; t <= terminals; ++t) threads.emplace_back([&, t] { par_n += collect_all(collect, t); });
+    for (auto& th : threads) th.join();
+    f.parallel = since(start);
+    f.par_n = par_n;
+    return true;
+}
+
+void print_sdk_figures(const SdkFigures& f, int terminals, int punches) {
+    std::printf("%d terminals, %d punches each, collected with ColetarBilhete over CorvoTCP:\n", terminals, punches);
+    std::printf("  one terminal alone             %6d punches in %7.3f s\n", f.alone_n, f.alone);
+    std::printf("  (a) one thread, in turn        %6d punches in %7.3f s%s\n", f.seq_n, f.sequential,
+                f.in_turn ? "" : "  (not run: the terminals times one terminal's time)");
+    std::printf("  (b) %2d threads, one each       %6d punches in %7.3f s  (%.1fx faster than (a), %.2fx one "
+                "terminal's time)\n",
+                terminals, f.par_n, f.parallel, f.sequential / f.parallel, f.parallel / f.alone);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,7 +184,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int control_port = std::atoi(control_text);
-    const Collect collect = sdk.api.ColetarBilhete;
     if (sdk.api.DefinirTipoConexao(1) != 0 || sdk.api.AbrirPortaComunicacao(std::atoi(port_text)) != 0) {
         std::fprintf(stderr, "corvo-many-bench: the port does not open\n");
         return 1;
@@ -147,43 +193,12 @@ int main(int argc, char** argv) {
             if (!control(control_port, "punches " + std::to_string(t) + " " + std::to_string(punches))) return false;
         return true;
     };
-
-    // One terminal alone.
-    if (!store(1, 1)) return 1;
-    auto start = Clock::now();
-    const int alone_n = collect_all(collect, 1);
-    const double alone = std::chrono::duration<double>(Clock::now() - start).count();
-
-    // (a) one thread, terminal after terminal: measured up to kMeasuredInTurn
-    // terminals, beyond that taken as that many times one terminal's time.
-    constexpr int kMeasuredInTurn = 32;
-    const bool in_turn = terminals <= kMeasuredInTurn;
-    if (in_turn && !store(1, terminals)) return 1;
-    start = Clock::now();
-    int seq_n = in_turn ? 0 : punches * terminals;
-    for (int t = 1; in_turn && t <= terminals; ++t) seq_n += collect_all(collect, t);
-    const double sequential =
-        in_turn ? std::chrono::duration<double>(Clock::now() - start).count() : alone * terminals;
-
-    // (b) one thread per terminal.
-    if (!store(1, terminals)) return 1;
-    std::atomic<int> par_n{0};
-    std::vector<std::thread> threads;
-    start = Clock::now();
-    for (int t = 1; t <= terminals; ++t) threads.emplace_back([&, t] { par_n += collect_all(collect, t); });
-    for (auto& th : threads) th.join();
-    const double parallel = std::chrono::duration<double>(Clock::now() - start).count();
-
-    std::printf("%d terminals, %d punches each, collected with ColetarBilhete over CorvoTCP:\n", terminals, punches);
-    std::printf("  one terminal alone             %6d punches in %7.3f s\n", alone_n, alone);
-    std::printf("  (a) one thread, in turn        %6d punches in %7.3f s%s\n", seq_n, sequential,
-                in_turn ? "" : "  (not run: the terminals times one terminal's time)");
-    std::printf("  (b) %2d threads, one each       %6d punches in %7.3f s  (%.1fx faster than (a), %.2fx one "
-                "terminal's time)\n",
-                terminals, par_n.load(), parallel, sequential / parallel, parallel / alone);
-    bool complete = alone_n == punches && seq_n == punches * terminals && par_n == punches * terminals;
+    SdkFigures f;
+    if (!sdk_figures(sdk.api.ColetarBilhete, terminals, punches, store, f)) return 1;
+    print_sdk_figures(f, terminals, punches);
+    bool complete = f.alone_n == punches && f.seq_n == punches * terminals && f.par_n == punches * terminals;
     sdk.api.FecharPortaComunicacao();  // its connections, for the tool's
-    complete = tool_figures(std::atoi(port_text), terminals, punches, store, alone) && complete;
+    complete = tool_figures(std::atoi(port_text), terminals, punches, store, f.alone) && complete;
     if (!complete) std::printf("  NOT every punch was collected\n");
     return complete ? 0 : 1;
 }

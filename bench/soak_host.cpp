@@ -53,6 +53,33 @@ void send_list(const VarandaApi& api, long round, Counts& n) {
     api.ReceberDadosOnLine(1, &b[0], &b[1], card, &b[2], &b[3], &b[4], &b[5], &b[6], &b[7]);
 }
 
+// One collect: the card written out, or the code counted. streak counts the
+// rounds in a row that took nothing.
+void collect_one(const VarandaApi& api, FILE* out, Counts& n, int& streak) {
+    uint8_t b[6];
+    char card[17] = {};
+    const uint8_t r = api.ColetarBilhete(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card);
+    if (r == 0) {
+        std::fprintf(out, "%.16s\n", card);
+        std::fflush(out);
+        ++n.collected;
+        streak = 0;
+    } else if (r == 128) {
+        ++n.offered_again;
+    } else if (r == 1) {
+        ++n.empty;  // nothing stored, or the line failed: try again shortly
+        ++streak;
+        pause_ms(20);
+    } else {
+        ++n.failed;
+        ++streak;
+    }
+}
+
+void reopen(const VarandaApi& api, int port) {
+    while (!stop && api.AbrirPortaComunicacao(port) != 0) pause_ms(200);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -71,33 +98,16 @@ int main(int argc, char** argv) {
     if (out == nullptr) return 2;
     signal(SIGTERM, [](int) { stop = 1; });
     api.DefinirTipoConexao(1);
-    while (!stop && api.AbrirPortaComunicacao(port) != 0) pause_ms(200);
+    reopen(api, port);
     const long rss_start = resident_kib();
     Counts n;
     int streak = 0;
     long next_list = 0;
     for (long round = 0; !stop; ++round) {
-        uint8_t b[6];
-        char card[17] = {};
-        const uint8_t r = api.ColetarBilhete(1, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], card);
-        if (r == 0) {
-            std::fprintf(out, "%.16s\n", card);
-            std::fflush(out);
-            ++n.collected;
-            streak = 0;
-        } else if (r == 128) {
-            ++n.offered_again;
-        } else if (r == 1) {
-            ++n.empty;  // nothing stored, or the line failed: try again shortly
-            ++streak;
-            pause_ms(20);
-        } else {
-            ++n.failed;
-            ++streak;
-        }
+        collect_one(api, out, n, streak);
         if (streak >= 50) {  // the terminal went away: reopen the port
             api.FecharPortaComunicacao();
-            while (!stop && api.AbrirPortaComunicacao(port) != 0) pause_ms(200);
+            reopen(api, port);
             ++n.reopened;
             streak = 0;
         }

@@ -4,15 +4,11 @@
 #include "jni/out_values.h"
 #include "jni/string_buffer.h"
 #include "jni_custom.h"
+#include "ossel/ossel_blocks.h"
 #include "ossel/ossel_id.h"
 #include "facade_calls.h"
 
 namespace varanda::jni {
-
-namespace {
-constexpr jbyte kModeRecord = 2;
-constexpr jsize kUserRecordSize = 451;
-}  // namespace
 
 // The value byte reaches the lowest byte of value[0] whatever the result
 // (0 unless the summary was read); the record array is the operation's
@@ -23,9 +19,9 @@ jint ReceberUsuarioOssel(JNIEnv* env, JavaClass, jint terminal, jbyte mode, jint
     const StringBufferAppender text(env, id);
     if (!text) return kRefused;
     if (jint r = refuse_short(env, value, 1, 2)) return r;
-    if (jint r = refuse_short(env, record, mode == kModeRecord ? kUserRecordSize : 0, 3)) return r;
+    if (jint r = refuse_short(env, record, mode == kOsselReadRecord ? kOsselUserRecordSize : 0, 3)) return r;
     const PinnedInts value_pin(env, value, 1);
-    const PinnedBytes record_pin(env, record, mode == kModeRecord ? kUserRecordSize : 0);
+    const PinnedBytes record_pin(env, record, mode == kOsselReadRecord ? kOsselUserRecordSize : 0);
     if (!value_pin || !record_pin) return kRefused;
     uint8_t v = 0;
     char area[kOsselIdMaxText + 1] = {};

@@ -16,10 +16,8 @@ namespace command = wire::command;
 namespace {
 constexpr int kRecordIdOffset = 2;
 constexpr int32_t kSummarySize = 11;
-constexpr uint8_t kModeSummary = 0;
-constexpr uint8_t kModeRecord = 2;
 
-bool valid_mode(uint8_t mode) { return mode == kModeSummary || mode == kModeRecord; }
+bool valid_mode(uint8_t mode) { return mode == kOsselReadSummary || mode == kOsselReadRecord; }
 
 uint8_t send_mode(ConnectionManager& connection, int32_t terminal, uint8_t mode, int32_t command) {
     if (!valid_mode(mode)) return rc::check_failed(0);
@@ -54,12 +52,12 @@ uint8_t LocalizarUsuarioOssel(ConnectionManager& connection, int32_t terminal, u
 uint8_t ReceberUsuarioOssel(ConnectionManager& connection, int32_t terminal, uint8_t mode, uint8_t* value,
                             uint8_t* record, char* id) {
     if (!valid_mode(mode)) return rc::check_failed(0);
-    if (mode == kModeSummary && value == nullptr) return rc::bad_arg(2);
-    if (mode == kModeRecord && record == nullptr) return rc::bad_arg(3);
+    if (mode == kOsselReadSummary && value == nullptr) return rc::bad_arg(2);
+    if (mode == kOsselReadRecord && record == nullptr) return rc::bad_arg(3);
     if (id == nullptr) return rc::bad_arg(4);
     ReturnCode r = ossel_offline_result(connection, terminal);
     if (r != rc::kOk) return r;
-    if (mode == kModeRecord) {
+    if (mode == kOsselReadRecord) {
         uint8_t work[kOsselUserRecordSize] = {};
         r = connection.ReceiveData(terminal, work, command::kOsselRecord, kOsselUserRecordSize);
         if (r == rc::kOk) {

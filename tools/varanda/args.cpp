@@ -160,59 +160,57 @@ const OptionRule* find_option(const std::string& name) {
     return nullptr;
 }
 
-}  // namespace
-
-Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& getenv) {
-    Parsed r;
-    Options& o = r.options;
+// VARANDA_TYPE, VARANDA_PORT and VARANDA_TERMINALS, read before the words
+// (which override them). Returns the mistake, or an empty text.
+std::string apply_environment(Options& o, const Getenv& getenv) {
     const std::pair<const char*, const char*> env_options[] = {
         {"VARANDA_TYPE", "--type"}, {"VARANDA_PORT", "--port"}, {"VARANDA_TERMINALS", "--terminal"}};
     for (const auto& [var, option] : env_options) {
         const char* v = getenv(var);
         if (v == nullptr || *v == '\0') continue;
-        if (std::string e = find_option(option)->apply(o, v); !e.empty()) {
-            r.error = std::string(var) + ": " + e;
-            return r;
-        }
+        if (std::string e = find_option(option)->apply(o, v); !e.empty()) return std::string(var) + ": " + e;
     }
+    return {};
+}
+
+bool is_option(const std::string& a) {  // "-5" is a negative number, not an option
+    return a.size() >= 2 && a[0] == '-' && (a[1] == '-' || std::isalpha(static_cast<unsigned char>(a[1])));
+}
+
+// Takes the option at args[i] ("--name", "--name=value" or "--name value",
+// moving i past a separate value). Returns the mistake, or an empty text.
+std::string take_option(const std::vector<std::string>& args, std::size_t& i, Options& o) {
+    std::string name = args[i];
+    std::string value;
+    bool inline_value = false;
+    if (const std::size_t eq = name.find('='); eq != std::string::npos && name.rfind("--", 0) == 0) {
+        value = name.substr(eq + 1);
+        name = name.substr(0, eq);
+        inline_value = true;
+    }
+    const OptionRule* rule = find_option(name);
+    if (rule == nullptr) return "unknown option '" + name + "'";
+    if (rule->takes_value && !inline_value) {
+        if (i + 1 >= args.size()) return "option " + name + " needs a value";
+        value = args[++i];
+    } else if (!rule->takes_value && inline_value) {
+        return "option " + name + " takes no value";
+    }
+    if (std::string e = rule->apply(o, value); !e.empty()) return e;
+    if (!rule->global) o.given.insert(name);
+    return {};
+}
+
+}  // namespace
+
+Parsed parse_arguments(const std::vector<std::string>& args, const Getenv& getenv) {
+    Parsed r;
+    r.error = apply_environment(r.options, getenv);
     bool options_end = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string a = args[i];
-        if (options_end || a.size() < 2 || a[0] != '-' || (a[1] != '-' && !std::isalpha(static_cast<unsigned char>(a[1])))) {
-            o.words.push_back(a);  // a word, or a negative number
-            continue;
-        }
-        if (a == "--") {
-            options_end = true;
-            continue;
-        }
-        std::string value;
-        bool inline_value = false;
-        if (const std::size_t eq = a.find('='); eq != std::string::npos && a.rfind("--", 0) == 0) {
-            value = a.substr(eq + 1);
-            a = a.substr(0, eq);
-            inline_value = true;
-        }
-        const OptionRule* rule = find_option(a);
-        if (rule == nullptr) {
-            r.error = "unknown option '" + a + "'";
-            return r;
-        }
-        if (rule->takes_value && !inline_value) {
-            if (i + 1 >= args.size()) {
-                r.error = "option " + a + " needs a value";
-                return r;
-            }
-            value = args[++i];
-        } else if (!rule->takes_value && inline_value) {
-            r.error = "option " + a + " takes no value";
-            return r;
-        }
-        if (std::string e = rule->apply(o, value); !e.empty()) {
-            r.error = e;
-            return r;
-        }
-        if (!rule->global) o.given.insert(a);
+    for (std::size_t i = 0; i < args.size() && r.error.empty(); ++i) {
+        if (options_end || !is_option(args[i])) r.options.words.push_back(args[i]);
+        else if (args[i] == "--") options_end = true;
+        else r.error = take_option(args, i, r.options);
     }
     return r;
 }

@@ -19,6 +19,23 @@ bool is_word(const std::string& s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isalpha(c) || c == '_' || c == ' '; });
 }
 std::string at(const std::string& file, int line) { return file + ":" + std::to_string(line) + ": "; }
+
+// One line's card and schedule into e. Returns the mistake, or an empty text.
+std::string read_entry(const std::vector<std::string>& f, const CardRules& rules, CardEntry& e) {
+    if (f.size() > 2 || (f.size() == 1 && rules.schedule_required)) return "expected card,schedule";
+    e.card = f[0];
+    if (!all_digits(e.card)) return "card '" + printable(e.card) + "' is not a number (digits only)";
+    if (e.card.size() > 16)
+        return "card " + e.card + " has " + std::to_string(e.card.size()) + " digits; a card has at most 16";
+    if (rules.pattern == 0 && (e.card.size() > 5 || std::stol(e.card) > 65000))
+        return "card " + e.card + " is above 65000, the largest card of card pattern 0";
+    if (f.size() == 2) {
+        const auto s = parse_number(f[1], 1, kScheduleMax);
+        if (!s) return "schedule '" + printable(f[1]) + "' out of range (1 to " + std::to_string(kScheduleMax) + ")";
+        e.schedule = static_cast<uint8_t>(*s);
+    }
+    return {};
+}
 }  // namespace
 
 std::string card_key(const std::string& digits) {
@@ -34,38 +51,13 @@ CardList parse_card_list(const std::string& text, const std::string& file, const
         const Line& l = lines[i];
         const std::vector<std::string> f = csv_fields(l.text);
         if (i == 0 && std::all_of(f.begin(), f.end(), is_word)) continue;  // the header line
-        if (f.size() > 2 || (f.size() == 1 && rules.schedule_required)) {
-            list.error = at(file, l.number) + "expected card,schedule";
-            return list;
-        }
         CardEntry e;
         e.line = l.number;
-        e.card = f[0];
-        if (!all_digits(e.card)) {
-            list.error = at(file, l.number) + "card '" + printable(e.card) + "' is not a number (digits only)";
-            return list;
-        }
-        if (e.card.size() > 16) {
-            list.error = at(file, l.number) + "card " + e.card + " has " + std::to_string(e.card.size()) +
-                         " digits; a card has at most 16";
-            return list;
-        }
-        if (rules.pattern == 0 && (e.card.size() > 5 || std::stol(e.card) > 65000)) {
-            list.error = at(file, l.number) + "card " + e.card + " is above 65000, the largest card of card pattern 0";
-            return list;
-        }
-        if (f.size() == 2) {
-            const auto s = parse_number(f[1], 1, kScheduleMax);
-            if (!s) {
-                list.error = at(file, l.number) + "schedule '" + printable(f[1]) + "' out of range (1 to " +
-                             std::to_string(kScheduleMax) + ")";
-                return list;
-            }
-            e.schedule = static_cast<uint8_t>(*s);
-        }
-        const auto [it, fresh] = seen.emplace(card_key(e.card), l.number);
-        if (!fresh) {
-            list.error = at(file, l.number) + "card " + e.card + " repeats line " + std::to_string(it->second);
+        std::string error = read_entry(f, rules, e);
+        if (const auto [it, fresh] = seen.emplace(card_key(e.card), l.number); error.empty() && !fresh)
+            error = "card " + e.card + " repeats line " + std::to_string(it->second);
+        if (!error.empty()) {
+            list.error = at(file, l.number) + error;
             return list;
         }
         list.entries.push_back(std::move(e));

@@ -35,71 +35,59 @@ std::optional<std::set<uint8_t>> parse_days(const std::string& s) {
 std::string days_error(const std::string& w) { return "days '" + w + "': weekdays 1 to 7, as a list or ranges (1-5,7)"; }
 std::string time_error(const std::string& w) { return "time '" + w + "': HH:MM from 00:00 to 23:59"; }
 
+using AccessDays = std::set<std::pair<int, int>>;  // (schedule, weekday) pairs already given
+
+// "access SCHEDULE DAYS HH:MM [HH:MM ...]": one entry a weekday. Returns the
+// mistake, or an empty text.
+std::string add_access(const std::vector<std::string>& w, ScheduleFile& out, AccessDays& given) {
+    if (w.size() < 4 || w.size() > 7) return "expected: access SCHEDULE DAYS HH:MM [up to four times]";
+    const auto schedule = parse_number(w[1], 1, 100);
+    if (!schedule) return "schedule '" + w[1] + "' out of range (1 to 100)";
+    const auto days = parse_days(w[2]);
+    if (!days) return days_error(w[2]);
+    std::vector<std::pair<uint8_t, uint8_t>> times;
+    for (std::size_t i = 3; i < w.size(); ++i) {
+        const auto t = parse_time(w[i]);
+        if (!t) return time_error(w[i]);
+        times.push_back(*t);
+    }
+    for (uint8_t d : *days) {
+        if (!given.emplace(int(*schedule), int(d)).second)
+            return "schedule " + w[1] + " day " + std::to_string(d) + " given twice";
+        out.access.push_back({static_cast<uint8_t>(*schedule), d, times});
+    }
+    return {};
+}
+
+// "siren HH:MM DAYS". Returns the mistake, or an empty text.
+std::string add_siren(const std::vector<std::string>& w, ScheduleFile& out) {
+    if (w.size() != 3) return "expected: siren HH:MM DAYS";
+    const auto t = parse_time(w[1]);
+    if (!t) return time_error(w[1]);
+    const auto days = parse_days(w[2]);
+    if (!days) return days_error(w[2]);
+    if (out.sirens.size() == 100) return "more than 100 siren times";
+    SirenTime siren{t->first, t->second, {}};
+    for (uint8_t d : *days) siren.days[d - 1] = 1;
+    out.sirens.push_back(siren);
+    return {};
+}
+
 }  // namespace
 
 ScheduleFile parse_schedule_file(const std::string& text, const std::string& file) {
     ScheduleFile out;
-    std::set<std::pair<int, int>> access_days;
+    AccessDays given;
     for (const Line& l : content_lines(text)) {
         std::istringstream in(l.text);
         std::vector<std::string> w;
         for (std::string s; in >> s;) w.push_back(s);
-        const std::string at = file + ":" + std::to_string(l.number) + ": ";
-        if (w[0] == "access") {
-            if (w.size() < 4 || w.size() > 7) {
-                out.error = at + "expected: access SCHEDULE DAYS HH:MM [up to four times]";
-                return out;
-            }
-            const auto schedule = parse_number(w[1], 1, 100);
-            if (!schedule) {
-                out.error = at + "schedule '" + w[1] + "' out of range (1 to 100)";
-                return out;
-            }
-            const auto days = parse_days(w[2]);
-            if (!days) {
-                out.error = at + days_error(w[2]);
-                return out;
-            }
-            std::vector<std::pair<uint8_t, uint8_t>> times;
-            for (std::size_t i = 3; i < w.size(); ++i) {
-                const auto t = parse_time(w[i]);
-                if (!t) {
-                    out.error = at + time_error(w[i]);
-                    return out;
-                }
-                times.push_back(*t);
-            }
-            for (uint8_t d : *days) {
-                if (!access_days.emplace(int(*schedule), int(d)).second) {
-                    out.error = at + "schedule " + w[1] + " day " + std::to_string(d) + " given twice";
-                    return out;
-                }
-                out.access.push_back({static_cast<uint8_t>(*schedule), d, times});
-            }
-        } else if (w[0] == "siren") {
-            if (w.size() != 3) {
-                out.error = at + "expected: siren HH:MM DAYS";
-                return out;
-            }
-            const auto t = parse_time(w[1]);
-            if (!t) {
-                out.error = at + time_error(w[1]);
-                return out;
-            }
-            const auto days = parse_days(w[2]);
-            if (!days) {
-                out.error = at + days_error(w[2]);
-                return out;
-            }
-            if (out.sirens.size() == 100) {
-                out.error = at + "more than 100 siren times";
-                return out;
-            }
-            SirenTime s{t->first, t->second, {}};
-            for (uint8_t d : *days) s.days[d - 1] = 1;
-            out.sirens.push_back(s);
-        } else {
-            out.error = at + "'" + w[0] + "': a line starts with access or siren";
+        std::string error;
+        if (w[0] == "access") error = add_access(w, out, given);
+        else if (w[0] == "siren") error = add_siren(w, out);
+        else error = "'" + w[0] + "': a line starts with access or siren";
+        if (!error.empty()) {
+            out.error = file + ":" + std::to_string(l.number) + ": " + error;
             return out;
         }
     }
