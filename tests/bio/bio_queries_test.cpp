@@ -1,5 +1,5 @@
-// Model, version and user-count answers, and the records read after an
-// answer: one user's 844 bytes, the reader's 404-byte template.
+// Model, version, user-count and record-size answers, and the records read
+// after an answer: one user's 844 bytes, the reader's 404-byte template.
 #include <cstring>
 #include <functional>
 
@@ -14,27 +14,35 @@ using biotest::event;
 
 class BioQueries : public testsupport::SdkTest {};
 
-// Version bytes read as two decimal digits each; a failed answer zeroes
-// what it would have written.
-TEST_F(BioQueries, ModelAndVersionAnswers) {
+// Version bytes read as two decimal digits each; the fingerprint record's
+// size 472 or 876; a failed answer zeroes what it would have written.
+TEST_F(BioQueries, AnswersGiveTheirValues) {
     open_tcp_lib();
+    auto& a = api();
+    using Read = std::function<uint8_t(int32_t*, int32_t*)>;
+    const Read version = [&](int32_t* x, int32_t* y) { return a.ReceberVersaoBio(3, 0, x, y); };
+    const Read model = [&](int32_t* x, int32_t*) { return a.ReceberModeloBio(3, 0, x); };
+    const Read model_online = [&](int32_t* x, int32_t*) { return a.ReceberModeloBio(3, 1, x); };
+    const Read size = [&](int32_t* x, int32_t*) { return a.ReceberRespostaRequisicaoBio(3, x); };
     struct Case {
-        Bytes answer;
-        bool version;  // else the model
-        uint8_t online, code;
-        int32_t first, second;
+        Read read;
+        Bytes answer;  // empty: none
+        uint8_t code;
+        int32_t first, second;  // -1: not written
     } cases[] = {
-        {answer(1, {0x02, 0x15}), true, 0, 0, 2, 15},  {answer(1, {0x12, 0x1A}), true, 0, 0, 12, 1},
-        {answer(1, {0xA1, 0x0A}), true, 0, 0, 0, 0},   {answer(1, {0x05, 0x99}), true, 0, 0, 5, 99},
-        {answer(1, {0x00, 0x10}), true, 0, 0, 0, 10},  {answer(2), true, 0, 129, 0, 0},
-        {answer(5), false, 0, 132, 0, -1},             {event(13, 1, {1, 0x07}), false, 1, 0, 7, -1},
+        {version, answer(1, {0x02, 0x15}), 0, 2, 15}, {version, answer(1, {0x12, 0x1A}), 0, 12, 1},
+        {version, answer(1, {0xA1, 0x0A}), 0, 0, 0},  {version, answer(1, {0x05, 0x99}), 0, 5, 99},
+        {version, answer(1, {0x00, 0x10}), 0, 0, 10}, {version, answer(2), 129, 0, 0},
+        {model, answer(5), 132, 0, -1},               {model_online, event(13, 1, {1, 0x07}), 0, 7, -1},
+        {size, answer(1, {0x00, 0xD8}), 0, 472, -1},  {size, answer(1, {0x01, 0x6C}), 0, 876, -1},
+        {size, answer(1, {0x00, 0x00}), 0, 876, -1},  {size, answer(5), 132, 0, -1},
+        {size, {}, 128, 0, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.answer));
-        tcp_.queue_answer(c.answer);
+        if (!c.answer.empty()) tcp_.queue_answer(c.answer);
         int32_t first = 9, second = -1;
-        EXPECT_EQ(c.code, c.version ? api().ReceberVersaoBio(3, c.online, &first, &second)
-                                    : api().ReceberModeloBio(3, c.online, &first));
+        EXPECT_EQ(c.code, c.read(&first, &second));
         EXPECT_EQ(c.first, first);
         EXPECT_EQ(c.second, second);
     }
