@@ -1,5 +1,6 @@
 // Model, version, user-count and record-size answers, and the records read
-// after an answer: one user's 844 bytes, the reader's 404-byte template.
+// after an answer: one user's 844 bytes, the reader's 404-byte template, a
+// fingerprint record.
 #include <cstring>
 #include <functional>
 
@@ -74,16 +75,20 @@ TEST_F(BioQueries, UserCountTriesUntilTheFirstSuccess) {
 }
 
 // The record is read (its own command, its own length) only after a
-// successful answer, and written only when it arrived whole.
+// successful answer, and written only when it arrived whole; the fingerprint
+// record, of the size the host asks for, needs no answer first.
 TEST_F(BioQueries, RecordsFollowASuccessfulAnswer) {
     open_tcp_lib();
-    Bytes user(844), tmpl(404);
+    Bytes user(844), tmpl(404), fingerprint(876);
     for (size_t i = 0; i < user.size(); ++i) user[i] = static_cast<uint8_t>(i * 7);
     for (size_t i = 0; i < tmpl.size(); ++i) tmpl[i] = static_cast<uint8_t>(255 - i);
-    uint8_t out[845];
+    for (size_t i = 0; i < fingerprint.size(); ++i) fingerprint[i] = static_cast<uint8_t>(i * 5);
+    const Bytes fingerprint472(fingerprint.begin(), fingerprint.begin() + 472);
+    uint8_t out[900];
     auto user_record = [&] { return api().ReceberUsuarioCadastradoBio(3, 0, out); };
     auto reader_template = [&] { return api().ReceberTemplateLeitor(3, 0, out); };
     auto captured = [&] { return api().ReceberTemplateCapturadoCorvo(3, out); };
+    auto fingerprint_of = [&](int32_t size) { return [&, size] { return api().ReceberDigitalUsuario(3, out, size); }; };
     struct Case {
         const char* what;
         std::function<uint8_t()> call;
@@ -102,6 +107,12 @@ TEST_F(BioQueries, RecordsFollowASuccessfulAnswer) {
         {"template", reader_template, {answer(1), tmpl}, 0, 0, {{3, 220, 17}, {3, 223, 404}}},
         {"captured template", captured, {tmpl}, 0, 0, {{3, 223, 404}}},
         {"captured template missing: 1 stays", captured, {tmpl}, 21, 1, {{3, 223, 404}}},
+        {"fingerprint record, 472 bytes", fingerprint_of(472), {fingerprint472}, 0, 0, {{3, 231, 472}}},
+        {"fingerprint record, 876 bytes", fingerprint_of(876), {fingerprint}, 0, 0, {{3, 231, 876}}},
+        {"fingerprint record missing", fingerprint_of(472), {fingerprint472}, 21, 1, {{3, 231, 472}}},
+        {"fingerprint record of 877 bytes", fingerprint_of(877), {}, 0, 130, {}},
+        {"fingerprint record of 0 bytes", fingerprint_of(0), {}, 0, 130, {}},
+        {"fingerprint record of -4 bytes", fingerprint_of(-4), {}, 0, 130, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -112,7 +123,7 @@ TEST_F(BioQueries, RecordsFollowASuccessfulAnswer) {
         std::memset(out, 0x11, sizeof out);
         EXPECT_EQ(c.code, c.call());
         EXPECT_EQ(c.reads, biotest::reads(tcp_));
-        const size_t size = static_cast<size_t>(c.reads.back()[2]);
+        const size_t size = c.reads.empty() ? 0 : static_cast<size_t>(c.reads.back()[2]);
         if (c.code == 0) {
             EXPECT_EQ(c.answers.back(), Bytes(out, out + size));
         } else {

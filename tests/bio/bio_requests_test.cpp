@@ -1,6 +1,6 @@
 // The requests to the fingerprint module (17 bytes, command 120, and the
-// template to compare), the identifier field in its three forms, and which
-// one-shot flag each request clears.
+// template to compare), the identifier field in its three forms, which
+// one-shot flag each request clears, and the fingerprint record sent.
 #include <functional>
 
 #include "bio_test_support.h"
@@ -107,6 +107,54 @@ TEST_F(BioRequests, FlagSettersStoreOneOrZero) {
         EXPECT_EQ(c[1], api().SetarBioLight(c[0])) << c[0];
         EXPECT_EQ(c[1], api().SetarBioVariavel(c[0])) << c[0];
     }
+}
+
+// The record: 0xC3, the identifier's pair code at 5..12, 0xFC 0x08 at 32,
+// the time at 40, the template table at 48..67, then the templates.
+TEST_F(BioRequests, FingerprintRecordWithOneOrTwoTemplates) {
+    open_tcp_lib();
+    Bytes t1(404), t2(404, 0);
+    for (size_t i = 0; i < t1.size(); ++i) t1[i] = static_cast<uint8_t>(i + 1);
+    Bytes t2_set = t2;
+    t2_set[9] = 1;  // only byte 9 of the first ten
+    struct Case {
+        const char* what;
+        const char* id;
+        const uint8_t* second;
+        bool two;  // 876 bytes with the second template, else 472
+        Bytes id_bytes;
+    } cases[] = {
+        {"one template", "12345", nullptr, false, {1, 1, 1, 1, 1, 2, 0x24, 0x46}},
+        {"second all zero at the start", "7", t2.data(), false, {1, 1, 1, 1, 1, 1, 1, 8}},
+        {"two templates", "ff", t2_set.data(), true, {1, 1, 1, 1, 1, 1, 1, 0}},
+        {"16 characters", "0123456789abcdef", nullptr, false, {0x02, 0x24, 0x46, 0x68, 0x8A, 0xAC, 0xCE, 0xF0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        tcp_.reset();
+        ASSERT_EQ(0, api().EnviarDigitalUsuario(3, c.id, t1.data(), const_cast<uint8_t*>(c.second)));
+        auto s = sent();
+        ASSERT_EQ(1u, s.size());
+        EXPECT_EQ(131, s[0].command);
+        const Bytes& r = s[0].data;
+        ASSERT_LE(68u, r.size());
+        Bytes expected(68, 0);
+        expected[0] = 0xC3;
+        std::copy(c.id_bytes.begin(), c.id_bytes.end(), expected.begin() + 5);
+        expected[32] = 0xFC;
+        expected[33] = 0x08;
+        std::copy(r.begin() + 40, r.begin() + 48, expected.begin() + 40);  // the time: BioFixedTime
+        expected[48] = 0x01;
+        expected[49] = 0x94;
+        expected[50] = c.two ? 0x01 : 0;
+        expected[51] = c.two ? 0x94 : 0;
+        expected.insert(expected.end(), t1.begin(), t1.end());
+        if (c.two) expected.insert(expected.end(), t2_set.begin(), t2_set.end());
+        EXPECT_EQ(expected, r);
+    }
+    EXPECT_EQ(128, api().EnviarDigitalUsuario(3, "01234567890123456", t1.data(), nullptr));  // 17 characters
+    EXPECT_EQ(128, api().SolicitarDigitalUsuario(3, ""));
+    EXPECT_EQ(1u, sent().size());  // nothing more sent
 }
 
 }  // namespace

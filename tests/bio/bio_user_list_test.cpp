@@ -1,5 +1,6 @@
-// The paged collection of the module's user list: the host's loop across
-// several packages, the answers that stop it, and what a package hands out.
+// The paged collection of the module's user lists: the host's loop across
+// several packages, the answers that stop it, what a package hands out, and
+// the list of users with fingerprint.
 #include <algorithm>
 #include <cstring>
 
@@ -144,6 +145,45 @@ TEST_F(BioUserList, WhatAPackageHandsOut) {
         EXPECT_EQ(c.more, api().TemProximoPacote());
         expect_page(c.page_after);
     }
+}
+
+// The list of users with fingerprint: the same paged answer and package;
+// each 16-byte record's identifier decoded from its pair code to 11 bytes.
+TEST_F(BioUserList, FingerprintListRecordsDecodeByPairs) {
+    open_tcp_lib();
+    uint8_t out[12];
+    EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // no package yet
+    Bytes records = {0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x24, 0x46, 0x1A, 0x00, 0x9A, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    records.resize(32, 0x01);
+    tcp_.queue_answer(page_answer(0, 0, 36));
+    tcp_.queue_answer(package(2, 16, records));
+    ASSERT_EQ(0, api().SolicitarListaUsuariosComDigital(3));
+    EXPECT_EQ((biotest::Reads{{3, 220, 17}, {3, 222, 36}}), biotest::reads(tcp_));
+
+    std::memset(out, 0x77, sizeof out);
+    ASSERT_EQ(1, api().TemProximoUsuario());
+    ASSERT_EQ(0, api().ReceberUsuarioComDigital(out));
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 0, 1, 23, 45, 19, 255, 99, 0x77}), Bytes(out, out + 12));  // 11 bytes only
+    ASSERT_EQ(0, api().ReceberUsuarioComDigital(out));
+    EXPECT_EQ(Bytes(11, 0), Bytes(out, out + 11));
+    EXPECT_EQ(0, api().TemProximoUsuario());
+    EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // past the last record
+}
+
+// Its internal package step reads again from the terminal of the last list
+// answer, whatever its argument.
+TEST_F(BioUserList, FingerprintPackageStepUsesTheAnsweredTerminal) {
+    open_tcp_lib();
+    EXPECT_EQ(136, api().ReceberListaUsuariosDigital(0));  // nothing announced
+    tcp_.queue_answer(page_answer(0, 0, 20));
+    tcp_.queue_answer(21, {});
+    EXPECT_EQ(1, api().SolicitarListaUsuariosComDigital(6));
+    tcp_.reset();
+    tcp_.queue_answer(package(1, 16, Bytes(16, 0x01)));
+    ASSERT_EQ(0, api().ReceberListaUsuariosDigital(12345));
+    EXPECT_EQ((biotest::Reads{{6, 222, 20}}), biotest::reads(tcp_));
+    uint8_t out[11];
+    EXPECT_EQ(0, api().ReceberUsuarioComDigital(out));
 }
 
 }  // namespace
