@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "bio_test_support.h"
-#include "sdk_test.h"
 
 namespace {
 
@@ -15,7 +14,7 @@ using biotest::event;
 using biotest::Reads;
 using biotest::reads;
 
-class BioAnswer : public testsupport::SdkTest {
+class BioAnswer : public biotest::TcpTest {
 protected:
     void fresh_facade() {  // nothing held from the case before
         sdk_.unload();
@@ -25,7 +24,6 @@ protected:
 };
 
 TEST_F(BioAnswer, OfflineStatusesMapToCodes) {
-    open_tcp_lib();
     const uint8_t cases[][2] = {{1, 0},     {2, 129},   {7, 129},   {253, 129}, {254, 129}, {3, 130},   {4, 131},
                                 {5, 132},   {6, 133},   {9, 137},   {14, 134},  {22, 136},  {251, 135}, {252, 135},
                                 {0, 128},   {8, 128},   {10, 128},  {21, 128},  {23, 128},  {250, 128}, {255, 128}};
@@ -104,7 +102,6 @@ TEST_F(BioAnswer, OnlineReadsEventsUntilTheAwaitedAnswer) {
 }
 
 TEST_F(BioAnswer, OnlineAnswerDataComesFromEventBytesTwoToEighteen) {
-    open_tcp_lib();
     Bytes from2 = {1};
     for (uint8_t i = 0; i < 16; ++i) from2.push_back(static_cast<uint8_t>(0xA0 + i));
     tcp_.queue_answer(event(13, 31, from2));
@@ -119,7 +116,6 @@ TEST_F(BioAnswer, OnlineAnswerDataComesFromEventBytesTwoToEighteen) {
 // handed to whoever asks for them next; the awaited kind is taken from them
 // without a read.
 TEST_F(BioAnswer, EventsReadMeanwhileAreKeptForTheirReader) {
-    open_tcp_lib();
     tcp_.queue_answer(event(1, 7));         // an Ossel result
     tcp_.queue_answer(event(13, 30, {1}));  // the awaited bio answer
     ASSERT_EQ(0, api().ResultadoVerificacaoBiometrica(3, 1));
@@ -146,7 +142,6 @@ TEST_F(BioAnswer, EventsReadMeanwhileAreKeptForTheirReader) {
 // A card event read during a bio wait reaches the host's next online read,
 // before anything new from the terminal.
 TEST_F(BioAnswer, CardEventReadDuringABioWaitReachesTheNextOnlineRead) {
-    open_tcp_lib();
     tcp_.queue_answer(card_event({1, 2, 3, 4}));
     tcp_.queue_answer(card_event({5, 6}));
     tcp_.queue_answer(event(13, 30, {1}));

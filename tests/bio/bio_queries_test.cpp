@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "bio_test_support.h"
-#include "sdk_test.h"
 
 namespace {
 
@@ -13,12 +12,11 @@ using biotest::answer;
 using biotest::Bytes;
 using biotest::event;
 
-class BioQueries : public testsupport::SdkTest {};
+class BioQueries : public biotest::TcpTest {};
 
 // Version bytes read as two decimal digits each; the fingerprint record's
 // size 472 or 876; a failed answer zeroes what it would have written.
 TEST_F(BioQueries, AnswersGiveTheirValues) {
-    open_tcp_lib();
     auto& a = api();
     using Read = std::function<uint8_t(int32_t*, int32_t*)>;
     const Read version = [&](int32_t* x, int32_t* y) { return a.ReceberVersaoBio(3, 0, x, y); };
@@ -50,7 +48,6 @@ TEST_F(BioQueries, AnswersGiveTheirValues) {
 }
 
 TEST_F(BioQueries, UserCountTriesUntilTheFirstSuccess) {
-    open_tcp_lib();
     struct Case {
         const char* what;
         std::vector<Bytes> answers;
@@ -78,7 +75,6 @@ TEST_F(BioQueries, UserCountTriesUntilTheFirstSuccess) {
 // successful answer, and written only when it arrived whole; the fingerprint
 // record, of the size the host asks for, needs no answer first.
 TEST_F(BioQueries, RecordsFollowASuccessfulAnswer) {
-    open_tcp_lib();
     Bytes user(844), tmpl(404), fingerprint(876);
     for (size_t i = 0; i < user.size(); ++i) user[i] = static_cast<uint8_t>(i * 7);
     for (size_t i = 0; i < tmpl.size(); ++i) tmpl[i] = static_cast<uint8_t>(255 - i);

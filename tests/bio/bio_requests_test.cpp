@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "bio_test_support.h"
-#include "sdk_test.h"
 
 namespace {
 
@@ -13,10 +12,9 @@ using biotest::request;
 using biotest::request_text;
 using biotest::Sends;
 
-class BioRequests : public testsupport::SdkTest {};
+class BioRequests : public biotest::TcpTest {};
 
 TEST_F(BioRequests, EachRequestSendsItsBytes) {
-    open_tcp_lib();
     Bytes tmpl(404);
     for (size_t i = 0; i < tmpl.size(); ++i) tmpl[i] = static_cast<uint8_t>(i * 3);
     struct Case {
@@ -51,7 +49,6 @@ TEST_F(BioRequests, EachRequestSendsItsBytes) {
 // Each step may set flags first, then calls one request; the expected bytes
 // show which form the flags chose, and so what the earlier steps cleared.
 TEST_F(BioRequests, IdentifierFormsAndFlagClearing) {
-    open_tcp_lib();
     auto del = [&](const char* id) { return api().SolicitarExclusaoUsuario(3, id); };
     auto query = [&](const char* id) { return api().SolicitarUsuarioCadastradoBio(3, id); };
     auto verify = [&](const char* id) { return api().FazerVerificacaoBiometricaBio(3, id); };
@@ -112,7 +109,6 @@ TEST_F(BioRequests, FlagSettersStoreOneOrZero) {
 // The record: 0xC3, the identifier's pair code at 5..12, 0xFC 0x08 at 32,
 // the time at 40, the template table at 48..67, then the templates.
 TEST_F(BioRequests, FingerprintRecordWithOneOrTwoTemplates) {
-    open_tcp_lib();
     Bytes t1(404), t2(404, 0);
     for (size_t i = 0; i < t1.size(); ++i) t1[i] = static_cast<uint8_t>(i + 1);
     Bytes t2_set = t2;

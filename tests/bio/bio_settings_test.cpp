@@ -2,13 +2,13 @@
 // leaves, the block on the wire and its reset.
 #include <functional>
 
-#include "sdk_test.h"
+#include "bio_test_support.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class BioSettings : public testsupport::SdkTest {
+class BioSettings : public biotest::TcpTest {
 protected:
     Bytes send_block() {
         tcp_.reset();
@@ -24,7 +24,6 @@ protected:
 
 // The first row shows the fresh facade's block; each send also resets it.
 TEST_F(BioSettings, SettersCheckTheirRangesAndChangeNothingOnRefusal) {
-    open_tcp_lib();
     auto& a = api();
     struct Case {
         const char* what;
@@ -68,7 +67,6 @@ TEST_F(BioSettings, SettersCheckTheirRangesAndChangeNothingOnRefusal) {
 }
 
 TEST_F(BioSettings, ResetKeepsTimeoutAndLfdLevel) {
-    open_tcp_lib();
     ASSERT_EQ(0, api().ConfigurarTimeoutIdentificacao(10));
     ASSERT_EQ(0, api().ConfigurarNivelLFD(3));
     ASSERT_EQ(0, api().ConfigurarAjustesSegurancaBio(0, 7, 7));

@@ -1,5 +1,5 @@
-// Small builders of the modules' wire messages, and what a fake back end
-// sent and was asked to read, for the tests.
+// Small builders of the modules' wire messages, what a fake back end sent and
+// was asked to read, and the usual fixture, for the tests.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "fake_backend.h"
+#include "sdk_test.h"
 
 namespace biotest {
 
@@ -67,5 +68,15 @@ inline Reads reads(const testsupport::FakeBackend& b) {
     for (const auto& c : b.calls("Recebe_Dados")) out.push_back({c.ints[0], c.ints[1], c.ints[2]});
     return out;
 }
+
+// The fixture of these tests: the SDK loaded afresh, the TCP library chosen
+// and its port open, the fakes reset.
+class TcpTest : public testsupport::SdkTest {
+protected:
+    void SetUp() override {
+        SdkTest::SetUp();
+        if (!HasFatalFailure()) open_tcp_lib();
+    }
+};
 
 }  // namespace biotest

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "bio_test_support.h"
-#include "sdk_test.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ Bytes package(uint16_t count, uint16_t size, const Bytes& records) {
     return p;
 }
 
-class BioUserList : public testsupport::SdkTest {
+class BioUserList : public biotest::TcpTest {
 protected:
     // The page index the collection is at, as the next two list requests show.
     void expect_page(uint8_t page) {
@@ -38,7 +37,6 @@ protected:
 };
 
 TEST_F(BioUserList, HostLoopCollectsEveryRecordOfEveryPage) {
-    open_tcp_lib();
     tcp_.queue_answer(page_answer(0, 1, 12));
     tcp_.queue_answer(package(2, 4, {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'}));
     tcp_.queue_answer(page_answer(1, 1, 8));
@@ -62,7 +60,6 @@ TEST_F(BioUserList, HostLoopCollectsEveryRecordOfEveryPage) {
 }
 
 TEST_F(BioUserList, RefusedAnswersLeaveThePageAndPackage) {
-    open_tcp_lib();
     // Page 0 read: one record "wxyz"; the page index is now 1.
     tcp_.queue_answer(page_answer(0, 5, 8));
     tcp_.queue_answer(package(1, 4, {'w', 'x', 'y', 'z'}));
@@ -118,7 +115,6 @@ TEST_F(BioUserList, WhatAPackageHandsOut) {
         {"65535-byte record", 1, 65535, 300, 40, 128, 0, 1, 0},
         {"failed receive", 1, 4, 4, 21, 1, 0, 1, 1},
     };
-    open_tcp_lib();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         tcp_.reset();
@@ -150,7 +146,6 @@ TEST_F(BioUserList, WhatAPackageHandsOut) {
 // The list of users with fingerprint: the same paged answer and package;
 // each 16-byte record's identifier decoded from its pair code to 11 bytes.
 TEST_F(BioUserList, FingerprintListRecordsDecodeByPairs) {
-    open_tcp_lib();
     uint8_t out[12];
     EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // no package yet
     Bytes records = {0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x24, 0x46, 0x1A, 0x00, 0x9A, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
@@ -173,7 +168,6 @@ TEST_F(BioUserList, FingerprintListRecordsDecodeByPairs) {
 // Its internal package step reads again from the terminal of the last list
 // answer, whatever its argument.
 TEST_F(BioUserList, FingerprintPackageStepUsesTheAnsweredTerminal) {
-    open_tcp_lib();
     EXPECT_EQ(136, api().ReceberListaUsuariosDigital(0));  // nothing announced
     tcp_.queue_answer(page_answer(0, 0, 20));
     tcp_.queue_answer(21, {});

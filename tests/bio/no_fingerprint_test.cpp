@@ -2,13 +2,13 @@
 // the shared count and what a send leaves behind.
 #include <string>
 
-#include "sdk_test.h"
+#include "bio_test_support.h"
 
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-class NoFingerprint : public testsupport::SdkTest {
+class NoFingerprint : public biotest::TcpTest {
 protected:
     Bytes last_payload(int32_t command) {
         auto s = sent();
@@ -22,7 +22,6 @@ protected:
 // Refused entries change nothing; a failed send keeps the list for another
 // try, a good one empties it.
 TEST_F(NoFingerprint, List250PayloadRefusalsAndEmptying) {
-    open_tcp_lib();
     for (const char* id : {"12345", "7", "1234567890", "12a"}) {  // other characters count 0
         ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio(id));
     }
@@ -49,7 +48,6 @@ TEST_F(NoFingerprint, List250PayloadRefusalsAndEmptying) {
 }
 
 TEST_F(NoFingerprint, List500CountTakesTwoBytes) {
-    open_tcp_lib();
     for (int i = 0; i < 300; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500(std::to_string(i).c_str()));
     ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio500(3));
     Bytes p = last_payload(129);
@@ -63,7 +61,6 @@ TEST_F(NoFingerprint, List500CountTakesTwoBytes) {
 // One count serves the three tables: whichever table raised it, an insert
 // into a table whose capacity it has reached is refused.
 TEST_F(NoFingerprint, SharedCountNeverWritesPastATable) {
-    open_tcp_lib();
     for (int i = 0; i < 250; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500("1"));
     EXPECT_EQ(128, api().IncluirUsuarioSemDigitalBio("2"));
     for (int i = 250; i < 500; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500("1"));
@@ -85,7 +82,6 @@ TEST_F(NoFingerprint, SharedCountNeverWritesPastATable) {
 // list kept after a failed send; or the length high byte first, the list
 // emptied even by a failed send.
 TEST_F(NoFingerprint, Table8000EntriesAndBothSendForms) {
-    open_tcp_lib();
     struct Case {
         const char* id;
         uint8_t code;

@@ -1,9 +1,8 @@
-// Firmware version, keep-alive time, turnstile counters and smart card
-// reading through the exports.
+// Firmware version, keep-alive time, turnstile counters, smart card reading
+// and the protocol options through the exports.
 #include <cstring>
 
 #include "../bio/bio_test_support.h"
-#include "sdk_test.h"
 
 namespace {
 
@@ -13,7 +12,7 @@ using biotest::reads;
 using biotest::Sends;
 using biotest::sends;
 
-class DeviceExtras : public testsupport::SdkTest {};
+class DeviceExtras : public biotest::TcpTest {};
 
 // The 66-byte request (command 125): bytes 0 and 1, then 0xFF.
 Bytes request(uint8_t kind, uint8_t detail) {
@@ -24,7 +23,6 @@ Bytes request(uint8_t kind, uint8_t detail) {
 }
 
 TEST_F(DeviceExtras, FirmwareVersionFieldsAndTheByte6Rule) {
-    open_tcp_lib();
     struct Case {
         int32_t result;  // of the receive
         Bytes answer;
@@ -50,7 +48,6 @@ TEST_F(DeviceExtras, FirmwareVersionFieldsAndTheByte6Rule) {
 }
 
 TEST_F(DeviceExtras, KeepAliveTimeGoesMostSignificantFirst) {
-    open_tcp_lib();
     const std::pair<int32_t, Bytes> cases[] = {
         {300, {0x00, 0x00, 0x01, 0x2C}}, {0x7FFFFFFF, {0x7F, 0xFF, 0xFF, 0xFF}}, {-1, {}}, {INT32_MIN, {}}};
     for (const auto& [time, payload] : cases) {
@@ -63,7 +60,6 @@ TEST_F(DeviceExtras, KeepAliveTimeGoesMostSignificantFirst) {
 // The write sends the counters high byte first, then reads the answer; a
 // refused send asks for no answer.
 TEST_F(DeviceExtras, CounterWriteCopiesTheValuesThenReadsTheAnswer) {
-    open_tcp_lib();
     tcp_.queue_answer(Bytes(66, 0));
     EXPECT_EQ(0, api().AtribuirContadorGiro(3, 0x04030201, 0x45230100, -1));
     Bytes expected = request(1, 1);
@@ -78,7 +74,6 @@ TEST_F(DeviceExtras, CounterWriteCopiesTheValuesThenReadsTheAnswer) {
 }
 
 TEST_F(DeviceExtras, CounterReadTurnsBcdIntoValuesLeastSignificantFirst) {
-    open_tcp_lib();
     Bytes answer(66, 0);
     const Bytes counters = {0x00, 0x01, 0x23, 0x45, 0x99, 0x98, 0x76, 0x54, 0x12, 0x34, 0x56, 0x78};
     std::copy(counters.begin(), counters.end(), answer.begin() + 2);
@@ -100,7 +95,6 @@ TEST_F(DeviceExtras, CounterReadTurnsBcdIntoValuesLeastSignificantFirst) {
 }
 
 TEST_F(DeviceExtras, SmartCardAreasAreCopiedAsReceived) {
-    open_tcp_lib();
     Bytes answer(66);
     for (int i = 0; i < 66; ++i) answer[i] = static_cast<uint8_t>(i);
     tcp_.queue_answer(answer);
@@ -118,6 +112,37 @@ TEST_F(DeviceExtras, SmartCardAreasAreCopiedAsReceived) {
     tcp_.queue_answer(21, answer);
     EXPECT_EQ(1, api().LerSmartCard(4, 1, r[0], r[1], r[2], r[3]));
     EXPECT_EQ(Bytes(17, 0xEE), Bytes(r[0], r[0] + 17));
+}
+
+// The protocol option setters: what they store and return, and the start
+// values as the operations that read them show.
+class ProtocolFlags : public biotest::TcpTest {};
+
+using Setter = int32_t(VARANDA_CALL*)(int32_t, int32_t);
+
+TEST_F(ProtocolFlags, SettersStoreZeroOrOneAndTalkToNoTerminal) {
+    const VarandaApi& a = api();
+    for (Setter set : {a.SetarCorvoOld, a.Utilizar215, a.UtilizarRelogioSegundos, a.UtilizarCmdCurtoCatraca}) {
+        const int32_t steps[][3] = {{0, 5, 1}, {7, 0, 0}, {1, -1, 1}, {-3, 0, 0}, {0, 0x10000, 1}};
+        for (const auto& st : steps) EXPECT_EQ(st[2], set(st[0], st[1]));
+    }
+    EXPECT_TRUE(tcp_.calls().empty());
+}
+
+TEST_F(ProtocolFlags, StartValues) {
+    // 215 on, short turnstile on, old terminal off (seconds on: see the clock tests).
+    uint8_t b[8];
+    char card[16];
+    tcp_.queue_answer({0});
+    EXPECT_EQ(128, api().ReceberDadosOnLine2(1, &b[0], &b[1], card, &b[2], &b[3], &b[4], &b[5], &b[6], &b[7]));
+    EXPECT_EQ(0, api().LiberarCatracaEntrada(1));
+    tcp_.queue_answer({1, 2, 3});
+    EXPECT_EQ(0, api().LerSensoresCorvo(1, &b[0], &b[1], &b[2]));
+    auto calls = tcp_.calls();
+    ASSERT_EQ(3u, calls.size());
+    EXPECT_EQ(215, calls[0].ints[1]);
+    EXPECT_EQ(24, calls[1].ints[1]);
+    EXPECT_EQ(3, calls[2].ints[2]);
 }
 
 }  // namespace

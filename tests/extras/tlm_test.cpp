@@ -5,7 +5,7 @@
 #include <random>
 
 #include "extras/tlm_buffer.h"
-#include "sdk_test.h"
+#include "../bio/bio_test_support.h"
 
 namespace {
 
@@ -30,11 +30,11 @@ Bytes block(Bytes values) {
     return values;
 }
 
-class Tlm : public testsupport::SdkTest {
+class Tlm : public biotest::TcpTest {
 protected:
     void TearDown() override {
         for (const auto& p : files_) fs::remove(p);
-        testsupport::SdkTest::TearDown();
+        biotest::TcpTest::TearDown();
     }
     std::string write(const Bytes& bytes) {
         files_.push_back(fs::temp_directory_path() /
@@ -57,7 +57,6 @@ protected:
 };
 
 TEST_F(Tlm, KeyFilesGiveDigitsHexDigitsAndTheTrailer) {
-    open_tcp_lib();
     struct Case {
         std::string digits, hex;
         size_t size;
@@ -76,7 +75,6 @@ TEST_F(Tlm, KeyFilesGiveDigitsHexDigitsAndTheTrailer) {
 }
 
 TEST_F(Tlm, RefusedFilesLeaveTheBlockAsItWas) {
-    open_tcp_lib();
     EXPECT_TRUE(sent_block(1).empty());  // nothing built yet
     const std::string missing = (fs::temp_directory_path() / "varanda_no_such.key").string();
     const std::string short_file = write(key_file("1234567890", "AB", 108));
@@ -98,7 +96,6 @@ TEST_F(Tlm, RefusedFilesLeaveTheBlockAsItWas) {
 }
 
 TEST_F(Tlm, CallersBlockIsSentAsItIs) {
-    open_tcp_lib();
     Bytes mine(27);
     for (int i = 0; i < 27; ++i) mine[i] = static_cast<uint8_t>(200 + i);
     EXPECT_EQ(0, api().EnviarCriptografiaTLM(4, mine.data()));

@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "../bio/bio_test_support.h"
-#include "sdk_test.h"
 
 namespace {
 
@@ -13,12 +12,11 @@ using biotest::event;
 using biotest::Reads;
 using biotest::reads;
 
-class Ossel : public testsupport::SdkTest {};
+class Ossel : public biotest::TcpTest {};
 
 // The modes and lengths out of range send nothing (the null pointers are the
 // export sweep's).
 TEST_F(Ossel, RequestsOnTheWireAndTheirRefusals) {
-    open_tcp_lib();
     Bytes record(451), tmpl(220);
     for (size_t i = 0; i < record.size(); ++i) record[i] = static_cast<uint8_t>(i);
     for (size_t i = 0; i < tmpl.size(); ++i) tmpl[i] = static_cast<uint8_t>(~i);
@@ -71,7 +69,6 @@ TEST_F(Ossel, RequestsOnTheWireAndTheirRefusals) {
 }
 
 TEST_F(Ossel, OfflineVerdicts) {
-    open_tcp_lib();
     const uint8_t cases[][2] = {{0, 0},   {1, 128}, {2, 129}, {3, 130},  {4, 131},
                                 {5, 132}, {6, 133}, {7, 128}, {255, 128}};
     for (auto read : {api().ResultadoInclusaoUsuarioOssel, api().ResultadoExclusaoUsuarioOssel,
@@ -105,7 +102,6 @@ TEST_F(Ossel, OnlineVerdicts) {
 }
 
 TEST_F(Ossel, EnrolmentAtTheReaderReceivesTheTemplateOnSuccess) {
-    open_tcp_lib();
     Bytes tmpl(220);
     for (size_t i = 0; i < tmpl.size(); ++i) tmpl[i] = static_cast<uint8_t>(i + 9);
     struct Case {
@@ -128,7 +124,6 @@ TEST_F(Ossel, EnrolmentAtTheReaderReceivesTheTemplateOnSuccess) {
 }
 
 TEST_F(Ossel, FetchingAUserInBothModes) {
-    open_tcp_lib();
     // Mode 0: verdict, then the summary with its value byte and identifier.
     tcp_.queue_answer({0});
     tcp_.queue_answer({0xAB, 0x5C, 0x12, 0x3F, 0xEE});
@@ -167,7 +162,6 @@ TEST_F(Ossel, FetchingAUserInBothModes) {
 }
 
 TEST_F(Ossel, UserCount) {
-    open_tcp_lib();
     int32_t count = -1;
     tcp_.queue_answer({0x01, 0x2C});
     EXPECT_EQ(0, api().ReceberTotalUsuariosOssel(4, &count));
