@@ -15,7 +15,9 @@ using biotest::event;
 class BioQueries : public biotest::TcpTest {};
 
 // Version bytes read as two decimal digits each; the fingerprint record's
-// size 472 or 876; a failed answer zeroes what it would have written.
+// size 472 or 876; a failed answer zeroes what it would have written. The
+// user count tries up to 12 answers until the first success, and writes
+// nothing when none came.
 TEST_F(BioQueries, AnswersGiveTheirValues) {
     auto& a = api();
     using Read = std::function<uint8_t(int32_t*, int32_t*)>;
@@ -23,50 +25,33 @@ TEST_F(BioQueries, AnswersGiveTheirValues) {
     const Read model = [&](int32_t* x, int32_t*) { return a.ReceberModeloBio(3, 0, x); };
     const Read model_online = [&](int32_t* x, int32_t*) { return a.ReceberModeloBio(3, 1, x); };
     const Read size = [&](int32_t* x, int32_t*) { return a.ReceberRespostaRequisicaoBio(3, x); };
+    const Read count = [&](int32_t* x, int32_t*) { return a.ReceberQuantidadeUsuariosBio(3, 0, x); };
+    using Answers = std::vector<Bytes>;
     struct Case {
         Read read;
-        Bytes answer;  // empty: none
+        Answers answers;
         uint8_t code;
-        int32_t first, second;  // -1: not written
+        int32_t first, second;  // 9, -1: not written
+        size_t reads = 1;
     } cases[] = {
-        {version, answer(1, {0x02, 0x15}), 0, 2, 15}, {version, answer(1, {0x12, 0x1A}), 0, 12, 1},
-        {version, answer(1, {0xA1, 0x0A}), 0, 0, 0},  {version, answer(1, {0x05, 0x99}), 0, 5, 99},
-        {version, answer(1, {0x00, 0x10}), 0, 0, 10}, {version, answer(2), 129, 0, 0},
-        {model, answer(5), 132, 0, -1},               {model_online, event(13, 1, {1, 0x07}), 0, 7, -1},
-        {size, answer(1, {0x00, 0xD8}), 0, 472, -1},  {size, answer(1, {0x01, 0x6C}), 0, 876, -1},
-        {size, answer(1, {0x00, 0x00}), 0, 876, -1},  {size, answer(5), 132, 0, -1},
-        {size, {}, 128, 0, -1},
+        {version, {answer(1, {0x02, 0x15})}, 0, 2, 15}, {version, {answer(1, {0x12, 0x1A})}, 0, 12, 1},
+        {version, {answer(1, {0xA1, 0x0A})}, 0, 0, 0},  {version, {answer(1, {0x05, 0x99})}, 0, 5, 99},
+        {version, {answer(1, {0x00, 0x10})}, 0, 0, 10}, {version, {answer(2)}, 129, 0, 0},
+        {model, {answer(5)}, 132, 0, -1},               {model_online, {event(13, 1, {1, 0x07})}, 0, 7, -1},
+        {size, {answer(1, {0x00, 0xD8})}, 0, 472, -1},  {size, {answer(1, {0x01, 0x6C})}, 0, 876, -1},
+        {size, {answer(1, {0x00, 0x00})}, 0, 876, -1},  {size, {answer(5)}, 132, 0, -1},
+        {size, {}, 128, 0, -1},                         {count, {answer(1, {0x01, 0x2C})}, 0, 300, -1},
+        {count, {answer(2), answer(3), answer(1, {0xFF, 0xFF})}, 0, 65535, -1, 3},
+        {count, {}, 128, 9, -1, 12},                    {count, Answers(12, answer(6)), 133, 9, -1, 12},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.answer));
-        if (!c.answer.empty()) tcp_.queue_answer(c.answer);
+        SCOPED_TRACE(testing::PrintToString(c.answers));
+        tcp_.reset();
+        for (const Bytes& b : c.answers) tcp_.queue_answer(b);
         int32_t first = 9, second = -1;
         EXPECT_EQ(c.code, c.read(&first, &second));
         EXPECT_EQ(c.first, first);
         EXPECT_EQ(c.second, second);
-    }
-}
-
-TEST_F(BioQueries, UserCountTriesUntilTheFirstSuccess) {
-    struct Case {
-        const char* what;
-        std::vector<Bytes> answers;
-        uint8_t code;
-        int32_t count;  // -5: not written
-        size_t reads;
-    } cases[] = {
-        {"first answer", {answer(1, {0x01, 0x2C})}, 0, 300, 1},
-        {"after two errors", {answer(2), answer(3), answer(1, {0xFF, 0xFF})}, 0, 65535, 3},
-        {"no answer at all", {}, 128, -5, 12},
-        {"errors only", std::vector<Bytes>(12, answer(6)), 133, -5, 12},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        tcp_.reset();
-        for (const Bytes& a : c.answers) tcp_.queue_answer(a);
-        int32_t count = -5;
-        EXPECT_EQ(c.code, api().ReceberQuantidadeUsuariosBio(3, 0, &count));
-        EXPECT_EQ(c.count, count);
         EXPECT_EQ(c.reads, tcp_.calls("Recebe_Dados").size());
     }
 }
