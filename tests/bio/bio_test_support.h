@@ -77,6 +77,11 @@ protected:
         SdkTest::SetUp();
         if (!HasFatalFailure()) open_tcp_lib();
     }
+    void fresh_facade() {  // nothing held from the case before
+        sdk_.unload();
+        ASSERT_TRUE(sdk_.load());
+        open_tcp_lib();
+    }
 };
 
 }  // namespace biotest

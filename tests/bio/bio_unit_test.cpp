@@ -41,10 +41,8 @@ TEST(BioWire, PairCode) {
     EXPECT_FALSE(varanda::encode_pair_code("12345678901234567", out.data()));
     EXPECT_EQ(Bytes(8, 0xEE), out);
 
-    struct Back {
-        uint8_t b, v;
-    } back[] = {{0x01, 0}, {0x1A, 19}, {0x00, 255}, {0x24, 23}, {0x46, 45}, {0x9A, 99}, {0xFF, 164}};
-    for (const Back& k : back) EXPECT_EQ(k.v, varanda::decode_pair_code_byte(k.b)) << int(k.b);
+    const uint8_t back[][2] = {{0x01, 0}, {0x1A, 19}, {0x00, 255}, {0x24, 23}, {0x46, 45}, {0x9A, 99}, {0xFF, 164}};
+    for (const auto& k : back) EXPECT_EQ(k[1], varanda::decode_pair_code_byte(k[0])) << int(k[0]);
 }
 
 TEST(HeldEvents, PerTerminalInArrivalOrderWithTheOldestDroppedWhenFull) {

@@ -91,9 +91,7 @@ TEST_F(Ossel, OnlineVerdicts) {
     for (auto read : {&VarandaApi::ResultadoComparacaoTemplateOssel, &VarandaApi::ResultadoComparacaoPINOssel}) {
         for (const auto& c : cases) {
             SCOPED_TRACE(int(c[0]) * 256 + c[1]);
-            sdk_.unload();  // nothing held from the case before
-            ASSERT_TRUE(sdk_.load());
-            open_tcp_lib();
+            fresh_facade();
             tcp_.queue_answer(event(c[0], c[1]));
             EXPECT_EQ(c[2], (api().*read)(4));
             EXPECT_EQ((Reads{{4, 207, 22}}), reads(tcp_));
