@@ -89,8 +89,8 @@ TEST_F(BioSettings, ResetKeepsTimeoutAndLfdLevel) {
 }
 
 // Refused entries change nothing; a failed send keeps the list for another
-// try, a good one empties it.
-TEST_F(NoFingerprint, List250PayloadRefusalsAndEmptying) {
+// try, a good one empties it; the 500-entry list counts in two bytes.
+TEST_F(NoFingerprint, Lists250And500PayloadsRefusalsAndEmptying) {
     for (const char* id : {"12345", "7", "1234567890", "12a"}) {  // other characters count 0
         ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio(id));
     }
@@ -114,17 +114,13 @@ TEST_F(NoFingerprint, List250PayloadRefusalsAndEmptying) {
     empty.assign(2502, 0xFF);
     empty[0] = empty[1] = 0;
     EXPECT_EQ(empty, last_payload(129));
-}
 
-TEST_F(NoFingerprint, List500CountTakesTwoBytes) {
     for (int i = 0; i < 300; ++i) ASSERT_EQ(0, api().IncluirUsuarioSemDigitalBio500(std::to_string(i).c_str()));
     ASSERT_EQ(0, api().EnviarListaUsuariosSemDigitalBio500(3));
-    Bytes p = last_payload(129);
+    const Bytes p = last_payload(129);
     ASSERT_EQ(2502u, p.size());
-    EXPECT_EQ(0x2C, p[0]);
-    EXPECT_EQ(0x01, p[1]);
-    EXPECT_EQ((Bytes{0, 0, 0, 0x02, 0x99}), Bytes(p.begin() + 2 + 299 * 5, p.begin() + 2 + 300 * 5));
-    EXPECT_EQ(0xFF, p[2 + 300 * 5]);
+    EXPECT_EQ((Bytes{0x2C, 0x01}), Bytes(p.begin(), p.begin() + 2));  // the count in two bytes
+    EXPECT_EQ((Bytes{0, 0, 0, 0x02, 0x99, 0xFF}), Bytes(p.begin() + 2 + 299 * 5, p.begin() + 3 + 300 * 5));
 }
 
 // One count serves the three tables: whichever table raised it, an insert

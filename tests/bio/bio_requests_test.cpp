@@ -31,8 +31,6 @@ TEST_F(BioRequests, EachRequestSendsItsBytes) {
         {"template", [&] { return api().SolicitarTemplateLeitor(3); }, request(33)},
         {"configure 5,0", [&] { return api().ConfigurarBio(3, 5, 0); }, request(60, {1, 0})},
         {"configure 0,255", [&] { return api().ConfigurarBio(3, 0, 255); }, request(60, {0, 1})},
-        {"list page 0", [&] { return api().SolicitarListaUsuariosBio(3); }, request(10, {0})},
-        {"fingerprint list page 0", [&] { return api().SolicitarListaUsuariosBioVariavel(3); }, request(11, {0})},
         {"fingerprint of 42", [&] { return api().SolicitarDigitalUsuario(3, "42"); },
          request_text(20, 1, "0000000000000042")},
         {"fingerprint of 18 digits", [&] { return api().SolicitarDigitalUsuario(3, "123456789012345678"); },
@@ -123,7 +121,6 @@ TEST_F(BioRequests, FingerprintRecordWithOneOrTwoTemplates) {
         {"one template", "12345", nullptr, false, {1, 1, 1, 1, 1, 2, 0x24, 0x46}},
         {"second all zero at the start", "7", t2.data(), false, {1, 1, 1, 1, 1, 1, 1, 8}},
         {"two templates", "ff", t2_set.data(), true, {1, 1, 1, 1, 1, 1, 1, 0}},
-        {"16 characters", "0123456789abcdef", nullptr, false, {0x02, 0x24, 0x46, 0x68, 0x8A, 0xAC, 0xCE, 0xF0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

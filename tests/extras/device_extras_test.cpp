@@ -37,8 +37,7 @@ TEST_F(DeviceExtras, FirmwareVersionFieldsAndTheByte6Rule) {
     for (const Case& c : cases) {
         tcp_.reset();
         tcp_.queue_answer(c.result, c.answer);
-        uint8_t b[5];
-        std::memset(b, 0xEE, sizeof b);
+        uint8_t b[5] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
         uint16_t version = 0xEEEE;
         EXPECT_EQ(c.code, api().ReceberVersaoFirmware(8, &b[0], &version, &b[1], &b[2], &b[3], &b[4]));
         EXPECT_EQ(c.bytes, Bytes(b, b + 5));
