@@ -1,10 +1,14 @@
 // varanda_code_text: a text for every byte value, the general codes by name,
-// 128 + k as "argument k out of range".
+// 128 + k as "argument k out of range". varanda_code_text_for: every code an
+// operation declares has its declared meaning; other codes, and operations it
+// does not know, the general text.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <string>
 
+#include "declared_codes.h"
 #include "varanda.h"
 #include "varanda_codes.h"
 
@@ -30,12 +34,6 @@ TEST(CodeText, EveryByteHasItsText) {
     EXPECT_STREQ(varanda_code_text(VARANDA_OK), "success");
     EXPECT_STREQ(varanda_code_text(VARANDA_BAD_ARGUMENT(3)), "argument 3 out of range");
 }
-
-// varanda_code_text_for: every code an operation declares has its declared
-// meaning; other codes, and operations it does not know, the general text.
-#include <cstring>
-
-#include "declared_codes.h"
 
 TEST(CodeText, EachOperationNamesItsOwnMeanings) {
     std::set<std::string> operations;

@@ -9,7 +9,7 @@ namespace {
 
 class Lifecycle : public testsupport::SdkTest {};
 
-TEST_F(Lifecycle, LoadingTwiceSharesOneFacade) {
+TEST_F(Lifecycle, LoadingTwiceSharesOneFacadeAndAReloadStartsFromTheDefaults) {
     ASSERT_EQ(0, api().DefinirTipoConexao(1));
     ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
     {
@@ -19,11 +19,6 @@ TEST_F(Lifecycle, LoadingTwiceSharesOneFacade) {
         second.unload();
     }
     EXPECT_EQ(0, api().AcionarRele1(1));  // still loaded, still open
-}
-
-TEST_F(Lifecycle, ReloadStartsFromTheDefaults) {
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
     sdk_.unload();
     ASSERT_TRUE(sdk_.load());
     tcp_com_.reset();

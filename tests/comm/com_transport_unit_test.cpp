@@ -20,10 +20,18 @@ using varanda::TcpComTransport;
 constexpr auto kDone = varanda::TransportResult::Done;
 constexpr auto kFailed = varanda::TransportResult::Failed;
 
-TEST(ComTransport, ReceiveCopiesExactlyLengthBytes) {
-    FakeBackend fake(testsupport::kTcpComLib);
-    ASSERT_TRUE(fake.present());
-    fake.reset();
+class ComTransport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(fake.present());
+        fake.reset();
+        serial_fake.reset();
+    }
+    FakeBackend fake{testsupport::kTcpComLib};
+    FakeBackend serial_fake{testsupport::kSerialComLib};
+};
+
+TEST_F(ComTransport, ReceiveCopiesExactlyLengthBytes) {
     TcpComTransport t;
     ASSERT_TRUE(t.IsAvailable());
 
@@ -53,9 +61,7 @@ TEST(ComTransport, ReceiveCopiesExactlyLengthBytes) {
     EXPECT_EQ(4, calls[0].ints[3]);    // array of length elements
 }
 
-TEST(ComTransport, TcpNoReplyReceiveAcknowledgesWithSix) {
-    FakeBackend fake(testsupport::kTcpComLib);
-    fake.reset();
+TEST_F(ComTransport, TcpNoReplyReceiveAcknowledgesWithSix) {
     TcpComTransport t;
     uint8_t b[2] = {};
     fake.queue_answer(40, {7, 8});
@@ -72,9 +78,7 @@ TEST(ComTransport, TcpNoReplyReceiveAcknowledgesWithSix) {
     EXPECT_EQ(0xCC, fake.calls("ReceiveNoReply")[0].ints[1]);
 }
 
-TEST(ComTransport, SendCopiesThePayloadAndPassesLowBytes) {
-    FakeBackend fake(testsupport::kTcpComLib);
-    fake.reset();
+TEST_F(ComTransport, SendCopiesThePayloadAndPassesLowBytes) {
     TcpComTransport t;
     const uint8_t payload[3] = {0x10, 0x20, 0x30};
     EXPECT_EQ(kDone, t.SendData(2, payload, 0x16E, 3, 0, 0x0102));
@@ -86,20 +90,16 @@ TEST(ComTransport, SendCopiesThePayloadAndPassesLowBytes) {
     EXPECT_EQ((std::vector<uint8_t>{0x10, 0x20, 0x30}), sends[0].data);
 }
 
-TEST(ComTransport, ModemOperationsOnComVariants) {
-    FakeBackend fake(testsupport::kSerialComLib);
-    fake.reset();
+TEST_F(ComTransport, ModemOperationsOnComVariants) {
     SerialComTransport t;
     ASSERT_TRUE(t.IsAvailable());
     EXPECT_EQ(kFailed, t.OpenModem(1, 2400));
     EXPECT_EQ(kFailed, t.SendModemString("AT"));
     EXPECT_EQ(-1, t.ReadModemByte());
-    EXPECT_TRUE(fake.calls().empty());  // none of these reached the component
+    EXPECT_TRUE(serial_fake.calls().empty());  // none of these reached the component
 }
 
-TEST(ComTransport, FailedCreationLeavesTheTransportUnavailable) {
-    FakeBackend fake(testsupport::kTcpComLib);
-    fake.reset();
+TEST_F(ComTransport, FailedCreationLeavesTheTransportUnavailable) {
     fake.queue_result("Create", 0);
     TcpComTransport t;
     EXPECT_FALSE(t.IsAvailable());

@@ -41,16 +41,11 @@ TEST_F(Connection, OpenUsesTheEntryAndBaudOfTheType) {
         if (c.baud >= 0) {
             EXPECT_EQ(c.baud, opens[0].ints[1]);
         }
+        if (c.type == 3) {
+            EXPECT_TRUE(serial_.calls("InicializaCom").empty());  // only the modem entry
+        }
         api().FecharPortaComunicacao();
     }
-}
-
-TEST_F(Connection, RefusedOpenGivesOneAndLeavesThePortClosed) {
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    tcp_.queue_result("InicializaCom", 0);
-    EXPECT_EQ(1, api().AbrirPortaComunicacao(1));
-    EXPECT_EQ(2, api().AcionarRele1(1));
-    EXPECT_EQ(0, api().AbrirPortaComunicacao(1));
 }
 
 TEST_F(Connection, BadTypeGivesNineAndOpenUsesTheTcpComComponent) {
@@ -73,31 +68,24 @@ TEST_F(Connection, SendResultsReduceToZeroOrOne) {
         EXPECT_EQ(c.code, api().AcionarRele1(3)) << c.transport;
     }
     auto sends = tcp_.calls("Envia_Dados");
-    ASSERT_EQ(5u, sends.size());
-    for (const FakeCall& s : sends) {
-        EXPECT_EQ(3, s.ints[0]);  // terminal passed unchanged
-        EXPECT_EQ(1, s.ints[1]);  // command
-        EXPECT_EQ(0, s.ints[2]);  // length
-        EXPECT_EQ(0, s.ints[3]);  // reserved word
-        EXPECT_TRUE(s.data.empty());
-    }
+    ASSERT_EQ(5u, sends.size());  // the frame itself: OnlineActions.EachSimpleActionSendsItsCodeWithNoPayload
+    for (const FakeCall& s : sends) EXPECT_EQ(0, s.ints[3]);  // reserved word
 }
 
 TEST_F(Connection, ClosedPortGivesTwoAndSendsNothing) {
     ASSERT_EQ(0, api().DefinirTipoConexao(1));
     EXPECT_EQ(2, api().AcionarRele1(1));
+    tcp_.queue_result("InicializaCom", 0);
+    EXPECT_EQ(1, api().AbrirPortaComunicacao(1));  // a refused open leaves the port closed
+    EXPECT_EQ(2, api().AcionarRele1(1));
     ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
     api().FecharPortaComunicacao();
     EXPECT_EQ(2, api().Ping(1));
+    ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
+    ASSERT_EQ(0, api().DefinirTipoConexao(1));  // setting the type again closes, without FinalizaCom
+    EXPECT_EQ(2, api().AcionarRele1(1));
     EXPECT_TRUE(tcp_.calls("Envia_Dados").empty());
     EXPECT_EQ(1u, tcp_.calls("FinalizaCom").size());
-}
-
-TEST_F(Connection, SettingTheTypeAgainClosesWithoutFinalizaCom) {
-    open_tcp_lib();
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    EXPECT_EQ(2, api().AcionarRele1(1));
-    EXPECT_TRUE(tcp_.calls("FinalizaCom").empty());
 }
 
 TEST_F(Connection, ModemOperationsNeedTypeThreeAndAnOpenPort) {
@@ -121,17 +109,6 @@ TEST_F(Connection, ModemOperationsNeedTypeThreeAndAnOpenPort) {
     EXPECT_EQ("ATZ", texts[0].text());
     EXPECT_EQ("ATE0", texts[1].text());
 }
-
-TEST_F(Connection, ModemOpenOnAnotherTypeIsRefusedOnlyThroughTheModemEntry) {
-    // AbrirPortaComunicacao picks the modem entry by the type, so 7 never
-    // comes from it; a second modem open answers 3.
-    ASSERT_EQ(0, api().DefinirTipoConexao(3));
-    EXPECT_EQ(0, api().AbrirPortaComunicacao(2));
-    EXPECT_EQ(3, api().AbrirPortaComunicacao(2));
-    EXPECT_TRUE(serial_.calls("InicializaCom").empty());
-}
-
-// --- the COM transports ---------------------------------------------------
 
 TEST_F(Connection, TcpComSkipsPingAndPassesLowBytes) {
     ASSERT_EQ(0, api().DefinirTipoConexao(2));
@@ -180,8 +157,6 @@ TEST_F(Connection, ComComponentIsReleasedWhenTheTypeChanges) {
     EXPECT_EQ(1u, tcp_com_.calls("Close").size());  // the destructor closes the component
 }
 
-// --- missing back ends ---------------------------------------------------------
-
 class BareConnection : public testsupport::SdkTest {};
 
 TEST_F(BareConnection, EveryTypeReportsItsMissingBackEnd) {
@@ -189,22 +164,18 @@ TEST_F(BareConnection, EveryTypeReportsItsMissingBackEnd) {
         uint8_t type;
         uint8_t status;
     } cases[] = {{0, 4}, {1, 5}, {2, 6}, {3, 4}, {4, 10}};
+    EXPECT_EQ(6, api().AcionarRele1(1));  // a fresh facade: type 2
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.type));
         ASSERT_EQ(0, api().DefinirTipoConexao(c.type));
         EXPECT_EQ(c.status, api().AbrirPortaComunicacao(1));
         EXPECT_EQ(c.status, api().AcionarRele1(1));
         EXPECT_EQ(-1, api().LerByteModem());
+        EXPECT_EQ(-1, api().ConectarModem(1, "ATZ", 1, "123", 1));  // the modem dial's open fails
         api().FecharPortaComunicacao();
     }
-}
-
-TEST_F(BareConnection, FreshFacadeGivesSixOnTheFirstExchange) { EXPECT_EQ(6, api().AcionarRele1(1)); }
-
-TEST_F(BareConnection, BadTypeKeepsTheStatusOfTheTypeBefore) {
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
     EXPECT_EQ(9, api().DefinirTipoConexao(5));
-    EXPECT_EQ(5, api().AbrirPortaComunicacao(1));
+    EXPECT_EQ(10, api().AbrirPortaComunicacao(1));  // a bad type keeps the status of the type before
 }
 
 class NoLeModem : public testsupport::SdkTest {};
@@ -217,11 +188,7 @@ TEST_F(NoLeModem, SerialLibraryWithoutLeModemIsUnavailable) {
     EXPECT_EQ(0, api().AbrirPortaComunicacao(1));
 }
 
-}  // namespace
-
 // Installing the missing back end and setting the type again tries anew.
-namespace {
-
 class BareRetry : public testsupport::SdkTest {};
 
 TEST_F(BareRetry, SettingTheTypeAgainLoadsANewlyInstalledBackEnd) {

@@ -1,6 +1,6 @@
 // Windows only: an exchange dispatches at most two pending messages of the
 // calling thread, one from each range around WM_TIMER, and leaves WM_TIMER
-// queued.
+// queued; with the port closed nothing is dispatched.
 #if defined(_WIN32)
 #include <windows.h>
 
@@ -12,9 +12,6 @@ namespace {
 
 class Win32Messages : public testsupport::SdkTest {
 protected:
-    static void post(UINT msg, int times) {
-        for (int i = 0; i < times; ++i) PostThreadMessageA(GetCurrentThreadId(), msg, 0, 0);
-    }
     // Empties the queue, counting what was left in it.
     static std::map<UINT, int> drain() {
         std::map<UINT, int> left;
@@ -24,38 +21,33 @@ protected:
     }
 };
 
-TEST_F(Win32Messages, OneExchangeTakesOneMessageFromEachRange) {
-    open_tcp_lib();
-    drain();
-    post(WM_COMMAND, 2);  // 0x111, first range
-    post(WM_TIMER, 1);    // 0x113, never taken
-    post(WM_APP, 2);      // 0x8000, second range
-    post(WM_APP + 1, 1);  // above 0x8000, never taken
-    ASSERT_EQ(0, api().AcionarRele1(1));
-    auto left = drain();
-    EXPECT_EQ(1, left[WM_COMMAND]);
-    EXPECT_EQ(1, left[WM_TIMER]);
-    EXPECT_EQ(1, left[WM_APP]);
-    EXPECT_EQ(1, left[WM_APP + 1]);
-}
-
-TEST_F(Win32Messages, TimerStaysQueuedThroughManyExchanges) {
-    open_tcp_lib();
-    drain();
-    post(WM_TIMER, 1);
-    post(WM_COMMAND, 3);
-    for (int i = 0; i < 5; ++i) ASSERT_EQ(0, api().AcionarRele1(1));
-    auto left = drain();
-    EXPECT_EQ(1, left[WM_TIMER]);
-    EXPECT_EQ(0, left[WM_COMMAND]);
-}
-
-TEST_F(Win32Messages, ClosedPortDispatchesNothing) {
+TEST_F(Win32Messages, ExchangesTakeOneMessageFromEachRangeAndNeverTheTimer) {
+    struct Case {
+        const char* what;
+        bool open;
+        int exchanges;
+        std::map<UINT, int> posted, left;  // WM_COMMAND 0x111 below WM_TIMER 0x113, WM_APP 0x8000 above
+    } cases[] = {
+        {"one exchange", true, 1, {{WM_COMMAND, 2}, {WM_TIMER, 1}, {WM_APP, 2}, {WM_APP + 1, 1}},
+         {{WM_COMMAND, 1}, {WM_TIMER, 1}, {WM_APP, 1}, {WM_APP + 1, 1}}},
+        {"five exchanges", true, 5, {{WM_TIMER, 1}, {WM_COMMAND, 3}}, {{WM_TIMER, 1}, {WM_COMMAND, 0}}},
+        {"closed port", false, 1, {{WM_COMMAND, 1}}, {{WM_COMMAND, 1}}},
+    };
     ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    drain();
-    post(WM_COMMAND, 1);
-    EXPECT_EQ(2, api().AcionarRele1(1));
-    EXPECT_EQ(1, drain()[WM_COMMAND]);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.open) {
+            ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
+        }
+        drain();
+        for (const auto& [msg, times] : c.posted) {
+            for (int i = 0; i < times; ++i) PostThreadMessageA(GetCurrentThreadId(), msg, 0, 0);
+        }
+        for (int i = 0; i < c.exchanges; ++i) EXPECT_EQ(c.open ? 0 : 2, api().AcionarRele1(1));
+        auto left = drain();
+        for (const auto& [msg, times] : c.posted) EXPECT_EQ(c.left.at(msg), left[msg]) << msg;
+        api().FecharPortaComunicacao();
+    }
 }
 
 }  // namespace

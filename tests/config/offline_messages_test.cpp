@@ -1,6 +1,6 @@
 // The offline message table through the exports: its reset contents, each
-// setter's slot, the score byte, and sends that consume the table
-// (command 106).
+// setter's slot and the score byte (command 106). Then, for every prepared
+// block, what a send does to it, and reading a terminal's block.
 #include <functional>
 
 #include "display_expect.h"
@@ -38,22 +38,15 @@ protected:
     }
 };
 
-TEST_F(OfflineMessages, ResetContentsAreTheThreeDefaultsAndDisabledFunctions) {
+// Each setter formats its own slot; the rest stays as reset (the three
+// defaults, then ten disabled functions), which every send leaves.
+TEST_F(OfflineMessages, EachSetterFormatsItsSlotOnly) {
     open_tcp_lib();
-    const auto t = send_table();
-    ASSERT_EQ(416u, t.size());
-    // Written out in full once, independently of the helpers above.
+    const auto t = send_table();  // the reset table, written out once without the helpers
     EXPECT_EQ(std::string("\xFE               ") + " Passe o cartao ", std::string(t.begin(), t.begin() + 32));
     EXPECT_EQ(std::string("\xFE               ") + "   Entrada OK   ", std::string(t.begin() + 32, t.begin() + 64));
     EXPECT_EQ(std::string("\xFE               ") + "    Saida OK    ", std::string(t.begin() + 64, t.begin() + 96));
     EXPECT_EQ(reset_table(), t);
-    auto call = tcp_.calls("Envia_Dados")[0];
-    EXPECT_EQ(106, call.ints[1]);
-    EXPECT_EQ(416, call.ints[2]);
-}
-
-TEST_F(OfflineMessages, EachSetterFormatsItsSlotOnly) {
-    open_tcp_lib();
     const std::string forty = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcd";
     struct Case {
         const char* what;
@@ -111,78 +104,126 @@ TEST_F(OfflineMessages, ScoreByteReplacesOnlyByteZeroOfSlotZeroOrOne) {
     }
 }
 
-TEST_F(OfflineMessages, EverySendConsumesTheTableEvenWhenItFails) {
+// A closed port gives 2 and sends nothing, a failed send gives 1 after
+// sending the block; afterwards the block is kept or back to its reset
+// contents, which the clearing calls send. `probe` is a byte the setter writes.
+class PreparedBlocks : public testsupport::SdkTest {
+protected:
+    using Op = std::function<uint8_t(VarandaApi&)>;
+    std::vector<uint8_t> send_once(const Op& op, uint8_t code, int32_t command, size_t length) {
+        EXPECT_EQ(code, op(api()));
+        auto s = sent();
+        tcp_.reset();
+        EXPECT_EQ(1u, s.size());
+        if (s.size() != 1) return std::vector<uint8_t>(length);
+        EXPECT_EQ(command, s[0].command);
+        EXPECT_EQ(length, s[0].data.size());
+        return s[0].data;
+    }
+};
+
+TEST_F(PreparedBlocks, EachSendKeepsOrConsumesItsBlockWhateverTheOutcome) {
     struct Case {
         const char* what;
-        int32_t transport;  // result of Envia_Dados
-        uint8_t code;
-    } cases[] = {{"accepted", 31, 0}, {"refused", 21, 1}};
-    open_tcp_lib();
+        Op set, send, clear;
+        int32_t command;
+        size_t length;
+        bool consumed;
+        size_t probe;
+        uint8_t value;
+    } cases[] = {
+        {"configuration", [](VarandaApi& a) { return a.DefinirNivelAcesso(5); },
+         [](VarandaApi& a) { return a.EnviarConfiguracoes(1); }, nullptr, 100, 50, false, 11, 5},
+        {"offline messages", [](VarandaApi& a) { return a.DefinirMensagemFuncaoOffLine("F1", 1, 1); },
+         [](VarandaApi& a) { return a.EnviarMensagensOffLine(1); },
+         [](VarandaApi& a) { return a.ApagarMensagensOffLine(1); }, 106, 416, true, 4 * 32, 'F'},
+        {"function keys", [](VarandaApi& a) { return a.DefinirConfiguracoesFuncoes(5, 1, 1, 1, 0, 0); },
+         [](VarandaApi& a) { return a.EnviarConfiguracoesFuncoes(1); }, nullptr, 128, 10, true, 5, 0x0D},
+        {"online/offline change", [](VarandaApi& a) { return a.HabilitarMudancaOnLineOffLine(1, 5); },
+         [](VarandaApi& a) { return a.EnviarConfiguracoesMudancaAutomaticaOnLineOffLine(1); }, nullptr, 114, 72, false,
+         1, 5},
+        {"change events", [](VarandaApi& a) { return a.HabilitaMudancaEventoSeta(5); },
+         [](VarandaApi& a) { return a.EnviarBufferEventosMudancaAuto(1); }, nullptr, 134, 77, false, 76, 1},
+        {"access schedules", [](VarandaApi& a) { return a.InserirHorarioAcesso(3, 3, 3, 3, 3); },
+         [](VarandaApi& a) { return a.EnviarHorariosAcesso(1); },
+         [](VarandaApi& a) { return a.ApagarHorariosAcesso(1); }, 111, 5600, true, 132, 3},
+        {"sirens", [](VarandaApi& a) { return a.InserirHorarioSirene(7, 0, 1, 1, 1, 1, 1, 0, 0); },
+         [](VarandaApi& a) { return a.EnviarHorariosSirene(1); },
+         [](VarandaApi& a) { return a.ApagarHorariosSirene(1); }, 112, 300, true, 0, 7},
+    };
+    ASSERT_EQ(0, api().DefinirTipoConexao(1));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
         tcp_.reset();
-        ASSERT_EQ(0, api().DefinirMensagemEntradaOffLine(0, "Bom dia"));
-        ASSERT_EQ(0, api().DefinirMensagemFuncaoOffLine("F1", 1, 1));
-        tcp_.queue_result("Envia_Dados", c.transport);
-        EXPECT_EQ(c.code, api().EnviarMensagensOffLine(5));
-        EXPECT_EQ(0, api().EnviarMensagensOffLine(5));
-        auto s = sent();
-        ASSERT_EQ(2u, s.size());
-        EXPECT_EQ(padded("Bom dia"), slice(s[0].data, 0, 32));
-        EXPECT_EQ(padded("F1"), slice(s[0].data, 4 * 32, 32));
-        EXPECT_EQ(reset_table(), s[1].data);
+        const auto fresh = send_once(c.send, 0, c.command, c.length);
+        ASSERT_NE(c.value, fresh[c.probe]);
+        ASSERT_EQ(0, c.set(api()));
+        api().FecharPortaComunicacao();
+        EXPECT_EQ(2, c.send(api()));
+        ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
+        EXPECT_TRUE(sent().empty());
+        EXPECT_EQ(c.consumed ? fresh[c.probe] : c.value, send_once(c.send, 0, c.command, c.length)[c.probe]);
+
+        ASSERT_EQ(0, c.set(api()));
+        tcp_.queue_result("Envia_Dados", 21);
+        const auto failed = send_once(c.send, 1, c.command, c.length);
+        EXPECT_EQ(c.value, failed[c.probe]);
+        EXPECT_EQ(c.consumed ? fresh : failed, send_once(c.send, 0, c.command, c.length));
+        if (c.clear) {
+            for (int32_t result : {31, 21}) {
+                ASSERT_EQ(0, c.set(api()));
+                tcp_.queue_result("Envia_Dados", result);
+                EXPECT_EQ(fresh, send_once(c.clear, result == 31 ? 0 : 1, c.command, c.length));
+                EXPECT_EQ(fresh, send_once(c.send, 0, c.command, c.length));
+            }
+        }
+        api().FecharPortaComunicacao();
     }
 }
 
-TEST_F(OfflineMessages, SendOnAClosedPortStillConsumesTheTable) {
+// The terminal's configuration record (200) and message table (206).
+TEST_F(PreparedBlocks, ReadingATerminalsBlockFillsOnlyTheCallersBuffer) {
+    using Read = uint8_t(VARANDA_CALL*)(int32_t, uint8_t*);
+    const struct {
+        Read read;
+        int32_t command;
+        size_t length;
+    } cases[] = {{api().ReceberBufferConfig, 200, 50}, {api().ReceberBufferMsgA, 206, 416}};
     ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    ASSERT_EQ(0, api().DefinirMensagemPadraoOffLine(1, "x"));
-    EXPECT_EQ(2, api().EnviarMensagensOffLine(1));
-    EXPECT_TRUE(sent().empty());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        std::vector<uint8_t> answer(c.length);
+        for (size_t i = 0; i < answer.size(); ++i) answer[i] = static_cast<uint8_t>(0x80 + i * 7);
+        const std::vector<uint8_t> untouched(c.length + 4, 0x33);
+        std::vector<uint8_t> buffer = untouched;
+        EXPECT_EQ(2, c.read(1, buffer.data()));  // closed port
+        EXPECT_EQ(untouched, buffer);
+        ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
+        tcp_.reset();
+        EXPECT_EQ(1, c.read(1, buffer.data()));  // nothing answered
+        EXPECT_EQ(untouched, buffer);
+
+        tcp_.queue_answer(answer);
+        EXPECT_EQ(0, c.read(4, buffer.data()));
+        EXPECT_EQ(answer, slice(buffer, 0, c.length));
+        EXPECT_EQ(std::vector<uint8_t>(4, 0x33), slice(buffer, c.length, 4));
+        auto reads = tcp_.calls("Recebe_Dados");
+        ASSERT_EQ(2u, reads.size());
+        EXPECT_EQ((std::vector<int32_t>{4, c.command, int32_t(c.length)}), std::vector<int32_t>(reads[1].ints, reads[1].ints + 3));
+        EXPECT_TRUE(sent().empty());
+        api().FecharPortaComunicacao();
+    }
+    // The library's own record and table are not changed.
+    std::vector<uint8_t> record(50, 0xCC), fresh(50, 0);
+    fresh[9] = fresh[10] = 0xFF;
+    fresh[14] = 14;
+    EXPECT_EQ(0, api().GetBufferConfigDLL(0, record.data()));
+    EXPECT_EQ(fresh, record);
     ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-    EXPECT_EQ(reset_table(), send_table());
-}
-
-TEST_F(OfflineMessages, ClearingSendsTheDefaults) {
-    open_tcp_lib();
-    ASSERT_EQ(0, api().DefinirMensagemSaidaOffLine(0, "Tchau"));
-    EXPECT_EQ(0, api().ApagarMensagensOffLine(8));
-    auto s = sent();
-    ASSERT_EQ(1u, s.size());
-    EXPECT_EQ(8, s[0].terminal);
-    EXPECT_EQ(106, s[0].command);
-    EXPECT_EQ(reset_table(), s[0].data);
-    tcp_.queue_result("Envia_Dados", 21);
-    EXPECT_EQ(1, api().ApagarMensagensOffLine(8));
-}
-
-TEST_F(OfflineMessages, TerminalTableIsReadIntoTheCallersBufferOnly) {
-    std::vector<uint8_t> answer(416);
-    for (size_t i = 0; i < answer.size(); ++i) answer[i] = static_cast<uint8_t>(i * 7);
-    const std::vector<uint8_t> untouched(420, 0x33);
-    std::vector<uint8_t> buffer = untouched;
-
-    ASSERT_EQ(0, api().DefinirTipoConexao(1));
-    EXPECT_EQ(2, api().ReceberBufferMsgA(1, buffer.data()));
-    EXPECT_EQ(untouched, buffer);
-    ASSERT_EQ(0, api().AbrirPortaComunicacao(1));
-    tcp_.reset();
-    EXPECT_EQ(1, api().ReceberBufferMsgA(1, buffer.data()));  // nothing answered
-    EXPECT_EQ(untouched, buffer);
-
-    tcp_.queue_answer(answer);
-    EXPECT_EQ(0, api().ReceberBufferMsgA(4, buffer.data()));
-    EXPECT_EQ(answer, slice(buffer, 0, 416));
-    EXPECT_EQ(std::vector<uint8_t>(4, 0x33), slice(buffer, 416, 4));
-    auto reads = tcp_.calls("Recebe_Dados");
-    ASSERT_EQ(2u, reads.size());
-    EXPECT_EQ(4, reads[1].ints[0]);
-    EXPECT_EQ(206, reads[1].ints[1]);
-    EXPECT_EQ(416, reads[1].ints[2]);
-
-    EXPECT_EQ(reset_table(), send_table());  // the library's table is not changed
-    EXPECT_EQ(255, api().GetBufferMsgDLL(1, 0));
-    EXPECT_EQ(1u, sent().size());
+    EXPECT_EQ(0, api().EnviarMensagensOffLine(1));
+    EXPECT_EQ(reset_table(), sent().back().data);
+    EXPECT_EQ(255, api().GetBufferMsgDLL(1, 0));  // it reads nothing: always 255
 }
 
 }  // namespace

@@ -11,7 +11,6 @@ namespace {
 std::mutex g_mutex;
 std::vector<Call> g_calls;
 std::map<std::string, std::deque<int32_t>> g_results;
-std::map<std::string, int32_t> g_defaults;
 std::deque<Answer> g_answers;
 }  // namespace
 
@@ -35,8 +34,7 @@ int32_t result_for(const char* entry, int32_t fallback) {
         q->second.pop_front();
         return v;
     }
-    auto d = g_defaults.find(entry);
-    return d != g_defaults.end() ? d->second : fallback;
+    return fallback;
 }
 
 bool next_answer(Answer& out) {
@@ -55,13 +53,7 @@ FAKE_EXPORT void Fake_Reset() {
     std::lock_guard<std::mutex> lock(g_mutex);
     g_calls.clear();
     g_results.clear();
-    g_defaults.clear();
     g_answers.clear();
-}
-
-FAKE_EXPORT void Fake_SetDefault(const char* entry, int32_t result) {
-    std::lock_guard<std::mutex> lock(g_mutex);
-    g_defaults[entry] = result;
 }
 
 FAKE_EXPORT void Fake_QueueResult(const char* entry, int32_t result) {

@@ -28,7 +28,7 @@ struct Answer {
 // Records one call. ints: entry-specific, in argument order.
 void record(const char* entry, std::initializer_list<int32_t> ints, const uint8_t* data = nullptr,
             int32_t length = 0);
-// The next queued result of `entry`, or its default.
+// The next queued result of `entry`, or `fallback`.
 int32_t result_for(const char* entry, int32_t fallback);
 // The next queued answer for a receive entry; false when none is queued.
 bool next_answer(Answer& out);

@@ -1,6 +1,5 @@
-// The fake back ends, seen from the Java test: scripts their answers and
-// reads back the calls the SDK made (native side: fake_backends_jni.cpp).
-// `lib` is "serial" (Corvo2K) or "tcp" (CorvoTCP).
+// The fake TCP back end, seen from the Java test: scripts its answers and
+// reads back what the SDK sent (native side: fake_backends_jni.cpp).
 final class FakeBackends {
     static {
         System.loadLibrary("varanda_jni_fakes");
@@ -8,10 +7,7 @@ final class FakeBackends {
 
     private FakeBackends() {}
 
-    static native void reset(String lib);
-    static native void queueAnswer(String lib, int result, byte[] bytes);
-    // The calls to `entry`, in order: how many, the recorded ints of one, its payload.
-    static native int count(String lib, String entry);
-    static native int[] ints(String lib, String entry, int index);
-    static native byte[] data(String lib, String entry, int index);
+    static native void reset();
+    static native void queueAnswer(int result, byte[] bytes);
+    static native byte[] lastSent();  // the payload of the last Envia_Dados
 }

@@ -1,18 +1,12 @@
 #!/usr/bin/env bash
-# Compares the committed generated files with the fresh copies of the build.
+# Compares the committed generated files (or folders: every file in them, a
+# file on one side only being stale too) with the fresh copies of the build.
 #   check_generated.sh FRESH_DIR SOURCE_DIR RELATIVE_PATH...
-# A path may name a folder: every file in it is compared, and a file on one
-# side only is stale too.
 set -u
-fresh=$1 src=$2
+fresh=$1 src=$2 stale=0
 shift 2
-stale=0
 for f in "$@"; do
-  if [ -d "$fresh/$f" ]; then
-    diff -ru "$src/$f" "$fresh/$f" || stale=1
-  elif ! diff -u --label "committed $f" --label "generated $f" "$src/$f" "$fresh/$f"; then
-    stale=1
-  fi
+  diff -ru --label "committed $f" --label "generated $f" "$src/$f" "$fresh/$f" || stale=1
 done
 if [ $stale -ne 0 ]; then
   echo "The committed copies above are not what the operation lists give."

@@ -1,17 +1,19 @@
-// The bridge's conversion helpers against a stand-in JNIEnv: what is pinned
-// is released on every path (arrays in mode 0, so writes reach Java), short
-// and null arrays are refused before anything is pinned, texts reach a
-// StringBuffer cut and readable, and bytes land in int[] storage as they lie.
+// The bridge's helpers against a stand-in JNIEnv: pins, the StringBuffer,
+// the texts' conversions, bytes into int[] storage; and the fingerprint
+// record's pause.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "api/facade.h"
 #include "fake_jni_env.h"
 #include "jni/int_storage.h"
 #include "jni/modified_utf8.h"
 #include "jni/pinned.h"
 #include "jni/string_buffer.h"
+#include "jni_custom.h"
+#include "platform/clock_source.h"
 
 namespace {
 
@@ -21,43 +23,14 @@ using testsupport::FakeJniEnv;
 using testsupport::FakeStringBuffer;
 using namespace varanda::jni;
 
-TEST(JniPinnedString, PinsAndReleasesOrRefuses) {
+// Strings and arrays pinned for one call: released on every path (arrays in
+// mode 0, so that writes reach Java); a null reference refused without a
+// call, a short array or a failed pin refused with no exception left pending.
+TEST(JniPinned, RefusesNullShortAndUnpinnableAndWritesBackInModeZero) {
     struct Case {
         const char* what;
-        bool null;
-        bool vm_fails;
-        bool ok;
-    } cases[] = {
-        {"text", false, false, true},
-        {"null reference", true, false, false},
-        {"virtual machine out of memory", false, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        FakeJniEnv vm;
-        vm.fail_pins = c.vm_fails;
-        FakeJavaString s{"AT\xC3\xA9"};
-        {
-            const PinnedString pin(vm.env(), c.null ? nullptr : FakeJniEnv::ref(s));
-            ASSERT_EQ(c.ok, static_cast<bool>(pin));
-            if (c.ok) {
-                EXPECT_STREQ("AT\xE9", pin.get());  // the terminal's single bytes
-            }
-        }
-        EXPECT_EQ(vm.pins, vm.releases);
-        EXPECT_EQ(c.null ? 0 : c.ok ? 2 : 1, vm.calls - vm.releases);  // null: no call at all
-        EXPECT_FALSE(vm.exception_pending);
-        EXPECT_FALSE(vm.is_copy_asked);
-    }
-}
-
-TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
-    struct Case {
-        const char* what;
-        int length;  // -1: null reference
-        int least;
-        bool vm_fails;
-        bool ok;
+        int length, least;  // length -1: null references
+        bool vm_fails, ok;  // ok: the arrays
     } cases[] = {
         {"exact length", 4, 4, false, true},
         {"longer", 9, 4, false, true},
@@ -71,11 +44,16 @@ TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
         SCOPED_TRACE(c.what);
         FakeJniEnv vm;
         vm.fail_pins = c.vm_fails;
+        FakeJavaString text{u"AT\u00e9"};
         FakeJavaArray<jbyte> bytes(std::vector<jbyte>(c.length > 0 ? c.length : 0, 5));
         FakeJavaArray<jint> ints(std::vector<jint>(c.length > 0 ? c.length : 0, 5));
+        const bool null = c.length < 0, text_ok = !null && !c.vm_fails;
         {
-            const PinnedBytes b(vm.env(), c.length < 0 ? nullptr : FakeJniEnv::ref(bytes), c.least);
-            const PinnedInts i(vm.env(), c.length < 0 ? nullptr : FakeJniEnv::ref(ints), c.least);
+            const PinnedString s(vm.env(), null ? nullptr : FakeJniEnv::ref(text));
+            const PinnedBytes b(vm.env(), null ? nullptr : FakeJniEnv::ref(bytes), c.least);
+            const PinnedInts i(vm.env(), null ? nullptr : FakeJniEnv::ref(ints), c.least);
+            ASSERT_EQ(text_ok, static_cast<bool>(s));
+            EXPECT_STREQ(text_ok ? "AT\xE9" : "", s.get());  // the terminal's single bytes
             ASSERT_EQ(c.ok, static_cast<bool>(b));
             ASSERT_EQ(c.ok, static_cast<bool>(i));
             if (c.ok && c.length > 0) {
@@ -84,7 +62,8 @@ TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
             }
         }
         EXPECT_EQ(vm.pins, vm.releases);
-        EXPECT_EQ(c.ok ? 2 : 0, vm.pins);
+        EXPECT_EQ((c.ok ? 2 : 0) + (text_ok ? 1 : 0), vm.pins);
+        EXPECT_EQ(null, vm.calls == 0);
         for (jint mode : vm.release_modes) EXPECT_EQ(0, mode);
         EXPECT_FALSE(vm.exception_pending);
         if (c.ok && c.length > 0) {
@@ -96,41 +75,14 @@ TEST(JniPinnedArrays, RefuseNullAndShortArraysAndWriteBackInModeZero) {
     }
 }
 
-TEST(JniStringBuffer, AppendsTheTextCutAtItsLengthOrFirstZero) {
-    struct Case {
-        std::string area;
-        size_t length;
-        std::string appended;
-    } cases[] = {
-        {"ABCDEFGHIJKLMNOP", 10, "ABCDEFGHIJ"},
-        {"ABCDEFGHIJKLMNOP", 16, "ABCDEFGHIJKLMNOP"},
-        {std::string("AB\0CD", 5), 16, "AB"},
-        {"\xC7\xFF", 16, "\xC3\x87\xC3\xBF"},  // encoded: JniModifiedUtf8
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.appended);
-        FakeJniEnv vm;
-        FakeStringBuffer sb{"x", true};
-        const StringBufferAppender appender(vm.env(), FakeJniEnv::ref(sb));
-        ASSERT_TRUE(appender);
-        std::string area = c.area;
-        area.resize(c.length + 1, '\0');  // the zero-terminated area of the operation
-        EXPECT_TRUE(appender.append(area.data(), c.length));
-        EXPECT_EQ("x" + c.appended, sb.text);
-        EXPECT_EQ("append", vm.method_name);
-        EXPECT_EQ("(Ljava/lang/String;)Ljava/lang/StringBuffer;", vm.method_signature);
-    }
-}
-
-TEST(JniStringBuffer, FailuresAppendNothingAndLeaveNoException) {
+// (The cut at the length or the first zero and the encoding are
+// JniModifiedUtf8's; the append method's signature, the JVM test's.)
+TEST(JniStringBuffer, AppendsOrFailsWithNothingAppendedAndNoException) {
     struct Case {
         const char* what;
-        bool null_buffer;
-        bool has_append;
-        bool string_fails;
-        bool found;     // the appender is usable
-        bool appended;
+        bool null_buffer, has_append, string_fails, found, appended;  // found: the appender is usable
     } cases[] = {
+        {"appended", false, true, false, true, true},
         {"null buffer", true, true, false, false, false},
         {"no append method", false, false, false, false, false},
         {"string cannot be made", false, true, true, true, false},
@@ -139,15 +91,13 @@ TEST(JniStringBuffer, FailuresAppendNothingAndLeaveNoException) {
         SCOPED_TRACE(c.what);
         FakeJniEnv vm;
         vm.fail_new_string = c.string_fails;
-        FakeStringBuffer sb{"", c.has_append};
+        FakeStringBuffer sb{"x", c.has_append};
         const StringBufferAppender appender(vm.env(), c.null_buffer ? nullptr : FakeJniEnv::ref(sb));
         EXPECT_EQ(c.found, static_cast<bool>(appender));
-        EXPECT_EQ(c.appended, appender.append("TEXT", 4));
-        EXPECT_EQ("", sb.text);
+        EXPECT_EQ(c.appended, appender.append("ABCDEFGHIJKL", 10));
+        EXPECT_EQ(c.appended ? "xABCDEFGHIJ" : "x", sb.text);
         EXPECT_FALSE(vm.exception_pending);
-        if (c.null_buffer) {
-            EXPECT_EQ(0, vm.calls);
-        }
+        EXPECT_EQ(c.null_buffer, vm.calls == 0);
     }
 }
 
@@ -196,12 +146,9 @@ TEST(JniIntStorage, BytesLandAsTheyLieAndKeepTheRest) {
         size_t first;
         std::vector<uint8_t> bytes;
         bool ok;
-        std::vector<jint> after;
+        std::vector<jint> after;  // (a partly filled element: JniForms.RawByteCopiesIntoIntArrays)
     } cases[] = {
-        {"identifier bytes 0, 1, 23, 45 at bytes 4 to 7", 4, {0, 1, 23, 45}, true,
-         {k, 0x2D170100, k}},
-        {"first byte into the lowest of element 0", 0, {1, 2, 3, 4, 5}, true,
-         {0x04030201, static_cast<jint>(0xA5A5A505u), k}},
+        {"identifier bytes 0, 1, 23, 45 at bytes 4 to 7", 4, {0, 1, 23, 45}, true, {k, 0x2D170100, k}},
         {"fills all three", 0, std::vector<uint8_t>(12, 0xFF), true, {-1, -1, -1}},
         {"one byte too many", 0, std::vector<uint8_t>(13, 0), false, {k, k, k}},
         {"starts past the end", 13, {}, false, {k, k, k}},
@@ -213,13 +160,41 @@ TEST(JniIntStorage, BytesLandAsTheyLieAndKeepTheRest) {
         EXPECT_EQ(c.ok, store_bytes(e.data(), e.size(), c.first, c.bytes.data(), c.bytes.size()));
         EXPECT_EQ(c.after, e);
     }
+}
 
-    // A version 0x0203: high byte 2 into element 1, low byte 3 into element 2.
-    jint hi = 0x11223344, lo = -1;
-    put_byte(hi, 0, 0x02);
-    put_byte(lo, 0, 0x03);
-    EXPECT_EQ(0x11223302, hi);
-    EXPECT_EQ(static_cast<jint>(0xFFFFFF03u), lo);
+// ReceberDigitalUsuario from Java pauses 150 ms before it asks for the
+// record; a call refused for its references does not pause.
+struct RecordingClock : varanda::platform::ClockSource {
+    uint32_t tick_ms() override { return 0; }
+    void sleep_ms(uint32_t ms) override { sleeps.push_back(ms); }
+    std::vector<uint32_t> sleeps;
+};
+
+TEST(JniFingerprintRecord, PausesBeforeAskingUnlessRefused) {
+    ASSERT_TRUE(varanda::library_attach());  // port closed: the operation answers 2
+    struct Case {
+        const char* what;
+        int length;  // -1: null array
+        jint size, code;
+        std::vector<uint32_t> sleeps;
+    } cases[] = {
+        {"asked", 472, 472, 2, {150}},
+        {"a size the operation refuses", 0, 0, 130, {150}},
+        {"null array", -1, 472, 8, {}},
+        {"short array", 471, 472, 129, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingClock clock;
+        const varanda::platform::ScopedClockSource use(clock);
+        FakeJniEnv vm;
+        FakeJavaArray<jbyte> record(std::vector<jbyte>(c.length > 0 ? c.length : 0, 0));
+        EXPECT_EQ(c.code, ReceberDigitalUsuario(vm.env(), JavaClass::kVaranda, 1,
+                                                c.length < 0 ? nullptr : FakeJniEnv::ref(record), c.size));
+        EXPECT_EQ(c.sleeps, clock.sleeps);
+        EXPECT_EQ(vm.pins, vm.releases);
+    }
+    varanda::library_detach();
 }
 
 }  // namespace

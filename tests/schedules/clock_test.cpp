@@ -9,26 +9,6 @@ using Bytes = std::vector<uint8_t>;
 
 class Clock : public testsupport::SdkTest {};
 
-TEST_F(Clock, SetChecksEveryFieldBeforeSending) {
-    open_tcp_lib();
-    const std::pair<Bytes, uint8_t> cases[] = {
-        {{31, 12, 99, 23, 59, 59}, 0}, {{1, 1, 0, 0, 0, 0}, 0},     {{0, 1, 0, 0, 0, 0}, 128},
-        {{32, 1, 0, 0, 0, 0}, 128},    {{1, 13, 0, 0, 0, 0}, 129},  {{1, 0, 0, 0, 0, 0}, 129},
-        {{1, 1, 100, 0, 0, 0}, 133},   {{1, 1, 0, 24, 0, 0}, 130},  {{1, 1, 0, 0, 60, 0}, 131},
-        {{1, 1, 0, 0, 0, 60}, 132},    {{32, 1, 100, 0, 0, 0}, 128}, {{1, 1, 100, 24, 0, 0}, 133},
-    };
-    for (const auto& [v, code] : cases) {
-        tcp_.reset();
-        EXPECT_EQ(code, api().EnviarRelogio(2, v[0], v[1], v[2], v[3], v[4], v[5]));
-        auto s = sent();
-        ASSERT_EQ(code == 0 ? 1u : 0u, s.size());
-        if (code == 0) {
-            EXPECT_EQ(117, s[0].command);  // seconds on at start
-            EXPECT_EQ(v, s[0].data);
-        }
-    }
-}
-
 TEST_F(Clock, SetFallsBackToFiveBytes) {
     open_tcp_lib();
     struct Case {
@@ -88,11 +68,18 @@ TEST_F(Clock, ReadTriesSixBytesThenFive) {
     }
 }
 
-TEST_F(Clock, DaylightSavingBoundsAndPayload) {
+// EnviarRelogio (117: day, month, year, hour, minute, second) and
+// EnviarHorarioVerao (113: start and end day, month, year, hour, minute; hours
+// up to 59, any year): each field checked in order before anything is sent.
+TEST_F(Clock, SetAndDaylightSavingCheckEveryFieldBeforeSending) {
     open_tcp_lib();
     const std::pair<Bytes, uint8_t> cases[] = {
+        {{31, 12, 99, 23, 59, 59}, 0}, {{1, 1, 0, 0, 0, 0}, 0},     {{0, 1, 0, 0, 0, 0}, 128},
+        {{32, 1, 0, 0, 0, 0}, 128},    {{1, 13, 0, 0, 0, 0}, 129},  {{1, 0, 0, 0, 0, 0}, 129},
+        {{1, 1, 100, 0, 0, 0}, 133},   {{1, 1, 0, 24, 0, 0}, 130},  {{1, 1, 0, 0, 60, 0}, 131},
+        {{1, 1, 0, 0, 0, 60}, 132},    {{32, 1, 100, 0, 0, 0}, 128}, {{1, 1, 100, 24, 0, 0}, 133},
         {{1, 10, 26, 0, 0, 15, 2, 27, 0, 0}, 0},
-        {{31, 12, 255, 45, 59, 31, 12, 200, 59, 59}, 0},  // hours up to 59, any year
+        {{31, 12, 255, 45, 59, 31, 12, 200, 59, 59}, 0},
         {{0, 10, 26, 0, 0, 15, 2, 27, 0, 0}, 128},  {{1, 13, 26, 0, 0, 15, 2, 27, 0, 0}, 129},
         {{1, 10, 26, 60, 0, 15, 2, 27, 0, 0}, 130}, {{1, 10, 26, 0, 60, 15, 2, 27, 0, 0}, 131},
         {{1, 10, 26, 0, 0, 32, 2, 27, 0, 0}, 132},  {{1, 10, 26, 0, 0, 15, 0, 27, 0, 0}, 133},
@@ -101,14 +88,15 @@ TEST_F(Clock, DaylightSavingBoundsAndPayload) {
     };
     for (const auto& [v, code] : cases) {
         tcp_.reset();
-        EXPECT_EQ(code, api().EnviarHorarioVerao(3, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]));
+        const bool clock = v.size() == 6;
+        EXPECT_EQ(code, clock ? api().EnviarRelogio(2, v[0], v[1], v[2], v[3], v[4], v[5])
+                              : api().EnviarHorarioVerao(3, v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9]));
         auto s = sent();
         ASSERT_EQ(code == 0 ? 1u : 0u, s.size());
         if (code == 0) {
-            EXPECT_EQ(113, s[0].command);
+            EXPECT_EQ(clock ? 117 : 113, s[0].command);  // seconds on at start
             EXPECT_EQ(v, s[0].data);
         }
     }
 }
-
 }  // namespace

@@ -70,11 +70,9 @@ TEST(TerminalMap, FindsTheEntryOfATerminal) {
     TerminalMap map;
     std::string error;
     ASSERT_TRUE(parse_terminal_map("1-8 a:1\n10 b:2\n", map, error));
-    EXPECT_EQ(1, map.find(1)->line);
-    EXPECT_EQ(1, map.find(8)->line);
-    EXPECT_EQ(2, map.find(10)->line);
-    EXPECT_EQ(nullptr, map.find(9));
-    EXPECT_EQ(nullptr, map.find(0));
+    for (const auto& [terminal, line] : {std::pair<uint32_t, int>{1, 1}, {8, 1}, {10, 2}, {9, 0}, {0, 0}}) {
+        EXPECT_EQ(line, map.find(terminal) ? map.find(terminal)->line : 0) << terminal;
+    }
 }
 
 // The file of CORVO_TCP_TERMINALS (hosts here resolve without a name server).
