@@ -40,7 +40,7 @@ public:
 };
 
 // What the line does to the n-th frame in one direction.
-enum class Fault { None, Drop, Corrupt, Twice };
+enum class Fault { Drop, Corrupt, Twice };
 
 // The client's stream: each write goes through the line to the endpoint, and
 // the endpoint's answer comes back through the line into the read queue.
@@ -83,7 +83,6 @@ private:
         auto it = plan.find(counter++);
         if (it == plan.end()) return true;
         switch (it->second) {
-            case Fault::None: return true;
             case Fault::Drop: return false;
             case Fault::Corrupt: bytes[bytes.size() / 2] ^= 0x40; return true;
             case Fault::Twice: {

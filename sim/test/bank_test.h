@@ -27,6 +27,11 @@ protected:
         if (reply.hands_over) bank_.commit(t);
         return reply.data;
     }
+    // Bytes [from, from + n) of an answer; nothing when there is no such answer.
+    static Bytes part(const std::optional<Bytes>& answer, std::size_t from, std::size_t n) {
+        if (!answer || answer->size() < from + n) return {};
+        return Bytes(answer->begin() + static_cast<std::ptrdiff_t>(from), answer->begin() + static_cast<std::ptrdiff_t>(from + n));
+    }
     void sim(const std::string& line) { ASSERT_EQ("ok", control_command(bank_, line).reply) << line; }
     static Bytes block(std::size_t n, uint8_t fill, const Bytes& head = {}) {
         Bytes b(n, fill);

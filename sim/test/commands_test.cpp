@@ -24,18 +24,11 @@ TEST_F(Commands, Printer) {
 
 TEST_F(Commands, ClockInBothForms) {
     EXPECT_EQ(Status::Accepted, send(1, 117, {7, 3, 26, 14, 5, 9}));
-    auto six = receive(1, 217, 6);
-    ASSERT_TRUE(six);
-    EXPECT_EQ((Bytes{7, 3, 26, 14}), Bytes(six->begin(), six->begin() + 4));
+    EXPECT_EQ((Bytes{7, 3, 26, 14}), part(receive(1, 217, 6), 0, 4));
     const ClockTime c = terminal_clock(bank_.terminal(1));
-    EXPECT_EQ(2026, c.year);
-    EXPECT_EQ(3, c.month);
-    EXPECT_EQ(7, c.day);
+    EXPECT_EQ((std::vector<int>{2026, 3, 7}), (std::vector<int>{c.year, c.month, c.day}));
     EXPECT_EQ(Status::Accepted, send(1, 101, {31, 12, 99, 23, 59}));
-    auto five = receive(1, 201, 5);
-    ASSERT_TRUE(five);
-    EXPECT_EQ(31, (*five)[0]);
-    EXPECT_EQ(99, (*five)[2]);
+    EXPECT_EQ((Bytes{31, 12, 99}), part(receive(1, 201, 5), 0, 3));
     for (const Bytes& bad : {Bytes{0, 3, 26, 14, 5, 9}, Bytes{7, 13, 26, 14, 5, 9}, Bytes{7, 3, 100, 14, 5, 9},
                              Bytes{7, 3, 26, 24, 5, 9}, Bytes{7, 3, 26, 14, 60, 9}, Bytes{7, 3, 26, 14, 5, 60}})
         EXPECT_NE(Status::Accepted, send(1, 117, bad));
@@ -72,15 +65,10 @@ TEST_F(Commands, SensorsAndExtras) {
     EXPECT_EQ(Status::Accepted, send(1, 125, write));
     EXPECT_TRUE(receive(1, 225, 66));
     EXPECT_EQ(Status::Accepted, send(1, 125, block(66, 0xFF, {1, 2})));
-    auto counters = receive(1, 225, 66);
-    ASSERT_TRUE(counters);
-    EXPECT_EQ(Bytes(write.begin() + 2, write.begin() + 14), Bytes(counters->begin() + 2, counters->begin() + 14));
-    EXPECT_EQ(0xFF, (*counters)[14]);
+    const auto counters = receive(1, 225, 66);
+    EXPECT_EQ(part(write, 2, 13), part(counters, 2, 13));  // and 0xFF after them
     EXPECT_EQ(Status::Accepted, send(1, 125, block(66, 0xFF, {4, 2})));
-    auto card = receive(1, 225, 66);
-    ASSERT_TRUE(card);
-    EXPECT_EQ(4, (*card)[0]);
-    EXPECT_EQ(2, (*card)[1]);
+    EXPECT_EQ((Bytes{4, 2}), part(receive(1, 225, 66), 0, 2));
     EXPECT_NE(Status::Accepted, send(1, 125, block(66, 0xFF, {9, 9})));
 }
 
@@ -89,15 +77,9 @@ TEST_F(Commands, PunchesInBothRecordForms) {
     sim("card 1 12345");
     sim("card 1 1234567890123456");
     EXPECT_EQ((Bytes{0, 2}), receive(1, 235, 2).value_or(Bytes{}));
-    auto short_form = receive(1, 204, 10);
-    ASSERT_TRUE(short_form);
-    EXPECT_EQ(0x39, (*short_form)[6]);  // 12345 = 0x3039, low byte first
-    EXPECT_EQ(0x30, (*short_form)[7]);
-    EXPECT_EQ((Bytes{0, 1}), Bytes(short_form->begin() + 8, short_form->end()));
+    EXPECT_EQ((Bytes{0x39, 0x30, 0, 1}), part(receive(1, 204, 10), 6, 4));  // 12345 = 0x3039, low byte first
     EXPECT_FALSE(receive(1, 204, 12));
-    auto long_form = receive(1, 204, 16);
-    ASSERT_TRUE(long_form);
-    EXPECT_EQ((Bytes{0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34, 0x56, 0, 2}), Bytes(long_form->begin() + 6, long_form->end()));
+    EXPECT_EQ((Bytes{0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34, 0x56, 0, 2}), part(receive(1, 204, 16), 6, 10));
     EXPECT_FALSE(receive(1, 204, 16));  // none left
     EXPECT_EQ(2u, bank_.terminal(1).punches_delivered);
 }
@@ -110,18 +92,12 @@ TEST_F(Commands, OnlineEvents) {
     sim("card 1 1234567890123456 2");
     sim("keypad 1 42");
     EXPECT_EQ((Bytes{1}), receive(1, 215, 1).value_or(Bytes{}));
-    auto e = receive(1, 207, 22);
-    ASSERT_TRUE(e);
-    EXPECT_EQ((Bytes{2, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4}), Bytes(e->begin(), e->begin() + 16));
-    e = receive(1, 207, 22);
-    ASSERT_TRUE(e);
-    EXPECT_EQ(2, (*e)[1]);
-    EXPECT_EQ(5, (*e)[16]);
-    EXPECT_EQ(6, (*e)[17]);
-    EXPECT_EQ(0xFF, (*e)[20]);  // the 16-position form
-    e = receive(1, 207, 22);
-    ASSERT_TRUE(e);
-    EXPECT_EQ((Bytes{3, 0, 4, 2, 0xFF}), Bytes(e->begin(), e->begin() + 5));
+    EXPECT_EQ((Bytes{2, 1, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4}), part(receive(1, 207, 22), 0, 16));
+    const auto e = receive(1, 207, 22);
+    EXPECT_EQ((Bytes{2, 2}), part(e, 0, 2));
+    EXPECT_EQ((Bytes{5, 6}), part(e, 16, 2));
+    EXPECT_EQ((Bytes{0xFF}), part(e, 20, 1));  // the 16-position form
+    EXPECT_EQ((Bytes{3, 0, 4, 2, 0xFF}), part(receive(1, 207, 22), 0, 5));
     EXPECT_EQ((Bytes{0}), receive(1, 215, 1).value_or(Bytes{}));
     EXPECT_EQ(3u, bank_.terminal(1).events_delivered);
 }

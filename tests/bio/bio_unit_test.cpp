@@ -41,10 +41,8 @@ TEST(BioWire, PairCode) {
     EXPECT_FALSE(varanda::encode_pair_code("12345678901234567", out.data()));
     EXPECT_EQ(Bytes(8, 0xEE), out);
 
-    struct Back {
-        uint8_t b, v;
-    } back[] = {{0x01, 0}, {0x1A, 19}, {0x00, 255}, {0x24, 23}, {0x46, 45}, {0x9A, 99}, {0xFF, 164}};
-    for (const Back& k : back) EXPECT_EQ(k.v, varanda::decode_pair_code_byte(k.b)) << int(k.b);
+    const uint8_t back[][2] = {{0x01, 0}, {0x1A, 19}, {0x00, 255}, {0x24, 23}, {0x46, 45}, {0x9A, 99}, {0xFF, 164}};
+    for (const auto& k : back) EXPECT_EQ(k[1], varanda::decode_pair_code_byte(k[0])) << int(k[0]);
 }
 
 TEST(HeldEvents, PerTerminalInArrivalOrderWithTheOldestDroppedWhenFull) {
@@ -87,29 +85,31 @@ protected:
     }
     void TearDown() override { varanda::platform::set_local_time_source(nullptr); }
 
-    Bytes last_sent() {
+    // The command and payload of the last send.
+    std::pair<int32_t, Bytes> last_sent() {
         auto c = tcp_.calls("Envia_Dados");
-        return c.empty() ? Bytes{} : c.back().data;
+        return c.empty() ? std::pair<int32_t, Bytes>{} : std::pair{c.back().ints[1], c.back().data};
     }
 
     testsupport::FakeBackend tcp_{testsupport::kTcpLib};
     varanda::ApiFacade f_;
 };
 
-TEST_F(BioFixedTime, UserRecordCarriesTheBcdTime) {
-    Bytes record(836, 0x42);
+// The user record goes as it is (command 121), the time after it; the
+// fingerprint record (command 131) holds the time at 40..47.
+TEST_F(BioFixedTime, RecordsCarryTheBcdTime) {
+    const Bytes time = {0x20, 0x26, 0x03, 0x07, 0x14, 0x05, 0x09, 0x00};
+    Bytes record(836);
+    for (size_t i = 0; i < record.size(); ++i) record[i] = static_cast<uint8_t>(i ^ 0x5A);
     ASSERT_EQ(0, varanda::via::EnviarUsuarioBio(f_, 3, record.data()));
-    const Bytes sent = last_sent();
-    ASSERT_EQ(844u, sent.size());
-    EXPECT_EQ((Bytes{0x20, 0x26, 0x03, 0x07, 0x14, 0x05, 0x09, 0x00}), Bytes(sent.begin() + 836, sent.end()));
-}
+    record.insert(record.end(), time.begin(), time.end());
+    EXPECT_EQ(std::pair(121, record), last_sent());
 
-TEST_F(BioFixedTime, FingerprintRecordCarriesTheBcdTime) {
-    Bytes t1(404, 0x42);
-    ASSERT_EQ(0, varanda::via::EnviarDigitalUsuario(f_, 3, "12345", t1.data(), nullptr));
-    const Bytes sent = last_sent();
+    ASSERT_EQ(0, varanda::via::EnviarDigitalUsuario(f_, 3, "12345", record.data(), nullptr));
+    const auto [command, sent] = last_sent();
+    EXPECT_EQ(131, command);
     ASSERT_EQ(472u, sent.size());
-    EXPECT_EQ((Bytes{0x20, 0x26, 0x03, 0x07, 0x14, 0x05, 0x09, 0x00}), Bytes(sent.begin() + 40, sent.begin() + 48));
+    EXPECT_EQ(time, Bytes(sent.begin() + 40, sent.begin() + 48));
 }
 
 }  // namespace

@@ -54,8 +54,7 @@ TEST_F(ComComponent, FactoryAndInterfaceRules) {
         const Guid* iid;
         HResult result;
     } cases[] = {
-        {"the serial class from the TCP library", &kSerialClsid, &pc::kIidClassFactory,
-         kClassNotAvailable},
+        {"the serial class from the TCP library", &kSerialClsid, &pc::kIidClassFactory, kClassNotAvailable},
         {"a factory for IUnknown", &kTcpClsid, &pc::kIidUnknown, 0},
         {"the factory for the component's interface", &kTcpClsid, &kTcpIid, kNoInterface},
     };
@@ -67,12 +66,11 @@ TEST_F(ComComponent, FactoryAndInterfaceRules) {
     }
     void* factory = nullptr;
     ASSERT_EQ(0, get_(&kTcpClsid, &pc::kIidClassFactory, &factory));
+    auto* fv = pc::vtable<pc::ClassFactoryVtbl>(factory);
     void* out = nullptr;
-    EXPECT_EQ(kNoAggregation, pc::vtable<pc::ClassFactoryVtbl>(factory)->CreateInstance(
-                                  factory, tcp, &kTcpIid, &out));
+    EXPECT_EQ(kNoAggregation, fv->CreateInstance(factory, tcp, &kTcpIid, &out));
     EXPECT_EQ(nullptr, out);
-    EXPECT_EQ(kNoInterface, pc::vtable<pc::ClassFactoryVtbl>(factory)->CreateInstance(
-                                factory, nullptr, &kSerialIid, &out));
+    EXPECT_EQ(kNoInterface, fv->CreateInstance(factory, nullptr, &kSerialIid, &out));
     auto* v = *static_cast<const TcpComVtbl* const*>(tcp);
     EXPECT_EQ(kNoInterface, v->dispatch.QueryInterface(tcp, &kSerialIid, &out));
     EXPECT_EQ(0, v->dispatch.QueryInterface(tcp, &kTcpIid, &out));
@@ -94,9 +92,8 @@ TEST_F(ComComponent, TcpArraysAndNullPointers) {
     ASSERT_EQ(0, v->Open(tcp, port_, &ok));
     ASSERT_EQ(-1, ok);
 
-    uint8_t config[50];
-    for (int i = 0; i < 50; ++i) config[i] = static_cast<uint8_t>(3 * i + 1);
-    config[0] = 0;
+    uint8_t config[50] = {};  // byte 0 stays 0
+    for (int i = 1; i < 50; ++i) config[i] = static_cast<uint8_t>(3 * i + 1);
     SafeArray* a = array_of(50, 0);
     std::memcpy(raw(a)->data, config, 50);
     EXPECT_EQ(0, v->Send(tcp, 2, 100, &a, 0, &ok));
@@ -142,7 +139,7 @@ TEST_F(ComComponent, TcpArraysAndNullPointers) {
     v->dispatch.Release(tcp);
 }
 
-// (Devices that are no serial line: Lines.DevicesThatCannotBeOpenedAreRefused.)
+// (Devices that are no serial line: SerialLines.Type4SerialComponentSpeaksForTheLinesTerminal.)
 TEST_F(ComComponent, SerialComponentUnopenedRefusesExchanges) {
     void* serial = create("libCorvoSerialCom.so", kSerialClsid, kSerialIid);
     ASSERT_NE(nullptr, serial);

@@ -1,9 +1,12 @@
 // The operation families through the SDK against corvo-sim, checked on the
-// emulated terminal's state: one case per family, for the wiring. (Punch
-// collection through the SDK: bad_line_e2e.cpp and lines_e2e.cpp.)
+// emulated terminal's state: one case per family, for the wiring, and the
+// library loaded and unloaded a hundred times. (Punch collection through the
+// SDK: bad_line_e2e.cpp and lines_e2e.cpp.)
 #include <cstring>
-#include <set>
+#include <filesystem>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/sdk_fixture.h"
 
@@ -32,12 +35,9 @@ TEST_F(Families, ClockIsSetAndRead) {
     open();
     ASSERT_EQ(0, api_.EnviarRelogio(1, 7, 3, 26, 14, 5, 9));
     EXPECT_EQ("2026-03-07", dump(1)["clock"]["date"].str());
-    u8 d = 0, m = 0, y = 0, h = 0, mi = 0, s = 0;
-    ASSERT_EQ(0, api_.ReceberRelogio(1, &d, &m, &y, &h, &mi, &s));
-    EXPECT_EQ(7, d);
-    EXPECT_EQ(3, m);
-    EXPECT_EQ(26, y);
-    EXPECT_EQ(14, h);
+    u8 c[6] = {};
+    ASSERT_EQ(0, api_.ReceberRelogio(1, &c[0], &c[1], &c[2], &c[3], &c[4], &c[5]));
+    EXPECT_EQ((std::vector<u8>{7, 3, 26, 14}), std::vector<u8>(c, c + 4));
 }
 
 TEST_F(Families, MessagesAndSchedules) {
@@ -88,10 +88,9 @@ TEST_F(Families, OnlineEventsSensorsAndFirmware) {
     EXPECT_EQ("12345678901234", std::string(card, 14));
     EXPECT_EQ(128, api_.ReceberDadosOnLine(1, &origin, &complement, card, &dt[0], &dt[1], &dt[2], &dt[3], &dt[4], &dt[5]));
     sim("sensors 1 1 0 7");
-    u8 s1 = 0, s2 = 0, s3 = 0;
-    ASSERT_EQ(0, api_.LerSensoresCorvo(1, &s1, &s2, &s3));
-    EXPECT_EQ(1, s1);
-    EXPECT_EQ(7, s3);
+    u8 s[3] = {};
+    ASSERT_EQ(0, api_.LerSensoresCorvo(1, &s[0], &s[1], &s[2]));
+    EXPECT_EQ((std::vector<u8>{1, 0, 7}), std::vector<u8>(s, s + 3));
     u8 a = 0, c = 0, d = 0, e = 0, f = 0;
     uint16_t v = 0;
     ASSERT_EQ(0, api_.ReceberVersaoFirmware(1, &a, &v, &c, &d, &e, &f));
@@ -116,5 +115,35 @@ TEST_F(Families, FingerprintAndOsselModules) {
     ASSERT_EQ(1u, o.size());
     EXPECT_EQ("123", o[0].str());
 }
+
+#if !defined(_WIN32)
+// Open file descriptors or threads of this process.
+size_t entries(const char* dir) {
+    using std::filesystem::directory_iterator;
+    return static_cast<size_t>(std::distance(directory_iterator(dir), directory_iterator{}));
+}
+
+// Every load, exchange and unload hands back its sockets and threads (the
+// leak checker of the sanitizer build sees the memory).
+TEST_F(Families, AHundredLoadExchangeUnloadCyclesLeaveNothingBehind) {
+    sdk_.unload();
+    size_t fds = 0, threads = 0;
+    for (int cycle = 0; cycle < 100; ++cycle) {
+        {
+            hostkit::Sdk sdk;
+            ASSERT_TRUE(sdk.load()) << hostkit::sdk_path();
+            ASSERT_EQ(0, sdk.api.DefinirTipoConexao(1));
+            ASSERT_EQ(0, sdk.api.AbrirPortaComunicacao(port_)) << "cycle " << cycle;
+            ASSERT_EQ(0, sdk.api.Ping(1)) << "cycle " << cycle;
+            sdk.api.FecharPortaComunicacao();
+        }
+        if (cycle == 0) fds = entries("/proc/self/fd"), threads = entries("/proc/self/task");
+    }
+    EXPECT_EQ(fds, entries("/proc/self/fd"));
+    EXPECT_EQ(threads, entries("/proc/self/task"));
+    EXPECT_EQ(100, dump(1)["pings"].num());
+    ASSERT_TRUE(sdk_.load());
+}
+#endif
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "extras/tlm_buffer.h"
-#include "sdk_test.h"
+#include "../bio/bio_test_support.h"
 
 namespace {
 
@@ -30,11 +30,11 @@ Bytes block(Bytes values) {
     return values;
 }
 
-class Tlm : public testsupport::SdkTest {
+class Tlm : public biotest::TcpTest {
 protected:
     void TearDown() override {
         for (const auto& p : files_) fs::remove(p);
-        testsupport::SdkTest::TearDown();
+        biotest::TcpTest::TearDown();
     }
     std::string write(const Bytes& bytes) {
         files_.push_back(fs::temp_directory_path() /
@@ -56,8 +56,22 @@ protected:
     unsigned tag_ = std::random_device{}();  // apart from other test runs
 };
 
-TEST_F(Tlm, KeyFilesGiveDigitsHexDigitsAndTheTrailer) {
-    open_tcp_lib();
+// Good key files give digits, hex digits and the trailer; a refused file
+// leaves the block as it was (none at first, then the last good one), sent
+// again and again.
+TEST_F(Tlm, KeyFilesBuildTheBlockAndRefusedOnesLeaveIt) {
+    const std::string missing = (fs::temp_directory_path() / "varanda_no_such.key").string();
+    const std::string short_file = write(key_file("1234567890", "AB", 108));
+    const std::string empty_file = write({});
+    const std::string folder = fs::temp_directory_path().string();
+    const char* refused[] = {nullptr, missing.c_str(), short_file.c_str(), empty_file.c_str(), folder.c_str()};
+    auto refuse_all = [&](const Bytes& kept) {
+        for (const char* path : refused) {
+            EXPECT_EQ(1, api().PreencherBufferTLM(path));
+            EXPECT_EQ(kept, sent_block(kept.empty() ? 1 : 0));
+        }
+    };
+    refuse_all({});  // nothing built yet
     struct Case {
         std::string digits, hex;
         size_t size;
@@ -71,41 +85,17 @@ TEST_F(Tlm, KeyFilesGiveDigitsHexDigitsAndTheTrailer) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.digits);
         EXPECT_EQ(0, api().PreencherBufferTLM(write(key_file(c.digits, c.hex, c.size)).c_str()));
-        EXPECT_EQ(block(c.values), sent_block());
-    }
-}
-
-TEST_F(Tlm, RefusedFilesLeaveTheBlockAsItWas) {
-    open_tcp_lib();
-    EXPECT_TRUE(sent_block(1).empty());  // nothing built yet
-    const std::string missing = (fs::temp_directory_path() / "varanda_no_such.key").string();
-    const std::string short_file = write(key_file("1234567890", "AB", 108));
-    const std::string empty_file = write({});
-    const std::string folder = fs::temp_directory_path().string();
-    const char* refused[] = {nullptr, missing.c_str(), short_file.c_str(), empty_file.c_str(), folder.c_str()};
-    for (const char* path : refused) {
-        EXPECT_EQ(1, api().PreencherBufferTLM(path));
-        EXPECT_TRUE(sent_block(1).empty());
-    }
-    ASSERT_EQ(0, api().PreencherBufferTLM(write(key_file("9876543210", "12")).c_str()));
-    const Bytes good = block({9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 1, 2});
-    for (const char* path : refused) {
-        EXPECT_EQ(1, api().PreencherBufferTLM(path));
-        EXPECT_EQ(good, sent_block());  // again and again, to any terminal
+        refuse_all(block(c.values));
     }
     tcp_.queue_result("Envia_Dados", 21);
     EXPECT_EQ(1, api().EnviarBufferTLM(11));
 }
 
 TEST_F(Tlm, CallersBlockIsSentAsItIs) {
-    open_tcp_lib();
     Bytes mine(27);
     for (int i = 0; i < 27; ++i) mine[i] = static_cast<uint8_t>(200 + i);
     EXPECT_EQ(0, api().EnviarCriptografiaTLM(4, mine.data()));
-    auto s = sent();
-    ASSERT_EQ(1u, s.size());
-    EXPECT_EQ(151, s[0].command);
-    EXPECT_EQ(Bytes(mine.begin(), mine.begin() + 26), s[0].data);  // 26 bytes, no more
+    EXPECT_EQ((biotest::Sends{{4, 151, Bytes(mine.begin(), mine.begin() + 26)}}), biotest::sends(tcp_));  // 26 bytes
     EXPECT_TRUE(sent_block(1).empty());  // the library's own block stays unbuilt
 }
 

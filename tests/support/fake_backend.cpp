@@ -10,7 +10,6 @@ static void bind(const hostkit::Library& lib, Fn& fn, const char* name) {
 FakeBackend::FakeBackend(const std::string& file_name) {
     if (!lib_.open(file_name)) return;
     bind(lib_, reset_, "Fake_Reset");
-    bind(lib_, set_default_, "Fake_SetDefault");
     bind(lib_, queue_result_, "Fake_QueueResult");
     bind(lib_, queue_answer_, "Fake_QueueAnswer");
     bind(lib_, count_, "Fake_CallCount");
@@ -23,9 +22,6 @@ FakeBackend::FakeBackend(const std::string& file_name) {
 
 void FakeBackend::reset() {
     if (reset_) reset_();
-}
-void FakeBackend::set_default(const std::string& entry, int32_t result) {
-    if (set_default_) set_default_(entry.c_str(), result);
 }
 void FakeBackend::queue_result(const std::string& entry, int32_t result) {
     if (queue_result_) queue_result_(entry.c_str(), result);

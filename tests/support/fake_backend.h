@@ -23,7 +23,6 @@ public:
     bool present() const { return lib_.is_open(); }
 
     void reset();
-    void set_default(const std::string& entry, int32_t result);
     void queue_result(const std::string& entry, int32_t result);
     void queue_answer(int32_t result, const std::vector<uint8_t>& bytes);
     void queue_answer(const std::vector<uint8_t>& bytes) { queue_answer(40, bytes); }
@@ -36,7 +35,6 @@ public:
 private:
     hostkit::Library lib_;
     void (*reset_)() = nullptr;
-    void (*set_default_)(const char*, int32_t) = nullptr;
     void (*queue_result_)(const char*, int32_t) = nullptr;
     void (*queue_answer_)(int32_t, const uint8_t*, int32_t) = nullptr;
     int32_t (*count_)() = nullptr;

@@ -1,27 +1,41 @@
-// The emulator treats every frame as untrusted: garbage, damaged and
-// truncated frames are refused with a Nak or silence, and it goes on serving.
+// The link spoken directly to corvo-sim, as a back-end would: the emulator
+// treats every frame as untrusted (garbage, damaged and truncated frames are
+// refused with a Nak or silence) and goes on serving. (What each command does
+// to a terminal is checked at the terminal bank, in sim/test.)
+#include <gtest/gtest.h>
+
+#include <vector>
+
 #include "link/frame.h"
 #include "link/parser.h"
-#include "link_fixture.h"
+#include "socket_stream.h"
+#include "support/sim_test.h"
 
 namespace e2e {
 namespace {
 
 using namespace corvo::link;
+using Bytes = std::vector<uint8_t>;
 
-class Untrusted : public LinkTest {
+class Untrusted : public SimTest {
 protected:
-    Bytes ping_frame(uint16_t seq) {
+    void SetUp() override {
+        SimTest::SetUp();
+        ASSERT_TRUE(stream_.connect("127.0.0.1", static_cast<uint16_t>(port_), 2000));
+    }
+    // A frame for terminal 1 without payload (a ping, unless told otherwise).
+    static Bytes frame(uint16_t seq, FrameType type = FrameType::Send, uint8_t command = 10) {
         Header h;
-        h.type = FrameType::Send;
+        h.type = type;
         h.terminal = 1;
         h.session = 77;
         h.seq = seq;
-        h.command = 10;
-        std::vector<uint8_t> out;
+        h.command = command;
+        Bytes out;
         encode(out, h, nullptr, 0);
         return out;
     }
+    void write(const Bytes& b) { ASSERT_TRUE(stream_.write(b.data(), b.size())); }
     // The frames that come back within `ms`.
     std::vector<Frame> answers(int ms) {
         std::vector<Frame> got;
@@ -34,13 +48,14 @@ protected:
             if (ev == Parser::Event::Frame) got.push_back(f);
         return got;
     }
+    corvo::tcp::SocketStream stream_;
     Parser parser_;
 };
 
 TEST_F(Untrusted, DamageIsRefusedAndServiceGoesOn) {
-    Bytes damaged = ping_frame(1);
+    Bytes damaged = frame(1);
     damaged.back() ^= 0x01;  // the CRC-32
-    Bytes truncated = ping_frame(3);
+    Bytes truncated = frame(3);
     truncated.resize(20);
     struct Case {
         const char* name;
@@ -53,7 +68,7 @@ TEST_F(Untrusted, DamageIsRefusedAndServiceGoesOn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(stream_.write(c.bytes.data(), c.bytes.size()));
+        write(c.bytes);
         const auto got = answers(150);
         if (c.nak) {
             ASSERT_EQ(1u, got.size());
@@ -63,8 +78,8 @@ TEST_F(Untrusted, DamageIsRefusedAndServiceGoesOn) {
         }
     }
     // Whatever is left of the truncated frame is skipped; the next good frame is served.
-    const Bytes good = ping_frame(9);
-    for (int i = 0; i < 3; ++i) ASSERT_TRUE(stream_.write(good.data(), good.size()));
+    const Bytes good = frame(9);
+    for (int i = 0; i < 3; ++i) write(good);
     const auto got = answers(300);
     ASSERT_FALSE(got.empty());
     EXPECT_EQ(FrameType::Result, got.back().header.type);
@@ -90,8 +105,7 @@ TEST_F(Untrusted, BadControlLinesAndSilentClientsLeaveTheLinkServed) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer);
         EXPECT_EQ(c.answer, sim_.command(c.line));
-        const Bytes good = ping_frame(++seq);
-        ASSERT_TRUE(stream_.write(good.data(), good.size()));
+        write(frame(++seq));
         const auto got = answers(300);
         ASSERT_EQ(1u, got.size());
         EXPECT_EQ(FrameType::Result, got[0].header.type);
@@ -100,19 +114,11 @@ TEST_F(Untrusted, BadControlLinesAndSilentClientsLeaveTheLinkServed) {
 }
 
 TEST_F(Untrusted, ReceiveWithoutItsLengthIsRefused) {
-    Header h;
-    h.type = FrameType::Receive;
-    h.terminal = 1;
-    h.session = 78;
-    h.seq = 1;
-    h.command = 200;
-    std::vector<uint8_t> out;
-    encode(out, h, nullptr, 0);
-    ASSERT_TRUE(stream_.write(out.data(), out.size()));
+    write(frame(1, FrameType::Receive, 200));
     const auto got = answers(300);
     ASSERT_EQ(1u, got.size());
     EXPECT_EQ(FrameType::Result, got[0].header.type);
-    EXPECT_EQ((std::vector<uint8_t>{2}), got[0].payload);
+    EXPECT_EQ((Bytes{2}), got[0].payload);
 }
 
 }  // namespace

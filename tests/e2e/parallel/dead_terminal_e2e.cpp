@@ -39,7 +39,7 @@ protected:
 };
 
 TEST_P(DeadTerminal, LiveTerminalsGoOnWhileADeadOneHangs) {
-    SilentPeer mute(SilentPeer::Mode::Mute);
+    SilentPeer mute;
     use_map(std::to_string(kMute) + " 127.0.0.1:" + std::to_string(mute.port()) + "\n" + std::to_string(kRefusing) +
             " 127.0.0.1:" + std::to_string(SilentPeer::unused_port()) + "\n");
     set_env("CORVO_LINK_TIMEOUT_MS", "1500");

@@ -108,29 +108,24 @@ protected:
     std::multiset<int> received_siren_times(long& blocks) {
         std::multiset<int> received;
         for (int t = 1; t <= kTerminals; ++t) {
-            const std::string answer = sim_.command("blocks " + std::to_string(t) + " 112");
-            EXPECT_EQ(0u, answer.rfind("ok", 0));
-            std::istringstream words(answer.substr(std::min<std::size_t>(2, answer.size())));
-            for (std::string hex; words >> hex; ++blocks) {
+            std::istringstream words(sim_.command("blocks " + std::to_string(t) + " 112"));
+            std::string hex;
+            EXPECT_TRUE(words >> hex && hex == "ok");
+            for (; words >> hex; ++blocks) {
                 EXPECT_EQ(6 * kSirenEntries, hex.size());
-                add_entries(hex, received);
+                const auto byte = [&](std::size_t k) { return static_cast<uint8_t>(std::stoi(hex.substr(2 * k, 2), nullptr, 16)); };
+                bool ended = false;
+                for (std::size_t e = 0; 6 * e + 6 <= hex.size(); ++e) {
+                    const SirenTime s{byte(3 * e), byte(3 * e + 1), byte(3 * e + 2)};
+                    const bool unset = s.hour == 0 && s.minute == 0 && s.mask == 0;
+                    EXPECT_FALSE(ended && !unset) << "a set entry after an unset one";
+                    ended = ended || unset;
+                    EXPECT_TRUE(unset || (s.hour < 24 && s.minute < 60 && s.mask >= 1 && s.mask <= 127));
+                    if (!unset) received.insert(token_of(s));
+                }
             }
         }
         return received;
-    }
-    static void add_entries(const std::string& hex, std::multiset<int>& received) {
-        bool ended = false;
-        for (std::size_t e = 0; e < kSirenEntries && 6 * e + 6 <= hex.size(); ++e) {
-            const auto byte = [&](std::size_t k) { return static_cast<uint8_t>(std::stoi(hex.substr(6 * e + 2 * k, 2), nullptr, 16)); };
-            const SirenTime s{byte(0), byte(1), byte(2)};
-            if (s.hour == 0 && s.minute == 0 && s.mask == 0) {
-                ended = true;
-                continue;
-            }
-            EXPECT_FALSE(ended) << "a set entry after an unset one";
-            EXPECT_TRUE(s.hour < 24 && s.minute < 60 && s.mask >= 1 && s.mask <= 127);
-            received.insert(token_of(s));
-        }
     }
     Tally tally_;
 };

@@ -6,17 +6,11 @@ namespace e2e {
 
 bool TcpBackend::load() {
     if (!lib_.open(hostkit::env_or("CORVO_TCP_LIB", hostkit::library_file("CorvoTCP")))) return false;
-    auto get = [&](auto& fn, const char* name) {
-        fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(lib_.symbol(name));
-        return fn != nullptr;
-    };
-    bool ok = get(InicializaCom, "InicializaCom");
-    ok = get(Envia_Dados, "Envia_Dados") && ok;
-    ok = get(Envia_Resposta, "Envia_Resposta") && ok;
-    ok = get(Recebe_Dados, "Recebe_Dados") && ok;
-    ok = get(Recebe_Dados_E_Nao_Responde, "Recebe_Dados_E_Nao_Responde") && ok;
-    ok = get(FinalizaCom, "FinalizaCom") && ok;
-    ok = get(Conectado, "Conectado") && ok;
+    bool ok = true;
+#define E2E_TCP_LOAD(name, result, params) \
+    ok = (name = lib_.function<varanda::abi::corvotcp::name*>(#name)) != nullptr && ok;
+    VARANDA_CORVOTCP_ENTRIES(E2E_TCP_LOAD)
+#undef E2E_TCP_LOAD
     return ok;
 }
 

@@ -10,15 +10,12 @@
 namespace e2e {
 
 struct TcpBackend {
-    varanda::abi::corvotcp::InicializaCom* InicializaCom = nullptr;
-    varanda::abi::corvotcp::Envia_Dados* Envia_Dados = nullptr;
-    varanda::abi::corvotcp::Envia_Resposta* Envia_Resposta = nullptr;
-    varanda::abi::corvotcp::Recebe_Dados* Recebe_Dados = nullptr;
-    varanda::abi::corvotcp::Recebe_Dados_E_Nao_Responde* Recebe_Dados_E_Nao_Responde = nullptr;
-    varanda::abi::corvotcp::FinalizaCom* FinalizaCom = nullptr;
-    varanda::abi::corvotcp::Conectado* Conectado = nullptr;
+#define E2E_TCP_ENTRY(name, result, params) varanda::abi::corvotcp::name* name = nullptr;
+    VARANDA_CORVOTCP_ENTRIES(E2E_TCP_ENTRY)
+#undef E2E_TCP_ENTRY
 
-    // $CORVO_TCP_LIB, else the platform's file name through the normal search.
+    // $CORVO_TCP_LIB, else the platform's file name through the normal search;
+    // false unless every entry is there.
     bool load();
 
 private:

@@ -1,23 +1,25 @@
-// A loopback listener for the failure tests: it accepts and then either
-// closes the connection at once or keeps it open and says nothing.
+// A loopback listener for the failure tests that never answers: a connection
+// made to it is accepted by the system and then left mute, unless the test
+// hangs it up.
 #pragma once
 
 namespace e2e {
 
 class SilentPeer {
 public:
-    enum class Mode { CloseAtOnce, Mute };
-    explicit SilentPeer(Mode mode);
+    SilentPeer();
     ~SilentPeer();
+    SilentPeer(const SilentPeer&) = delete;
+    SilentPeer& operator=(const SilentPeer&) = delete;
     int port() const { return port_; }
+    // Takes the connection made to it and closes it.
+    void hang_up();
     // A port on which nothing listens (bound, then released).
     static int unused_port();
 
 private:
     long long listener_ = -1;
     int port_ = 0;
-    struct Worker;
-    Worker* worker_ = nullptr;
 };
 
 }  // namespace e2e

@@ -17,23 +17,21 @@
 
 namespace e2e {
 
-namespace {
 #if defined(_WIN32)
 using socket_t = SOCKET;
-void close_socket(socket_t s) { closesocket(s); }
-bool started() {
+bool sockets_started() {
     static const bool ok = [] {
         WSADATA d;
         return WSAStartup(MAKEWORD(2, 2), &d) == 0;
     }();
     return ok;
 }
+void close_handle(long long handle) { closesocket(static_cast<socket_t>(handle)); }
 #else
 using socket_t = int;
-void close_socket(socket_t s) { close(s); }
-bool started() { return true; }
+bool sockets_started() { return true; }
+void close_handle(long long handle) { close(static_cast<socket_t>(handle)); }
 #endif
-}  // namespace
 
 bool wait_port_file(const std::string& path, int tries, int& link, int& control) {
     for (int i = 0; i < tries; ++i) {
@@ -55,18 +53,18 @@ int env_port(const char* name) {
 }
 
 SimControl::~SimControl() {
-    if (handle_ >= 0) close_socket(static_cast<socket_t>(handle_));
+    if (handle_ >= 0) close_handle(handle_);
 }
 
 bool SimControl::connect(int port) {
-    if (!started() || port <= 0) return false;
+    if (!sockets_started() || port <= 0) return false;
     socket_t s = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_port = htons(static_cast<unsigned short>(port));
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (::connect(s, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
-        close_socket(s);
+        close_handle(static_cast<long long>(s));
         return false;
     }
     handle_ = static_cast<long long>(s);

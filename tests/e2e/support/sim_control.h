@@ -28,6 +28,11 @@ private:
 // its two ports; false when it did not appear.
 bool wait_port_file(const std::string& path, int tries, int& link, int& control);
 
+// The sockets of the test programs: started once (Winsock; nothing to do
+// elsewhere), closed by the handle kept as a number.
+bool sockets_started();
+void close_handle(long long handle);
+
 // The port in an environment variable (CORVO_SIM_PORT, CORVO_SIM_CONTROL), 0 when unset.
 int env_port(const char* name);
 

@@ -12,6 +12,7 @@ namespace e2e {
 
 pid_t spawn(const std::vector<std::string>& args, const std::string& out, const std::string& err,
             const std::map<std::string, std::string>& env) {
+    std::fflush(nullptr);  // nothing buffered is written twice
     const pid_t pid = fork();
     if (pid != 0) return pid;
     if (!out.empty() && std::freopen(out.c_str(), "wb", stdout) == nullptr) _exit(126);
