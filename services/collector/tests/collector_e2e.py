@@ -1,11 +1,6 @@
 #!/usr/bin/env python3
-"""varanda-collector end to end against corvo-sim (COLLECTOR_BIN, CORVO_SIM_BIN).
-
-The collector and the emulator killed and restarted during collection (SQLite,
-and PostgreSQL with COLLECTOR_TEST_PG), two collectors sharing a fleet through
-leases, the PostgreSQL server restarted, the access list, the status server
-read back and a bad site file refused.
-"""
+"""varanda-collector end to end against corvo-sim (COLLECTOR_BIN, CORVO_SIM_BIN);
+the PostgreSQL cases with COLLECTOR_TEST_PG (with_postgres.sh)."""
 import asyncio
 import collections
 import json
