@@ -148,8 +148,9 @@ TEST_F(BioUserList, WhatAPackageHandsOut) {
 TEST_F(BioUserList, FingerprintListRecordsDecodeByPairs) {
     uint8_t out[12];
     EXPECT_EQ(128, api().ReceberUsuarioComDigital(out));  // no package yet
-    Bytes records = {0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x24, 0x46, 0x1A, 0x00, 0x9A, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
-    records.resize(32, 0x01);
+    Bytes records(32, 0x01);  // the second record: all 0x01
+    const uint8_t first[] = {0x01, 0x01, 0x01, 0x01, 0x01, 0x02, 0x24, 0x46, 0x1A, 0x00, 0x9A, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+    std::copy(std::begin(first), std::end(first), records.begin());
     tcp_.queue_answer(page_answer(0, 0, 36));
     tcp_.queue_answer(package(2, 16, records));
     ASSERT_EQ(0, api().SolicitarListaUsuariosComDigital(3));
