@@ -2,6 +2,9 @@
 // instances of the test's own (CORVO_SIM_BIN), as an installer would run it.
 #include <signal.h>
 #include <sys/stat.h>
+#include <time.h>
+
+#include <ctime>
 
 #include "tool_support.h"
 
@@ -45,13 +48,25 @@ TEST_F(Tool, AccessListArrivesWholeOrNotAtAll) {
     EXPECT_EQ(commands, state());
 }
 
-// The time set arrives and is read back (the terminal's clock runs on from it).
+// The time set arrives and is read back (the terminal's clock runs on from
+// it); "now" is the host's local time, so what is read back lies between the
+// host's clock before the set and after the read.
 TEST_F(Tool, ClockSetThenGet) {
     ASSERT_NO_FATAL_FAILURE(start_sim({}));
     ASSERT_EQ(0, run(sim_->link(), {"clock", "set", "2030-01-02T03:04:05"}).status);
     EXPECT_EQ("2030-01-02", sim_->dump(1)["clock"]["date"].str());
-    const Outcome r = run(sim_->link(), {"clock", "get"});
+    Outcome r = run(sim_->link(), {"clock", "get"});
     EXPECT_EQ(0u, r.out.find("terminal 1: 2030-01-02T03:04:")) << r.out;
+    const std::time_t before = std::time(nullptr);
+    ASSERT_EQ(0, run(sim_->link(), {"clock", "set", "now"}).status);
+    r = run(sim_->link(), {"clock", "get"});
+    const std::time_t after = std::time(nullptr);
+    std::tm tm{};
+    ASSERT_NE(nullptr, strptime(r.out.c_str(), "terminal 1: %Y-%m-%dT%H:%M:%S", &tm)) << r.out;
+    tm.tm_isdst = -1;
+    const std::time_t read = std::mktime(&tm);
+    EXPECT_LE(before, read) << r.out;
+    EXPECT_LE(read, after) << r.out;
 }
 
 TEST_F(Tool, WatchAnswersAllowedCardsWithTheRelayAndDeniesTheOthers) {
