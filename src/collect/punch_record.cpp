@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "wire/byte_order.h"
+
 namespace varanda {
 
 LastPunch::Id PunchRecord::id() const {
@@ -17,7 +19,7 @@ std::array<char, PunchRecord::kCardTextSize> PunchRecord::card_text() const {
     std::array<char, kCardTextSize> text{};
     const uint8_t* card = &bytes[kCardOffset];
     if (card_pattern == 0) {
-        unsigned n = card[0] | (card[1] << 8);
+        unsigned n = wire::get_u16_le(card);
         char digits[5];
         int count = 0;
         do {

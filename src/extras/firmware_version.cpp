@@ -4,6 +4,7 @@
 
 #include "comm/connection_manager.h"
 #include "varanda_ops.h"
+#include "wire/byte_order.h"
 #include "wire/terminal_commands.h"
 
 namespace varanda::op {
@@ -26,7 +27,7 @@ uint8_t ReceberVersaoFirmware(ConnectionManager& connection, int32_t terminal, u
     const ReturnCode code = connection.ReceiveData(terminal, answer, kCommand, kSize);
     if (code != rc::kOk) std::fill(std::begin(answer), std::end(answer), uint8_t{0});
     *byte0 = answer[0];
-    *version = static_cast<uint16_t>(answer[1] | (answer[2] << 8));
+    *version = wire::get_u16_le(&answer[1]);
     for (int i = 0; i < 4; ++i) *rest[i] = answer[3 + i];
     if (answer[0] != kModelWithByte6) *byte6 = 0;
     return code;
