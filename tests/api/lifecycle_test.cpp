@@ -1,5 +1,5 @@
-// The facade's life: one per loaded library, defaults after a reload, the
-// catch-all guard, and calls from several host threads.
+// The facade's life: one per loaded library, defaults after a reload, what an
+// unload releases, the catch-all guard, and calls from several host threads.
 #include <atomic>
 #include <thread>
 
@@ -25,6 +25,9 @@ TEST_F(Lifecycle, LoadingTwiceSharesOneFacadeAndAReloadStartsFromTheDefaults) {
     // Connection type 2 again, port closed: the first open goes to the TCP COM component.
     EXPECT_EQ(0, api().AbrirPortaComunicacao(1));
     EXPECT_EQ(1u, tcp_com_.calls("Open").size());
+    EXPECT_EQ(1, tcp_com_.live_objects());
+    sdk_.unload();
+    EXPECT_EQ(0, tcp_com_.live_objects());  // the unload releases the component
 }
 
 // Every declared operation resolves in SetUp (hostkit::Sdk::load); internal
