@@ -49,10 +49,6 @@ TEST(CodeText, EachOperationNamesItsOwnMeanings) {
         const char* text;
     } cases[] = {
         {"EnviarRelogio", 133, "year out of range (0..99)"},
-        {"EnviarRelogio", 130, "hour out of range"},
-        {"InserirUsuarioListaAcesso", 130, "schedule not 1..102 (old terminals 1..52)"},
-        {"ColetarBilhete", 128, "the terminal offered its last punch again"},
-        {"ReceberDadosOnLine", 128, "no event waiting, or the exchange failed"},
         {"ApagarListaAcesso", 128, "second block failed"},  // codes as EnviarListaAcesso
         {"EnviarRelogio", 1, "no answer or not the expected answer"},
         {"Ping", 128, "argument 0 out of range"},
