@@ -120,7 +120,6 @@ TEST(AccessListRules, FormFollowsTheEstimateAndTheRealSize) {
         {{0, 14}, 5'626, Layout::kBlocks},   // estimate 45,008, real 16,878
         {{1, 0}, 45'000, Layout::kCounted},  // 1-byte entries
         {{1, 0}, 45'001, Layout::kBlocks},   // estimate 45,001 but 45,001 real bytes do not fit
-        {{1, 0}, 45'002, Layout::kBlocks},
         {{0, 2}, 15'000, Layout::kCounted},  // estimate 30,000, real 45,000
         {{0, 2}, 15'001, Layout::kBlocks},   // real 45,003 exceeds the image
         {{1, 14, true}, 60'000, Layout::kOld},
