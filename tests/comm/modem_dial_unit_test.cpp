@@ -193,19 +193,12 @@ TEST_F(ModemDialClock, RefusalsTouchNothingAndADialReopensThePort) {
     EXPECT_EQ(3, varanda::via::AbrirPortaComunicacao(facade_, 3));  // left open after the dial
 }
 
-TEST_F(ModemDialClock, OnANonModemConnectionTheInitialisationFails) {
-    for (uint8_t type : {uint8_t{0}, uint8_t{1}}) {
-        SCOPED_TRACE(int(type));
-        serial_.reset();
-        tcp_.reset();
-        ASSERT_EQ(0, facade_.connection().SetConnectionType(type));
-        FakeClock clock(1000, 1);
-        EXPECT_EQ(-1, dial(clock));
-        EXPECT_TRUE(serial_.calls("Modem_Str").empty());
-        EXPECT_TRUE(serial_.calls("InicializaComModem").empty());
-        EXPECT_EQ(1u, (type == 0 ? serial_ : tcp_).calls("InicializaCom").size());  // the plain open
-        facade_.connection().ClosePort();
-    }
+TEST_F(ModemDialClock, OnTheTcpLibraryTheInitialisationFails) {
+    ASSERT_EQ(0, facade_.connection().SetConnectionType(1));
+    FakeClock clock(1000, 1);
+    EXPECT_EQ(-1, dial(clock));
+    EXPECT_TRUE(serial_.calls().empty());
+    EXPECT_EQ(1u, tcp_.calls("InicializaCom").size());  // the plain open
 }
 
 }  // namespace
