@@ -130,8 +130,6 @@ TEST(AccessListRules, FormFollowsTheEstimateAndTheRealSize) {
     }
 }
 
-// DefinirPadraoCartao sets the pattern and the card digit count of the
-// configuration record (14), or changes nothing.
 TEST(CardPatternUnit, SetsPatternAndDigitCountOrChangesNothing) {
     varanda::ApiFacade f;
     EXPECT_EQ(1, f.card_pattern.value);
@@ -146,9 +144,8 @@ TEST(CardPatternUnit, SetsPatternAndDigitCountOrChangesNothing) {
     }
 }
 
-// An entry as the test expects it with the card digit count 14: the card
-// text left-padded with '0' to 14 characters, two digits a byte, then the
-// schedule.
+// A pattern-1 entry at 14 digits: the card '0'-padded, two digits a byte,
+// then the schedule.
 Bytes bcd_entry(const std::string& card, uint8_t schedule) {
     const std::string padded = std::string(14 - card.size(), '0') + card;
     Bytes out;
