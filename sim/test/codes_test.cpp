@@ -116,15 +116,12 @@ TEST(Control, CommandsForNewTerminalsBeyondTheCapAreRefused) {
     EXPECT_EQ(4u, bank.terminal(1).punches.size());
 }
 
-TEST(Bounds, EventsAndModuleAnswersStopAtTheirBounds) {
+TEST(Bounds, QueuesAndModulesStopAtTheirBounds) {
     Terminal t(1);
     for (std::size_t i = 0; i <= kMaxQueuedEvents; ++i) push_event(t, kOriginKeypad, 0, "1");
     EXPECT_EQ(kMaxQueuedEvents, t.events.size());
     for (std::size_t i = 0; i <= kMaxQueuedBioAnswers; ++i) bio_answer(t, 0, {});
     EXPECT_EQ(kMaxQueuedBioAnswers, t.bio.answers.size());
-}
-
-TEST(Bounds, ModulesHoldAtMostTheirUsers) {
     TerminalBank bank;
     for (std::size_t u = 1; u <= kMaxBioUsers; ++u) control_command(bank, "bio-user 1 " + std::to_string(u) + " 0");
     EXPECT_EQ("error the fingerprint module is full (1000 users)", control_command(bank, "bio-user 1 99999").reply);

@@ -28,7 +28,6 @@ TEST(BioWire, PairCode) {
         {"FF", {1, 1, 1, 1, 1, 1, 1, 0}},
         {"1G", {1, 1, 1, 1, 1, 1, 1, 2}},   // a non-hex character ends the number
         {"G1", {1, 1, 1, 1, 1, 1, 1, 1}},
-        {"123", {1, 1, 1, 1, 1, 1, 2, 0x24}},
         {"fedcba9876543210", {0xFF, 0xDD, 0xBB, 0x99, 0x77, 0x55, 0x33, 0x11}},
     };
     for (const Case& c : cases) {

@@ -111,7 +111,6 @@ TEST_F(BioUserList, WhatAPackageHandsOut) {
         {"16-byte record", 1, 16, 16, 40, 0, 1, 0, 0},
         {"128-byte record", 1, 128, 128, 40, 0, 1, 0, 0},
         {"129-byte record", 1, 129, 129, 40, 128, 0, 1, 0},
-        {"256-byte record", 1, 256, 256, 40, 128, 0, 1, 0},
         {"65535-byte record", 1, 65535, 300, 40, 128, 0, 1, 0},
         {"failed receive", 1, 4, 4, 21, 1, 0, 1, 1},
     };

@@ -1,6 +1,5 @@
-// The dial text, the whole-second deadline, and ConectarModem's calls, waits,
-// verdicts and time-out with a clock the test drives (the fake serial library
-// answers).
+// The dial text, and ConectarModem's calls, waits, verdicts and whole-second
+// time-out with a clock the test drives (the fake serial library answers).
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -16,7 +15,6 @@
 namespace {
 
 using varanda::modem::DialText;
-using varanda::modem::WholeSecondDeadline;
 
 TEST(ModemDialText, FormatsToneAndPulseAndRefusesWhatDoesNotFit) {
     const std::string longest(495, '1');
@@ -29,7 +27,6 @@ TEST(ModemDialText, FormatsToneAndPulseAndRefusesWhatDoesNotFit) {
     } cases[] = {
         {true, "5551234", true, "ATDT5551234"},
         {false, "5551234", true, "ATDP5551234"},
-        {true, "9,,0800", true, "ATDT9,,0800"},
         {false, longest.c_str(), true, "ATDP" + longest},
         {true, too_long.c_str(), false, ""},
         {true, "", false, ""},
@@ -46,28 +43,6 @@ TEST(ModemDialText, FormatsToneAndPulseAndRefusesWhatDoesNotFit) {
         } else {
             EXPECT_EQ('#', out[0]);  // nothing written
         }
-    }
-}
-
-TEST(ModemDialDeadline, EndsInTheFirstSecondMoreThanSixtyAfterTheStartingSecond) {
-    struct Case {
-        uint32_t start;
-        uint32_t now;
-        bool passed;
-    } cases[] = {
-        {5000, 5000, false},
-        {5000, 65999, false},        // second 65: 60 seconds after second 5
-        {5000, 66000, true},         // second 66
-        {5999, 65999, false},
-        {5999, 66000, true},         // only 60.001 s after the start, but in second 66
-        {0xFFFFFFFFu, 60703, false},  // 295 ms into its second; 60.705 s later, across the wrap
-        {0xFFFFFFFFu, 60704, true},   // 61 s after the start of its second
-        {0xFFFFF000u, 0xFFFFF000u + 60000u, false},
-        {0, 0xFFFFFFFFu, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.start << " -> " << c.now);
-        EXPECT_EQ(c.passed, WholeSecondDeadline(c.start, 60).passed(c.now));
     }
 }
 
@@ -218,19 +193,12 @@ TEST_F(ModemDialClock, RefusalsTouchNothingAndADialReopensThePort) {
     EXPECT_EQ(3, varanda::via::AbrirPortaComunicacao(facade_, 3));  // left open after the dial
 }
 
-TEST_F(ModemDialClock, OnANonModemConnectionTheInitialisationFails) {
-    for (uint8_t type : {uint8_t{0}, uint8_t{1}}) {
-        SCOPED_TRACE(int(type));
-        serial_.reset();
-        tcp_.reset();
-        ASSERT_EQ(0, facade_.connection().SetConnectionType(type));
-        FakeClock clock(1000, 1);
-        EXPECT_EQ(-1, dial(clock));
-        EXPECT_TRUE(serial_.calls("Modem_Str").empty());
-        EXPECT_TRUE(serial_.calls("InicializaComModem").empty());
-        EXPECT_EQ(1u, (type == 0 ? serial_ : tcp_).calls("InicializaCom").size());  // the plain open
-        facade_.connection().ClosePort();
-    }
+TEST_F(ModemDialClock, OnTheTcpLibraryTheInitialisationFails) {
+    ASSERT_EQ(0, facade_.connection().SetConnectionType(1));
+    FakeClock clock(1000, 1);
+    EXPECT_EQ(-1, dial(clock));
+    EXPECT_TRUE(serial_.calls().empty());
+    EXPECT_EQ(1u, tcp_.calls("InicializaCom").size());  // the plain open
 }
 
 }  // namespace

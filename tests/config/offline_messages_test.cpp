@@ -66,8 +66,6 @@ TEST_F(OfflineMessages, EachSetterFormatsItsSlotOnly) {
         {"function 0 off", [](VarandaApi& a) { return a.DefinirMensagemFuncaoOffLine("Intervalo", 0, 0); }, 0, 3,
          padded("\xFFntervalo")},
         {"function 10", [](VarandaApi& a) { return a.DefinirMensagemFuncaoOffLine("x", 10, 1); }, 128, -1, {}},
-        {"function null", [](VarandaApi& a) { return a.DefinirMensagemFuncaoOffLine(nullptr, 4, 1); }, 0, 7,
-         padded("")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -19,12 +19,6 @@ using displayexpect::padded;
 using displayexpect::second_line;
 using displayexpect::slice;
 
-std::vector<uint8_t> start_block() {
-    std::vector<uint8_t> b(72, ' ');
-    std::fill(b.begin(), b.begin() + 8, 0);
-    return b;
-}
-
 class ChangeBlocks : public testsupport::SdkTest {
 protected:
     std::vector<uint8_t> last_sent() {
@@ -134,7 +128,8 @@ TEST_F(ChangeBlocks, OnlineOfflineSettersWriteTheirBytesAndRefusalsChangeNothing
         {"keypad small", [](VarandaApi& a) { return a.DefinirConfiguracaoTecladoOnLine(1, 0, 9, 4); }, 0,
          {{3, 1}, {4, 0}, {6, 9}, {7, 4}}},
     };
-    std::vector<uint8_t> expected = start_block();
+    std::vector<uint8_t> expected(72, ' ');  // settings zero, both messages blank
+    std::fill(expected.begin(), expected.begin() + 8, 0);
     EXPECT_EQ(expected, online_offline());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

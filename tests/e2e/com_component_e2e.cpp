@@ -108,9 +108,8 @@ TEST_F(ComComponent, TcpArraysAndNullPointers) {
         VariantBool ok;
     } cases[] = {
         {"an array of the length", 50, 50, -1},
-        {"a shorter array is replaced", 3, 50, -1},
+        {"an empty array is replaced", 0, 50, -1},
         {"a longer array is replaced", 400, 50, -1},
-        {"an empty array", 0, 50, -1},
         {"a length the terminal refuses", 50, 49, 0},
         {"a negative length", 50, -1, 0},
     };

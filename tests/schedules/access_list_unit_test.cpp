@@ -33,7 +33,6 @@ TEST(AccessListImages, EntryEncodingByPatternAndDigitCount) {
         {{0, 14}, "1", 102, {0x01, 0x00, 0x66}},
         // Inserted under pattern 1, sent under pattern 0: the low 16 bits.
         {{0, 14}, "65536", 2, {0x00, 0x00, 0x02}},
-        {{0, 14}, "70000", 2, {0x70, 0x11, 0x02}},
         {{0, 14}, "-2", 2, {0xFE, 0xFF, 0x02}},
         {{1, 16}, "1234567890123456", 3, {0x12, 0x34, 0x56, 0x78, 0x90, 0x12, 0x34, 0x56, 0x03}},
         {{1, 5}, "1234", 4, {0x12, 0x34, 0x04}},
@@ -120,7 +119,6 @@ TEST(AccessListRules, FormFollowsTheEstimateAndTheRealSize) {
         {{0, 14}, 5'626, Layout::kBlocks},   // estimate 45,008, real 16,878
         {{1, 0}, 45'000, Layout::kCounted},  // 1-byte entries
         {{1, 0}, 45'001, Layout::kBlocks},   // estimate 45,001 but 45,001 real bytes do not fit
-        {{1, 0}, 45'002, Layout::kBlocks},
         {{0, 2}, 15'000, Layout::kCounted},  // estimate 30,000, real 45,000
         {{0, 2}, 15'001, Layout::kBlocks},   // real 45,003 exceeds the image
         {{1, 14, true}, 60'000, Layout::kOld},
@@ -132,8 +130,6 @@ TEST(AccessListRules, FormFollowsTheEstimateAndTheRealSize) {
     }
 }
 
-// DefinirPadraoCartao sets the pattern and the card digit count of the
-// configuration record (14), or changes nothing.
 TEST(CardPatternUnit, SetsPatternAndDigitCountOrChangesNothing) {
     varanda::ApiFacade f;
     EXPECT_EQ(1, f.card_pattern.value);
@@ -148,9 +144,8 @@ TEST(CardPatternUnit, SetsPatternAndDigitCountOrChangesNothing) {
     }
 }
 
-// An entry as the test expects it with the card digit count 14: the card
-// text left-padded with '0' to 14 characters, two digits a byte, then the
-// schedule.
+// A pattern-1 entry at 14 digits: the card '0'-padded, two digits a byte,
+// then the schedule.
 Bytes bcd_entry(const std::string& card, uint8_t schedule) {
     const std::string padded = std::string(14 - card.size(), '0') + card;
     Bytes out;

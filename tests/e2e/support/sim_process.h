@@ -34,8 +34,6 @@ public:
     void stop(int signal);
     int link() const { return link_; }
     int control() const { return control_; }
-    pid_t pid() const { return pid_; }
-    const std::string& dir() const { return dir_; }
     SimControl& control_port() { return control_sim_; }
     JsonValue dump(int terminal) { return control_sim_.dump(terminal); }
 
