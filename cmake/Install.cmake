@@ -6,7 +6,8 @@ include(CMakePackageConfigHelpers)
 
 set(VARANDA_BACKENDS corvo_2k corvo_tcp corvo_tcp_com corvo_serial_com)
 set(VARANDA_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/varanda)
-set(VARANDA_PUBLIC_HEADERS ${CMAKE_SOURCE_DIR}/include/varanda.h ${CMAKE_SOURCE_DIR}/include/varanda_codes.h)
+set(VARANDA_PUBLIC_HEADERS ${CMAKE_SOURCE_DIR}/include/varanda.h ${CMAKE_SOURCE_DIR}/include/varanda_codes.h
+                           ${CMAKE_SOURCE_DIR}/include/varanda_record.h)
 set(VARANDA_DOCS ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/docs/hosts.md ${CMAKE_SOURCE_DIR}/docs/corvo-sim.md
                  ${CMAKE_SOURCE_DIR}/docs/link-protocol.md)
 

@@ -14,7 +14,6 @@
 namespace collector {
 
 namespace {
-constexpr int kCardDigitsByte = 14;  // of the terminal's configuration record
 }  // namespace
 
 void Service::prepare_access_list() {
@@ -57,8 +56,8 @@ std::string Service::push_access_list(const TerminalSpec& spec) {
     uint8_t record[vtool::kRecordSize] = {};
     if (uint8_t c = sdk_.api.ReceberBufferConfig(t, record); c != 0)
         return "reading the card settings for the access list failed (code " + std::to_string(c) + ")";
-    if (record[kCardDigitsByte] != spec.card_digits)
-        return refuse("the terminal is set for " + std::to_string(record[kCardDigitsByte]) + "-digit cards, the site file says " +
+    if (record[VARANDA_CFG_CARD_DIGITS] != spec.card_digits)
+        return refuse("the terminal is set for " + std::to_string(record[VARANDA_CFG_CARD_DIGITS]) + "-digit cards, the site file says " +
                       std::to_string(spec.card_digits));
     if (spec.card_pattern == 1) {
         if (std::string e = vtool::check_card_lengths(list, list_name_, static_cast<unsigned>(spec.card_digits)); !e.empty())

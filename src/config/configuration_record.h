@@ -5,49 +5,51 @@
 #include <array>
 #include <cstdint>
 
+#include "varanda_record.h"
+
 namespace varanda {
 
 struct ConfigurationRecord {
-    static constexpr int kSize = 50;
+    static constexpr int kSize = VARANDA_CFG_SIZE;
 
-    // Field offsets.
-    static constexpr int kMode = 0;               // 0 offline, 1 online
-    static constexpr int kKeypad = 1;
-    static constexpr int kRelay1Mode = 2;
-    static constexpr int kRelay2Mode = 3;
-    static constexpr int kRelay1Time = 4;
-    static constexpr int kRelay2Time = 5;
-    static constexpr int kReaderType = 6;
-    static constexpr int kReader1Function = 7;
-    static constexpr int kReader2Function = 8;
-    static constexpr int kCompanyCode = 9;        // 16 bits, low byte first
-    static constexpr int kAccessLevel = 11;
-    static constexpr int kAccessPassword = 12;
-    static constexpr int kAccessListType = 13;
-    static constexpr int kCardDigits = 14;        // card digit count, also read by the access list
-    static constexpr int kMemoryFullWarning = 15;
-    static constexpr int kInspectionPercent = 16;
-    static constexpr int kDeniedAccessLog = 17;
-    static constexpr int kMasterCardRelease = 18;
-    static constexpr int kRelayLogic = 19;
-    static constexpr int kMicroSwitchLockOff = 20;
-    static constexpr int kSecondKeypadOption = 23;
-    static constexpr int kProximityDefault = 24;
-    static constexpr int kMasterCard = 25;        // 7 bytes of packed BCD
-    static constexpr int kMasterCardSize = 7;
-    static constexpr int kPictogramForms = 32;
-    static constexpr int kTurnstileBeepOff = 33;
-    static constexpr int kSensorEvent = 34;       // sensors 1-3
-    static constexpr int kSensorTime = 37;        // sensors 1-3
-    static constexpr int kBioEnrolment = 40;
-    static constexpr int kOnlineDateTime = 41;
-    static constexpr int kCardLengths = 42;       // 16-bit mask, high byte first
-    static constexpr int kWiegandTwoReaders = 44;
-    static constexpr int kBioSensorDefault = 45;
-    static constexpr int kSensor1Function = 46;
-    static constexpr int kEncryption = 47;
-    static constexpr int kIndexSearch = 48;
-    static constexpr int kBioVariable = 49;
+    // Field offsets: the public layout's names.
+    static constexpr int kMode = VARANDA_CFG_MODE;
+    static constexpr int kKeypad = VARANDA_CFG_KEYPAD;
+    static constexpr int kRelay1Mode = VARANDA_CFG_RELAY1_MODE;
+    static constexpr int kRelay2Mode = VARANDA_CFG_RELAY2_MODE;
+    static constexpr int kRelay1Time = VARANDA_CFG_RELAY1_TIME;
+    static constexpr int kRelay2Time = VARANDA_CFG_RELAY2_TIME;
+    static constexpr int kReaderType = VARANDA_CFG_READER_TYPE;
+    static constexpr int kReader1Function = VARANDA_CFG_READER1_FUNCTION;
+    static constexpr int kReader2Function = VARANDA_CFG_READER2_FUNCTION;
+    static constexpr int kCompanyCode = VARANDA_CFG_COMPANY_CODE;
+    static constexpr int kAccessLevel = VARANDA_CFG_ACCESS_LEVEL;
+    static constexpr int kAccessPassword = VARANDA_CFG_ACCESS_PASSWORD;
+    static constexpr int kAccessListType = VARANDA_CFG_ACCESS_LIST_TYPE;
+    static constexpr int kCardDigits = VARANDA_CFG_CARD_DIGITS;
+    static constexpr int kMemoryFullWarning = VARANDA_CFG_MEMORY_FULL_WARNING;
+    static constexpr int kInspectionPercent = VARANDA_CFG_INSPECTION_PERCENT;
+    static constexpr int kDeniedAccessLog = VARANDA_CFG_DENIED_ACCESS_LOG;
+    static constexpr int kMasterCardRelease = VARANDA_CFG_MASTER_CARD_RELEASE;
+    static constexpr int kRelayLogic = VARANDA_CFG_RELAY_LOGIC;
+    static constexpr int kMicroSwitchLockOff = VARANDA_CFG_MICRO_SWITCH_LOCK_OFF;
+    static constexpr int kSecondKeypadOption = VARANDA_CFG_SECOND_KEYPAD_OPTION;
+    static constexpr int kProximityDefault = VARANDA_CFG_PROXIMITY_DEFAULT;
+    static constexpr int kMasterCard = VARANDA_CFG_MASTER_CARD;
+    static constexpr int kMasterCardSize = VARANDA_CFG_MASTER_CARD_SIZE;
+    static constexpr int kPictogramForms = VARANDA_CFG_PICTOGRAM_FORMS;
+    static constexpr int kTurnstileBeepOff = VARANDA_CFG_TURNSTILE_BEEP_OFF;
+    static constexpr int kSensorEvent = VARANDA_CFG_SENSOR_EVENT;
+    static constexpr int kSensorTime = VARANDA_CFG_SENSOR_TIME;
+    static constexpr int kBioEnrolment = VARANDA_CFG_BIO_ENROLMENT;
+    static constexpr int kOnlineDateTime = VARANDA_CFG_ONLINE_DATE_TIME;
+    static constexpr int kCardLengths = VARANDA_CFG_CARD_LENGTHS;
+    static constexpr int kWiegandTwoReaders = VARANDA_CFG_WIEGAND_TWO_READERS;
+    static constexpr int kBioSensorDefault = VARANDA_CFG_BIO_SENSOR_DEFAULT;
+    static constexpr int kSensor1Function = VARANDA_CFG_SENSOR1_FUNCTION;
+    static constexpr int kEncryption = VARANDA_CFG_ENCRYPTION;
+    static constexpr int kIndexSearch = VARANDA_CFG_INDEX_SEARCH;
+    static constexpr int kBioVariable = VARANDA_CFG_BIO_VARIABLE;
 
     static constexpr uint8_t kDefaultCardDigits = 14;
 

@@ -9,7 +9,7 @@ p=$tmp/prefix
 cmake --install "$build" --prefix "$p" >/dev/null
 
 # The layout a host developer relies on.
-for f in include/varanda.h include/varanda_codes.h lib/libvaranda.so lib/libvaranda.so.3 lib/libvaranda.so.3.0.0 \
+for f in include/varanda.h include/varanda_codes.h include/varanda_record.h lib/libvaranda.so lib/libvaranda.so.3 lib/libvaranda.so.3.0.0 \
          lib/libCorvo2K.so lib/libCorvoTCP.so lib/libCorvoTcpCom.so lib/libCorvoSerialCom.so \
          lib/cmake/Varanda/VarandaConfig.cmake lib/cmake/Varanda/VarandaConfigVersion.cmake \
          lib/pkgconfig/varanda.pc share/java/varanda.jar bin/corvo-sim \

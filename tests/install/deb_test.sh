@@ -19,7 +19,7 @@ done
 [ "$(dpkg-deb --info "$deb" md5sums)" = "$(dpkg-deb --info "$deb2" md5sums)" ] || fail "two builds differ"
 
 contents=$(dpkg-deb --contents "$deb" | awk '{print $6}')
-for f in ./usr/include/varanda.h ./usr/include/varanda_codes.h ./usr/lib/libvaranda.so.3.0.0 ./usr/lib/libvaranda.so.3 \
+for f in ./usr/include/varanda.h ./usr/include/varanda_codes.h ./usr/include/varanda_record.h ./usr/lib/libvaranda.so.3.0.0 ./usr/lib/libvaranda.so.3 \
          ./usr/lib/libvaranda.so ./usr/lib/libCorvo2K.so ./usr/lib/libCorvoTCP.so ./usr/lib/libCorvoTcpCom.so \
          ./usr/lib/libCorvoSerialCom.so ./usr/lib/cmake/Varanda/VarandaConfig.cmake ./usr/lib/pkgconfig/varanda.pc \
          ./usr/share/java/varanda.jar ./usr/bin/corvo-sim ./usr/share/doc/varanda/api/index.md; do

@@ -24,7 +24,7 @@ unpack two >/dev/null
 diff -r "$tmp/one/x" "$tmp/two/x" || fail "two builds differ"
 d=$tmp/one/x/$name
 
-for f in Varanda.dll Corvo2K.dll CorvoTCP.dll CorvoTcpCom.dll CorvoSerialCom.dll varanda.h varanda_codes.h \
+for f in Varanda.dll Corvo2K.dll CorvoTCP.dll CorvoTcpCom.dll CorvoSerialCom.dll varanda.h varanda_codes.h varanda_record.h \
          varanda.jar Varanda.def Varanda.lib README.txt docs/hosts.md docs/api/index.md; do
   [ -f "$d/$f" ] || fail "$f not in the zip"
 done

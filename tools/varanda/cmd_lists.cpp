@@ -12,7 +12,6 @@ namespace vtool {
 
 namespace {
 
-constexpr int kCardDigitsByte = 14;  // of the terminal's configuration record
 
 class AccessListCommand : public Command {
 public:
@@ -62,10 +61,10 @@ private:
             failed = r.fail("access-list push: reading the card length", code);
             return 0;
         }
-        const uint8_t digits = record[kCardDigitsByte];
+        const uint8_t digits = record[VARANDA_CFG_CARD_DIGITS];
         if (digits_ && *digits_ != digits && reconfigure_) {
             failed = change_configuration(r, {{"card-digits", std::to_string(*digits_)}}, record);
-            return failed.status == fleet::Outcome::Status::ok ? record[kCardDigitsByte] : 0;
+            return failed.status == fleet::Outcome::Status::ok ? record[VARANDA_CFG_CARD_DIGITS] : 0;
         }
         if (digits_ && *digits_ != digits) {
             failed = r.fail("access-list push", "the terminal is set for " + std::to_string(digits) +

@@ -2,14 +2,16 @@
 
 #include "args.h"
 #include "session.h"
+#include "varanda_record.h"
 
 namespace vtool {
 
 namespace {
 
-// Where the multi-byte and special fields sit in the record.
-constexpr int kMode = 0, kCompanyLow = 9, kCompanyHigh = 10, kMasterCard = 25, kMasterCardEnd = 32,
-              kCardLengthsHigh = 42, kCardLengthsLow = 43, kWiegand = 44;
+// The multi-byte fields' bytes, from the record's public layout.
+constexpr int kCompanyLow = VARANDA_CFG_COMPANY_CODE, kCompanyHigh = VARANDA_CFG_COMPANY_CODE + 1;
+constexpr int kMasterCardEnd = VARANDA_CFG_MASTER_CARD + VARANDA_CFG_MASTER_CARD_SIZE;
+constexpr int kCardLengthsHigh = VARANDA_CFG_CARD_LENGTHS, kCardLengthsLow = VARANDA_CFG_CARD_LENGTHS + 1;
 constexpr int kUnsetCompany = 0xFFFF;
 
 using OneByte = uint8_t(VARANDA_CALL*)(uint8_t);
@@ -74,8 +76,8 @@ ConfigField pair_part(std::string key, std::string values, int at, int other, bo
 }
 
 ConfigField sensor(int n, bool event) {
-    const int at = (event ? 33 : 36) + n;
-    const int other = (event ? 36 : 33) + n;
+    const int at = (event ? VARANDA_CFG_SENSOR_EVENT : VARANDA_CFG_SENSOR_TIME) + n - 1;
+    const int other = (event ? VARANDA_CFG_SENSOR_TIME : VARANDA_CFG_SENSOR_EVENT) + n - 1;
     return {"sensor" + std::to_string(n) + (event ? "-event" : "-time"), event ? "0..5" : "0..50", {at},
             [at](const uint8_t* r) { return std::to_string(r[at]); },
             [at, event](const std::string& v, uint8_t* r) {
@@ -91,7 +93,7 @@ ConfigField sensor(int n, bool event) {
 
 std::string master_card_text(const uint8_t* r) {
     std::string digits;
-    for (int i = kMasterCard; i < kMasterCardEnd; ++i) {
+    for (int i = VARANDA_CFG_MASTER_CARD; i < kMasterCardEnd; ++i) {
         digits += static_cast<char>('0' + (r[i] >> 4));
         digits += static_cast<char>('0' + (r[i] & 15));
     }
@@ -111,14 +113,14 @@ std::string card_lengths_text(const uint8_t* r) {
 }
 
 ConfigField mode_field() {
-    return {"mode", "offline|online", {kMode}, [](const uint8_t* r) { return std::string(r[kMode] ? "online" : "offline"); },
+    return {"mode", "offline|online", {VARANDA_CFG_MODE}, [](const uint8_t* r) { return std::string(r[VARANDA_CFG_MODE] ? "online" : "offline"); },
             [](const std::string& v, uint8_t* r) {
                 if (v != "offline" && v != "online") return false;
-                r[kMode] = v == "online";
+                r[VARANDA_CFG_MODE] = v == "online";
                 return true;
             },
             [](Session& s, const uint8_t* r) {
-                return r[kMode] ? s.call("ConfigurarCorvoOnLine", -1, s.sdk.ConfigurarCorvoOnLine)
+                return r[VARANDA_CFG_MODE] ? s.call("ConfigurarCorvoOnLine", -1, s.sdk.ConfigurarCorvoOnLine)
                                 : s.call("ConfigurarCorvoOffLine", -1, s.sdk.ConfigurarCorvoOffLine);
             }};
 }
@@ -143,17 +145,17 @@ ConfigField company_code_field() {
 bool put_master_card(const std::string& v, uint8_t* r) {
     const std::string digits = v == "none" ? "" : v;
     if (digits.size() > 14 || digits.find_first_not_of("0123456789") != std::string::npos) return false;
-    for (int i = kMasterCard; i < kMasterCardEnd; ++i) r[i] = 0;
+    for (int i = VARANDA_CFG_MASTER_CARD; i < kMasterCardEnd; ++i) r[i] = 0;
     for (std::size_t k = 0; k < digits.size(); ++k) {
         const std::size_t pos = 13 - (digits.size() - 1 - k);
-        r[kMasterCard + pos / 2] |= uint8_t((digits[k] - '0') << (pos % 2 ? 0 : 4));
+        r[VARANDA_CFG_MASTER_CARD + pos / 2] |= uint8_t((digits[k] - '0') << (pos % 2 ? 0 : 4));
     }
     return true;
 }
 
 ConfigField master_card_field() {
     std::vector<int> bytes;
-    for (int i = kMasterCard; i < kMasterCardEnd; ++i) bytes.push_back(i);
+    for (int i = VARANDA_CFG_MASTER_CARD; i < kMasterCardEnd; ++i) bytes.push_back(i);
     return {"master-card", "up to 14 digits, or none", bytes, master_card_text, put_master_card,
             [](Session& s, const uint8_t* r) {
                 const std::string text = master_card_text(r);
@@ -191,61 +193,61 @@ ConfigField card_lengths_field() {
 }
 
 ConfigField wiegand_field() {
-    ConfigField f = number("wiegand-two-readers", kWiegand, 0, 3, nullptr, "");
+    ConfigField f = number("wiegand-two-readers", VARANDA_CFG_WIEGAND_TWO_READERS, 0, 3, nullptr, "");
     f.values = "0..3 (1 first reader, 2 second, 3 both)";
     f.apply = [](Session& s, const uint8_t* r) {
-        return s.call("ConfigurarWiegandDoisLeitores", -1, s.sdk.ConfigurarWiegandDoisLeitores, uint8_t(r[kWiegand] & 1),
-                      uint8_t(r[kWiegand] & 2));
+        return s.call("ConfigurarWiegandDoisLeitores", -1, s.sdk.ConfigurarWiegandDoisLeitores, uint8_t(r[VARANDA_CFG_WIEGAND_TWO_READERS] & 1),
+                      uint8_t(r[VARANDA_CFG_WIEGAND_TWO_READERS] & 2));
     };
     return f;
 }
 
-// Bytes 0 to 24.
+// The record's first half, in byte order.
 void first_fields(std::vector<ConfigField>& f) {
     f.push_back(mode_field());
-    f.push_back(pair_part("keypad", "on|off", 1, 23, true, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
-    f.push_back(pair_part("relay1-mode", "0..9", 2, 4, true, 0, 9, &Sdk::ConfigurarAcionamento1, "ConfigurarAcionamento1", false));
-    f.push_back(pair_part("relay2-mode", "0..9", 3, 5, true, 0, 9, &Sdk::ConfigurarAcionamento2, "ConfigurarAcionamento2", false));
-    f.push_back(pair_part("relay1-time", "0..50", 4, 2, false, 0, 50, &Sdk::ConfigurarAcionamento1, "ConfigurarAcionamento1", false));
-    f.push_back(pair_part("relay2-time", "0..50", 5, 3, false, 0, 50, &Sdk::ConfigurarAcionamento2, "ConfigurarAcionamento2", false));
-    f.push_back(number("reader-type", 6, 0, 6, &Sdk::ConfigurarTipoLeitor, "ConfigurarTipoLeitor"));
-    f.push_back(number("reader1-function", 7, 0, 4, &Sdk::ConfigurarLeitor1, "ConfigurarLeitor1"));
-    f.push_back(number("reader2-function", 8, 0, 4, &Sdk::ConfigurarLeitor2, "ConfigurarLeitor2"));
+    f.push_back(pair_part("keypad", "on|off", VARANDA_CFG_KEYPAD, VARANDA_CFG_SECOND_KEYPAD_OPTION, true, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
+    f.push_back(pair_part("relay1-mode", "0..9", VARANDA_CFG_RELAY1_MODE, VARANDA_CFG_RELAY1_TIME, true, 0, 9, &Sdk::ConfigurarAcionamento1, "ConfigurarAcionamento1", false));
+    f.push_back(pair_part("relay2-mode", "0..9", VARANDA_CFG_RELAY2_MODE, VARANDA_CFG_RELAY2_TIME, true, 0, 9, &Sdk::ConfigurarAcionamento2, "ConfigurarAcionamento2", false));
+    f.push_back(pair_part("relay1-time", "0..50", VARANDA_CFG_RELAY1_TIME, VARANDA_CFG_RELAY1_MODE, false, 0, 50, &Sdk::ConfigurarAcionamento1, "ConfigurarAcionamento1", false));
+    f.push_back(pair_part("relay2-time", "0..50", VARANDA_CFG_RELAY2_TIME, VARANDA_CFG_RELAY2_MODE, false, 0, 50, &Sdk::ConfigurarAcionamento2, "ConfigurarAcionamento2", false));
+    f.push_back(number("reader-type", VARANDA_CFG_READER_TYPE, 0, 6, &Sdk::ConfigurarTipoLeitor, "ConfigurarTipoLeitor"));
+    f.push_back(number("reader1-function", VARANDA_CFG_READER1_FUNCTION, 0, 4, &Sdk::ConfigurarLeitor1, "ConfigurarLeitor1"));
+    f.push_back(number("reader2-function", VARANDA_CFG_READER2_FUNCTION, 0, 4, &Sdk::ConfigurarLeitor2, "ConfigurarLeitor2"));
     f.push_back(company_code_field());
-    f.push_back(number("access-level", 11, 0, 9, &Sdk::DefinirNivelAcesso, "DefinirNivelAcesso"));
-    f.push_back(flag("access-password", 12, &Sdk::UtilizarSenhaAcesso, "UtilizarSenhaAcesso"));
-    f.push_back(number("access-list-type", 13, 0, 2, &Sdk::DefinirTipoListaAcesso, "DefinirTipoListaAcesso"));
-    f.push_back(number("card-digits", 14, 1, 16, &Sdk::DefinirQuantidadeDigitosCartao, "DefinirQuantidadeDigitosCartao"));
-    f.push_back(flag("memory-full-warning", 15, &Sdk::AvisarQuandoMemoriaCheia, "AvisarQuandoMemoriaCheia"));
-    f.push_back(number("inspection-percent", 16, 0, 100, &Sdk::DefinirPorcentagemRevista, "DefinirPorcentagemRevista"));
-    f.push_back(number("record-denied", 17, 0, 3, &Sdk::RegistrarAcessoNegado, "RegistrarAcessoNegado"));
-    f.push_back(inverted("master-card-release", 18, &Sdk::CartaoMasterLiberaAcesso, "CartaoMasterLiberaAcesso"));
-    f.push_back(number("relay-logic", 19, 0, 1, &Sdk::DefinirLogicaRele, "DefinirLogicaRele"));
-    f.push_back(flag("turnstile-switch-lock-off", 20, &Sdk::DesabilitarBloqueioCatracaMicroSwitch,
+    f.push_back(number("access-level", VARANDA_CFG_ACCESS_LEVEL, 0, 9, &Sdk::DefinirNivelAcesso, "DefinirNivelAcesso"));
+    f.push_back(flag("access-password", VARANDA_CFG_ACCESS_PASSWORD, &Sdk::UtilizarSenhaAcesso, "UtilizarSenhaAcesso"));
+    f.push_back(number("access-list-type", VARANDA_CFG_ACCESS_LIST_TYPE, 0, 2, &Sdk::DefinirTipoListaAcesso, "DefinirTipoListaAcesso"));
+    f.push_back(number("card-digits", VARANDA_CFG_CARD_DIGITS, 1, 16, &Sdk::DefinirQuantidadeDigitosCartao, "DefinirQuantidadeDigitosCartao"));
+    f.push_back(flag("memory-full-warning", VARANDA_CFG_MEMORY_FULL_WARNING, &Sdk::AvisarQuandoMemoriaCheia, "AvisarQuandoMemoriaCheia"));
+    f.push_back(number("inspection-percent", VARANDA_CFG_INSPECTION_PERCENT, 0, 100, &Sdk::DefinirPorcentagemRevista, "DefinirPorcentagemRevista"));
+    f.push_back(number("record-denied", VARANDA_CFG_DENIED_ACCESS_LOG, 0, 3, &Sdk::RegistrarAcessoNegado, "RegistrarAcessoNegado"));
+    f.push_back(inverted("master-card-release", VARANDA_CFG_MASTER_CARD_RELEASE, &Sdk::CartaoMasterLiberaAcesso, "CartaoMasterLiberaAcesso"));
+    f.push_back(number("relay-logic", VARANDA_CFG_RELAY_LOGIC, 0, 1, &Sdk::DefinirLogicaRele, "DefinirLogicaRele"));
+    f.push_back(flag("turnstile-switch-lock-off", VARANDA_CFG_MICRO_SWITCH_LOCK_OFF, &Sdk::DesabilitarBloqueioCatracaMicroSwitch,
                      "DesabilitarBloqueioCatracaMicroSwitch"));
-    f.push_back(pair_part("keypad-option2", "on|off", 23, 1, false, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
-    f.push_back(number("reader-default-function", 24, 0, 12, &Sdk::DefinirFuncaoDefaultLeitoresProximidade,
+    f.push_back(pair_part("keypad-option2", "on|off", VARANDA_CFG_SECOND_KEYPAD_OPTION, VARANDA_CFG_KEYPAD, false, 0, 1, &Sdk::HabilitarTeclado, "HabilitarTeclado", true));
+    f.push_back(number("reader-default-function", VARANDA_CFG_PROXIMITY_DEFAULT, 0, 12, &Sdk::DefinirFuncaoDefaultLeitoresProximidade,
                        "DefinirFuncaoDefaultLeitoresProximidade"));
 }
 
-// Bytes 25 to 49.
+// Its second half.
 void last_fields(std::vector<ConfigField>& f) {
     f.push_back(master_card_field());
-    f.push_back(number("display-pictograms", 32, 0, 8, &Sdk::DefinirFormasPictogramasQuadrante,
+    f.push_back(number("display-pictograms", VARANDA_CFG_PICTOGRAM_FORMS, 0, 8, &Sdk::DefinirFormasPictogramasQuadrante,
                        "DefinirFormasPictogramasQuadrante"));
-    f.push_back(flag("turnstile-beep-off", 33, &Sdk::DesabilitarBipCatraca, "DesabilitarBipCatraca"));
+    f.push_back(flag("turnstile-beep-off", VARANDA_CFG_TURNSTILE_BEEP_OFF, &Sdk::DesabilitarBipCatraca, "DesabilitarBipCatraca"));
     for (int n = 1; n <= 3; ++n) f.push_back(sensor(n, true));
     for (int n = 1; n <= 3; ++n) f.push_back(sensor(n, false));
-    f.push_back(inverted("bio-enrolment", 40, &Sdk::PermitirCadastroCorvoBioOssel, "PermitirCadastroCorvoBioOssel"));
-    f.push_back(flag("online-date-time", 41, &Sdk::ReceberDataHoraDadosOnLine, "ReceberDataHoraDadosOnLine"));
+    f.push_back(inverted("bio-enrolment", VARANDA_CFG_BIO_ENROLMENT, &Sdk::PermitirCadastroCorvoBioOssel, "PermitirCadastroCorvoBioOssel"));
+    f.push_back(flag("online-date-time", VARANDA_CFG_ONLINE_DATE_TIME, &Sdk::ReceberDataHoraDadosOnLine, "ReceberDataHoraDadosOnLine"));
     f.push_back(card_lengths_field());
     f.push_back(wiegand_field());
-    f.push_back(number("bio-default-function", 45, 0, 12, &Sdk::DefinirFuncaoDefaultSensorBiometria,
+    f.push_back(number("bio-default-function", VARANDA_CFG_BIO_SENSOR_DEFAULT, 0, 12, &Sdk::DefinirFuncaoDefaultSensorBiometria,
                        "DefinirFuncaoDefaultSensorBiometria"));
-    f.push_back(number("sensor1-function", 46, 0, 255, &Sdk::DefinirFuncaoSensor1, "DefinirFuncaoSensor1"));
-    f.push_back(number("encryption", 47, 0, 255, &Sdk::HabilitarCriptografia, "HabilitarCriptografia"));
-    f.push_back(flag("index-search", 48, &Sdk::ConfigurarComportamentoIndexSearch, "ConfigurarComportamentoIndexSearch"));
-    f.push_back(flag("bio-variable", 49, &Sdk::ConfigurarBioVariavel, "ConfigurarBioVariavel"));
+    f.push_back(number("sensor1-function", VARANDA_CFG_SENSOR1_FUNCTION, 0, 255, &Sdk::DefinirFuncaoSensor1, "DefinirFuncaoSensor1"));
+    f.push_back(number("encryption", VARANDA_CFG_ENCRYPTION, 0, 255, &Sdk::HabilitarCriptografia, "HabilitarCriptografia"));
+    f.push_back(flag("index-search", VARANDA_CFG_INDEX_SEARCH, &Sdk::ConfigurarComportamentoIndexSearch, "ConfigurarComportamentoIndexSearch"));
+    f.push_back(flag("bio-variable", VARANDA_CFG_BIO_VARIABLE, &Sdk::ConfigurarBioVariavel, "ConfigurarBioVariavel"));
 }
 
 std::vector<ConfigField> build() {

@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "varanda_record.h"
+
 namespace vtool {
 
 class Session;
 
-constexpr int kRecordSize = 50;
+constexpr int kRecordSize = VARANDA_CFG_SIZE;
 
 struct ConfigField {
     std::string key;
