@@ -40,32 +40,32 @@ void Service::prepare_access_list() {
 }
 
 // "" when the list was sent or nothing was due; a refusal is logged, not failed.
-std::string Service::push_access_list(const TerminalSpec& spec) {
-    Health& h = health_[static_cast<int32_t>(spec.number)];
+std::string Service::push_access_list(const SiteTerminal& site_terminal) {
+    Health& h = health_[static_cast<int32_t>(site_terminal.number)];
     if (list_version_.empty() || h.list_version == list_version_) return {};
-    const auto t = static_cast<int32_t>(spec.number);
+    const auto t = static_cast<int32_t>(site_terminal.number);
     const auto refuse = [&](const std::string& why) {
         log_warn("terminal " + std::to_string(t) + ": access list not sent: " + why);
         metrics_.failed("access_list");
         h.list_version = list_version_;  // said once per version
         return std::string();
     };
-    const vtool::CardList list =
-        vtool::parse_card_list(list_text_, list_name_, vtool::CardRules{static_cast<uint8_t>(spec.card_pattern), true});
+    const auto pattern = static_cast<uint8_t>(site_terminal.card_pattern);
+    const vtool::CardList list = vtool::parse_card_list(list_text_, list_name_, vtool::CardRules{pattern, true});
     if (!list.error.empty()) return refuse(list.error);
     uint8_t record[vtool::kRecordSize] = {};
     if (uint8_t c = sdk_.api.ReceberBufferConfig(t, record); c != 0)
         return "reading the card settings for the access list failed (code " + std::to_string(c) + ")";
-    if (record[VARANDA_CFG_CARD_DIGITS] != spec.card_digits)
+    if (record[VARANDA_CFG_CARD_DIGITS] != site_terminal.card_digits)
         return refuse("the terminal is set for " + std::to_string(record[VARANDA_CFG_CARD_DIGITS]) + "-digit cards, the site file says " +
-                      std::to_string(spec.card_digits));
-    if (spec.card_pattern == 1) {
-        if (std::string e = vtool::check_card_lengths(list, list_name_, static_cast<unsigned>(spec.card_digits)); !e.empty())
-            return refuse(e);
+                      std::to_string(site_terminal.card_digits));
+    if (site_terminal.card_pattern == 1) {
+        const auto digits = static_cast<unsigned>(site_terminal.card_digits);
+        if (std::string e = vtool::check_card_lengths(list, list_name_, digits); !e.empty()) return refuse(e);
     }
     std::lock_guard<std::mutex> lock(list_mutex_);  // the SDK holds one list being prepared for the whole process
     if (list_broken_) return refuse("the SDK still holds part of a list refused before");
-    sdk_.api.DefinirQuantidadeDigitosCartao(static_cast<uint8_t>(spec.card_digits));
+    sdk_.api.DefinirQuantidadeDigitosCartao(static_cast<uint8_t>(site_terminal.card_digits));
     for (const vtool::CardEntry& e : list.entries) {
         if (uint8_t c = sdk_.api.InserirUsuarioListaAcesso(e.card.c_str(), e.schedule); c != 0) {
             list_broken_ = true;

@@ -50,19 +50,19 @@ Service::Service(Site site, hostkit::Sdk& sdk, Store& store, Metrics& metrics)
 
 void Service::replace_site(Site site) {
     site_ = std::move(site);
-    specs_.clear();
-    for (const TerminalSpec& t : site_.terminals) {
-        specs_[static_cast<int32_t>(t.number)] = t;
+    site_terminals_.clear();
+    for (const SiteTerminal& t : site_.terminals) {
+        site_terminals_[static_cast<int32_t>(t.number)] = t;
         health_[static_cast<int32_t>(t.number)];
     }
     std::vector<int64_t> numbers;
-    for (const auto& [t, spec] : specs_) numbers.push_back(t);
+    for (const auto& [t, site_terminal] : site_terminals_) numbers.push_back(t);
     store_.add_terminals(numbers);
 }
 
 std::vector<int64_t> Service::lease() {
     std::vector<int64_t> fleet;
-    for (const auto& [t, spec] : specs_) fleet.push_back(t);
+    for (const auto& [t, site_terminal] : site_terminals_) fleet.push_back(t);
     const int64_t now = epoch_now();
     store_.heartbeat(site_.name, now, site_.lease_s);
     const int64_t live = store_.live_collectors(now);
@@ -75,7 +75,7 @@ std::vector<int32_t> Service::due(const std::vector<int64_t>& held, bool all) {
     const auto now = Clock::now();
     for (int64_t t : held) {
         const auto it = health_.find(static_cast<int32_t>(t));
-        if (it != health_.end() && specs_.count(it->first) && (all || it->second.next_try <= now))
+        if (it != health_.end() && site_terminals_.count(it->first) && (all || it->second.next_try <= now))
             out.push_back(it->first);
     }
     return out;
@@ -95,7 +95,7 @@ bool Service::pass(bool all) {
     }
     next_pass_ = start + std::chrono::seconds(site_.interval_s);
     std::map<std::pair<int, Model>, std::vector<int32_t>> groups;  // the SDK holds one card pattern and model at a time
-    for (int32_t t : due(held, all)) groups[{specs_[t].card_pattern, specs_[t].model}].push_back(t);
+    for (int32_t t : due(held, all)) groups[{site_terminals_[t].card_pattern, site_terminals_[t].model}].push_back(t);
     prepare_clocks();
     prepare_access_list();
     for (const auto& [settings, terminals] : groups) {
@@ -103,7 +103,7 @@ bool Service::pass(bool all) {
         sdk_.api.DefinirPadraoCartao(static_cast<uint8_t>(settings.first));
         sdk_.api.SetarCorvoOld(0, settings.second == Model::Old ? 1 : 0);
         for (const fleet::Outcome& o : fleet::run_terminals(terminals, 0, [this](int32_t t, fleet::Output&) {
-                 return collect(specs_[t]);
+                 return collect(site_terminals_[t]);
              })) {
             ++run.terminals;
             if (o.status != fleet::Outcome::Status::ok) ++run.failed;
@@ -126,8 +126,8 @@ bool Service::pass(bool all) {
     return run.failed == 0;
 }
 
-fleet::Outcome Service::collect(const TerminalSpec& spec) {
-    const auto t = static_cast<int32_t>(spec.number);
+fleet::Outcome Service::collect(const SiteTerminal& site_terminal) {
+    const auto t = static_cast<int32_t>(site_terminal.number);
     fleet::CollectSettings settings;
     settings.stop = &fleet::stop_flag();
     settings.trace = [this](const char*, uint8_t, double) { ++metrics_.exchanges; };
@@ -136,12 +136,12 @@ fleet::Outcome Service::collect(const TerminalSpec& spec) {
     metrics_.commits = sink_.commits();
     std::string error = r.failure;
     if (r.code != 0) error += " (code " + std::to_string(r.code) + ")";
-    if (r.end == fleet::CollectReport::End::done) error = set_clock(spec);
-    if (r.end == fleet::CollectReport::End::done && error.empty()) error = push_access_list(spec);
+    if (r.end == fleet::CollectReport::End::done) error = set_clock(site_terminal);
+    if (r.end == fleet::CollectReport::End::done && error.empty()) error = push_access_list(site_terminal);
     const bool ok = r.end == fleet::CollectReport::End::done && error.empty();
     if (r.end == fleet::CollectReport::End::failed) metrics_.failed(r.code != 0 ? "collect" : "store");
     if (r.end == fleet::CollectReport::End::refused) metrics_.failed("lease");
-    after(spec, ok, error);
+    after(site_terminal, ok, error);
     if (r.offered_again > 0 || r.stored > 0) {
         log(r.offered_again > 0 ? Level::Info : Level::Debug,
             "terminal " + std::to_string(t) + ": " + std::to_string(r.stored) + " punches stored" +
@@ -151,9 +151,9 @@ fleet::Outcome Service::collect(const TerminalSpec& spec) {
     return ok ? fleet::Outcome::ok(t, std::to_string(r.stored) + " punches") : fleet::Outcome::failed(t, error);
 }
 
-void Service::after(const TerminalSpec& spec, bool ok, const std::string& error) {
-    Health& h = health_[static_cast<int32_t>(spec.number)];
-    const std::string name = "terminal " + std::to_string(spec.number);
+void Service::after(const SiteTerminal& site_terminal, bool ok, const std::string& error) {
+    Health& h = health_[static_cast<int32_t>(site_terminal.number)];
+    const std::string name = "terminal " + std::to_string(site_terminal.number);
     if (ok) {
         h.failures = 0;
         h.next_try = {};
@@ -165,7 +165,7 @@ void Service::after(const TerminalSpec& spec, bool ok, const std::string& error)
                  std::to_string(static_cast<int>(pause)) + " s)");
     }
     try {
-        store_.record_result(spec.number, ok, error);
+        store_.record_result(site_terminal.number, ok, error);
     } catch (const DbError& e) {
         log_warn(name + ": the result is not recorded: " + e.what());
     }
@@ -174,7 +174,7 @@ void Service::after(const TerminalSpec& spec, bool ok, const std::string& error)
 double Service::seconds_to_next() const {
     auto next = next_pass_;
     for (const auto& [t, h] : health_) {
-        if (h.failures > 0 && specs_.count(t) && h.next_try < next) next = h.next_try;
+        if (h.failures > 0 && site_terminals_.count(t) && h.next_try < next) next = h.next_try;
     }
     return std::chrono::duration<double>(next - Clock::now()).count();
 }

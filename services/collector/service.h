@@ -61,16 +61,16 @@ private:
     };
     std::vector<int64_t> lease();
     std::vector<int32_t> due(const std::vector<int64_t>& held, bool all);
-    fleet::Outcome collect(const TerminalSpec& spec);
-    void after(const TerminalSpec& spec, bool ok, const std::string& error);
+    fleet::Outcome collect(const SiteTerminal& site_terminal);
+    void after(const SiteTerminal& site_terminal, bool ok, const std::string& error);
     // The clocks (clock.cpp): each time zone's offset worked out before a
     // pass, and a terminal's clock set when due ("" or the failure).
     void prepare_clocks();
-    std::string set_clock(const TerminalSpec& spec);
+    std::string set_clock(const SiteTerminal& site_terminal);
     // The access list (access_list.cpp): read before a pass, sent after a
     // terminal's collection when it changed.
     void prepare_access_list();
-    std::string push_access_list(const TerminalSpec& spec);
+    std::string push_access_list(const SiteTerminal& site_terminal);
 
     Site site_;
     hostkit::Sdk& sdk_;
@@ -78,7 +78,7 @@ private:
     Metrics& metrics_;
     StoreSink sink_;
     std::map<int32_t, Health> health_;
-    std::map<int32_t, TerminalSpec> specs_;
+    std::map<int32_t, SiteTerminal> site_terminals_;
     Renewal renewal_;
     Clock::time_point next_pass_{};
     std::map<std::string, long> zone_offsets_;  // seconds east of UTC, "" the machine's zone

@@ -10,7 +10,7 @@ namespace collector {
 
 enum class Model { Current, Old };
 
-struct TerminalSpec {
+struct SiteTerminal {
     int64_t number = 0;
     std::string address;  // "host:port" (tcp) or a device (serial); "" for the connection's own
     Model model = Model::Current;
@@ -39,7 +39,7 @@ struct Site {
     std::string access_csv;           // the access list's CSV file, or
     bool access_from_store = false;   // the store's access_list table
 
-    std::vector<TerminalSpec> terminals;
+    std::vector<SiteTerminal> terminals;
 
     uint8_t connection_type() const;
     bool status_is_loopback() const;

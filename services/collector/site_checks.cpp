@@ -36,7 +36,7 @@ void check_terminals(SiteContext& c, const toml::table& root, Site& site) {
     }
     std::map<int64_t, int> seen;
     const bool tcp = site.connection == "tcp" || site.connection == "tcp-com";
-    for (const TerminalSpec& t : site.terminals) {
+    for (const SiteTerminal& t : site.terminals) {
         toml::source_region at;
         at.begin.line = static_cast<toml::source_index>(t.line);
         if (const auto [it, fresh] = seen.emplace(t.number, t.line); !fresh) {

@@ -41,26 +41,26 @@ std::string read_zone(const toml::node& n, std::string& out) {
 }
 
 void read_entry(SiteContext& c, const toml::table& entry, Site& site) {
-    TerminalSpec spec;
-    spec.line = static_cast<int>(entry.source().begin.line);
+    SiteTerminal site_terminal;
+    site_terminal.line = static_cast<int>(entry.source().begin.line);
     std::vector<int64_t> numbers;
     std::string model = "current";
     const Keys keys = {
         {"numbers", [&](const toml::node& n) { return read_numbers(n, numbers); }},
-        {"address", text(spec.address)},
+        {"address", text(site_terminal.address)},
         {"model", choice(model, {"current", "old"})},
-        {"card_digits", integer(spec.card_digits, 1, 16)},
-        {"card_pattern", integer(spec.card_pattern, 0, 1)},
-        {"time_zone", [&](const toml::node& n) { return read_zone(n, spec.time_zone); }},
+        {"card_digits", integer(site_terminal.card_digits, 1, 16)},
+        {"card_pattern", integer(site_terminal.card_pattern, 0, 1)},
+        {"time_zone", [&](const toml::node& n) { return read_zone(n, site_terminal.time_zone); }},
     };
     const size_t before = c.errors.size();
     read_table(c, entry, "terminal", keys);
     if (!entry.contains("numbers")) c.error(entry.source(), "[[terminal]] without numbers");
     if (c.errors.size() != before) return;
-    spec.model = model == "old" ? Model::Old : Model::Current;
+    site_terminal.model = model == "old" ? Model::Old : Model::Current;
     for (int64_t t : numbers) {
-        spec.number = t;
-        site.terminals.push_back(spec);
+        site_terminal.number = t;
+        site.terminals.push_back(site_terminal);
     }
 }
 

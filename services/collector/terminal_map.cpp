@@ -13,7 +13,7 @@ TerminalMap::TerminalMap(const Site& site) {
         return;
     }
     std::string lines;
-    for (const TerminalSpec& t : site.terminals) {
+    for (const SiteTerminal& t : site.terminals) {
         if (!t.address.empty()) lines += std::to_string(t.number) + " " + t.address + "\n";
     }
     if (lines.empty()) return;

@@ -45,7 +45,7 @@ TEST(SiteFile, AGoodFileIsReadWhole) {
     EXPECT_EQ(std::make_tuple(string("north"), 60, string("03:30"), 1, string("postgresql://varanda@db/punches")),
               std::make_tuple(site->name, site->interval_s, site->clock, int(site->connection_type()), site->store));
     ASSERT_EQ(site->terminals.size(), 7u);
-    const TerminalSpec &seventh = site->terminals[3], &twelfth = site->terminals[6];
+    const SiteTerminal &seventh = site->terminals[3], &twelfth = site->terminals[6];
     EXPECT_EQ(std::make_tuple(int64_t{7}, string("10.0.0.5:3001"), 0, 8, Model::Old, 17),
               std::tie(seventh.number, seventh.address, seventh.card_pattern, seventh.card_digits, seventh.model, seventh.line));
     EXPECT_EQ(std::make_tuple(int64_t{12}, string("UTC"), 14, 1),
